@@ -1,0 +1,45 @@
+// Reads the object references of a ledger file: class records, the archive-wide index
+// table and object lists, on top of the primitive encodings.
+#pragma once
+
+#include "ledger/archive_classes.h"
+#include "ledger/byte_reader.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace ledger {
+
+class ArchiveReader : public ByteReader {
+public:
+    using ByteReader::ByteReader;
+
+    // Reads the reference that starts an object of class `expected` and gives the schema
+    // its body was written in, or nothing for an empty slot. A class record is entered
+    // into the index table. Fails with FileFormatError on an unknown class, a schema other
+    // than 1 for a class that is not versionable, an object of another class, an index
+    // that is not a class in the table, or a reference back to an object already read
+    // (each record has exactly one owner).
+    std::optional<std::uint16_t> beginObject(RecordClass expected);
+
+    // A count and that many object references; readBody(schema) reads each body.
+    template <class ReadBody> void objectList(RecordClass cls, ReadBody&& readBody) {
+        const std::uint32_t n = count(2);
+        for (std::uint32_t i = 0; i < n; ++i)
+            if (const auto schema = beginObject(cls))
+                readBody(*schema);
+    }
+
+private:
+    struct Entry {
+        bool isClass;
+        RecordClass cls;
+        std::uint16_t schema;
+    };
+    std::uint32_t readClassRecord();
+
+    std::vector<Entry> table_{Entry{false, RecordClass::Datum, 0}}; // index 0: no object
+};
+
+} // namespace ledger

@@ -1,0 +1,35 @@
+// The port through which layout code measures text, and a deterministic measurer for tests and
+// the command line. Lengths are logical units (tenths of a millimetre); texts are Windows-1252.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A font as the reports ask for it: a face name and a character height in logical units.
+struct FontSpec {
+    std::string name;
+    int height = 0;
+    bool bold = false;
+
+    bool operator==(const FontSpec&) const = default;
+};
+
+class TextMeasurer {
+public:
+    virtual ~TextMeasurer() = default;
+    // Width of the text drawn in one line with the font, in logical units.
+    virtual int textWidth(const FontSpec& font, std::string_view text) const = 0;
+};
+
+// Every character is half as wide as the font is high (rounded up), bold or not.
+// Gives the same layout on every machine, which the command line and the tests rely on.
+class FixedWidthMeasurer final : public TextMeasurer {
+public:
+    int textWidth(const FontSpec& font, std::string_view text) const override {
+        return static_cast<int>(text.size()) * ((font.height + 1) / 2);
+    }
+};
+
+} // namespace platform

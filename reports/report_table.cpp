@@ -1,0 +1,176 @@
+#include "reports/report_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <unordered_map>
+
+namespace reports {
+namespace {
+
+int scaleLength(int length, double scale) {
+    return static_cast<int>(std::floor(length * scale + 0.5));
+}
+
+// Raises column widths so that every set cell fits: cells are taken by increasing span, and a
+// cell's need beyond the other columns it covers (each with `spacing` after it) goes to its
+// last column. `need` gives a cell's full width in the unit of `widths`.
+template <typename Need>
+void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
+              std::vector<int>& widths) {
+    int maxSpan = 1;
+    for (const ReportRow& row : rows)
+        for (const ReportCell& cell : row.cells)
+            if (cell.set)
+                maxSpan = std::max(maxSpan, cell.span);
+    for (int span = 1; span <= maxSpan; ++span) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const std::vector<ReportCell>& cells = rows[r].cells;
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const ReportCell& cell = cells[c];
+                if (!cell.set || cell.span != span)
+                    continue;
+                int required = need(r, cell);
+                const std::size_t last = c + span - 1;
+                for (std::size_t k = c; k < last; ++k)
+                    required -= widths[k] + spacing;
+                widths[last] = std::max(widths[last], required);
+            }
+        }
+    }
+}
+
+} // namespace
+
+ReportTable::ReportTable(const TableSettings& settings, int columnCount)
+    : created_(true), settings_(settings), heights_{settings.rowHeight},
+      columnAlign_(std::max(columnCount, 0), kAlignLeft) {}
+
+int ReportTable::addRowHeight(int height) {
+    if (!created_)
+        return -1;
+    heights_.push_back(height);
+    return static_cast<int>(heights_.size()) - 1;
+}
+
+int ReportTable::rowHeight(int style, LayoutTarget target) const {
+    if (style < 0 || style >= static_cast<int>(heights_.size()))
+        style = 0;
+    const int h = heights_.empty() ? 0 : heights_[style];
+    return target == LayoutTarget::Screen ? scaleLength(h, settings_.screenScale) : h;
+}
+
+void ReportTable::setColumnAlignment(int column, int align) {
+    if (column < 0 || column >= columnCount())
+        return;
+    columnAlign_[column] = (align >= kAlignLeft && align <= kAlignCenter) ? align : kAlignLeft;
+}
+
+int ReportTable::columnAlignment(int column) const {
+    return (column >= 0 && column < columnCount()) ? columnAlign_[column] : kAlignLeft;
+}
+
+int ReportTable::addRow(const RowFormat& format, std::optional<int> tag, int insertBefore) {
+    if (!created_)
+        return -1;
+    laidOut_ = false;
+    ReportRow row{format, tag, std::vector<ReportCell>(columnCount())};
+    if (insertBefore < 0 || insertBefore >= rowCount()) {
+        rows_.push_back(std::move(row));
+        return rowCount() - 1;
+    }
+    // The inserted row stands where the other row stood; the gap given for it separates it
+    // from the row it now precedes.
+    ReportRow& displaced = rows_[insertBefore];
+    row.format.gapAbove = displaced.format.gapAbove;
+    displaced.format.gapAbove = format.gapAbove;
+    rows_.insert(rows_.begin() + insertBefore, std::move(row));
+    return insertBefore;
+}
+
+void ReportTable::setCell(int row, int column, std::string text, int span, int align) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return;
+    laidOut_ = false;
+    ReportCell& cell = rows_[row].cells[column];
+    cell.set = true;
+    cell.text = std::move(text);
+    cell.span = std::clamp(span, 1, columnCount() - column);
+    cell.align = (align >= kAlignDefault && align <= kAlignCenter) ? align : kAlignLeft;
+}
+
+int ReportTable::effectiveAlignment(int row, int column) const {
+    const int align = rows_[row].cells[column].align;
+    return align == kAlignDefault ? columnAlignment(column) : align;
+}
+
+bool ReportTable::gapBelow(int row) const {
+    return row + 1 < rowCount() && rows_[row + 1].format.gapAbove > 0;
+}
+
+int ReportTable::scaled(int length) const {
+    return target_ == LayoutTarget::Screen ? scaleLength(length, settings_.screenScale) : length;
+}
+
+platform::FontSpec ReportTable::font(int heightStyle) const {
+    return {settings_.fontName, rowHeight(heightStyle, target_), false};
+}
+
+TableSize ReportTable::layout(const platform::TextMeasurer& measurer, LayoutTarget target) {
+    target_ = target;
+    laidOut_ = true;
+    const int columns = columnCount();
+    const int fieldSpacing = scaled(settings_.fieldSpacing);
+    const int spacing = scaled(settings_.columnSpacing);
+    const int margin = scaled(settings_.columnMargin);
+
+    // Identical texts in rows of the same height style are measured once.
+    std::vector<platform::FontSpec> fonts;
+    for (int style = 0; style < heightStyleCount(); ++style)
+        fonts.push_back(font(style));
+    std::vector<std::unordered_map<std::string_view, int>> measured(fonts.size());
+    auto width = [&](std::size_t r, const ReportCell& cell) {
+        const int style = std::clamp(rows_[r].format.heightStyle, 0, heightStyleCount() - 1);
+        auto [it, inserted] = measured[style].try_emplace(cell.text, 0);
+        if (inserted)
+            it->second = measurer.textWidth(fonts[style], cell.text);
+        return it->second;
+    };
+    columnWidth_.assign(columns, 0);
+    fitCells(rows_, spacing, width, columnWidth_);
+
+    charWidth_.assign(columns, 0);
+    fitCells(
+        rows_, 2, [](std::size_t, const ReportCell& c) { return int(c.text.size()); }, charWidth_);
+
+    columnX_.assign(columns, 0);
+    for (int c = 0; c < columns; ++c)
+        columnX_[c] =
+            c == 0 ? fieldSpacing + margin : columnX_[c - 1] + columnWidth_[c - 1] + spacing;
+
+    rowTop_.assign(rowCount(), 0);
+    int bottom = 0;
+    for (int r = 0; r < rowCount(); ++r) {
+        rowTop_[r] = r == 0 ? -fieldSpacing : bottom - scaled(rows_[r].format.gapAbove);
+        bottom = rowTop_[r] - rowHeight(rows_[r].format.heightStyle, target);
+    }
+
+    size_.width = columns == 0 ? 2 * (fieldSpacing + margin)
+                               : columnX_.back() + columnWidth_.back() + margin + fieldSpacing;
+    size_.height = rows_.empty() ? 1 : -bottom + fieldSpacing;
+    return size_;
+}
+
+int ReportTable::findRow(int y) const {
+    if (!laidOut_)
+        return -1;
+    // Row tops fall strictly from row to row, so the candidate is found by bisection.
+    auto it =
+        std::partition_point(rowTop_.begin(), rowTop_.end(), [y](int top) { return top >= y; });
+    if (it == rowTop_.begin())
+        return -1;
+    const int r = static_cast<int>(it - rowTop_.begin()) - 1;
+    return y > rowBottom(r) ? r : -1;
+}
+
+} // namespace reports

@@ -1,0 +1,131 @@
+// The report table: the rows and cells that a view builder fills, and their layout against a
+// TextMeasurer. Every table view is built into one of these and then drawn, printed or
+// rendered as text by separate renderers. Lengths are tenths of a millimetre; texts are
+// Windows-1252.
+#pragma once
+
+#include "platform/text_measurer.h"
+#include "reports/row_fills.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace reports {
+
+// Cell and column alignments. A cell with kAlignDefault takes its column's alignment.
+enum Alignment : int { kAlignDefault = -1, kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
+
+// Settings fixed when a table is created.
+struct TableSettings {
+    std::string fontName = "Arial";
+    int rowHeight = 40;     // height of ordinary rows (height style 0)
+    int fieldSpacing = 10;  // F: around the table and the size of a row gap
+    int columnSpacing = 30; // S: between two columns
+    int columnMargin = 10;  // M: left of the first and right of the last column
+    double screenScale = 1.0;
+};
+
+// How a row looks and how it behaves when printed.
+struct RowFormat {
+    RowFill fill;
+    int heightStyle = 0;
+    int gapAbove = 0;
+    int rowsBefore = 0;  // rows directly above in the same print block
+    int rowsAfter = 0;   // rows directly below in the same print block
+    bool repeat = false; // printed again at the top of every later page
+};
+
+struct ReportCell {
+    bool set = false;
+    std::string text;
+    int span = 1;
+    int align = kAlignDefault;
+};
+
+struct ReportRow {
+    RowFormat format;
+    std::optional<int> tag; // what the row stands for, e.g. an account id
+    std::vector<ReportCell> cells;
+};
+
+// Where the lengths of a layout apply: the screen scales them, the printer does not.
+enum class LayoutTarget { Screen, Printer };
+
+struct TableSize {
+    int width = 0;
+    int height = 0;
+};
+
+class ReportTable {
+public:
+    // A table that was not created ignores every change and reports -1 or nothing.
+    ReportTable() = default;
+    ReportTable(const TableSettings& settings, int columnCount);
+
+    bool isCreated() const { return created_; }
+    const TableSettings& settings() const { return settings_; }
+    int columnCount() const { return static_cast<int>(columnAlign_.size()); }
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+
+    // Adds a row height style and returns its index; style 0 is the ordinary row height.
+    int addRowHeight(int height);
+    int rowHeight(int style, LayoutTarget target) const;
+    int heightStyleCount() const { return static_cast<int>(heights_.size()); }
+
+    void setColumnAlignment(int column, int align);
+    int columnAlignment(int column) const;
+
+    // Appends a row, or inserts it before the row `insertBefore`. An inserted row takes the
+    // place (and the gap above) of the row it is inserted before; its own gap then stands
+    // below it. Returns the new row's index, or -1 when the table was not created.
+    int addRow(const RowFormat& format, std::optional<int> tag = {}, int insertBefore = -1);
+    // Sets a cell; ignored for a row or column out of range. The span is cut at the last
+    // column; an alignment other than -1..2 is stored as left.
+    void setCell(int row, int column, std::string text, int span = 1, int align = kAlignDefault);
+
+    const ReportRow& row(int index) const { return rows_[index]; }
+    const std::vector<ReportRow>& rows() const { return rows_; }
+    // The alignment a cell is drawn with: its own, or its column's.
+    int effectiveAlignment(int row, int column) const;
+    // Whether an empty line follows the row in the text rendering (and a gap on paper).
+    bool gapBelow(int row) const;
+
+    // Measures every cell and fixes column widths, column and row positions and the
+    // character widths of the text rendering. Returns the total size.
+    TableSize layout(const platform::TextMeasurer& measurer, LayoutTarget target);
+
+    // Results of the last layout.
+    bool isLaidOut() const { return laidOut_; }
+    LayoutTarget layoutTarget() const { return target_; }
+    // A length of the table settings, scaled for the target of the last layout.
+    int scaled(int length) const;
+    platform::FontSpec font(int heightStyle) const;
+    const std::vector<int>& columnWidths() const { return columnWidth_; }
+    const std::vector<int>& columnPositions() const { return columnX_; }
+    const std::vector<int>& characterWidths() const { return charWidth_; }
+    int rowTop(int row) const { return rowTop_[row]; }
+    int rowBottom(int row) const {
+        return rowTop_[row] - rowHeight(rows_[row].format.heightStyle, target_);
+    }
+    TableSize size() const { return size_; }
+    // The row whose area (without the gap above it) contains the height y, or -1.
+    int findRow(int y) const;
+
+private:
+    bool created_ = false;
+    TableSettings settings_;
+    std::vector<int> heights_;
+    std::vector<int> columnAlign_;
+    std::vector<ReportRow> rows_;
+
+    bool laidOut_ = false;
+    LayoutTarget target_ = LayoutTarget::Screen;
+    std::vector<int> columnWidth_;
+    std::vector<int> columnX_;
+    std::vector<int> charWidth_;
+    std::vector<int> rowTop_;
+    TableSize size_;
+};
+
+} // namespace reports

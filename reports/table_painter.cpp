@@ -1,0 +1,80 @@
+#include "reports/table_painter.h"
+
+namespace reports {
+namespace {
+
+using platform::Rect;
+
+platform::HAlign horizontal(int align) {
+    switch (align) {
+    case kAlignRight:
+        return platform::HAlign::Right;
+    case kAlignCenter:
+        return platform::HAlign::Center;
+    default:
+        return platform::HAlign::Left;
+    }
+}
+
+void drawFrame(platform::Surface& surface, const Rect& r) {
+    surface.drawLine(r.left, r.top, r.right, r.top, 0, platform::kBlack);
+    surface.drawLine(r.left, r.bottom, r.right, r.bottom, 0, platform::kBlack);
+    surface.drawLine(r.left, r.top, r.left, r.bottom, 0, platform::kBlack);
+    surface.drawLine(r.right, r.top, r.right, r.bottom, 0, platform::kBlack);
+}
+
+// The grid between the cells of a row: a line in the middle of the spacing before every cell
+// that does not start in the first column.
+void drawCellSeparators(const ReportTable& table, platform::Surface& surface, int row,
+                        const Rect& rowRect) {
+    const std::vector<int>& x = table.columnPositions();
+    const int halfSpacing = table.scaled(table.settings().columnSpacing) / 2;
+    const std::vector<ReportCell>& cells = table.row(row).cells;
+    for (int c = 0; c < table.columnCount();) {
+        if (c > 0)
+            surface.drawLine(x[c] - halfSpacing, rowRect.top, x[c] - halfSpacing, rowRect.bottom, 0,
+                             platform::kBlack);
+        c += cells[c].set ? cells[c].span : 1;
+    }
+}
+
+} // namespace
+
+void drawTable(const ReportTable& table, platform::Surface& surface, int displayMode,
+               const Rect& clip) {
+    if (!table.isLaidOut() || table.columnCount() == 0)
+        return;
+    const std::vector<int>& x = table.columnPositions();
+    const std::vector<int>& w = table.columnWidths();
+    const int margin = table.scaled(table.settings().columnMargin);
+    const int left = x.front() - margin;
+    const int right = x.back() + w.back() + margin;
+
+    surface.setClip(clip);
+    for (int r = 0; r < table.rowCount(); ++r) {
+        const Rect rowRect{left, table.rowTop(r), right, table.rowBottom(r)};
+        if (!rowRect.intersects(clip))
+            continue;
+        const ReportRow& row = table.row(r);
+        if (displayMode == kGreyFills || displayMode == kColourFills)
+            surface.fillRect(rowRect, displayMode == kGreyFills ? row.format.fill.grey
+                                                                : row.format.fill.colour);
+        if (displayMode == kGridLines) {
+            drawFrame(surface, rowRect);
+            drawCellSeparators(table, surface, r, rowRect);
+        }
+        const platform::FontSpec font = table.font(row.format.heightStyle);
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const ReportCell& cell = row.cells[c];
+            if (!cell.set || cell.text.empty())
+                continue;
+            const int last = c + cell.span - 1;
+            const Rect cellRect{x[c], rowRect.top, x[last] + w[last], rowRect.bottom};
+            surface.drawText(cellRect, cell.text, font, horizontal(table.effectiveAlignment(r, c)),
+                             platform::kBlack);
+        }
+    }
+    surface.resetClip();
+}
+
+} // namespace reports

@@ -1,0 +1,174 @@
+#include "reports/report_table.h"
+#include "reports/table_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using reports::kAlignCenter;
+using reports::kAlignLeft;
+using reports::kAlignRight;
+using reports::LayoutTarget;
+using reports::ReportTable;
+using reports::RowFormat;
+using reports::TableSettings;
+using reports::TextFormat;
+
+const platform::FixedWidthMeasurer kMeasurer;
+
+ReportTable table(int columns, TableSettings settings = {}) {
+    return ReportTable(settings, columns);
+}
+
+std::string fixed(ReportTable& t, std::string_view lineEnd = "\n") {
+    t.layout(kMeasurer, LayoutTarget::Printer);
+    return renderText(t, TextFormat::FixedWidths, lineEnd);
+}
+
+TEST(ReportTableText, FixedWidthsPadByAlignmentAndSpan) {
+    ReportTable t = table(2);
+    t.setColumnAlignment(1, kAlignRight);
+    int r = t.addRow({});
+    t.setCell(r, 0, "Konto");
+    t.setCell(r, 1, "12,50");
+    r = t.addRow({});
+    t.setCell(r, 1, "12345678");
+    r = t.addRow({});
+    t.setCell(r, 0, "Titel", 5); // cut to the two remaining columns
+    r = t.addRow({});
+    t.setCell(r, 0, "ab", 1, kAlignCenter);
+    t.setCell(r, 1, "links", 1, kAlignLeft);
+
+    EXPECT_EQ(fixed(t), "Konto  "
+                        "   12,50  \n"
+                        "       "
+                        "12345678  \n"
+                        "Titel" +
+                            std::string(12, ' ') +
+                            "\n"
+                            " ab    "
+                            "links     \n");
+    EXPECT_EQ(t.characterWidths(), std::vector<int>({5, 8}));
+}
+
+TEST(ReportTableText, CharacterWidthsTakeShortSpansFirst) {
+    ReportTable t = table(3);
+    int r = t.addRow({});
+    t.setCell(r, 0, std::string(20, 'x'), 2); // listed first but measured after span 1
+    r = t.addRow({});
+    t.setCell(r, 0, "12345");
+    t.setCell(r, 1, "12345678");
+    r = t.addRow({});
+    t.setCell(r, 0, std::string(40, 'y'), 3);
+    fixed(t);
+    // 20 - (5 + 2) = 13 for column 1; then 40 - (5 + 2) - (13 + 2) = 18 for column 2.
+    EXPECT_EQ(t.characterWidths(), std::vector<int>({5, 13, 18}));
+}
+
+TEST(ReportTableText, TabsAndLineEndsWithGaps) {
+    ReportTable t = table(3);
+    int r = t.addRow({});
+    t.setCell(r, 0, "a");
+    t.setCell(r, 2, "c");
+    RowFormat gap;
+    gap.gapAbove = 10;
+    r = t.addRow(gap);
+    t.setCell(r, 0, "Kopf", 3);
+    t.layout(kMeasurer, LayoutTarget::Printer);
+    EXPECT_EQ(renderText(t, TextFormat::Tabs, reports::kFileLineEnd), "a\t\tc\t\r\n\r\nKopf\t\r\n");
+    EXPECT_EQ(renderText(t, TextFormat::Tabs, reports::kClipboardLineEnd), "a\t\tc\t\n\nKopf\t\n");
+    EXPECT_EQ(renderText(table(2), TextFormat::Tabs, "\n"), "");
+}
+
+TEST(ReportTableText, InsertedRowCarriesItsGapBelowIt) {
+    ReportTable t = table(1);
+    RowFormat gap;
+    gap.gapAbove = 10;
+    t.setCell(t.addRow({}), 0, "A");
+    t.setCell(t.addRow(gap), 0, "B");
+    t.setCell(t.addRow({}), 0, "C");
+    EXPECT_EQ(t.addRow(gap, std::nullopt, 1), 1);
+    t.setCell(1, 0, "X");
+    EXPECT_EQ(fixed(t), "A  \n\nX  \n\nB  \nC  \n");
+
+    // Geometry: X takes B's place, B moves down by X's height and X's gap.
+    t.layout(kMeasurer, LayoutTarget::Printer);
+    EXPECT_EQ(t.rowTop(0), -10);
+    EXPECT_EQ(t.rowTop(1), -10 - 40 - 10);
+    EXPECT_EQ(t.rowTop(2), -60 - 40 - 10);
+    EXPECT_EQ(t.rowTop(3), -110 - 40);
+    EXPECT_EQ(t.size().height, 190 + 10);
+}
+
+TEST(ReportTableLayout, ColumnWidthsPositionsAndSize) {
+    TableSettings s;
+    s.fieldSpacing = 10;
+    s.columnSpacing = 30;
+    s.columnMargin = 10;
+    s.rowHeight = 40; // characters 20 units wide with the fixed measurer
+    ReportTable t = table(3, s);
+    const int title = t.addRowHeight(60); // characters 30 wide
+    int r = t.addRow({{}, title});
+    t.setCell(r, 0, "Titel der Tabelle", 3); // 17 * 30 = 510
+    r = t.addRow({});
+    t.setCell(r, 0, "abc");      // 60
+    t.setCell(r, 1, "abcdefgh"); // 160
+    t.setCell(r, 2, "x");        // 20
+    r = t.addRow({});
+    t.setCell(r, 1, "1234567890", 2); // 200 - (160 + 30) = 10, less than 20
+
+    const reports::TableSize size = t.layout(kMeasurer, LayoutTarget::Printer);
+    // Span 3 is measured last: 510 - (60 + 30) - (160 + 30) = 230 for column 2.
+    EXPECT_EQ(t.columnWidths(), std::vector<int>({60, 160, 230}));
+    EXPECT_EQ(t.columnPositions(), std::vector<int>({20, 110, 300}));
+    EXPECT_EQ(size.width, 300 + 230 + 10 + 10);
+    EXPECT_EQ(size.height, 10 + 60 + 40 + 40 + 10);
+
+    // The screen scales every length, halves rounded upwards: 1.25 * 10 = 12.5 -> 13.
+    ReportTable scaled = table(1, {"Arial", 40, 10, 30, 10, 1.25});
+    scaled.setCell(scaled.addRow({}), 0, "ab"); // font 50 high, 25 per character
+    const reports::TableSize screen = scaled.layout(kMeasurer, LayoutTarget::Screen);
+    EXPECT_EQ(scaled.columnPositions().front(), 13 + 13);
+    EXPECT_EQ(scaled.columnWidths().front(), 50);
+    EXPECT_EQ(screen.width, 26 + 50 + 26);
+    EXPECT_EQ(screen.height, 13 + 50 + 13);
+}
+
+TEST(ReportTableLayout, FindsRowsAndIgnoresGaps) {
+    ReportTable t = table(1);
+    RowFormat gap;
+    gap.gapAbove = 10;
+    t.addRow({});
+    t.addRow(gap);
+    t.layout(kMeasurer, LayoutTarget::Printer);
+    EXPECT_EQ(t.findRow(-10), 0);
+    EXPECT_EQ(t.findRow(-49), 0);
+    EXPECT_EQ(t.findRow(-55), -1); // in the gap
+    EXPECT_EQ(t.findRow(-60), 1);
+    EXPECT_EQ(t.findRow(-100), -1);
+    EXPECT_EQ(t.findRow(5), -1);
+}
+
+TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
+    ReportTable none;
+    EXPECT_EQ(none.addRow({}), -1);
+    EXPECT_EQ(none.addRowHeight(60), -1);
+    none.setCell(0, 0, "x"); // no effect, no crash
+
+    ReportTable t = table(2);
+    t.setColumnAlignment(1, 7);
+    t.setColumnAlignment(5, kAlignRight);
+    EXPECT_EQ(t.columnAlignment(1), kAlignLeft);
+    const int r = t.addRow({}, 42);
+    t.setCell(r, 1, "x", 3, -2);
+    t.setCell(r, 2, "y");
+    t.setCell(r + 1, 0, "z");
+    EXPECT_EQ(t.row(r).tag, 42);
+    EXPECT_EQ(t.row(r).cells[1].span, 1);
+    EXPECT_EQ(t.row(r).cells[1].align, kAlignLeft);
+    EXPECT_FALSE(t.row(r).cells[0].set);
+    EXPECT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(table(1).layout(kMeasurer, LayoutTarget::Printer).height, 1);
+}
+
+} // namespace

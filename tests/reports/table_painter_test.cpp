@@ -1,0 +1,83 @@
+#include "reports/table_painter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::Color;
+using platform::Rect;
+
+// Records what is drawn, one line of text per call.
+class RecordingSurface final : public platform::Surface {
+public:
+    std::vector<std::string> calls;
+
+    int textWidth(const platform::FontSpec& f, std::string_view t) const override {
+        return measurer.textWidth(f, t);
+    }
+    void fillRect(const Rect& r, Color c) override {
+        calls.push_back("fill " + rect(r) + " " + std::to_string(c.red));
+    }
+    void drawLine(int, int, int, int, int, Color) override { ++lines; }
+    void drawText(const Rect& r, std::string_view text, const platform::FontSpec& f,
+                  platform::HAlign a, Color) override {
+        calls.push_back("text " + rect(r) + " " + std::string(text) + " h" +
+                        std::to_string(f.height) + " a" + std::to_string(int(a)));
+    }
+    void setClip(const Rect&) override {}
+    void resetClip() override {}
+    int dotsPerInch() const override { return 96; }
+
+    int lines = 0;
+
+private:
+    static std::string rect(const Rect& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
+    }
+    platform::FixedWidthMeasurer measurer;
+};
+
+reports::ReportTable sample() {
+    reports::ReportTable t({"Arial", 40, 10, 30, 10, 1.0}, 2);
+    t.setColumnAlignment(1, reports::kAlignRight);
+    int r = t.addRow({{{185, 0, 0}, {205, 0, 0}}});
+    t.setCell(r, 0, "Kopf", 2, reports::kAlignCenter);
+    r = t.addRow({{{248, 0, 0}, {201, 0, 0}}});
+    t.setCell(r, 0, "ab");
+    t.setCell(r, 1, "1,00");
+    t.setCell(r, 1, "");
+    t.layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Screen);
+    return t;
+}
+
+TEST(TablePainter, DisplayModesChooseFillsAndGrid) {
+    reports::ReportTable t = sample();
+    const Rect all{-1000, 1000, 1000, -1000};
+
+    RecordingSurface text;
+    drawTable(t, text, reports::kTextOnly, all);
+    // Column 0 is 40 wide, column 1 only what the title needs beyond it; an empty text is
+    // not drawn.
+    EXPECT_EQ(text.calls, std::vector<std::string>(
+                              {"text 20,-10,100,-50 Kopf h40 a2", "text 20,-50,60,-90 ab h40 a0"}));
+    EXPECT_EQ(text.lines, 0);
+
+    RecordingSurface grey, colour, grid;
+    drawTable(t, grey, reports::kGreyFills, all);
+    drawTable(t, colour, reports::kColourFills, all);
+    drawTable(t, grid, reports::kGridLines, all);
+    EXPECT_EQ(grey.calls[0], "fill 10,-10,110,-50 185");
+    EXPECT_EQ(colour.calls[2], "fill 10,-50,110,-90 201");
+    EXPECT_EQ(grid.lines, 4 + 4 + 1); // two row frames, one cell separator in the second row
+}
+
+TEST(TablePainter, SkipsRowsOutsideTheClip) {
+    reports::ReportTable t = sample();
+    RecordingSurface s;
+    drawTable(t, s, reports::kColourFills, {0, -60, 500, -500});
+    ASSERT_EQ(s.calls.size(), 2u);
+    EXPECT_EQ(s.calls[1], "text 20,-50,60,-90 ab h40 a0");
+}
+
+} // namespace
