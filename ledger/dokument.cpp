@@ -25,6 +25,10 @@ void CTalwerkDoc::newDocument(const NeueDateiWaehrung& currency, const CNVKDatum
     initialPeriod = Darstellungszeitraum{kMonatsanfang, kHeute, today, today};
     accountBookingsSortDirection = 0;
 
+    resetFilters();
+}
+
+void CTalwerkDoc::resetFilters() {
     filters.clear();
     for (int i = 1; i <= kFilterCount; ++i) {
         auto filter = std::make_unique<CTWBuchungsFilterNeu>();

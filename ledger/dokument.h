@@ -77,6 +77,9 @@ public:
     // --- New document: currency fields from the new-file choice, every setting to its
     // new-document value, ten empty filters, no records. ---
     void newDocument(const NeueDateiWaehrung& currency, const CNVKDatum& today);
+    // Replaces the filters by ten filters in their constructed state, named "Filter 1" to
+    // "Filter 10" (also when a file of the old single filter is read).
+    void resetFilters();
 
     // --- Amounts under the document's separators (settings 1 to 3) ---
     BetragFormat betragFormat() const;
