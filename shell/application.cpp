@@ -17,8 +17,9 @@ Application* current = nullptr;
 Application& theApp() { return *current; }
 
 Application::Application(platform::SettingsStore& store, QString programDir,
-                         ledger::CNVKDatum today)
-    : store_(store), programDir_(std::move(programDir)), today_(today) {
+                         const platform::Clock& clock)
+    : nationalCurrencies_(ledger::buildNationalCurrencyTable()), store_(store),
+      programDir_(std::move(programDir)), clock_(clock), today_(ledger::CNVKDatum::today(clock)) {
     current = this;
 }
 

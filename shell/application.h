@@ -3,6 +3,8 @@
 #pragma once
 
 #include "ledger/datum.h"
+#include "ledger/waehrung.h"
+#include "platform/clock.h"
 #include "platform/settings_store.h"
 #include "shell/app_settings.h"
 
@@ -10,6 +12,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -21,7 +24,7 @@ class CHelpWindow;
 
 class Application {
 public:
-    Application(platform::SettingsStore& store, QString programDir, ledger::CNVKDatum today);
+    Application(platform::SettingsStore& store, QString programDir, const platform::Clock& clock);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -37,7 +40,12 @@ public:
     void savePlacement();
 
     const QString& programDir() const { return programDir_; }
+    // The date of program start.
     ledger::CNVKDatum today() const { return today_; }
+    const platform::Clock& clock() const { return clock_; }
+    const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies() const {
+        return nationalCurrencies_;
+    }
     CMainFrame* mainWindow() const { return mainWindow_.get(); }
 
     // The printer every print, preview and printer setup of this session uses.
@@ -47,8 +55,10 @@ public:
     void showHelp();
 
 private:
+    std::vector<ledger::CTWWaehrungsinfo> nationalCurrencies_;
     platform::SettingsStore& store_;
     QString programDir_;
+    const platform::Clock& clock_;
     ledger::CNVKDatum today_;
     AppSettings settings_;
     std::unique_ptr<QPrinter> printer_;

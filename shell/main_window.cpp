@@ -418,6 +418,7 @@ QMdiSubWindow* CMainFrame::findDocumentWindow(const QString& path) const {
 }
 
 CChildFrame* CMainFrame::createChild(Document* document) {
+    document->setParent(this);
     auto* child = new CChildFrame(document, app_.settings().defaultViewKind(), app_.today());
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
