@@ -1,0 +1,50 @@
+// CTWBuchung: one booking between two accounts, and the booking order with its number-aware
+// comparison of booking numbers.
+#pragma once
+
+#include "ledger/datum.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ledger {
+
+// Booking kind ("Vorgang").
+enum Vorgang : int32_t { kEinnahme = 0, kAusgabe = 1, kUmbuchung = 2 };
+
+class CTWBuchung {
+public:
+    int32_t serial = -1; // entry serial; -1 lets the document assign the next one
+    CNVKDatum date;      // "Datum"
+    std::string number;  // "Nr."
+    std::string text;    // "Buchungstext"
+    int32_t kind = kEinnahme;
+    int32_t konto1Id = -1; // asset account, or the source of a transfer
+    int32_t konto1Kind = 0;
+    int32_t konto2Id = -1; // income/expense account, or the target of a transfer
+    int32_t konto2Kind = 0;
+    int64_t amount = 0;
+    int32_t currencyIndex = 0;
+    std::string notes;       // "Notizen"
+    int32_t provisional = 0; // nonzero: "vorläufige Buchung"
+
+    bool touches(int32_t kontoId) const { return konto1Id == kontoId || konto2Id == kontoId; }
+};
+
+// All characters digits (the empty text reads as 0); nothing otherwise. Accumulates in
+// unsigned 32-bit arithmetic (wrapping).
+std::optional<uint32_t> parseDigitsStrict(std::string_view number);
+// Every non-digit skipped, the digits read as one decimal number; 0 without digits.
+uint32_t parseDigitsLenient(std::string_view number);
+
+// Number-aware comparison of two booking numbers: numerically when both are plain digit
+// runs (9 < 10, 007 == 7), else by the locale-like text collation. Negative, 0 or positive.
+int compareBuchungsnummer(std::string_view a, std::string_view b);
+
+// Booking order: true when a sorts strictly after b (later date, or same date and a greater
+// number).
+bool sortsAfter(const CTWBuchung& a, const CTWBuchung& b);
+
+} // namespace ledger

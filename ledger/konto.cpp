@@ -1,0 +1,37 @@
+#include "ledger/konto.h"
+
+namespace ledger {
+
+int32_t CTWKonto::effectiveCategory(int assignment) const {
+    if (assignment == kAlternative1 && alt1UseStandard == 0)
+        return alt1Category;
+    if (assignment == kAlternative2 && alt2UseStandard == 0)
+        return alt2Category;
+    return category;
+}
+
+int32_t CTWKonto::effectiveSubcategory(int assignment) const {
+    if (assignment == kAlternative1 && alt1UseStandard == 0)
+        return alt1Subcategory;
+    if (assignment == kAlternative2 && alt2UseStandard == 0)
+        return alt2Subcategory;
+    return subcategory;
+}
+
+int32_t CTWKonto::currencyIndexAt(const CNVKDatum& date) const {
+    if (!isAsset())
+        return -1;
+    int32_t index = currencyIndex;
+    for (const CNVKDatum& switchDate : switchDates)
+        if (switchDate <= date)
+            index = 1 - index;
+    return index;
+}
+
+int32_t CTWKonto::finalCurrencyIndex() const {
+    if (!isAsset())
+        return -1;
+    return switchDates.size() % 2 == 0 ? currencyIndex : 1 - currencyIndex;
+}
+
+} // namespace ledger
