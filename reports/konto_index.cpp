@@ -9,8 +9,9 @@ KontoIndex::KontoIndex(const std::vector<std::unique_ptr<ledger::CTWKonto>>& acc
     for (const auto& konto : accounts)
         if (konto)
             sorted_.push_back(konto.get());
-    std::stable_sort(sorted_.begin(), sorted_.end(),
-                     [](const ledger::CTWKonto* a, const ledger::CTWKonto* b) { return a->id < b->id; });
+    std::stable_sort(
+        sorted_.begin(), sorted_.end(),
+        [](const ledger::CTWKonto* a, const ledger::CTWKonto* b) { return a->id < b->id; });
     if (sorted_.empty() || sorted_.front()->id < 0)
         return;
     const int64_t maxId = sorted_.back()->id;

@@ -8,7 +8,9 @@ namespace reports {
 namespace {
 
 // Currency slot of a currency index; anything but 1 counts as the first currency.
-int slotOf(int32_t currencyIndex) { return currencyIndex == 1 ? 1 : 0; }
+int slotOf(int32_t currencyIndex) {
+    return currencyIndex == 1 ? 1 : 0;
+}
 
 int64_t negate(int64_t amount) {
     return amount == std::numeric_limits<int64_t>::min() ? std::numeric_limits<int64_t>::max()
@@ -24,19 +26,9 @@ int64_t addBetrag(int64_t a, int64_t b) {
     return b > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
 }
 
-Umrechner::Umrechner(bool dualCurrency, ledger::Wechselkurs rate)
-    : dual_(dualCurrency), factor_{rate.numerator, rate.denominator} {}
-
-int64_t Umrechner::convert(int64_t amount, int from) const {
-    if (!dual_)
-        return amount;
-    const int i = slotOf(from);
-    return ledger::convertBetrag(amount, factor_[i], factor_[1 - i]);
-}
-
-PeriodTable::PeriodTable(const KontoIndex& index, const Umrechner& umrechner,
+PeriodTable::PeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                          ledger::CNVKDatum start)
-    : index_(index), umrechner_(umrechner), start_(start) {
+    : index_(index), umrechner_(doc), start_(start) {
     records_.resize(index.size());
     for (int p = 0; p < index.size(); ++p) {
         const ledger::CTWKonto* konto = index.accounts()[p];
@@ -93,9 +85,15 @@ void PeriodTable::flow(PeriodRecord& source, PeriodRecord& target,
         addValue(target, out.currency, target.isIncome ? negate(out.amount) : out.amount,
                  beforeStart);
     } else if (!source.isAsset) {
-        addValue(source, in.currency, source.isIncome ? in.amount : negate(in.amount),
-                 beforeStart);
+        addValue(source, in.currency, source.isIncome ? in.amount : negate(in.amount), beforeStart);
     }
+}
+
+int64_t subBetrag(int64_t a, int64_t b) {
+    int64_t difference = 0;
+    if (!__builtin_sub_overflow(a, b, &difference))
+        return difference;
+    return b < 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
 }
 
 Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, int sign) {
@@ -160,12 +158,38 @@ int64_t PeriodTable::total(int valueKind, int displayCurrency) const {
         // "Sparbetrag" is income minus expenses; the other two take their accounts as they are.
         const bool subtract = valueKind == kSparbetrag && !r.isIncome;
         for (int slot = 0; slot < 2; ++slot)
-            sums[slot] = addBetrag(sums[slot], subtract ? negate(r.fromStart[slot]) : r.fromStart[slot]);
+            sums[slot] =
+                addBetrag(sums[slot], subtract ? negate(r.fromStart[slot]) : r.fromStart[slot]);
     }
     if (!umrechner_.dualCurrency())
         return sums[0];
     const int d = slotOf(displayCurrency);
     return addBetrag(sums[d], umrechner_.convert(sums[1 - d], 1 - d));
+}
+
+PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
+                             ledger::CNVKDatum start, ledger::CNVKDatum end,
+                             bool withoutProvisional) {
+    PeriodTable table(doc, index, start);
+    for (const auto& booking : doc.bookings) {
+        if (booking->date > end)
+            break;
+        table.apply(*booking, withoutProvisional);
+    }
+    table.normalise(end);
+    return table;
+}
+
+DayByDay::DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
+                   bool withoutProvisional)
+    : doc_(doc), table_(doc, index, start), withoutProvisional_(withoutProvisional) {
+    for (; next_ < doc.bookings.size() && doc.bookings[next_]->date < start; ++next_)
+        table_.apply(*doc.bookings[next_], withoutProvisional_);
+}
+
+void DayByDay::advanceTo(ledger::CNVKDatum day) {
+    for (; next_ < doc_.bookings.size() && doc_.bookings[next_]->date <= day; ++next_)
+        table_.apply(*doc_.bookings[next_], withoutProvisional_);
 }
 
 } // namespace reports

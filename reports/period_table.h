@@ -3,9 +3,7 @@
 // either of a ledger's two currencies.
 #pragma once
 
-#include "ledger/buchung.h"
-#include "ledger/konto.h"
-#include "ledger/waehrung.h"
+#include "ledger/dokument.h"
 #include "reports/konto_index.h"
 
 #include <array>
@@ -19,20 +17,20 @@ namespace reports {
 // dual-currency bookkeeping every amount stays as it is.
 class Umrechner {
 public:
-    Umrechner() = default;
-    Umrechner(bool dualCurrency, ledger::Wechselkurs rate);
+    explicit Umrechner(const ledger::CTalwerkDoc& doc) : doc_(doc) {}
 
-    bool dualCurrency() const { return dual_; }
-    // The amount, which is in currency `from`, in the other currency.
-    int64_t convert(int64_t amount, int from) const;
+    bool dualCurrency() const { return doc_.settings.dualCurrency != 0; }
+    // The amount, which is in currency `from` (0 or 1), in the other currency.
+    int64_t convert(int64_t amount, int from) const {
+        return doc_.convertBetrag(amount, from).amount;
+    }
     // The amount, which is in currency `from`, in currency `to`.
     int64_t into(int64_t amount, int from, int to) const {
         return from == to ? amount : convert(amount, from);
     }
 
 private:
-    bool dual_ = false;
-    std::array<int64_t, 2> factor_{1, 1};
+    const ledger::CTalwerkDoc& doc_;
 };
 
 // An amount together with the currency (0 or 1) it is in.
@@ -67,9 +65,9 @@ struct PeriodRecord {
 class PeriodTable {
 public:
     // One record per account of the index, in the same order, initialised from the accounts:
-    // asset accounts start with their opening balance in their original currency. The index
-    // must outlive the table.
-    PeriodTable(const KontoIndex& index, const Umrechner& umrechner, ledger::CNVKDatum start);
+    // asset accounts start with their opening balance in their original currency. The
+    // document and the index must outlive the table.
+    PeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start);
 
     // Adds one booking; a provisional booking is skipped when withoutProvisional is set.
     void apply(const ledger::CTWBuchung& booking, bool withoutProvisional);
@@ -99,7 +97,32 @@ private:
     ledger::CNVKDatum start_;
 };
 
+// The normalised period table of the range [start, end]: every booking up to the end date
+// applied in booking order.
+PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
+                             ledger::CNVKDatum start, ledger::CNVKDatum end,
+                             bool withoutProvisional);
+
+// Walks a range day by day over a not normalised period table: flows count from the start
+// date, balances include everything up to the day reached. Each booking is applied once.
+class DayByDay {
+public:
+    // Applies the bookings dated before the start date.
+    DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
+             bool withoutProvisional);
+    // Applies the following bookings dated on or before the day.
+    void advanceTo(ledger::CNVKDatum day);
+    const PeriodTable& table() const { return table_; }
+
+private:
+    const ledger::CTalwerkDoc& doc_;
+    PeriodTable table_;
+    bool withoutProvisional_;
+    std::size_t next_ = 0;
+};
+
 // Saturating addition of amounts, so that a damaged file cannot overflow a sum.
 int64_t addBetrag(int64_t a, int64_t b);
+int64_t subBetrag(int64_t a, int64_t b);
 
 } // namespace reports

@@ -4,8 +4,8 @@ namespace reports {
 namespace {
 
 TableSettings tableSettings(const ledger::CTWEinstellungen& s, double screenScale) {
-    return {s.tableFontName, s.rowHeight, s.fieldSpacing, s.columnSpacing, s.columnMargin,
-            screenScale};
+    return {s.tableFontName, s.rowHeight,    s.fieldSpacing,
+            s.columnSpacing, s.columnMargin, screenScale};
 }
 
 } // namespace
@@ -15,7 +15,8 @@ ReportFrame::ReportFrame(const ledger::CTWEinstellungen& settings, double screen
     : table_(tableSettings(settings, screenScale), columnCount), gap_(settings.fieldSpacing),
       titleStyle_(table_.addRowHeight(settings.titleRowHeight)),
       columnTitleStyle_(table_.addRowHeight(settings.columnTitleRowHeight)),
-      repeatTitle_(settings.repeatTitle != 0), repeatColumnTitles_(settings.repeatColumnTitles != 0) {}
+      repeatTitle_(settings.repeatTitle != 0),
+      repeatColumnTitles_(settings.repeatColumnTitles != 0) {}
 
 void ReportFrame::addTitleRow(std::string title) {
     RowFormat format{kTitleFill, titleStyle_};

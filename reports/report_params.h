@@ -25,9 +25,9 @@ enum ViewKind : int {
 struct Selection {
     enum Kind : int { kNone = -1, kKonto = 0, kKategorie = 1, kUnterkategorie = 2 };
     int kind = kNone;
-    int32_t accountId = -1;    // kKonto
-    int32_t accountKind = -1;  // kKategorie, kUnterkategorie
-    int32_t categoryId = -1;   // kKategorie, kUnterkategorie
+    int32_t accountId = -1;     // kKonto
+    int32_t accountKind = -1;   // kKategorie, kUnterkategorie
+    int32_t categoryId = -1;    // kKategorie, kUnterkategorie
     int32_t subcategoryId = -1; // kUnterkategorie
 };
 

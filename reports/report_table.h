@@ -40,11 +40,11 @@ struct RowFormat {
 struct RowTag {
     enum Kind : int {
         kNone = -1,
-        kBuchung = 0,         // ids: booking index in the document
-        kKonto = 1,           // account id
-        kKategorie = 2,       // account kind, category id
-        kUnterkategorie = 3,  // account kind, category id, sub-category id
-        kKontoArt = 4,        // account kind
+        kBuchung = 0,        // ids: booking index in the document
+        kKonto = 1,          // account id
+        kKategorie = 2,      // account kind, category id
+        kUnterkategorie = 3, // account kind, category id, sub-category id
+        kKontoArt = 4,       // account kind
     };
     int kind = kNone;
     int32_t id1 = -1;
