@@ -2,7 +2,7 @@
 
 #include "ledger/archive_error.h"
 #include "ledger/scrambled_text.h"
-#include "ledger/utf16_text.h"
+#include "ledger/win1252.h"
 
 #include <bit>
 
@@ -83,7 +83,7 @@ std::string ByteReader::text() {
     std::u16string units(length, u'\0');
     for (char16_t& u : units)
         u = word();
-    return cp1252FromUtf16(units);
+    return fromUtf16(units);
 }
 
 std::string ByteReader::scrambledText() {

@@ -25,6 +25,10 @@ void CTalwerkDoc::newDocument(const NeueDateiWaehrung& currency, const CNVKDatum
     initialPeriod = Darstellungszeitraum{kMonatsanfang, kHeute, today, today};
     accountBookingsSortDirection = 0;
 
+    resetFilters();
+}
+
+void CTalwerkDoc::resetFilters() {
     filters.clear();
     for (int i = 1; i <= kFilterCount; ++i) {
         auto filter = std::make_unique<CTWBuchungsFilterNeu>();
@@ -161,9 +165,15 @@ int CTalwerkDoc::addBuchung(CTWBuchung buchung) {
     while (position != runEnd && compareBuchungsnummer((*position)->number, buchung.number) <= 0)
         ++position;
 
-    for (const int32_t kontoId : {buchung.konto1Id, buchung.konto2Id})
-        if (CTWKonto* konto = findKonto(kontoId))
-            ++konto->bookingCount;
+    // The kinds stored beside the ids are those of the accounts.
+    if (CTWKonto* konto1 = findKonto(buchung.konto1Id)) {
+        buchung.konto1Kind = konto1->kind;
+        ++konto1->bookingCount;
+    }
+    if (CTWKonto* konto2 = findKonto(buchung.konto2Id)) {
+        buchung.konto2Kind = konto2->kind;
+        ++konto2->bookingCount;
+    }
 
     const auto inserted =
         bookings.insert(position, std::make_unique<CTWBuchung>(std::move(buchung)));

@@ -77,6 +77,9 @@ public:
     // --- New document: currency fields from the new-file choice, every setting to its
     // new-document value, ten empty filters, no records. ---
     void newDocument(const NeueDateiWaehrung& currency, const CNVKDatum& today);
+    // Replaces the filters by ten filters in their constructed state, named "Filter 1" to
+    // "Filter 10" (also when a file of the old single filter is read).
+    void resetFilters();
 
     // --- Amounts under the document's separators (settings 1 to 3) ---
     BetragFormat betragFormat() const;
@@ -119,8 +122,9 @@ public:
     // Index of the booking with the entry serial, or -1.
     int indexOfBuchung(int32_t serial) const;
     // Inserts the booking after every booking that does not sort after it, raises the
-    // booking counts of both accounts and sets the modified flag. A serial of -1 takes the
-    // next booking serial. Returns the new booking's index.
+    // booking counts of both accounts (taking their kinds into the booking) and sets the
+    // modified flag. A serial of -1 takes the next booking serial. Returns the new booking's
+    // index.
     int addBuchung(CTWBuchung buchung);
     // Removes the booking at the index and lowers the counts of its accounts that exist.
     // Returns its entry serial, or -1 (nothing changed) for an index outside the list.

@@ -1,5 +1,6 @@
 #include "ledger/dokument.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace ledger;
@@ -36,7 +37,6 @@ protected:
         b.kind = kAusgabe;
         b.konto1Id = girokonto;
         b.konto2Id = lebensmittel;
-        b.konto2Kind = kAusgabenkonto;
         b.amount = 100;
         return doc.addBuchung(b);
     }
@@ -125,6 +125,7 @@ TEST_F(DokumentTest, CountsAndSerialsAfterAddAndRemove) {
     add(date(2, 1, 2024), "2");
     EXPECT_EQ(doc.findKonto(girokonto)->bookingCount, 2);
     EXPECT_EQ(doc.findKonto(lebensmittel)->bookingCount, 2);
+    EXPECT_EQ(doc.bookings[0]->konto2Kind, kAusgabenkonto) << "kinds come from the accounts";
 
     EXPECT_EQ(doc.removeBuchung(2), -1);
     EXPECT_EQ(doc.removeBuchung(-1), -1);
@@ -169,4 +170,142 @@ TEST_F(DokumentTest, SortRestoresTheOrderOfInsertion) {
     doc.sortBuchungen();
     EXPECT_TRUE(doc.isBuchungOrderValid());
     EXPECT_EQ(serials(), (std::vector<int32_t>{5, 3, 1, 6, 7, 0, 4, 2}));
+}
+
+TEST_F(DokumentTest, AccountAndCategoryLookups) {
+    CTWKonto sparbuch;
+    sparbuch.name = "Sparbuch";
+    sparbuch.abbreviation = "SPB";
+    sparbuch.number = 4711;
+    const int32_t id = doc.addKonto(sparbuch).id;
+    EXPECT_EQ(id, 2) << "ids come from the counter";
+    EXPECT_EQ(doc.indexOfKonto(id), 2);
+    EXPECT_EQ(doc.indexOfKonto(99), -1);
+    EXPECT_EQ(doc.findKontoByNumber(4711)->id, id);
+    EXPECT_EQ(doc.findKontoByNumber(4712), nullptr);
+    EXPECT_EQ(doc.findKontoByText("Sparbuch", true)->id, id);
+    EXPECT_EQ(doc.findKontoByText("SPB", false)->id, id);
+    EXPECT_EQ(doc.findKontoByText("SPB", true), nullptr);
+    EXPECT_EQ(doc.findKontoByText("sparbuch", true), nullptr) << "case-sensitive";
+
+    CTWKategorie& wohnen = doc.categories.addKategorie(kAusgabenkonto, "Wohnen");
+    wohnen.addUnterkategorie("Miete");
+    EXPECT_EQ(doc.kategorieName(kAusgabenkonto, 0), "Wohnen");
+    EXPECT_EQ(doc.kategorieName(kAusgabenkonto, -1), "(keine)");
+    EXPECT_EQ(doc.kategorieName(kEinnahmenkonto, 0), "(keine)");
+    EXPECT_EQ(doc.unterkategorieName(kAusgabenkonto, 0, 0), "Miete");
+    EXPECT_EQ(doc.unterkategorieName(kAusgabenkonto, 0, -1), "(keine)");
+    EXPECT_EQ(doc.findUnterkategorieByName(kAusgabenkonto, "Wohnen", "Miete")->id, 0);
+    EXPECT_EQ(doc.indexOfUnterkategorieByName(kAusgabenkonto, "Wohnen", "Miete"), 0);
+    EXPECT_EQ(doc.indexOfUnterkategorieByName(kAusgabenkonto, "Auto", "Miete"), -1);
+    EXPECT_EQ(doc.indexOfKategorieByName(kAusgabenkonto, "Wohnen"), 0);
+    EXPECT_EQ(doc.findKategorieByName(kAusgabenkonto, "wohnen"), nullptr);
+}
+
+TEST_F(DokumentTest, RecurringBookingsTakeSerialsAndMarkTheirAccountsUsed) {
+    CTWBuchungRegel miete;
+    miete.name = "Miete";
+    miete.konto1Id = girokonto;
+    miete.konto2Id = lebensmittel;
+    miete.occurrenceStates = {kAusgefuehrt};
+    miete.serial = 42;
+    EXPECT_EQ(doc.addBuchungRegel(miete).serial, 0);
+    EXPECT_EQ(doc.addBuchungRegel(miete).serial, 1);
+    EXPECT_TRUE(doc.rules.front()->occurrenceStates.empty());
+    EXPECT_EQ(doc.nextRuleSerial, 2);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.isKontoUsedByRegel(girokonto));
+    EXPECT_TRUE(doc.isKontoUsedByRegel(lebensmittel));
+    EXPECT_FALSE(doc.isKontoUsedByRegel(17));
+}
+
+TEST_F(DokumentTest, InitialDisplayPeriodByRule) {
+    const CNVKDatum today = date(15, 6, 2024);
+    auto period = [&](int32_t startRule, int32_t endRule) {
+        doc.initialPeriod.startRule = startRule;
+        doc.initialPeriod.endRule = endRule;
+        const Zeitraum z = doc.initialDisplayPeriod(today);
+        return z.start.text() + "-" + z.end.text();
+    };
+    EXPECT_EQ(period(kMonatsanfang, kHeute), "01.06.2024-15.06.2024");
+    EXPECT_EQ(period(kErsteBuchung, kHeute), "01.01.2024-15.06.2024") << "no booking yet";
+    add(date(3, 2, 2021), "1");
+    EXPECT_EQ(period(kErsteBuchung, kMonatsende), "03.02.2021-30.06.2024");
+    EXPECT_EQ(period(kJahresanfang, kMonatsende), "01.01.2024-30.06.2024");
+    doc.initialPeriod.startDate = date(1, 8, 2024);
+    doc.initialPeriod.endDate = date(31, 12, 2024);
+    EXPECT_EQ(period(kFesterStart, kFestesEnde), "01.08.2024-31.12.2024");
+    EXPECT_EQ(period(kFesterStart, kHeute), "01.08.2024-01.08.2024") << "end before start";
+}
+
+TEST_F(DokumentTest, AmountsUseTheDocumentSeparators) {
+    EXPECT_EQ(doc.formatBetrag(123456789), "1.234.567,89");
+    EXPECT_EQ(doc.parseBetrag("1.234,5"), 123450);
+    doc.settings.decimalSeparator = '.';
+    doc.settings.thousandsSeparator = ',';
+    EXPECT_EQ(doc.formatBetrag(123456, true), "+1,234.56");
+    EXPECT_EQ(doc.parseBetrag("1,234.56"), 123456);
+    doc.settings.noGrouping = 1;
+    EXPECT_EQ(doc.formatBetrag(123456), "1234.56");
+}
+
+namespace {
+
+// The reference order: passes of adjacent exchanges until nothing moves.
+void bubbleSort(std::vector<CTWBuchung>& list) {
+    for (bool exchanged = true; exchanged;) {
+        exchanged = false;
+        for (size_t i = 1; i < list.size(); ++i) {
+            if (sortsAfter(list[i - 1], list[i])) {
+                std::swap(list[i - 1], list[i]);
+                exchanged = true;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(DokumentTest, SortGivesTheSameOrderAsAdjacentExchanges) {
+    // Few dates and few numbers, so that many bookings compare equal.
+    const std::vector<std::string> numberPool = {"", "1", "2", "10", "007", "7", "a", "B", "b"};
+    std::vector<CTWBuchung> reference;
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    for (int32_t i = 0; i < 600; ++i) {
+        CTWBuchung b;
+        b.serial = i;
+        b.date = CNVKDatum(9000 + next(12));
+        b.number = numberPool[next(static_cast<uint32_t>(numberPool.size()))];
+        reference.push_back(b);
+        doc.bookings.push_back(std::make_unique<CTWBuchung>(b));
+    }
+    bubbleSort(reference);
+    doc.sortBuchungen();
+    ASSERT_EQ(doc.bookings.size(), reference.size());
+    for (size_t i = 0; i < reference.size(); ++i)
+        ASSERT_EQ(doc.bookings[i]->serial, reference[i].serial) << i;
+}
+
+TEST_F(DokumentTest, SortingNumbersWithoutATotalOrderStaysSafe) {
+    // 9 < 10 numerically, 10 < 1a and 1a < 9 as text: no order exists; the sort must still
+    // end and keep every booking.
+    const std::vector<std::string> cyclic = {"9", "10", "1a"};
+    for (int32_t i = 0; i < 300; ++i) {
+        auto b = std::make_unique<CTWBuchung>();
+        b->serial = i;
+        b->date = CNVKDatum(9000 + i % 2);
+        b->number = cyclic[(i * 7) % 3];
+        doc.bookings.push_back(std::move(b));
+    }
+    doc.sortBuchungen();
+    std::vector<int32_t> seen = serials();
+    std::sort(seen.begin(), seen.end());
+    for (int32_t i = 0; i < 300; ++i)
+        ASSERT_EQ(seen[i], i);
+    for (size_t i = 1; i < doc.bookings.size(); ++i)
+        ASSERT_LE(doc.bookings[i - 1]->date, doc.bookings[i]->date);
 }

@@ -1,0 +1,196 @@
+#include "ledger/file_read.h"
+
+#include "ledger/archive_error.h"
+#include "ledger/archive_reader.h"
+#include "ledger/file_version.h"
+#include "ledger/kennwort_codec.h"
+#include "ledger/record_read.h"
+#include "ledger/settings_codec.h"
+
+namespace ledger {
+
+namespace {
+
+// Data flag words of the bookings and the filtered bookings view gained a column that
+// files before 2.1.1 show.
+constexpr std::uint32_t kNewBookingsColumn = 0x20000000;
+
+class FileReader {
+public:
+    FileReader(std::span<const std::uint8_t> bytes, CTalwerkDoc& doc, const CNVKDatum& today,
+               const FileReadHooks& hooks)
+        : r_(bytes), doc_(doc), today_(today), hooks_(hooks) {}
+
+    std::uint32_t read() {
+        readHeader();
+        readPasswordAndSeparators();
+        readViewSettings();
+        readRecurringBookings();
+        doc_.rate.numerator = r_.qword();
+        doc_.rate.denominator = r_.qword();
+        readDisplayItems();
+        readCategories();
+        r_.objectList(RecordClass::Konto, [&](std::uint16_t schema) {
+            auto konto = std::make_unique<CTWKonto>();
+            readKonto(r_, schema, *konto);
+            doc_.accounts.push_back(std::move(konto));
+        });
+        r_.objectList(RecordClass::Buchung, [&](std::uint16_t schema) {
+            auto buchung = std::make_unique<CTWBuchung>();
+            readBuchung(r_, schema, *buchung);
+            doc_.bookings.push_back(std::move(buchung));
+        });
+        readFilters();
+        return version_;
+    }
+
+private:
+    bool from(std::uint32_t v) const { return version_ >= v; }
+
+    void readHeader() {
+        const std::string header = r_.text();
+        if (header == kFileHeader111)
+            version_ = kFileVersion111;
+        else if (header == kFileHeader101)
+            version_ = kFileVersion101;
+        else if (header == kFileHeader)
+            version_ = r_.dword();
+        else
+            throw FileFormatError("not a ledger file");
+        if (version_ < kCurrentFileVersion && hooks_.olderVersion)
+            hooks_.olderVersion(version_);
+    }
+
+    void readPasswordAndSeparators() {
+        auto& s = doc_.settings;
+        if (!from(10301001)) {
+            s.decimalSeparator = ',';
+            s.thousandsSeparator = '.';
+            s.noGrouping = 0;
+            return;
+        }
+        doc_.password = readKennwort(r_);
+        if (doc_.password.isActive() && !(hooks_.unlock && hooks_.unlock(doc_.password)))
+            throw FileOpenError("password not given");
+        ledger::readSettings(r_, s, 1, 3);
+    }
+
+    void readViewSettings() {
+        auto& s = doc_.settings;
+        ledger::readSettings(r_, s, 4, 70);
+        if (!from(20101001)) {
+            s.bookingsData |= kNewBookingsColumn;
+            s.filteredBookingsData |= kNewBookingsColumn;
+        }
+        s.noNationalAmountOfEuro = from(10301002) ? r_.int32() : 0; // 71
+        s.euroOnly = version_ > 10401001 ? r_.int32() : 0;          // 72
+        s.saveCounter = from(10503000) ? r_.int32() : 1;            // 73
+        if (from(10101002)) {
+            ledger::readSettings(r_, s, 74, 76);
+        } else {
+            s.bookingNumberSource = 1;
+            s.reserved75 = 4;
+            s.presetCurrency = 0;
+        }
+        s.markNewDueBookings = from(10201003) ? r_.int32() : 1;        // 77
+        s.confirmDueBookings = from(10201003) ? r_.int32() : 1;        // 78
+        s.preselectMostUsedAccounts = from(11001002) ? r_.int32() : 1; // 79
+        s.reserved80 = from(10201003) ? r_.int32() : 0;                // 80
+        if (from(10201004)) {
+            ledger::readSettings(r_, s, 81, 83);
+        } else {
+            s.reserved81 = s.reserved82 = s.reserved83 = 0;
+        }
+        if (from(11001003)) {
+            ledger::readSettings(r_, s, 84, 85);
+        } else {
+            s.bookingsShowSums = s.filteredBookingsShowSums = 1;
+        }
+        // Settings 86 to 109 keep their new-document values in older files.
+        if (from(11001004))
+            ledger::readSettings(r_, s, 86, 109);
+        if (from(20201002)) {
+            ledger::readSettings(r_, s, 110, 111);
+        } else {
+            s.changeFromPeriod = 1;
+            s.changeToPeriod = 2;
+        }
+        if (from(20501002)) {
+            ledger::readSettings(r_, s, 112, 116);
+        } else {
+            s.noAskMissingNumber = s.noAskMissingText = 0;
+            s.disableNumberField = s.disableCurrencyField = s.disableNotesField = 0;
+        }
+    }
+
+    void readRecurringBookings() {
+        if (!from(10201002))
+            return;
+        doc_.nextRuleSerial = r_.int32();
+        r_.objectList(RecordClass::BuchungRegel, [&](std::uint16_t schema) {
+            auto regel = std::make_unique<CTWBuchungRegel>();
+            readBuchungRegel(r_, schema, *regel);
+            doc_.rules.push_back(std::move(regel));
+        });
+    }
+
+    void readDisplayItems() {
+        if (version_ > 20401001)
+            doc_.hiddenBookingTexts = r_.textList();
+        if (from(20901002)) {
+            doc_.initialPeriod.startRule = r_.int32();
+            doc_.initialPeriod.endRule = r_.int32();
+            doc_.initialPeriod.startDate = CNVKDatum(r_.dword());
+            doc_.initialPeriod.endDate = CNVKDatum(r_.dword());
+        } else {
+            doc_.initialPeriod = Darstellungszeitraum{kMonatsanfang, kHeute, today_, today_};
+        }
+        doc_.accountBookingsSortDirection = from(21001002) ? r_.int32() : 0;
+    }
+
+    void readCategories() {
+        for (int kind = 0; kind < kKontoArten; ++kind) {
+            doc_.categories.nextCategoryId[kind] = r_.int32();
+            r_.objectList(RecordClass::Kategorie, [&](std::uint16_t schema) {
+                auto kategorie = std::make_unique<CTWKategorie>();
+                readKategorie(r_, schema, *kategorie);
+                doc_.categories.trees[kind].push_back(std::move(kategorie));
+            });
+        }
+    }
+
+    void readFilters() {
+        if (from(20901001)) {
+            r_.objectList(RecordClass::BuchungsFilterNeu, [&](std::uint16_t) {
+                auto filter = std::make_unique<CTWBuchungsFilterNeu>();
+                readFilter(r_, FilterForm::Named, *filter);
+                doc_.filters.push_back(std::move(filter));
+            });
+            readScreenScale();
+            return;
+        }
+        // One unnamed filter of the old form becomes the first of ten named filters.
+        doc_.resetFilters();
+        CTWBuchungsFilterNeu& first = *doc_.filters.front();
+        readFilter(r_, FilterForm::Old, first);
+        readScreenScale();
+        first.provisionalMode = from(20201001) ? r_.int32() : 0;
+    }
+
+    void readScreenScale() { doc_.screenScale = from(11001001) ? r_.real() : 1.0; }
+
+    ArchiveReader r_;
+    CTalwerkDoc& doc_;
+    CNVKDatum today_;
+    const FileReadHooks& hooks_;
+    std::uint32_t version_ = 0;
+};
+
+} // namespace
+
+std::uint32_t readLedgerFile(std::span<const std::uint8_t> bytes, CTalwerkDoc& doc,
+                             const CNVKDatum& today, const FileReadHooks& hooks) {
+    return FileReader(bytes, doc, today, hooks).read();
+}
+
+} // namespace ledger

@@ -1,0 +1,15 @@
+// Writes a whole document as a ledger file of the current version.
+#pragma once
+
+#include "ledger/dokument.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace ledger {
+
+// The bytes of the file. The file carries the save counter raised by one; the document
+// itself is not changed (saveLedgerFile raises its counter once the file is written).
+std::vector<std::uint8_t> writeLedgerFile(const CTalwerkDoc& doc);
+
+} // namespace ledger

@@ -1,0 +1,69 @@
+#include "ledger/ledger_file.h"
+
+#include "ledger/archive_error.h"
+#include "ledger/file_read.h"
+#include "ledger/file_store.h"
+#include "ledger/file_write.h"
+
+namespace ledger {
+
+namespace {
+// Usage counts are stored from version 1.2.1 on.
+constexpr std::uint32_t kFirstVersionWithUsageCounts = 10201004;
+} // namespace
+
+LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::string& path,
+                             platform::Prompter& prompter, platform::PasswordSource& passwords,
+                             const platform::Clock& clock) {
+    LoadedLedger result;
+    try {
+        auto doc = std::make_unique<CTalwerkDoc>();
+        FileReadHooks hooks;
+        hooks.olderVersion = [&](std::uint32_t) {
+            prompter.information(kMeldungAeltereVersion, kTitelDateiOeffnen);
+        };
+        hooks.unlock = [&](const CNVKKennwort& kennwort) {
+            const auto entered = passwords.askPassword(path);
+            return entered && *entered == kennwort.password;
+        };
+        result.version = readLedgerFile(bytes, *doc, CNVKDatum::today(clock), hooks);
+        if (!doc->isBuchungOrderValid())
+            doc->sortBuchungen();
+        if (result.version < kFirstVersionWithUsageCounts)
+            doc->rebuildKategorieUsageCounts();
+        doc->setModified(false);
+        result.document = std::move(doc);
+    } catch (const FileFormatError&) {
+        result.message = kMeldungDateiformat;
+    } catch (...) {
+        result.message = kMeldungOeffnen;
+    }
+    if (!result.document)
+        result.version = 0;
+    return result;
+}
+
+LoadedLedger loadLedgerFile(const std::filesystem::path& path, platform::Prompter& prompter,
+                            platform::PasswordSource& passwords, const platform::Clock& clock) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        LoadedLedger failed;
+        failed.message = kMeldungOeffnen;
+        return failed;
+    }
+    return loadLedgerBytes(*bytes, path.string(), prompter, passwords, clock);
+}
+
+std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path) {
+    try {
+        if (!writeFileAtomically(path, writeLedgerFile(doc)))
+            return kMeldungSpeichern;
+    } catch (...) {
+        return kMeldungSpeichern;
+    }
+    ++doc.settings.saveCounter;
+    doc.setModified(false);
+    return {};
+}
+
+} // namespace ledger

@@ -1,0 +1,48 @@
+// Opening and saving ledger files: the one boundary that the desktop program and the
+// command line both use. Opening gives a fully loaded document or a message and nothing;
+// saving never destroys the previous file.
+#pragma once
+
+#include "ledger/dokument.h"
+#include "platform/clock.h"
+#include "platform/password_source.h"
+#include "platform/prompter.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace ledger {
+
+inline constexpr const char* kMeldungDateiformat = "Unerwartetes Dateiformat.";
+inline constexpr const char* kMeldungOeffnen = "Fehler beim Öffnen des Dokuments.";
+inline constexpr const char* kMeldungSpeichern = "Fehler beim Speichern des Dokuments.";
+inline constexpr const char* kMeldungAeltereVersion =
+    "Diese Datei wurde mit einer älteren Version von Talerwerk erstellt. Wenn Sie die Datei "
+    "mit dieser Version speichern, kann sie in der älteren Version nicht mehr geöffnet werden!";
+inline constexpr const char* kTitelDateiOeffnen = "Datei öffnen";
+
+struct LoadedLedger {
+    std::unique_ptr<CTalwerkDoc> document; // none when loading failed
+    std::string message;                   // the failure message, else empty
+    std::uint32_t version = 0;             // the file's version number when loaded
+};
+
+// Reads the file; the note about an older version goes through the prompter, the password
+// of a protected file is asked from passwords. Afterwards the bookings are in booking order,
+// the usage counts of files before 1.2.1 are rebuilt and the modified flag is clear.
+LoadedLedger loadLedgerFile(const std::filesystem::path& path, platform::Prompter& prompter,
+                            platform::PasswordSource& passwords, const platform::Clock& clock);
+// The same over bytes already in memory; path is what the password question shows.
+LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::string& path,
+                             platform::Prompter& prompter, platform::PasswordSource& passwords,
+                             const platform::Clock& clock);
+
+// Writes the document to path; on success raises its save counter by one, clears the
+// modified flag and returns an empty text, else returns "Fehler beim Speichern des
+// Dokuments." and leaves both the document and the file on disk as they were.
+std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path);
+
+} // namespace ledger

@@ -1,0 +1,29 @@
+// Reads the bodies of the ledger's records, in every schema a file may carry.
+#pragma once
+
+#include "ledger/archive_reader.h"
+#include "ledger/buchung.h"
+#include "ledger/buchung_regel.h"
+#include "ledger/buchungs_filter.h"
+#include "ledger/kategorie.h"
+#include "ledger/konto.h"
+
+#include <cstdint>
+
+namespace ledger {
+
+// Texts marked scrambled are stored plain in schema 1. Values that later code uses as
+// indexes or loop steps (kinds, currency indexes, intervals) are checked here, and a record
+// that holds an unusable one fails with FileOpenError.
+void readKonto(ArchiveReader& r, std::uint16_t schema, CTWKonto& konto);
+void readKategorie(ArchiveReader& r, std::uint16_t schema, CTWKategorie& kategorie);
+void readUnterkategorie(ArchiveReader& r, std::uint16_t schema, CTWUnterkategorie& unterkategorie);
+void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung);
+void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& regel);
+
+// The filter body; the old form (files before the ten named filters) has neither the name
+// nor word 16.
+enum class FilterForm { Named, Old };
+void readFilter(ByteReader& r, FilterForm form, CTWBuchungsFilterNeu& filter);
+
+} // namespace ledger

@@ -1,0 +1,148 @@
+#include "ledger/buchung.h"
+#include "ledger/kategorie.h"
+#include "ledger/konto.h"
+
+#include <gtest/gtest.h>
+
+using namespace ledger;
+
+namespace {
+
+CNVKDatum date(int d, int m, int y) {
+    return *CNVKDatum::fromCalendar(d, m, y);
+}
+
+} // namespace
+
+TEST(Buchungsnummer, DigitRunParsers) {
+    EXPECT_EQ(parseDigitsStrict(""), 0u);
+    EXPECT_EQ(parseDigitsStrict("007"), 7u);
+    EXPECT_FALSE(parseDigitsStrict("1a"));
+    EXPECT_FALSE(parseDigitsStrict(" 1"));
+    EXPECT_FALSE(parseDigitsStrict("-1"));
+    EXPECT_EQ(parseDigitsStrict("4294967296"), 0u) << "unsigned 32-bit wrap";
+    EXPECT_EQ(parseDigitsLenient("12a3"), 123u);
+    EXPECT_EQ(parseDigitsLenient("R-2024/07"), 202407u);
+    EXPECT_EQ(parseDigitsLenient("abc"), 0u);
+    EXPECT_EQ(parseDigitsLenient(""), 0u);
+}
+
+TEST(Buchungsnummer, NumbersCompareNumericallyOtherwiseAsText) {
+    EXPECT_LT(compareBuchungsnummer("9", "10"), 0);
+    EXPECT_GT(compareBuchungsnummer("10", "2"), 0);
+    EXPECT_EQ(compareBuchungsnummer("007", "7"), 0);
+    EXPECT_EQ(compareBuchungsnummer("", "0"), 0) << "the empty number reads as 0";
+    EXPECT_LT(compareBuchungsnummer("10", "1a"), 0) << "text comparison";
+    EXPECT_LT(compareBuchungsnummer("a", "B"), 0);
+    EXPECT_EQ(compareBuchungsnummer("x1", "x1"), 0);
+}
+
+TEST(Buchungsnummer, BookingOrderIsDateThenNumber) {
+    CTWBuchung a, b;
+    a.date = date(1, 1, 2024);
+    b.date = date(2, 1, 2024);
+    a.number = "99";
+    b.number = "1";
+    EXPECT_TRUE(sortsAfter(b, a));
+    EXPECT_FALSE(sortsAfter(a, b));
+    b.date = a.date;
+    EXPECT_TRUE(sortsAfter(a, b));
+    b.number = "099";
+    EXPECT_FALSE(sortsAfter(a, b));
+    EXPECT_FALSE(sortsAfter(b, a));
+}
+
+TEST(Konto, AlternativeAssignmentsFollowTheStandardWhileTheirFlagIsSet) {
+    CTWKonto k;
+    EXPECT_EQ(k.alt1UseStandard, 1);
+    EXPECT_EQ(k.alt2UseStandard, 0);
+    k.category = 3;
+    k.subcategory = 4;
+    k.alt1Category = 7;
+    k.alt1Subcategory = 8;
+    k.alt2Category = 5;
+    k.alt2Subcategory = -1;
+    EXPECT_EQ(k.effectiveCategory(kStandard), 3);
+    EXPECT_EQ(k.effectiveCategory(kAlternative1), 3) << "flag set: stored id ignored";
+    EXPECT_EQ(k.effectiveSubcategory(kAlternative1), 4);
+    EXPECT_EQ(k.effectiveCategory(kAlternative2), 5);
+    EXPECT_EQ(k.effectiveSubcategory(kAlternative2), -1);
+    k.alt1UseStandard = 0;
+    EXPECT_EQ(k.effectiveCategory(kAlternative1), 7);
+    EXPECT_EQ(k.effectiveSubcategory(kAlternative1), 8);
+}
+
+TEST(Konto, CurrencyTogglesOnEverySwitchDate) {
+    CTWKonto k;
+    k.kind = kBestandskonto;
+    k.currencyIndex = 0;
+    k.switchDates = {date(1, 1, 2002), date(1, 6, 2002)};
+    EXPECT_EQ(k.currencyIndexAt(date(31, 12, 2001)), 0);
+    EXPECT_EQ(k.currencyIndexAt(date(1, 1, 2002)), 1);
+    EXPECT_EQ(k.currencyIndexAt(date(31, 5, 2002)), 1);
+    EXPECT_EQ(k.currencyIndexAt(date(1, 6, 2002)), 0);
+    EXPECT_EQ(k.finalCurrencyIndex(), 0);
+    k.currencyIndex = 1;
+    k.switchDates.pop_back();
+    EXPECT_EQ(k.finalCurrencyIndex(), 0);
+
+    CTWKonto expense;
+    expense.kind = kAusgabenkonto;
+    expense.currencyIndex = -1;
+    expense.switchDates = {date(1, 1, 2002)};
+    EXPECT_EQ(expense.currencyIndexAt(date(1, 1, 2010)), -1);
+    EXPECT_EQ(expense.finalCurrencyIndex(), -1);
+}
+
+TEST(Kategorien, IdsAreNeverReusedAndLookupsAreExact) {
+    CTWKategorien set;
+    CTWKategorie& wohnen = set.addKategorie(kAusgabenkonto, "Wohnen");
+    set.addKategorie(kAusgabenkonto, "Auto");
+    EXPECT_EQ(wohnen.addUnterkategorie("Miete").id, 0);
+    EXPECT_EQ(wohnen.addUnterkategorie("Strom").id, 1);
+    wohnen.subcategories.erase(wohnen.subcategories.begin() + 1);
+    EXPECT_EQ(wohnen.addUnterkategorie("Gas").id, 2);
+    set.trees[kAusgabenkonto].pop_back();
+    EXPECT_EQ(set.addKategorie(kAusgabenkonto, "Urlaub").id, 2);
+    EXPECT_EQ(set.addKategorie(kEinnahmenkonto, "Gehalt").id, 0) << "counters per tree";
+
+    EXPECT_EQ(set.findKategorie(kAusgabenkonto, 0), &wohnen);
+    EXPECT_EQ(set.findKategorie(kEinnahmenkonto, 1), nullptr);
+    EXPECT_EQ(set.findKategorie(kAusgabenkonto, -1), nullptr);
+    EXPECT_EQ(set.findKategorie(7, 0), nullptr);
+    EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, 0, 2)->name, "Gas");
+    EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, 0, 1), nullptr);
+    EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, -1, 0), nullptr);
+    EXPECT_EQ(set.indexOfKategorie(kAusgabenkonto, "Urlaub"), 1);
+    EXPECT_EQ(set.indexOfKategorie(kAusgabenkonto, "urlaub"), -1) << "case-sensitive";
+    EXPECT_EQ(set.findKategorie(kAusgabenkonto, "Wohnen"), &wohnen);
+    EXPECT_EQ(wohnen.indexOfUnterkategorie("Gas"), 1);
+    EXPECT_EQ(wohnen.findUnterkategorie("gas"), nullptr);
+}
+
+TEST(Kategorien, UsageRebuildCountsStandardAssignmentsOnly) {
+    CTWKategorien set;
+    CTWKategorie& wohnen = set.addKategorie(kAusgabenkonto, "Wohnen");
+    CTWUnterkategorie& miete = wohnen.addUnterkategorie("Miete");
+    CTWKategorie& gehalt = set.addKategorie(kEinnahmenkonto, "Gehalt");
+    wohnen.usageCount = 9;
+    gehalt.usageCount = 9;
+
+    std::vector<std::unique_ptr<CTWKonto>> accounts;
+    auto account = [&](int32_t kind, int32_t category, int32_t sub) {
+        auto k = std::make_unique<CTWKonto>();
+        k->kind = kind;
+        k->category = category;
+        k->subcategory = sub;
+        k->alt2Category = 0; // alternatives are not counted by the rebuild
+        accounts.push_back(std::move(k));
+    };
+    account(kAusgabenkonto, 0, 0);
+    account(kAusgabenkonto, 0, -1);
+    account(kAusgabenkonto, 5, 0); // unknown category
+    account(kBestandskonto, 0, 0); // the asset tree is empty
+    set.rebuildUsageCounts(accounts);
+    EXPECT_EQ(wohnen.usageCount, 2);
+    EXPECT_EQ(miete.usageCount, 1);
+    EXPECT_EQ(gehalt.usageCount, 0);
+}

@@ -1,0 +1,162 @@
+#include "file_sample.h"
+
+namespace testsupport {
+
+using namespace ledger;
+
+CNVKDatum datum(int day, int month, int year) {
+    return CNVKDatum::fromCalendar(day, month, year).value();
+}
+
+namespace {
+
+CTWKonto& konto(CTalwerkDoc& doc, int kind, const char* name, const char* abbreviation, int number,
+                int category, int subcategory) {
+    CTWKonto k;
+    k.kind = kind;
+    k.name = name;
+    k.abbreviation = abbreviation;
+    k.number = number;
+    k.currencyIndex = kind == kBestandskonto ? 0 : -1;
+    k.category = category;
+    k.subcategory = subcategory;
+    return doc.addKonto(std::move(k));
+}
+
+void buchung(CTalwerkDoc& doc, CNVKDatum date, int kind, const CTWKonto& k1, const CTWKonto& k2,
+             std::int64_t amount, const char* number, const char* text) {
+    CTWBuchung b;
+    b.date = date;
+    b.kind = kind;
+    b.konto1Id = k1.id;
+    b.konto1Kind = k1.kind;
+    b.konto2Id = k2.id;
+    b.konto2Kind = k2.kind;
+    b.amount = amount;
+    b.number = number;
+    b.text = text;
+    doc.addBuchung(std::move(b));
+}
+
+} // namespace
+
+std::unique_ptr<CTalwerkDoc> sampleLedger() {
+    auto doc = std::make_unique<CTalwerkDoc>();
+    NeueDateiWaehrung currency;
+    currency.dualCurrency = 1;
+    currency.euroOnly = 0;
+    currency.nationalIndex = 0;
+    currency.rate = {195583, 100000};
+    currency.firstSymbol = "DM";
+    currency.secondSymbol = "EUR";
+    doc->newDocument(currency, datum(15, 3, 2004));
+
+    auto& kats = doc->categories;
+    kats.addKategorie(kBestandskonto, "Geldkonten").addUnterkategorie("Girokonten");
+    kats.addKategorie(kBestandskonto, "Anlagen");
+    auto& gehalt = kats.addKategorie(kEinnahmenkonto, "Arbeit");
+    gehalt.addUnterkategorie("Gehalt");
+    gehalt.addUnterkategorie("Prämien");
+    auto& wohnen = kats.addKategorie(kAusgabenkonto, "Wohnen");
+    wohnen.addUnterkategorie("Miete");
+    kats.addKategorie(kAusgabenkonto, "Lebensmittel");
+
+    CTWKonto& giro = konto(*doc, kBestandskonto, "Girokonto", "GIRO", 1000, 0, 0);
+    giro.openingBalance = 123456;
+    giro.switchDates = {datum(1, 1, 2002)};
+    CTWKonto& spar = konto(*doc, kBestandskonto, "Sparbuch Müller", "SPAR", 1100, 1, -1);
+    spar.currencyIndex = 1;
+    spar.openingBalance = -5000;
+    spar.switchDates = {datum(1, 7, 2001), datum(1, 1, 2002)};
+    spar.alt1UseStandard = 0;
+    spar.alt1Category = 0;
+    spar.alt2Category = 1;
+    CTWKonto& lohn = konto(*doc, kEinnahmenkonto, "Gehalt", "LOHN", 4000, 0, 1);
+    CTWKonto& miete = konto(*doc, kAusgabenkonto, "Miete", "MIET", 6000, 0, 0);
+    CTWKonto& essen = konto(*doc, kAusgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1);
+    doc->rebuildKategorieUsageCounts();
+
+    buchung(*doc, datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar");
+    buchung(*doc, datum(1, 2, 2004), kAusgabe, giro, miete, 80000, "2", "Miete Februar");
+    buchung(*doc, datum(3, 2, 2004), kAusgabe, giro, essen, 4599, "", "Bäckerei Müller");
+    buchung(*doc, datum(3, 2, 2004), kUmbuchung, giro, spar, 10000, "10", "Sparen");
+    doc->bookings[2]->notes = "Brötchen\r\nKuchen";
+    doc->bookings[3]->provisional = 1;
+    doc->bookings[3]->currencyIndex = 1;
+
+    CTWBuchungRegel miet;
+    miet.name = "Monatsmiete";
+    miet.numberTemplate = "M<Z>";
+    miet.counterStart = 7;
+    miet.textTemplate = "Miete <MONAT>";
+    miet.kind = kAusgabe;
+    miet.konto1Id = giro.id;
+    miet.konto2Id = miete.id;
+    miet.amount = 80000;
+    miet.notesTemplate = "Dauerauftrag";
+    miet.firstDate = datum(1, 1, 2004);
+    doc->addBuchungRegel(miet).occurrenceStates = {kAusgefuehrt, kGeloescht, kOffen, kAusgefuehrt};
+    CTWBuchungRegel spar14;
+    spar14.name = "Sparen";
+    spar14.kind = kUmbuchung;
+    spar14.konto1Id = giro.id;
+    spar14.konto2Id = spar.id;
+    spar14.amount = 2500;
+    spar14.currencyIndex = 1;
+    spar14.intervalCount = 2;
+    spar14.intervalUnit = kWochen;
+    spar14.dateMode = 1;
+    spar14.provisional = 1;
+    spar14.firstDate = datum(5, 1, 2004);
+    doc->addBuchungRegel(spar14);
+
+    doc->hiddenBookingTexts = {"Alte Miete", "Tankstelle Süd"};
+    CTWBuchungsFilterNeu& f1 = *doc->filters[0];
+    f1.name = "Große Ausgaben";
+    f1.amountConditionOn = 1;
+    f1.amountFrom = 50000;
+    f1.amountTo = 9999999;
+    f1.kindConditionOn = 1;
+    f1.kind = kAusgabe;
+    f1.textConditionOn = 1;
+    f1.textMode = kEnthaelt;
+    f1.textPattern = "Miete ODER Müll";
+    f1.provisionalMode = kOhneVorlaeufige;
+    CTWBuchungsFilterNeu& f4 = *doc->filters[3];
+    f4.name = "Girokonto 2004";
+    f4.accountConditionOn = 1;
+    f4.accountId = giro.id;
+    f4.numberConditionOn = 1;
+    f4.numberFrom = 5;
+    f4.numberTo = 70;
+    f4.notesConditionOn = 1;
+    f4.notesMode = kBeginntMit;
+    f4.notesPattern = "Brötchen";
+    f4.currencyConditionOn = 1;
+    f4.currency = 1;
+    f4.amountCurrency = 1;
+
+    doc->password.password = "Geheim-ä1";
+    doc->password.protection = 1;
+    auto& s = doc->settings;
+    s.decimalSeparator = '.';
+    s.thousandsSeparator = '\'';
+    s.saveCounter = 41;
+    s.accountsTitle = "Meine Konten";
+    s.bookingsData = 0x01110924;
+    s.reserved75 = 9;
+    s.reserved80 = 3;
+    s.reserved83 = 8;
+    s.filteredBookingsShowSums = 0;
+    s.periodComparisonTitle = "Vergleich <STARTDATUM>";
+    s.yearWindowEndMonth = 6;
+    s.changeToPeriod = 3;
+    s.disableNotesField = 1;
+    doc->initialPeriod = {kFesterStart, kFestesEnde, datum(1, 1, 2003), datum(31, 12, 2004)};
+    doc->accountBookingsSortDirection = 1;
+    doc->screenScale = 1.25;
+    doc->setModified(false);
+    return doc;
+}
+
+} // namespace testsupport
