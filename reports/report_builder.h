@@ -15,4 +15,7 @@ namespace reports {
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params);
 
+// True for the view kinds that buildReportTable serves.
+bool hasReportTable(int viewKind);
+
 } // namespace reports

@@ -5,6 +5,7 @@
 #include "shell/document.h"
 #include "shell/info_dlg.h"
 #include "shell/standardansicht_dlg.h"
+#include "reports/report_builder.h"
 #include "shell/talwerk_view.h"
 #include "shell/view_bar.h"
 #include "shell/view_kinds.h"
@@ -286,7 +287,7 @@ void CMainFrame::updateMenus() {
 
     const Commands& c = *commands_;
     const int kind = hasDocument ? child->viewKind() : 0;
-    const bool tableShown = hasDocument && isTableViewKind(kind) && viewKindAvailable(kind);
+    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasReportTable(kind);
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht,
@@ -294,7 +295,7 @@ void CMainFrame::updateMenus() {
         action->setEnabled(tableShown);
 
     for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && viewKindAvailable(action->data().toInt()));
+        action->setEnabled(hasDocument && reports::hasReportTable(action->data().toInt()));
         action->setChecked(action->data().toInt() == kind);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());

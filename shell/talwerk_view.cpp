@@ -4,7 +4,7 @@
 #include "shell/child_frame.h"
 #include "shell/document.h"
 #include "shell/table_export.h"
-#include "shell/view_builder.h"
+#include "reports/report_builder.h"
 #include "shell/view_menu.h"
 #include "shell/view_printer.h"
 
@@ -89,7 +89,7 @@ void CTalwerkView::refresh() {
 
 void CTalwerkView::rebuild() {
     outdated_ = false;
-    table_ = buildView(frame_.document()->ledger(), frame_.params());
+    table_ = reports::buildReportTable(frame_.document()->ledger(), frame_.params());
     if (table_)
         table_->layout(measurer_, reports::LayoutTarget::Screen);
     updateScrollBars();
@@ -236,7 +236,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
             action->setEnabled(frame_.canGoBack());
             break;
         default:
-            action->setEnabled(viewKindAvailable(targetViewKind(entry.action, kind)));
+            action->setEnabled(reports::hasReportTable(targetViewKind(entry.action, kind)));
             break;
         }
         connect(action, &QAction::triggered, this,

@@ -13,6 +13,7 @@
 namespace shell {
 
 class CChildFrame;
+struct MenuEntry;
 
 class CTalwerkView : public QAbstractScrollArea {
     Q_OBJECT
@@ -50,7 +51,7 @@ private:
     void rebuild();
     void updateScrollBars();
     void scrollBy(QScrollBar* bar, int units);
-    void runMenuEntry(const struct MenuEntry& entry, const reports::RowTag& tag);
+    void runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag);
 
     CChildFrame& frame_;
     QtTextMeasurer measurer_;
