@@ -11,7 +11,9 @@ namespace {
 const std::string kSettings = "Settings";
 const std::string kRecent = "Recent File List";
 
-std::string recentKey(int i) { return "File" + std::to_string(i + 1); }
+std::string recentKey(int i) {
+    return "File" + std::to_string(i + 1);
+}
 
 // One axis of the placement rule: start and length on a screen of the given extent.
 void fitAxis(int& start, int& length, int screen) {
@@ -82,6 +84,8 @@ void AppSettings::removeRecentFile(const std::string& path) {
     std::erase(recentFiles_, path);
 }
 
-void AppSettings::setDefaultViewKind(int kind) { defaultViewKind_ = validViewKind(kind); }
+void AppSettings::setDefaultViewKind(int kind) {
+    defaultViewKind_ = validViewKind(kind);
+}
 
 } // namespace shell

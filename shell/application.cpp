@@ -14,7 +14,9 @@ namespace {
 Application* current = nullptr;
 }
 
-Application& theApp() { return *current; }
+Application& theApp() {
+    return *current;
+}
 
 Application::Application(platform::SettingsStore& store, QString programDir,
                          const platform::Clock& clock)
@@ -51,9 +53,13 @@ bool Application::start(const QStringList& files, bool show) {
     return true;
 }
 
-void Application::saveRecentFiles() { settings_.saveRecentFiles(store_); }
+void Application::saveRecentFiles() {
+    settings_.saveRecentFiles(store_);
+}
 
-void Application::savePlacement() { settings_.savePlacement(store_); }
+void Application::savePlacement() {
+    settings_.savePlacement(store_);
+}
 
 QPrinter& Application::printer() {
     if (!printer_)

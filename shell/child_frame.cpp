@@ -60,7 +60,9 @@ CChildFrame::CChildFrame(Document* document, int viewKind, const ledger::CNVKDat
     updateTitle();
 }
 
-CChildFrame::~CChildFrame() { document_->detachWindow(this); }
+CChildFrame::~CChildFrame() {
+    document_->detachWindow(this);
+}
 
 void CChildFrame::updateTitle() {
     QString title = document_->displayName();

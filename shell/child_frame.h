@@ -6,7 +6,6 @@
 #include "shell/view_bar.h"
 
 #include <QWidget>
-
 #include <vector>
 
 class QSplitter;

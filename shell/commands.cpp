@@ -80,12 +80,12 @@ Commands::Commands(QObject* owner) {
     view.ohneVorlaeufige = checkable(owner, u"Ohne &vorläufige Buchungen");
     view.ohneVorlaeufige->setShortcut(QKeySequence(u"Ctrl+V"_qs));
     view.groupingGroup = new QActionGroup(owner);
-    view.grouping[0] = checkable(owner, u"Kontengruppierung nach Standardzuordnung",
-                                 view.groupingGroup);
-    view.grouping[1] = checkable(owner, u"Kontengruppierung nach Alternativzuordnung 1",
-                                 view.groupingGroup);
-    view.grouping[2] = checkable(owner, u"Kontengruppierung nach Alternativzuordnung 2",
-                                 view.groupingGroup);
+    view.grouping[0] =
+        checkable(owner, u"Kontengruppierung nach Standardzuordnung", view.groupingGroup);
+    view.grouping[1] =
+        checkable(owner, u"Kontengruppierung nach Alternativzuordnung 1", view.groupingGroup);
+    view.grouping[2] =
+        checkable(owner, u"Kontengruppierung nach Alternativzuordnung 2", view.groupingGroup);
     view.standardansicht = make(owner, u"Standa&rdansicht...");
     view.kopierenZwischenablage =
         make(owner, u"Kopieren in &Zwischenablage...", QKeySequence(u"Ctrl+C"_qs));

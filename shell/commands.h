@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-
 #include <array>
 
 namespace shell {

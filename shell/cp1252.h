@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QString>
 #include <QValidator>
-
 #include <string>
 #include <string_view>
 

@@ -19,7 +19,9 @@ void registerDialogCommand(DialogCommand command, DialogHandler handler) {
     handlers()[command] = std::move(handler);
 }
 
-bool hasDialogCommand(DialogCommand command) { return handlers().contains(command); }
+bool hasDialogCommand(DialogCommand command) {
+    return handlers().contains(command);
+}
 
 void runDialogCommand(DialogCommand command, const CommandContext& context) {
     const auto it = handlers().find(command);

@@ -43,7 +43,7 @@ struct CommandContext {
     QWidget* parent = nullptr;
     Document* document = nullptr;
     CChildFrame* frame = nullptr;
-    reports::RowTag tag;  // the row the command was chosen on, if any
+    reports::RowTag tag; // the row the command was chosen on, if any
     int optionsPage = 0; // "&Optionen...": the page, named by the view kind it belongs to
 };
 

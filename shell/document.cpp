@@ -1,18 +1,16 @@
 #include "shell/document.h"
 
+#include "ledger/ledger_file.h"
+#include "platform/clock.h"
 #include "shell/application.h"
 #include "shell/cp1252.h"
 #include "shell/neue_datei_dlg.h"
 #include "shell/qt_prompter.h"
 
-#include "ledger/ledger_file.h"
-#include "platform/clock.h"
-
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-
 #include <cmath>
 
 namespace shell {
@@ -25,8 +23,7 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path,
-                   QString untitledName)
+Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName)
     : ledger_(std::move(ledger)), path_(std::move(path)), untitledName_(std::move(untitledName)) {}
 
 Document::~Document() = default;
@@ -50,8 +47,7 @@ std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
     ledger->newDocument(dialog.result(), theApp().today());
-    return std::make_unique<Document>(std::move(ledger), QString(),
-                                      u"Unbenannt%1"_qs.arg(number));
+    return std::make_unique<Document>(std::move(ledger), QString(), u"Unbenannt%1"_qs.arg(number));
 }
 
 QString Document::displayName() const {
@@ -122,7 +118,9 @@ void Document::setScreenScale(double scale) {
     updateAllViews();
 }
 
-void Document::updateAllViews(QObject* sender, int hint) { emit viewsOutdated(sender, hint); }
+void Document::updateAllViews(QObject* sender, int hint) {
+    emit viewsOutdated(sender, hint);
+}
 
 void Document::attachWindow(QWidget* window) {
     windows_.append(window);

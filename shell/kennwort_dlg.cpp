@@ -39,6 +39,8 @@ CKennwortDlg::CKennwortDlg(const QString& path, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-QString CKennwortDlg::password() const { return password_->text(); }
+QString CKennwortDlg::password() const {
+    return password_->text();
+}
 
 } // namespace shell

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTranslator>
-
 #include <cstdio>
 #include <memory>
 

@@ -1,11 +1,11 @@
 #include "shell/main_window.h"
 
+#include "reports/report_builder.h"
 #include "shell/application.h"
 #include "shell/child_frame.h"
 #include "shell/document.h"
 #include "shell/info_dlg.h"
 #include "shell/standardansicht_dlg.h"
-#include "reports/report_builder.h"
 #include "shell/talwerk_view.h"
 #include "shell/view_bar.h"
 #include "shell/view_kinds.h"
@@ -20,7 +20,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
-
 #include <algorithm>
 #include <cmath>
 
@@ -60,7 +59,12 @@ CMainFrame::CMainFrame(Application& app) : app_(app), mdiArea_(new QMdiArea(this
     updateMenus();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The windows go first, while this object is still whole: their teardown must not
+    // reach updateMenus() of a half-destroyed main window.
+    mdiArea_->blockSignals(true);
+    delete mdiArea_;
+}
 
 void CMainFrame::createActions() {
     commands_ = std::make_unique<Commands>(this);
@@ -174,9 +178,9 @@ void CMainFrame::createMenus() {
         fileMenu_->addAction(recent);
     fileMenu_->addSeparator();
     fileMenu_->addAction(c.file.beenden);
-    documentOnly_.insert(documentOnly_.end(), {c.file.schliessen, c.file.speichern,
-                                               c.file.speichernUnter, c.file.drucken,
-                                               c.file.seitenansicht});
+    documentOnly_.insert(documentOnly_.end(),
+                         {c.file.schliessen, c.file.speichern, c.file.speichernUnter,
+                          c.file.drucken, c.file.seitenansicht});
 
     editMenu_ = menuBar()->addMenu(u"&Bearbeiten"_qs);
     editMenu_->addActions({c.edit.neueBuchung, c.edit.buchungsEditor});
@@ -246,9 +250,9 @@ void CMainFrame::createBars() {
 
     statusBar()->showMessage(u"Bereit"_qs);
 
-    const std::pair<QAction*, QWidget*> toggles[] = {
-        {c.view.symbolleiste, toolBar_}, {c.view.dialogleiste, viewBar_},
-        {c.view.statusleiste, statusBar()}};
+    const std::pair<QAction*, QWidget*> toggles[] = {{c.view.symbolleiste, toolBar_},
+                                                     {c.view.dialogleiste, viewBar_},
+                                                     {c.view.statusleiste, statusBar()}};
     for (const auto& [action, bar] : toggles) {
         action->setChecked(true);
         connect(action, &QAction::toggled, bar, &QWidget::setVisible);
@@ -274,7 +278,7 @@ void CMainFrame::connectViewBar() {
 }
 
 CChildFrame* CMainFrame::activeChild() const {
-    if (QMdiSubWindow* window = mdiArea_->activeSubWindow())
+    if (QMdiSubWindow* window = mdiArea_->currentSubWindow())
         return qobject_cast<CChildFrame*>(window->widget());
     return nullptr;
 }
@@ -290,8 +294,8 @@ void CMainFrame::updateMenus() {
     const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasReportTable(kind);
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
-    for (QAction* action : {c.file.drucken, c.file.seitenansicht,
-                            c.view.kopierenZwischenablage, c.view.kopierenTextdatei})
+    for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
+                            c.view.kopierenTextdatei})
         action->setEnabled(tableShown);
 
     for (QAction* action : c.view.kinds) {
@@ -310,16 +314,15 @@ void CMainFrame::updateMenus() {
         c.edit.scale[i]->setChecked(hasDocument && std::abs(child->document()->screenScale() -
                                                             kScreenScales[i].factor) < 1e-9);
     }
-    for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend,
-                            c.window.uebereinander, c.window.nebeneinander,
-                            c.window.symboleAnordnen, c.window.teilen})
+    for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
+                            c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen})
         action->setEnabled(hasDocument);
     // The commands of the booking, account, category, currency and option dialogs stay
     // disabled until those dialogs exist.
-    for (QAction* action : {c.edit.neueBuchung, c.edit.buchungsEditor, c.edit.faelligeBuchungen,
-                            c.edit.regelmaessigeBuchungen, c.edit.importieren,
-                            c.edit.neuesKonto, c.edit.kontenEditor, c.edit.kategorieEditor,
-                            c.edit.euroTool, c.edit.optionen})
+    for (QAction* action :
+         {c.edit.neueBuchung, c.edit.buchungsEditor, c.edit.faelligeBuchungen,
+          c.edit.regelmaessigeBuchungen, c.edit.importieren, c.edit.neuesKonto, c.edit.kontenEditor,
+          c.edit.kategorieEditor, c.edit.euroTool, c.edit.optionen})
         action->setEnabled(false);
     updateViewBar();
 }
@@ -332,20 +335,18 @@ void CMainFrame::updateViewBar() {
 void CMainFrame::updateWindowMenu() {
     const Commands& c = *commands_;
     windowMenu_->clear();
-    windowMenu_->addActions({c.window.neuesFenster, c.window.ueberlappend,
-                             c.window.uebereinander, c.window.nebeneinander,
-                             c.window.symboleAnordnen, c.window.teilen});
+    windowMenu_->addActions({c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
+                             c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen});
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
     if (!windows.isEmpty())
         windowMenu_->addSeparator();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
         const QString title = window->widget()->windowTitle().remove(u"[*]"_qs);
-        const QString text = i < 9 ? u"&%1 %2"_qs.arg(i + 1).arg(title)
-                                   : u"%1 %2"_qs.arg(i + 1).arg(title);
-        QAction* action = windowMenu_->addAction(text, this, [this, window] {
-            mdiArea_->setActiveSubWindow(window);
-        });
+        const QString text =
+            i < 9 ? u"&%1 %2"_qs.arg(i + 1).arg(title) : u"%1 %2"_qs.arg(i + 1).arg(title);
+        QAction* action = windowMenu_->addAction(
+            text, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
         action->setCheckable(true);
         action->setChecked(window == mdiArea_->activeSubWindow());
     }
@@ -381,8 +382,7 @@ bool CMainFrame::newFile() {
 }
 
 void CMainFrame::open() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, u"Öffnen"_qs, QString(), kFileFilter);
+    const QString path = QFileDialog::getOpenFileName(this, u"Öffnen"_qs, QString(), kFileFilter);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -427,6 +427,7 @@ CChildFrame* CMainFrame::createChild(Document* document) {
     connect(document, &Document::pathChanged, this,
             [this, document] { addRecentFile(document->filePath()); });
     window->showMaximized();
+    mdiArea_->setActiveSubWindow(window);
     updateMenus();
     return child;
 }

@@ -6,7 +6,6 @@
 #include "shell/commands.h"
 
 #include <QMainWindow>
-
 #include <memory>
 
 class QMdiArea;

@@ -97,9 +97,8 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
     grid->addLayout(symbolCaption, row, 1);
     grid->addLayout(symbolRow, row++, 2, 1, 2);
     landesLabel_->setBuddy(landesSymbol_);
-    dualFields_ = {landLabel,     landeswaehrung_, kursLabel, einEuro,      wechselkurs_,
-                   kursCode_,     symbolLabel,     eurLabel,  eurSymbol_,   landesLabel_,
-                   landesSymbol_};
+    dualFields_ = {landLabel,   landeswaehrung_, kursLabel,  einEuro,      wechselkurs_, kursCode_,
+                   symbolLabel, eurLabel,        eurSymbol_, landesLabel_, landesSymbol_};
 
     grid->addWidget(addRadio(buchfuehrung_, u"B&uchführung in einer anderen Währung"_qs,
                              int(Form::Buchfuehrung::AndereWaehrung), this),

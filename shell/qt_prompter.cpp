@@ -11,9 +11,8 @@ namespace shell {
 namespace {
 
 // A message box with German button texts, independent of the installed translations.
-QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon,
-                                 const std::string& text, const std::string& caption,
-                                 QMessageBox::StandardButtons buttons) {
+QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+                                 const std::string& caption, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, toQString(caption), toQString(text), buttons, parent);
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
         yes->setText(u"&Ja"_qs);

@@ -11,8 +11,8 @@ QString keyPath(const std::string& section, const std::string& key) {
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QStringLiteral("Talerwerk"),
-                                            QStringLiteral("Talerwerk"))) {}
+    : settings_(
+          std::make_unique<QSettings>(QStringLiteral("Talerwerk"), QStringLiteral("Talerwerk"))) {}
 
 QtSettingsStore::QtSettingsStore(const QString& iniPath)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}

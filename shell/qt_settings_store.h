@@ -4,7 +4,6 @@
 #include "platform/settings_store.h"
 
 #include <QSettings>
-
 #include <memory>
 
 namespace shell {

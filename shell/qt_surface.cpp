@@ -3,14 +3,15 @@
 #include "shell/cp1252.h"
 
 #include <QFontMetricsF>
-
 #include <cmath>
 
 namespace shell {
 
 namespace {
 
-QColor toQColor(platform::Color c) { return QColor(c.red, c.green, c.blue); }
+QColor toQColor(platform::Color c) {
+    return QColor(c.red, c.green, c.blue);
+}
 
 } // namespace
 
@@ -87,8 +88,12 @@ void QtSurface::drawText(const platform::Rect& rect, std::string_view text,
     painter_.restore();
 }
 
-void QtSurface::setClip(const platform::Rect& rect) { painter_.setClipRect(toDevice(rect)); }
+void QtSurface::setClip(const platform::Rect& rect) {
+    painter_.setClipRect(toDevice(rect));
+}
 
-void QtSurface::resetClip() { painter_.setClipping(false); }
+void QtSurface::resetClip() {
+    painter_.setClipping(false);
+}
 
 } // namespace shell

@@ -7,7 +7,6 @@
 
 #include <QFont>
 #include <QPainter>
-
 #include <map>
 #include <utility>
 
@@ -39,9 +38,8 @@ public:
     int textWidth(const platform::FontSpec& font, std::string_view text) const override;
     void fillRect(const platform::Rect& rect, platform::Color color) override;
     void drawLine(int x1, int y1, int x2, int y2, int penWidth, platform::Color color) override;
-    void drawText(const platform::Rect& rect, std::string_view text,
-                  const platform::FontSpec& font, platform::HAlign align,
-                  platform::Color color) override;
+    void drawText(const platform::Rect& rect, std::string_view text, const platform::FontSpec& font,
+                  platform::HAlign align, platform::Color color) override;
     void setClip(const platform::Rect& rect) override;
     void resetClip() override;
     int dotsPerInch() const override { return measurer_.dpi(); }

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QPixmap>
-
 #include <cstdio>
 
 namespace shell {
@@ -21,8 +20,7 @@ int takeScreenshot(Application& app, const QString& file, int viewKind, const QS
         child->chooseViewKind(viewKind);
     QApplication::processEvents();
     if (!window->grab().save(out)) {
-        std::fprintf(stderr, "Das Bild %s kann nicht geschrieben werden.\n",
-                     qPrintable(out));
+        std::fprintf(stderr, "Das Bild %s kann nicht geschrieben werden.\n", qPrintable(out));
         return 1;
     }
     return 0;

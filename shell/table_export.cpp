@@ -29,7 +29,8 @@ void copyTableToClipboard(const reports::ReportTable& table, reports::TextFormat
     const std::string text = reports::renderText(table, format, reports::kClipboardLineEnd);
     auto* mime = new QMimeData;
     mime->setText(toQString(text));
-    mime->setData(QString::fromLatin1(kCp1252Mime), QByteArray(text.data(), qsizetype(text.size())));
+    mime->setData(QString::fromLatin1(kCp1252Mime),
+                  QByteArray(text.data(), qsizetype(text.size())));
     clipboard->setMimeData(mime);
 }
 
@@ -93,11 +94,12 @@ CTextdateiDlg::CTextdateiDlg(const reports::ReportTable& table, QWidget* parent)
     layout->addWidget(okCancel(this));
 }
 
-void CTextdateiDlg::setFileName(const QString& path) { fileName_->setText(path); }
+void CTextdateiDlg::setFileName(const QString& path) {
+    fileName_->setText(path);
+}
 
 void CTextdateiDlg::chooseFile() {
-    QFileDialog dialog(this, u"Speichern unter"_qs, fileName_->text(),
-                       u"Textdateien (*.txt)"_qs);
+    QFileDialog dialog(this, u"Speichern unter"_qs, fileName_->text(), u"Textdateien (*.txt)"_qs);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(u"txt"_qs);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

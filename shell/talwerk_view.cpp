@@ -1,10 +1,10 @@
 #include "shell/talwerk_view.h"
 
+#include "reports/report_builder.h"
 #include "reports/table_painter.h"
 #include "shell/child_frame.h"
 #include "shell/document.h"
 #include "shell/table_export.h"
-#include "reports/report_builder.h"
 #include "shell/view_menu.h"
 #include "shell/view_printer.h"
 
@@ -118,7 +118,8 @@ reports::RowTag CTalwerkView::rowTagAt(const QPoint& point) {
     const reports::ReportTable* t = table();
     if (!t)
         return {};
-    const int y = -(verticalScrollBar()->value() + static_cast<int>(measurer_.toLogical(point.y())));
+    const int y =
+        -(verticalScrollBar()->value() + static_cast<int>(measurer_.toLogical(point.y())));
     const int row = t->findRow(y);
     return row < 0 ? reports::RowTag{} : t->row(row).tag;
 }
@@ -160,7 +161,9 @@ void CTalwerkView::showEvent(QShowEvent* event) {
         rebuild();
 }
 
-void CTalwerkView::scrollContentsBy(int, int) { viewport()->update(); }
+void CTalwerkView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 void CTalwerkView::scrollBy(QScrollBar* bar, int units) {
     if (bar->maximum() > 0)
@@ -248,8 +251,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
 void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag) {
     switch (entry.action) {
     case MenuAction::Dialog:
-        runDialogCommand(entry.dialog,
-                         {this, frame_.document(), &frame_, tag, entry.optionsPage});
+        runDialogCommand(entry.dialog, {this, frame_.document(), &frame_, tag, entry.optionsPage});
         break;
     case MenuAction::Back:
         frame_.goBack();

@@ -7,7 +7,6 @@
 #include "shell/qt_surface.h"
 
 #include <QAbstractScrollArea>
-
 #include <optional>
 
 namespace shell {

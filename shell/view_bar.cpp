@@ -18,8 +18,12 @@ const QStringList kPeriodKinds{u"Entwicklung"_qs, u"Monatswerte"_qs, u"Quartalsw
 const QStringList kValueKinds{u"Guthaben"_qs,   u"Schulden"_qs,  u"Vermögen"_qs,
                               u"Sparbetrag"_qs, u"Einnahmen"_qs, u"Ausgaben"_qs};
 
-bool anyView(int k) { return k > 0; }
-bool datedView(int k) { return k > 0 && k != 8; }
+bool anyView(int k) {
+    return k > 0;
+}
+bool datedView(int k) {
+    return k > 0 && k != 8;
+}
 
 void selectQuietly(QComboBox* box, int index) {
     const QSignalBlocker block(box);

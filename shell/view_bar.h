@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QStringList>
 #include <QToolBar>
-
 #include <functional>
 #include <vector>
 

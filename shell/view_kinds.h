@@ -8,7 +8,7 @@ namespace shell {
 struct ViewKindInfo {
     int kind;
     const char16_t* menuLabel;
-    const char* shortcut; // empty when the kind has none
+    const char* shortcut;  // empty when the kind has none
     const char16_t* label; // view bar and default-view dialog
 };
 
@@ -32,8 +32,12 @@ constexpr bool isViewKind(int kind) {
 }
 
 // The kind itself when it is valid, else the accounts view.
-constexpr int validViewKind(int kind) { return isViewKind(kind) ? kind : 1; }
+constexpr int validViewKind(int kind) {
+    return isViewKind(kind) ? kind : 1;
+}
 
-constexpr bool isTableViewKind(int kind) { return kind >= 1 && kind <= 9; }
+constexpr bool isTableViewKind(int kind) {
+    return kind >= 1 && kind <= 9;
+}
 
 } // namespace shell

@@ -12,12 +12,15 @@ using DC = DialogCommand;
 MenuEntry dialog(const char16_t* label, DC command, int page = 0) {
     return {MenuAction::Dialog, label, command, page};
 }
-MenuEntry action(MenuAction a, const char16_t* label) { return {a, label}; }
+MenuEntry action(MenuAction a, const char16_t* label) {
+    return {a, label};
+}
 const MenuEntry kSeparator{};
 
 const MenuEntry kOptionenTabellen = dialog(u"Optionen > &Tabellen...", DC::Optionen, 8);
 const MenuEntry kZurueck = action(MenuAction::Back, u"&Ansicht < Zurück");
-const MenuEntry kAuswaehlen = dialog(u"&Konto/Kategorie auswählen...", DC::KontoKategorieAuswaehlen);
+const MenuEntry kAuswaehlen =
+    dialog(u"&Konto/Kategorie auswählen...", DC::KontoKategorieAuswaehlen);
 
 using Entries = std::vector<MenuEntry>;
 
@@ -41,8 +44,7 @@ Entries objectEntries(const char16_t* edit, const char16_t* remove, const char16
 Entries kontoEntries() {
     return objectEntries(u"Konto &bearbeiten...", u"Konto &löschen",
                          u"&Ansicht > Buchungen für Konto", u"Ansicht > &Wertetabelle für Konto",
-                         u"Ansicht > &Diagramm für Konto", DC::KontoBearbeiten,
-                         DC::KontoLoeschen);
+                         u"Ansicht > &Diagramm für Konto", DC::KontoBearbeiten, DC::KontoLoeschen);
 }
 
 Entries accountsView(int tagKind) {
@@ -65,11 +67,10 @@ Entries accountsByCategoryView(int tagKind) {
     case RowTag::kKonto:
         return kontoEntries() + tail;
     case RowTag::kKategorie:
-        return objectEntries(u"Kategorie &bearbeiten...", nullptr,
-                             u"&Ansicht > Buchungen für Kategorie",
-                             u"Ansicht > &Wertetabelle für Kategorie",
-                             u"Ansicht > &Diagramm für Kategorie", DC::KategorieBearbeiten,
-                             DC::KategorieLoeschen) +
+        return objectEntries(
+                   u"Kategorie &bearbeiten...", nullptr, u"&Ansicht > Buchungen für Kategorie",
+                   u"Ansicht > &Wertetabelle für Kategorie", u"Ansicht > &Diagramm für Kategorie",
+                   DC::KategorieBearbeiten, DC::KategorieLoeschen) +
                tail;
     case RowTag::kUnterkategorie:
         return objectEntries(u"Unterkategorie &bearbeiten...", nullptr,
@@ -121,17 +122,17 @@ Entries periodComparisonView(int tagKind) {
     Entries entries{dialog(u"&Vergleichsperioden auswählen...", DC::VergleichsperiodenAuswaehlen),
                     kSeparator};
     if (tagKind == RowTag::kKonto)
-        entries = entries + Entries{dialog(u"Konto &bearbeiten...", DC::KontoBearbeiten),
-                                    kSeparator};
+        entries =
+            entries + Entries{dialog(u"Konto &bearbeiten...", DC::KontoBearbeiten), kSeparator};
     else if (tagKind == RowTag::kKategorie)
-        entries = entries + Entries{dialog(u"Kategorie &bearbeiten...", DC::KategorieBearbeiten),
-                                    kSeparator};
+        entries = entries +
+                  Entries{dialog(u"Kategorie &bearbeiten...", DC::KategorieBearbeiten), kSeparator};
     else if (tagKind == RowTag::kUnterkategorie)
-        entries = entries + Entries{dialog(u"Unterkategorie &bearbeiten...",
-                                           DC::UnterkategorieBearbeiten),
-                                    kSeparator};
-    return entries + Entries{kOptionenTabellen,
-                             dialog(u"Optionen > &Periodenvergleich...", DC::Optionen, 9)};
+        entries = entries +
+                  Entries{dialog(u"Unterkategorie &bearbeiten...", DC::UnterkategorieBearbeiten),
+                          kSeparator};
+    return entries +
+           Entries{kOptionenTabellen, dialog(u"Optionen > &Periodenvergleich...", DC::Optionen, 9)};
 }
 
 Entries newBooking(const MenuEntry& options) {
@@ -159,18 +160,13 @@ std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind) {
         return {action(MenuAction::AsChart, u"Ansicht > als &Diagramm"), kZurueck, kSeparator,
                 kOptionenTabellen, dialog(u"Optionen > &Werte - Gesamt...", DC::Optionen, 5)};
     case reports::kAccountValuesView:
-        return {kAuswaehlen,
-                action(MenuAction::AsChart, u"Ansicht > als &Diagramm"),
-                kZurueck,
-                kSeparator,
-                kOptionenTabellen,
-                dialog(u"Optionen > &Werte - Kto./Kat....", DC::Optionen, 6)};
+        return {kAuswaehlen,       action(MenuAction::AsChart, u"Ansicht > als &Diagramm"),
+                kZurueck,          kSeparator,
+                kOptionenTabellen, dialog(u"Optionen > &Werte - Kto./Kat....", DC::Optionen, 6)};
     case reports::kFilteredBookingsView:
-        return bookingsView(tagKind,
-                            Entries{dialog(u"&Filter definieren...", DC::FilterDefinieren),
-                                    kSeparator} +
-                                newBooking(dialog(u"Optionen > B&uch. gefiltert...", DC::Optionen,
-                                                  7)));
+        return bookingsView(
+            tagKind, Entries{dialog(u"&Filter definieren...", DC::FilterDefinieren), kSeparator} +
+                         newBooking(dialog(u"Optionen > B&uch. gefiltert...", DC::Optionen, 7)));
     case reports::kCategoriesView:
         return categoriesView(tagKind);
     case reports::kPeriodComparisonView:
@@ -179,8 +175,8 @@ std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind) {
         return {action(MenuAction::AsTable, u"Ansicht > als &Wertetabelle"), kZurueck, kSeparator,
                 dialog(u"Optionen > &Diagramme...", DC::Optionen, 101)};
     case reports::kAccountChartView:
-        return {kAuswaehlen, action(MenuAction::AsTable, u"Ansicht > als &Wertetabelle"),
-                kZurueck, kSeparator, dialog(u"Optionen > &Diagramme...", DC::Optionen, 101)};
+        return {kAuswaehlen, action(MenuAction::AsTable, u"Ansicht > als &Wertetabelle"), kZurueck,
+                kSeparator, dialog(u"Optionen > &Diagramme...", DC::Optionen, 101)};
     default:
         return {};
     }
@@ -197,11 +193,11 @@ int targetViewKind(MenuAction action, int viewKind) {
     case MenuAction::AsChart:
         return viewKind == reports::kTotalValuesView     ? reports::kTotalChartView
                : viewKind == reports::kAccountValuesView ? reports::kAccountChartView
-                                                          : 0;
+                                                         : 0;
     case MenuAction::AsTable:
         return viewKind == reports::kTotalChartView     ? reports::kTotalValuesView
                : viewKind == reports::kAccountChartView ? reports::kAccountValuesView
-                                                         : 0;
+                                                        : 0;
     default:
         return 0;
     }

@@ -8,14 +8,15 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-
 #include <cmath>
 
 namespace shell {
 
 namespace {
 
-int tenths(double millimetres) { return static_cast<int>(std::lround(millimetres * 10)); }
+int tenths(double millimetres) {
+    return static_cast<int>(std::lround(millimetres * 10));
+}
 
 } // namespace
 
@@ -26,8 +27,8 @@ ViewPrinter::ViewPrinter(const reports::ReportTable& table,
 reports::PageGeometry ViewPrinter::pageGeometry(const QPrinter& printer) {
     const QRectF paper = printer.paperRect(QPrinter::Millimeter);
     const QRectF printable = printer.pageRect(QPrinter::Millimeter);
-    return {tenths(paper.width()), tenths(paper.height()),
-            tenths(printable.left() - paper.left()), tenths(printable.top() - paper.top())};
+    return {tenths(paper.width()), tenths(paper.height()), tenths(printable.left() - paper.left()),
+            tenths(printable.top() - paper.top())};
 }
 
 reports::Pagination ViewPrinter::paginate(QPrinter& printer, reports::ReportTable& table) const {
