@@ -165,9 +165,15 @@ int CTalwerkDoc::addBuchung(CTWBuchung buchung) {
     while (position != runEnd && compareBuchungsnummer((*position)->number, buchung.number) <= 0)
         ++position;
 
-    for (const int32_t kontoId : {buchung.konto1Id, buchung.konto2Id})
-        if (CTWKonto* konto = findKonto(kontoId))
-            ++konto->bookingCount;
+    // The kinds stored beside the ids are those of the accounts.
+    if (CTWKonto* konto1 = findKonto(buchung.konto1Id)) {
+        buchung.konto1Kind = konto1->kind;
+        ++konto1->bookingCount;
+    }
+    if (CTWKonto* konto2 = findKonto(buchung.konto2Id)) {
+        buchung.konto2Kind = konto2->kind;
+        ++konto2->bookingCount;
+    }
 
     const auto inserted =
         bookings.insert(position, std::make_unique<CTWBuchung>(std::move(buchung)));

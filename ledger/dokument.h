@@ -122,8 +122,9 @@ public:
     // Index of the booking with the entry serial, or -1.
     int indexOfBuchung(int32_t serial) const;
     // Inserts the booking after every booking that does not sort after it, raises the
-    // booking counts of both accounts and sets the modified flag. A serial of -1 takes the
-    // next booking serial. Returns the new booking's index.
+    // booking counts of both accounts (taking their kinds into the booking) and sets the
+    // modified flag. A serial of -1 takes the next booking serial. Returns the new booking's
+    // index.
     int addBuchung(CTWBuchung buchung);
     // Removes the booking at the index and lowers the counts of its accounts that exist.
     // Returns its entry serial, or -1 (nothing changed) for an index outside the list.

@@ -70,7 +70,7 @@ int ReportTable::columnAlignment(int column) const {
     return (column >= 0 && column < columnCount()) ? columnAlign_[column] : kAlignLeft;
 }
 
-int ReportTable::addRow(const RowFormat& format, std::optional<int> tag, int insertBefore) {
+int ReportTable::addRow(const RowFormat& format, RowTag tag, int insertBefore) {
     if (!created_)
         return -1;
     laidOut_ = false;

@@ -37,7 +37,6 @@ protected:
         b.kind = kAusgabe;
         b.konto1Id = girokonto;
         b.konto2Id = lebensmittel;
-        b.konto2Kind = kAusgabenkonto;
         b.amount = 100;
         return doc.addBuchung(b);
     }
@@ -126,6 +125,7 @@ TEST_F(DokumentTest, CountsAndSerialsAfterAddAndRemove) {
     add(date(2, 1, 2024), "2");
     EXPECT_EQ(doc.findKonto(girokonto)->bookingCount, 2);
     EXPECT_EQ(doc.findKonto(lebensmittel)->bookingCount, 2);
+    EXPECT_EQ(doc.bookings[0]->konto2Kind, kAusgabenkonto) << "kinds come from the accounts";
 
     EXPECT_EQ(doc.removeBuchung(2), -1);
     EXPECT_EQ(doc.removeBuchung(-1), -1);

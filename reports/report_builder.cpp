@@ -1,0 +1,23 @@
+#include "reports/report_builder.h"
+
+#include "reports/accounts_by_category_view.h"
+#include "reports/accounts_view.h"
+#include "reports/categories_view.h"
+
+namespace reports {
+
+std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
+                                            const ReportParams& params) {
+    switch (params.viewKind) {
+    case kAccountsView:
+        return buildAccountsView(doc, params);
+    case kAccountsByCategoryView:
+        return buildAccountsByCategoryView(doc, params);
+    case kCategoriesView:
+        return buildCategoriesView(doc);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace reports
