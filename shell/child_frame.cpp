@@ -1,5 +1,7 @@
 #include "shell/child_frame.h"
 
+#include "ledger/dokument.h"
+#include "reports/report_params.h"
 #include "shell/cp1252.h"
 #include "shell/document.h"
 #include "shell/qt_dates.h"
@@ -15,11 +17,12 @@ namespace shell {
 
 CChildFrame::CChildFrame(Document* document, int viewKind, const ledger::CNVKDatum& today,
                          QWidget* parent)
-    : QWidget(parent), document_(document), rows_(new QSplitter(Qt::Vertical, this)) {
-    params_.viewKind = validViewKind(viewKind);
+    : QWidget(parent), document_(document), params_(std::make_unique<reports::ReportParams>()),
+      rows_(new QSplitter(Qt::Vertical, this)) {
+    params_->viewKind = validViewKind(viewKind);
     const ledger::Zeitraum period = document_->ledger().initialDisplayPeriod(today);
-    params_.start = period.start;
-    params_.end = period.end;
+    params_->start = period.start;
+    params_->end = period.end;
 
     // A dynamic splitter of at most 2 x 2 panes: the second row and column start collapsed
     // and are pulled out at their handles or by "&Teilen".
@@ -95,8 +98,18 @@ CTalwerkView* CChildFrame::activeView() const {
     return views_.front();
 }
 
+int CChildFrame::viewKind() const {
+    return params_->viewKind;
+}
+int CChildFrame::grouping() const {
+    return params_->grouping;
+}
+bool CChildFrame::withoutProvisional() const {
+    return params_->withoutProvisional;
+}
+
 void CChildFrame::setViewKind(int kind) {
-    params_.viewKind = kind;
+    params_->viewKind = kind;
     changed();
 }
 
@@ -108,12 +121,12 @@ void CChildFrame::chooseViewKind(int kind) {
 }
 
 void CChildFrame::jumpToViewKind(int kind, const reports::Selection& selection) {
-    params_.selection = selection;
+    params_->selection = selection;
     jumpToViewKind(kind);
 }
 
 void CChildFrame::jumpToViewKind(int kind) {
-    history_.push_back(params_.viewKind);
+    history_.push_back(params_->viewKind);
     setViewKind(kind);
 }
 
@@ -126,53 +139,53 @@ void CChildFrame::goBack() {
 }
 
 void CChildFrame::setGrouping(int grouping) {
-    params_.grouping = grouping;
+    params_->grouping = grouping;
     changed();
 }
 
 void CChildFrame::setWithoutProvisional(bool without) {
-    params_.withoutProvisional = without;
+    params_->withoutProvisional = without;
     changed();
 }
 
 void CChildFrame::setStartDate(const QDate& date) {
     const ledger::CNVKDatum start = toDatum(date);
-    if (start == params_.start)
+    if (start == params_->start)
         return;
-    params_.start = std::min(start, params_.end);
+    params_->start = std::min(start, params_->end);
     changed();
 }
 
 void CChildFrame::setEndDate(const QDate& date) {
     const ledger::CNVKDatum end = toDatum(date);
-    if (end == params_.end)
+    if (end == params_->end)
         return;
-    params_.end = std::max(end, params_.start);
+    params_->end = std::max(end, params_->start);
     changed();
 }
 
 void CChildFrame::setPeriodKind(int periodKind) {
-    params_.periodKind = periodKind;
+    params_->periodKind = periodKind;
     changed();
 }
 
 void CChildFrame::setValueKind(int valueKind) {
-    params_.valueKind = valueKind;
+    params_->valueKind = valueKind;
     changed();
 }
 
 void CChildFrame::setCurrency(int currency) {
-    params_.displayCurrency = currency;
+    params_->displayCurrency = currency;
     changed();
 }
 
 void CChildFrame::setFilterIndex(int filterIndex) {
-    params_.filterIndex = filterIndex;
+    params_->filterIndex = filterIndex;
     changed();
 }
 
 void CChildFrame::setSelection(const reports::Selection& selection) {
-    params_.selection = selection;
+    params_->selection = selection;
     history_.clear();
     changed();
 }
@@ -185,16 +198,16 @@ void CChildFrame::changed() {
 ViewBarState CChildFrame::viewBarState() const {
     const ledger::CTalwerkDoc& ledger = document_->ledger();
     ViewBarState state;
-    state.kind = params_.viewKind;
-    state.start = toQDate(params_.start);
-    state.end = toQDate(params_.end);
-    state.periodKind = params_.periodKind;
-    state.valueKind = params_.valueKind;
-    state.currency = params_.displayCurrency;
+    state.kind = params_->viewKind;
+    state.start = toQDate(params_->start);
+    state.end = toQDate(params_->end);
+    state.periodKind = params_->periodKind;
+    state.valueKind = params_->valueKind;
+    state.currency = params_->displayCurrency;
     state.currencies.append(toQString(ledger.settings.firstCurrencySymbol));
     if (ledger.settings.dualCurrency)
         state.currencies.append(toQString(ledger.settings.secondCurrencySymbol));
-    state.filterIndex = params_.filterIndex;
+    state.filterIndex = params_->filterIndex;
     for (const auto& filter : ledger.filters)
         state.filterNames.append(toQString(filter->name));
     return state;

@@ -1,14 +1,23 @@
+// The report headers stay out of this file: moc cannot read the C++20 standard headers.
 // A document window: its report parameters (view kind, dates, grouping, flags, selection),
 // the back history of view kinds, and up to 2 x 2 panes of views on the same document.
 #pragma once
 
-#include "reports/report_params.h"
 #include "shell/view_bar.h"
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QSplitter;
+
+namespace ledger {
+class CNVKDatum;
+}
+namespace reports {
+struct ReportParams;
+struct Selection;
+} // namespace reports
 
 namespace shell {
 
@@ -25,9 +34,9 @@ public:
     ~CChildFrame() override;
 
     Document* document() const { return document_; }
-    const reports::ReportParams& params() const { return params_; }
+    const reports::ReportParams& params() const { return *params_; }
 
-    int viewKind() const { return params_.viewKind; }
+    int viewKind() const;
     // From the menu or the view bar: clears the back history, then switches.
     void chooseViewKind(int kind);
     // From a row of a view: remembers the current kind for "Zurück", then switches.
@@ -38,9 +47,9 @@ public:
     void goBack();
     const std::vector<int>& history() const { return history_; }
 
-    int grouping() const { return params_.grouping; }
+    int grouping() const;
     void setGrouping(int grouping);
-    bool withoutProvisional() const { return params_.withoutProvisional; }
+    bool withoutProvisional() const;
     void setWithoutProvisional(bool without);
     void setStartDate(const QDate& date);
     void setEndDate(const QDate& date);
@@ -74,7 +83,7 @@ private:
     void syncColumns(QSplitter* moved);
 
     Document* document_;
-    reports::ReportParams params_;
+    std::unique_ptr<reports::ReportParams> params_;
     std::vector<int> history_;
     QSplitter* rows_;
     QSplitter* columns_[2];

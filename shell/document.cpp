@@ -1,5 +1,6 @@
 #include "shell/document.h"
 
+#include "ledger/dokument.h"
 #include "ledger/ledger_file.h"
 #include "platform/clock.h"
 #include "shell/application.h"
@@ -52,6 +53,14 @@ std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
 
 QString Document::displayName() const {
     return path_.isEmpty() ? untitledName_ : QFileInfo(path_).fileName();
+}
+
+bool Document::isModified() const {
+    return ledger_->isModified();
+}
+
+double Document::screenScale() const {
+    return ledger_->screenScale;
 }
 
 void Document::setModified(bool modified) {

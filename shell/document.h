@@ -2,8 +2,6 @@
 // flag shown in the window titles, saving, and the views that show it.
 #pragma once
 
-#include "ledger/dokument.h"
-
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -11,8 +9,13 @@
 
 class QWidget;
 
+namespace ledger {
+class CTalwerkDoc;
+}
+
 namespace shell {
 
+// The ledger header stays out of this file: moc cannot read the C++20 standard headers.
 class Document : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +37,7 @@ public:
     // The file name, or "Unbenannt1" and so on for a new document.
     QString displayName() const;
 
-    bool isModified() const { return ledger_->isModified(); }
+    bool isModified() const;
     // Sets or clears the modified flag and tells the windows.
     void setModified(bool modified = true);
 
@@ -47,7 +50,7 @@ public:
     // Cancel). False when the user cancelled or the save failed.
     bool maybeSave(QWidget* parent);
 
-    double screenScale() const { return ledger_->screenScale; }
+    double screenScale() const;
     // Sets the screen scale; only a change marks the document modified and redraws.
     void setScreenScale(double scale);
 
