@@ -10,7 +10,7 @@ using namespace ledger;
 
 namespace {
 
-struct AccountSpec {
+struct AccountTemplate {
     KontoArt kind;
     const char* name;
     const char* abbreviation;
@@ -18,7 +18,7 @@ struct AccountSpec {
     const char* subcategory; // empty: none
 };
 
-constexpr AccountSpec kAccounts[] = {
+constexpr AccountTemplate kAccounts[] = {
     {kBestandskonto, "Girokonto", "GIRO", "Banken", "Girokonten"},
     {kBestandskonto, "Kreditkarte", "KK", "Banken", "Girokonten"},
     {kBestandskonto, "Tagesgeld", "TG", "Banken", "Sparkonten"},
@@ -98,25 +98,25 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
     doc->newDocument(currency, *CNVKDatum::fromCalendar(1, 1, options.firstYear + options.years));
 
     int32_t number = 1000;
-    for (const AccountSpec& spec : kAccounts) {
-        CTWKategorie* category = doc->categories.findKategorie(spec.kind, spec.category);
+    for (const AccountTemplate& entry : kAccounts) {
+        CTWKategorie* category = doc->categories.findKategorie(entry.kind, entry.category);
         if (!category)
-            category = &doc->categories.addKategorie(spec.kind, spec.category);
+            category = &doc->categories.addKategorie(entry.kind, entry.category);
         CTWUnterkategorie* sub = nullptr;
-        if (*spec.subcategory) {
-            sub = category->findUnterkategorie(std::string_view(spec.subcategory));
+        if (*entry.subcategory) {
+            sub = category->findUnterkategorie(std::string_view(entry.subcategory));
             if (!sub)
-                sub = &category->addUnterkategorie(spec.subcategory);
+                sub = &category->addUnterkategorie(entry.subcategory);
         }
 
         CTWKonto konto;
-        konto.kind = spec.kind;
-        konto.name = spec.name;
-        konto.abbreviation = spec.abbreviation;
+        konto.kind = entry.kind;
+        konto.name = entry.name;
+        konto.abbreviation = entry.abbreviation;
         konto.number = number++;
         konto.category = category->id;
         konto.subcategory = sub ? sub->id : -1;
-        if (spec.kind == kBestandskonto) {
+        if (entry.kind == kBestandskonto) {
             konto.currencyIndex = options.dualCurrency ? 1 : 0;
             konto.openingBalance = 100'000;
             if (options.dualCurrency)

@@ -1,12 +1,14 @@
 // talerwerk-cli: the command-line tool over the Talerwerk libraries.
-#include <cstdio>
+#include "cli/command.h"
+
 #include <cstring>
+#include <iostream>
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("talerwerk-cli %s\n", TALERWERK_VERSION);
-        return 0;
+        std::cout << "talerwerk-cli " << TALERWERK_VERSION << '\n';
+        return cli::kExitOk;
     }
-    std::fprintf(stderr, "Aufruf: talerwerk-cli --version\n");
-    return 2;
+    cli::Io io{std::cout, std::cerr};
+    return cli::dispatch(std::vector<std::string>(argv + 1, argv + argc), io);
 }

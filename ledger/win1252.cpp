@@ -166,6 +166,9 @@ std::string fromUtf8(std::string_view utf8) {
             wellFormed = wellFormed && (next & 0xC0) == 0x80;
             cp = (cp << 6) | (next & 0x3F);
         }
+        // Overlong forms (a NUL written in two bytes, for example) are not characters.
+        constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        wellFormed = wellFormed && cp >= kShortest[length];
         out += wellFormed ? toByteOrQuestionMark(cp) : '?';
         i += wellFormed ? length : 1;
     }

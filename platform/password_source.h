@@ -9,8 +9,8 @@ namespace platform {
 class PasswordSource {
 public:
     virtual ~PasswordSource() = default;
-    // Asks for the password of the file at path (shown beside the entry field); the answer
-    // is Windows-1252. Nothing when the user cancels.
+    // Asks for the password of the file at path (the file system's name, shown beside the
+    // entry field); the answer is Windows-1252. Nothing when the user cancels.
     virtual std::optional<std::string> askPassword(const std::string& path) = 0;
 };
 

@@ -7,7 +7,7 @@
 #include "platform/text_measurer.h"
 #include "reports/row_fills.h"
 
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,6 +36,33 @@ struct RowFormat {
     bool repeat = false; // printed again at the top of every later page
 };
 
+// What a row stands for; the views use it to know what was clicked.
+struct RowTag {
+    enum Kind : int {
+        kNone = -1,
+        kBuchung = 0,        // ids: booking index in the document
+        kKonto = 1,          // account id
+        kKategorie = 2,      // account kind, category id
+        kUnterkategorie = 3, // account kind, category id, sub-category id
+        kKontoArt = 4,       // account kind
+    };
+    int kind = kNone;
+    int32_t id1 = -1;
+    int32_t id2 = -1;
+    int32_t id3 = -1;
+
+    static RowTag buchung(int32_t index) { return {kBuchung, index}; }
+    static RowTag konto(int32_t accountId) { return {kKonto, accountId}; }
+    static RowTag kategorie(int32_t kind, int32_t categoryId) {
+        return {kKategorie, kind, categoryId};
+    }
+    static RowTag unterkategorie(int32_t kind, int32_t categoryId, int32_t subcategoryId) {
+        return {kUnterkategorie, kind, categoryId, subcategoryId};
+    }
+    static RowTag kontoArt(int32_t kind) { return {kKontoArt, kind}; }
+    bool operator==(const RowTag&) const = default;
+};
+
 struct ReportCell {
     bool set = false;
     std::string text;
@@ -45,7 +72,7 @@ struct ReportCell {
 
 struct ReportRow {
     RowFormat format;
-    std::optional<int> tag; // what the row stands for, e.g. an account id
+    RowTag tag;
     std::vector<ReportCell> cells;
 };
 
@@ -56,6 +83,9 @@ struct TableSize {
     int width = 0;
     int height = 0;
 };
+
+// The screen scale a document starts with on a screen of the given pixels per inch.
+double initialScreenScale(int dotsPerInch);
 
 class ReportTable {
 public:
@@ -79,7 +109,7 @@ public:
     // Appends a row, or inserts it before the row `insertBefore`. An inserted row takes the
     // place (and the gap above) of the row it is inserted before; its own gap then stands
     // below it. Returns the new row's index, or -1 when the table was not created.
-    int addRow(const RowFormat& format, std::optional<int> tag = {}, int insertBefore = -1);
+    int addRow(const RowFormat& format, RowTag tag = {}, int insertBefore = -1);
     // Sets a cell; ignored for a row or column out of range. The span is cut at the last
     // column; an alignment other than -1..2 is stored as left.
     void setCell(int row, int column, std::string text, int span = 1, int align = kAlignDefault);

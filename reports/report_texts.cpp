@@ -16,7 +16,11 @@ std::string percentText(double percent, int decimals, bool withSign) {
     return text;
 }
 
-void replaceAll(std::string& text, std::string_view placeholder, std::string_view value) {
+void replaceAll(std::string& text, std::string_view placeholder,
+                const std::optional<std::string>& replacement) {
+    if (!replacement)
+        return;
+    const std::string& value = *replacement;
     for (std::size_t pos = text.find(placeholder); pos != std::string::npos;
          pos = text.find(placeholder, pos + value.size()))
         text.replace(pos, placeholder.size(), value);
@@ -51,6 +55,14 @@ std::string fillTitleTemplate(std::string_view titleTemplate, const TitleValues&
     replaceAll(title, "<STARTDATUM>", values.startDatum);
     replaceAll(title, "<ENDDATUM>", values.endDatum);
     return title;
+}
+
+std::string rangeTitle(std::string_view titleTemplate, const ledger::CNVKDatum& start,
+                       const ledger::CNVKDatum& end) {
+    TitleValues values;
+    values.startDatum = start.text();
+    values.endDatum = end.text();
+    return fillTitleTemplate(titleTemplate, values);
 }
 
 } // namespace reports

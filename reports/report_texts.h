@@ -2,7 +2,10 @@
 // the title templates with their placeholders.
 #pragma once
 
+#include "ledger/datum.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,16 +20,20 @@ std::string changeText(std::int64_t newValue, std::int64_t oldValue, int decimal
 // A count of bookings or accounts.
 std::string countText(long count);
 
-// The values that replace the placeholders of a title template.
+// The values that replace the placeholders of a title template; a placeholder without a value
+// stays as it is.
 struct TitleValues {
-    std::string typ;           // "<TYP>"
-    std::string bezeichnung;   // "<BEZEICHNUNG>"
-    std::string standardTitel; // "<STANDARDTITEL>"
-    std::string startDatum;    // "<STARTDATUM>"
-    std::string endDatum;      // "<ENDDATUM>"
+    std::optional<std::string> typ;           // "<TYP>"
+    std::optional<std::string> bezeichnung;   // "<BEZEICHNUNG>"
+    std::optional<std::string> standardTitel; // "<STANDARDTITEL>"
+    std::optional<std::string> startDatum;    // "<STARTDATUM>"
+    std::optional<std::string> endDatum;      // "<ENDDATUM>"
 };
 
 // Replaces every occurrence of each placeholder, one placeholder after the other.
 std::string fillTitleTemplate(std::string_view titleTemplate, const TitleValues& values);
+// A title template with only "<STARTDATUM>" and "<ENDDATUM>" replaced.
+std::string rangeTitle(std::string_view titleTemplate, const ledger::CNVKDatum& start,
+                       const ledger::CNVKDatum& end);
 
 } // namespace reports

@@ -75,6 +75,9 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     CTWKonto& miete = konto(*doc, kAusgabenkonto, "Miete", "MIET", 6000, 0, 0);
     CTWKonto& essen = konto(*doc, kAusgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1);
     doc->rebuildKategorieUsageCounts();
+    // The alternative assignments of the savings account count as well.
+    kats.trees[kBestandskonto][0]->usageCount += 1;
+    kats.trees[kBestandskonto][1]->usageCount += 1;
 
     buchung(*doc, datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar");
     buchung(*doc, datum(1, 2, 2004), kAusgabe, giro, miete, 80000, "2", "Miete Februar");

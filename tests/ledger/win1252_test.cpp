@@ -50,5 +50,8 @@ TEST(Win1252, UnicodeRoundTrips) {
               "a?b");                       // U+1F600
     EXPECT_EQ(fromUtf8("a\xc3"), "a?");     // cut short
     EXPECT_EQ(fromUtf8("a\xc3(b"), "a?(b"); // bad continuation
+    EXPECT_EQ(fromUtf8("a\xc0\x80"
+                       "b"),
+              "a??b"); // overlong NUL
     EXPECT_EQ(fromUtf16(u"a\U0001F600b\xd800"), "a?b?");
 }

@@ -87,7 +87,7 @@ TEST(ReportTableText, InsertedRowCarriesItsGapBelowIt) {
     t.setCell(t.addRow({}), 0, "A");
     t.setCell(t.addRow(gap), 0, "B");
     t.setCell(t.addRow({}), 0, "C");
-    EXPECT_EQ(t.addRow(gap, std::nullopt, 1), 1);
+    EXPECT_EQ(t.addRow(gap, {}, 1), 1);
     t.setCell(1, 0, "X");
     EXPECT_EQ(fixed(t), "A  \n\nX  \n\nB  \nC  \n");
 
@@ -134,6 +134,13 @@ TEST(ReportTableLayout, ColumnWidthsPositionsAndSize) {
     EXPECT_EQ(screen.height, 13 + 50 + 13);
 }
 
+TEST(ReportTableLayout, InitialScreenScaleFollowsTheResolution) {
+    EXPECT_EQ(reports::initialScreenScale(69), 1.5);
+    EXPECT_EQ(reports::initialScreenScale(70), 1.25);
+    EXPECT_EQ(reports::initialScreenScale(96), 1.1);
+    EXPECT_EQ(reports::initialScreenScale(105), 1.0);
+}
+
 TEST(ReportTableLayout, FindsRowsAndIgnoresGaps) {
     ReportTable t = table(1);
     RowFormat gap;
@@ -159,11 +166,11 @@ TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
     t.setColumnAlignment(1, 7);
     t.setColumnAlignment(5, kAlignRight);
     EXPECT_EQ(t.columnAlignment(1), kAlignLeft);
-    const int r = t.addRow({}, 42);
+    const int r = t.addRow({}, reports::RowTag::konto(42));
     t.setCell(r, 1, "x", 3, -2);
     t.setCell(r, 2, "y");
     t.setCell(r + 1, 0, "z");
-    EXPECT_EQ(t.row(r).tag, 42);
+    EXPECT_EQ(t.row(r).tag, reports::RowTag::konto(42));
     EXPECT_EQ(t.row(r).cells[1].span, 1);
     EXPECT_EQ(t.row(r).cells[1].align, kAlignLeft);
     EXPECT_FALSE(t.row(r).cells[0].set);

@@ -37,6 +37,7 @@ TEST(ReportTexts, TitleTemplatesReplaceEveryPlaceholder) {
                                          v),
               "Buchungen für Konto Girokonto (01.01.2024 bis 31.12.2024) 31.12.2024");
     EXPECT_EQ(reports::fillTitleTemplate("Ohne Platzhalter <X>", v), "Ohne Platzhalter <X>");
+    EXPECT_EQ(reports::fillTitleTemplate("<STANDARDTITEL> <TYP>", {}), "<STANDARDTITEL> <TYP>");
     v.typ = "<TYP>"; // a replacement is not replaced again by the same placeholder
     EXPECT_EQ(reports::fillTitleTemplate("<TYP><TYP>", v), "<TYP><TYP>");
 }

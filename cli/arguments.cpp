@@ -1,0 +1,37 @@
+#include "cli/arguments.h"
+
+#include <algorithm>
+
+namespace cli {
+
+std::optional<std::string> Arguments::option(std::string_view name) {
+    const std::string key = "--" + std::string(name);
+    const auto it = std::find(args_.begin(), args_.end(), key);
+    if (it == args_.end())
+        return std::nullopt;
+    if (it + 1 == args_.end())
+        throw UsageError("Option " + key + " ohne Wert");
+    std::string value = *(it + 1);
+    args_.erase(it, it + 2);
+    return value;
+}
+
+bool Arguments::flag(std::string_view name) {
+    const std::string key = "--" + std::string(name);
+    const auto it = std::find(args_.begin(), args_.end(), key);
+    if (it == args_.end())
+        return false;
+    args_.erase(it);
+    return true;
+}
+
+std::vector<std::string> Arguments::positionals(std::size_t count) const {
+    for (const auto& a : args_)
+        if (a.size() > 2 && a.starts_with("--"))
+            throw UsageError("Unbekannte Option " + a);
+    if (args_.size() != count)
+        throw UsageError("Falsche Anzahl von Argumenten");
+    return args_;
+}
+
+} // namespace cli

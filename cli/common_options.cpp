@@ -1,0 +1,34 @@
+#include "cli/common_options.h"
+
+#include "cli/terminal.h"
+#include "ledger/datum.h"
+#include "ledger/ledger_file.h"
+#include "ledger/win1252.h"
+
+#include <cstdio>
+
+namespace cli {
+
+std::unique_ptr<platform::Clock> takeClockOption(Arguments& args) {
+    const auto now = args.option("now");
+    if (!now)
+        return std::make_unique<platform::SystemClock>();
+    int day = 0, month = 0, year = 0;
+    char rest = 0;
+    if (std::sscanf(now->c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &rest) != 3 ||
+        !ledger::CNVKDatum::fromCalendar(day, month, year))
+        throw UsageError("Ungültiges Datum für --now: " + *now);
+    return std::make_unique<platform::FixedClock>(platform::LocalTime{year, month, day, 12, 0, 0});
+}
+
+OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,
+                        const platform::Clock& clock, Io& io) {
+    TerminalPrompter prompter(io.err);
+    TerminalPasswordSource passwords(password);
+    auto loaded = ledger::loadLedgerFile(path, prompter, passwords, clock);
+    if (!loaded.document)
+        io.err << path << ": " << ledger::toUtf8(loaded.message) << '\n';
+    return {std::move(loaded.document), loaded.version};
+}
+
+} // namespace cli

@@ -1,0 +1,30 @@
+// Options that several commands share: --now DD.MM.YYYY fixes today's date, and opening a
+// ledger file with --password PW or a terminal prompt for a protected file.
+#pragma once
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "ledger/dokument.h"
+#include "platform/clock.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace cli {
+
+// The clock of --now (noon of that day), else the system clock. A date that is not valid
+// is a usage error.
+std::unique_ptr<platform::Clock> takeClockOption(Arguments& args);
+
+struct OpenedLedger {
+    std::unique_ptr<ledger::CTalwerkDoc> document; // none when it could not be loaded
+    std::uint32_t version = 0;
+};
+
+// Loads the file; the older-version note and a failure message go to io.err.
+OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,
+                        const platform::Clock& clock, Io& io);
+
+} // namespace cli

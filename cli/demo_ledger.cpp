@@ -1,0 +1,335 @@
+#include "cli/demo_ledger.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace cli {
+
+using namespace ledger;
+
+namespace {
+
+struct KontoPlan {
+    int kind;
+    const char* name;
+    const char* abbreviation;
+    int number;
+    const char* category;
+    const char* subcategory; // nullptr: the category only
+    std::int64_t openingBalance;
+};
+
+// The chart of accounts; categories and sub-categories are created as they first appear.
+const KontoPlan kKonten[] = {
+    {kBestandskonto, "Girokonto", "GIRO", 1000, "Geldkonten", "Girokonten", 184250},
+    {kBestandskonto, "Tagesgeld", "TAGG", 1010, "Geldkonten", "Sparkonten", 500000},
+    {kBestandskonto, "Sparbuch", "SPAR", 1020, "Geldkonten", "Sparkonten", 1000000},
+    {kBestandskonto, "Bargeld", "BAR", 1100, "Bargeld", nullptr, 15000},
+    {kBestandskonto, "Kreditkarte", "KK", 1200, "Kredite", "Kreditkarten", 0},
+    {kEinnahmenkonto, "Gehalt", "GEH", 4000, "Arbeit", "Gehalt", 0},
+    {kEinnahmenkonto, "Nebenverdienst", "NEB", 4010, "Arbeit", "Nebenverdienst", 0},
+    {kEinnahmenkonto, "Zinsen", "ZINS", 4100, "Kapitalerträge", "Zinsen", 0},
+    {kEinnahmenkonto, "Kindergeld", "KIG", 4200, "Sonstige Einnahmen", "Staatliche Leistungen", 0},
+    {kEinnahmenkonto, "Erstattungen", "ERST", 4210, "Sonstige Einnahmen", "Erstattungen", 0},
+    {kAusgabenkonto, "Miete", "MIET", 6000, "Wohnen", "Miete", 0},
+    {kAusgabenkonto, "Nebenkosten", "NK", 6010, "Wohnen", "Nebenkosten", 0},
+    {kAusgabenkonto, "Strom", "STRM", 6020, "Wohnen", "Energie", 0},
+    {kAusgabenkonto, "Lebensmittel", "LEBM", 6100, "Lebenshaltung", "Lebensmittel", 0},
+    {kAusgabenkonto, "Drogerie", "DROG", 6110, "Lebenshaltung", "Haushalt", 0},
+    {kAusgabenkonto, "Kleidung", "KLEI", 6120, "Lebenshaltung", "Kleidung", 0},
+    {kAusgabenkonto, "Kraftstoff", "TANK", 6200, "Mobilität", "Auto", 0},
+    {kAusgabenkonto, "Kfz-Versicherung", "KFZV", 6210, "Mobilität", "Auto", 0},
+    {kAusgabenkonto, "Öffentlicher Nahverkehr", "ÖPNV", 6220, "Mobilität", "Bus und Bahn", 0},
+    {kAusgabenkonto, "Haftpflichtversicherung", "HAFT", 6300, "Versicherungen", nullptr, 0},
+    {kAusgabenkonto, "Hausratversicherung", "HAUS", 6310, "Versicherungen", nullptr, 0},
+    {kAusgabenkonto, "Telefon und Internet", "TEL", 6400, "Kommunikation", nullptr, 0},
+    {kAusgabenkonto, "Rundfunkbeitrag", "GEZ", 6410, "Kommunikation", nullptr, 0},
+    {kAusgabenkonto, "Restaurant", "REST", 6500, "Freizeit", "Essen gehen", 0},
+    {kAusgabenkonto, "Urlaub", "URL", 6510, "Freizeit", "Reisen", 0},
+    {kAusgabenkonto, "Bücher und Kultur", "KULT", 6520, "Freizeit", "Kultur", 0},
+    {kAusgabenkonto, "Apotheke", "APO", 6600, "Gesundheit", nullptr, 0},
+    {kAusgabenkonto, "Geschenke", "GESCH", 6700, "Sonstiges", "Geschenke", 0},
+    {kAusgabenkonto, "Spenden", "SPEN", 6710, "Sonstiges", "Spenden", 0},
+};
+
+// A small deterministic generator, so that the same day gives the same demo file.
+class Zufall {
+public:
+    std::uint32_t next() {
+        state_ = state_ * 1664525u + 1013904223u;
+        return state_ >> 8;
+    }
+    // An amount in hundredths between low and high (both in hundredths).
+    std::int64_t betrag(std::int64_t low, std::int64_t high) {
+        return low + static_cast<std::int64_t>(next() % static_cast<std::uint32_t>(high - low + 1));
+    }
+    bool chance(int percent) { return static_cast<int>(next() % 100) < percent; }
+
+private:
+    std::uint32_t state_ = 20240601u;
+};
+
+CNVKDatum plusMonths(const CNVKDatum& date, int months) {
+    int day, month, year;
+    date.get(day, month, year);
+    const int index = year * 12 + (month - 1) + months;
+    return *CNVKDatum::fromCalendar(day, index % 12 + 1, index / 12);
+}
+
+std::string monatsname(int month) {
+    static const char* const kNames[] = {"Januar",    "Februar", "März",     "April",
+                                         "Mai",       "Juni",    "Juli",     "August",
+                                         "September", "Oktober", "November", "Dezember"};
+    return kNames[month - 1];
+}
+
+class DemoBuilder {
+public:
+    DemoBuilder(CTalwerkDoc& doc, const CNVKDatum& today) : doc_(doc), today_(today) {
+        for (const auto& k : doc_.accounts)
+            byAbbreviation_[k->abbreviation] = k.get();
+    }
+
+    void build() {
+        int day, month, year;
+        today_.get(day, month, year);
+        start_ = *CNVKDatum::fromCalendar(1, month, year - 2);
+        addRules();
+        executeRules();
+        addEverydayBookings();
+        addFilters();
+    }
+
+private:
+    const CTWKonto& konto(const std::string& abbreviation) {
+        return *byAbbreviation_.at(abbreviation);
+    }
+
+    void buchung(const CNVKDatum& date, const char* from, const char* to, std::int64_t amount,
+                 const std::string& text, bool numbered, const std::string& notes = {}) {
+        const CTWKonto& k1 = konto(from);
+        const CTWKonto& k2 = konto(to);
+        CTWBuchung b;
+        b.date = date;
+        b.kind = k2.kind == kEinnahmenkonto  ? kEinnahme
+                 : k2.kind == kAusgabenkonto ? kAusgabe
+                                             : kUmbuchung;
+        b.konto1Id = k1.id;
+        b.konto1Kind = k1.kind;
+        b.konto2Id = k2.id;
+        b.konto2Kind = k2.kind;
+        b.amount = amount;
+        b.text = text;
+        b.notes = notes;
+        if (numbered)
+            b.number = std::to_string(++nextNumber_);
+        // Card payments of the last six weeks are not yet on a statement.
+        b.provisional = std::string(from) == "KK" && today_.dayNumber() - date.dayNumber() < 42;
+        doc_.addBuchung(std::move(b));
+    }
+
+    void regel(const char* name, const char* from, const char* to, std::int64_t amount,
+               const char* text, int day, int interval) {
+        const CTWKonto& k1 = konto(from);
+        const CTWKonto& k2 = konto(to);
+        CTWBuchungRegel r;
+        r.name = name;
+        r.numberTemplate = "<NAECHSTE>";
+        r.counterStart = 1;
+        r.textTemplate = text;
+        r.kind = k2.kind == kEinnahmenkonto  ? kEinnahme
+                 : k2.kind == kAusgabenkonto ? kAusgabe
+                                             : kUmbuchung;
+        r.konto1Id = k1.id;
+        r.konto2Id = k2.id;
+        r.amount = amount;
+        r.intervalCount = interval;
+        r.intervalUnit = kMonate;
+        int d, m, y;
+        start_.get(d, m, y);
+        r.firstDate = *CNVKDatum::fromCalendar(day, m, y);
+        doc_.addBuchungRegel(std::move(r));
+    }
+
+    void addRules() {
+        regel("Gehalt", "GIRO", "GEH", 312450, "Gehalt <MMMM> <JJJJ>", 27, 1);
+        regel("Miete", "GIRO", "MIET", 84000, "Miete <MMMM> <JJJJ>", 1, 1);
+        regel("Nebenkosten", "GIRO", "NK", 19500, "Nebenkostenvorauszahlung <MM>/<JJJJ>", 1, 1);
+        regel("Kindergeld", "GIRO", "KIG", 25500, "Kindergeld <MMMM>", 10, 1);
+        regel("Sparrate", "GIRO", "TAGG", 20000, "Sparrate <MMMM> <JJJJ>", 3, 1);
+        regel("Rundfunkbeitrag", "GIRO", "GEZ", 5508, "Rundfunkbeitrag <MM>/<JJJJ>", 15, 3);
+        regel("Haftpflicht", "GIRO", "HAFT", 6890, "Privathaftpflicht <JJJJ>", 5, 12);
+    }
+
+    // Every occurrence due up to three days ago is booked and marked executed; later ones
+    // stay due.
+    void executeRules() {
+        for (const auto& r : doc_.rules) {
+            for (int k = 0;; ++k) {
+                const CNVKDatum due = plusMonths(r->firstDate, k * r->intervalCount);
+                if (due.dayNumber() + 3 > today_.dayNumber())
+                    break;
+                int d, m, y;
+                due.get(d, m, y);
+                std::string text = r->textTemplate;
+                replace(text, "<MMMM>", monatsname(m));
+                replace(text, "<MM>", (m < 10 ? "0" : "") + std::to_string(m));
+                replace(text, "<JJJJ>", std::to_string(y));
+                const CTWKonto* k1 = doc_.findKonto(r->konto1Id);
+                const CTWKonto* k2 = doc_.findKonto(r->konto2Id);
+                buchung(due, k1->abbreviation.c_str(), k2->abbreviation.c_str(), r->amount, text,
+                        true);
+                r->occurrenceStates.push_back(kAusgefuehrt);
+            }
+        }
+    }
+
+    static void replace(std::string& text, const std::string& placeholder,
+                        const std::string& value) {
+        for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder))
+            text.replace(at, placeholder.size(), value);
+    }
+
+    void addEverydayBookings() {
+        std::int64_t cardMonth = 0;
+        for (std::uint32_t n = start_.dayNumber(); n <= today_.dayNumber(); ++n) {
+            const CNVKDatum date(n);
+            int day, month, year;
+            date.get(day, month, year);
+            const int weekday = static_cast<int>((n + 3) % 7); // 0 Monday; 01.01.1970 a Thursday
+            if (weekday == 1 || weekday == 4)
+                buchung(date, "GIRO", "LEBM", z_.betrag(2500, 9500), "Supermarkt", true);
+            if (weekday == 5) {
+                buchung(date, "BAR", "LEBM", z_.betrag(1800, 4500), "Wochenmarkt", false);
+                buchung(date, "BAR", "LEBM", z_.betrag(450, 1290), "Bäckerei Schmidt", false);
+            }
+            if (weekday == 2 && z_.chance(40))
+                buchung(date, "GIRO", "DROG", z_.betrag(690, 3490), "Drogeriemarkt", true);
+            if (n % 11 == 0)
+                buchung(date, "GIRO", "TANK", z_.betrag(4500, 8200), "Tankstelle", true);
+            if (day == 14 || day == 28)
+                buchung(date, "GIRO", "BAR", day == 14 ? 15000 : 10000, "Geldautomat", true);
+            if (day == 5)
+                buchung(date, "GIRO", "STRM", 7800, "Abschlag Stadtwerke", true);
+            if (day == 12)
+                buchung(date, "GIRO", "TEL", 3999, "Telefon und Internet", true);
+            if (day == 2)
+                buchung(date, "BAR", "ÖPNV", 4900, "Deutschlandticket", false);
+            if (weekday == 4 && z_.chance(45)) {
+                const std::int64_t amount = z_.betrag(2800, 9800);
+                buchung(date, "KK", "REST", amount, "Restaurant", false);
+                cardMonth += amount;
+            }
+            if (weekday == 2 && z_.chance(50)) {
+                const std::int64_t amount = z_.betrag(1299, 6999);
+                buchung(date, "KK", "DROG", amount, "Versandhandel", false);
+                cardMonth += amount;
+            }
+            if (day == 18 && z_.chance(60)) {
+                const std::int64_t amount = z_.betrag(2500, 14900);
+                buchung(date, "KK", "KLEI", amount, "Bekleidungshaus", false);
+                cardMonth += amount;
+            }
+            if (day == 22 && z_.chance(30))
+                buchung(date, "BAR", "KULT", z_.betrag(990, 3500), "Buchhandlung", false);
+            if (day == 9 && z_.chance(25))
+                buchung(date, "GIRO", "APO", z_.betrag(490, 2890), "Apotheke", true);
+            if (day == 20 && month % 3 == 0)
+                buchung(date, "GIRO", "NEB", z_.betrag(15000, 45000), "Honorar Nachhilfe", true);
+            if (day == 15 && month == 3)
+                buchung(date, "GIRO", "KFZV", 38760, "Kfz-Versicherung", true);
+            if (day == 1 && month == 4)
+                buchung(date, "GIRO", "HAUS", 9640, "Hausratversicherung", true);
+            if (day == 20 && month == 7)
+                buchung(date, "GIRO", "URL", z_.betrag(120000, 180000), "Ferienwohnung Ostsee",
+                        true, "Anzahlung bereits im Vorjahr\nRest bei Anreise");
+            if (day == 10 && month == 12)
+                buchung(date, "GIRO", "GESCH", z_.betrag(15000, 30000), "Weihnachtsgeschenke",
+                        true);
+            if (day == 28 && month == 12)
+                buchung(date, "GIRO", "SPEN", 10000, "Spende Tierheim", true);
+            if (day == 30 && month == 6)
+                buchung(date, "GIRO", "ERST", z_.betrag(8000, 40000), "Erstattung Krankenkasse",
+                        true);
+            if (day == 31 && month == 12) {
+                buchung(date, "TAGG", "ZINS", z_.betrag(6000, 9000), "Zinsen Tagesgeld", false);
+                buchung(date, "SPAR", "ZINS", z_.betrag(1000, 2500), "Zinsen Sparbuch", false);
+            }
+            // The card statement of the month before is settled from the current account.
+            if (day == 25 && cardMonth > 0 && today_.dayNumber() - n >= 30) {
+                buchung(date, "GIRO", "KK", cardMonth, "Kreditkartenabrechnung", true);
+                cardMonth = 0;
+            }
+        }
+    }
+
+    void addFilters() {
+        CTWBuchungsFilterNeu& gross = *doc_.filters[0];
+        gross.name = "Große Ausgaben";
+        gross.kindConditionOn = 1;
+        gross.kind = kAusgabe;
+        gross.amountConditionOn = 1;
+        gross.amountFrom = 50000;
+        gross.amountTo = 100000000;
+        CTWBuchungsFilterNeu& essen = *doc_.filters[1];
+        essen.name = "Lebensmittel";
+        essen.accountConditionOn = 1;
+        essen.accountId = konto("LEBM").id;
+        CTWBuchungsFilterNeu& offen = *doc_.filters[2];
+        offen.name = "Vorläufige Buchungen";
+        offen.provisionalMode = kNurVorlaeufige;
+        CTWBuchungsFilterNeu& mobil = *doc_.filters[3];
+        mobil.name = "Tanken und Supermarkt";
+        mobil.textConditionOn = 1;
+        mobil.textMode = kEnthaelt;
+        mobil.textPattern = "Tankstelle ODER Supermarkt";
+    }
+
+    CTalwerkDoc& doc_;
+    CNVKDatum today_;
+    CNVKDatum start_;
+    std::map<std::string, const CTWKonto*> byAbbreviation_;
+    Zufall z_;
+    int nextNumber_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<CTalwerkDoc> demoKontenplan(const CNVKDatum& today) {
+    auto doc = std::make_unique<CTalwerkDoc>();
+    doc->newDocument(NeueDateiWaehrung{}, today);
+    for (const KontoPlan& plan : kKonten) {
+        CTWKategorie* category = doc->findKategorieByName(plan.kind, plan.category);
+        if (!category)
+            category = &doc->categories.addKategorie(plan.kind, plan.category);
+        CTWUnterkategorie* sub = nullptr;
+        if (plan.subcategory) {
+            sub = category->findUnterkategorie(std::string_view(plan.subcategory));
+            if (!sub)
+                sub = &category->addUnterkategorie(plan.subcategory);
+        }
+        CTWKonto konto;
+        konto.kind = plan.kind;
+        konto.name = plan.name;
+        konto.abbreviation = plan.abbreviation;
+        konto.number = plan.number;
+        konto.currencyIndex = plan.kind == kBestandskonto ? 0 : -1;
+        konto.openingBalance = plan.openingBalance;
+        konto.category = category->id;
+        konto.subcategory = sub ? sub->id : -1;
+        doc->addKonto(std::move(konto));
+    }
+    doc->rebuildKategorieUsageCounts();
+    doc->setModified(false);
+    return doc;
+}
+
+std::unique_ptr<CTalwerkDoc> demoDatei(const CNVKDatum& today) {
+    auto doc = demoKontenplan(today);
+    DemoBuilder(*doc, today).build();
+    doc->setModified(false);
+    return doc;
+}
+
+} // namespace cli

@@ -1,0 +1,28 @@
+#include "reports/report_builder.h"
+
+#include "reports/accounts_by_category_view.h"
+#include "reports/accounts_view.h"
+#include "reports/categories_view.h"
+
+namespace reports {
+
+bool hasTableBuilder(int viewKind) {
+    return viewKind == kAccountsView || viewKind == kAccountsByCategoryView ||
+           viewKind == kCategoriesView;
+}
+
+std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
+                                            const ReportParams& params) {
+    switch (params.viewKind) {
+    case kAccountsView:
+        return buildAccountsView(doc, params);
+    case kAccountsByCategoryView:
+        return buildAccountsByCategoryView(doc, params);
+    case kCategoriesView:
+        return buildCategoriesView(doc);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace reports

@@ -1,0 +1,115 @@
+// The file commands of talerwerk-cli: the dispatcher, check and demo.
+#include "cli/command.h"
+#include "cli/demo_ledger.h"
+#include "ledger/file_store.h"
+#include "ledger/ledger_file.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    cli::Io io{out, err};
+    const int code = cli::dispatch(args, io);
+    return {code, out.str(), err.str()};
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("talerwerk-cli-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string file(const char* name) const { return (dir / name).string(); }
+
+    fs::path dir;
+};
+
+} // namespace
+
+TEST_F(FileCommands, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(run({}).code, 2);
+    const Outcome unknown = run({"zaubern"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("Unbekannter Befehl zaubern"), std::string::npos);
+    EXPECT_NE(unknown.err.find("talerwerk-cli check DATEI"), std::string::npos);
+    EXPECT_EQ(run({"check"}).code, 2);
+    EXPECT_EQ(run({"check", "a.tlw", "b.tlw"}).code, 2);
+    EXPECT_EQ(run({"check", "a.tlw", "--farbe", "rot"}).code, 2);
+    EXPECT_EQ(run({"check", "a.tlw", "--password"}).code, 2);
+    EXPECT_EQ(run({"demo", file(""), "--now", "31.02.2024"}).code, 2);
+}
+
+TEST_F(FileCommands, DemoWritesTwoSoundLedgersThatCheckAccepts) {
+    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
+    const auto first = ledger::readWholeFile(dir / "DemoDatei1.tlw");
+    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
+    EXPECT_EQ(ledger::readWholeFile(dir / "DemoDatei1.tlw"), first) << "same day, same file";
+
+    const Outcome plan = run({"check", file("DemoKontenplan.tlw")});
+    EXPECT_EQ(plan.code, 0) << plan.out;
+    EXPECT_NE(plan.out.find("Version: 2.11.1 (Build 1)"), std::string::npos);
+    EXPECT_NE(plan.out.find("Buchungen: 0"), std::string::npos);
+    const Outcome demo = run({"check", file("DemoDatei1.tlw")});
+    EXPECT_EQ(demo.code, 0) << demo.out;
+    EXPECT_NE(demo.out.find("Keine Verletzung gefunden."), std::string::npos);
+
+    // Two years of bookings up to the day, some provisional, rules with a due occurrence.
+    auto doc = cli::demoDatei(*ledger::CNVKDatum::fromCalendar(15, 6, 2026));
+    ASSERT_GT(doc->bookings.size(), 500u);
+    EXPECT_EQ(doc->bookings.front()->date.year(), 2024);
+    const ledger::CNVKDatum today = *ledger::CNVKDatum::fromCalendar(15, 6, 2026);
+    EXPECT_LE(doc->bookings.back()->date, today);
+    EXPECT_GT(doc->bookings.back()->date.dayNumber() + 7, today.dayNumber());
+    EXPECT_GT(std::count_if(doc->bookings.begin(), doc->bookings.end(),
+                            [](const auto& b) { return b->provisional != 0; }),
+              2);
+    ASSERT_GE(doc->rules.size(), 5u);
+    EXPECT_EQ(doc->rules[0]->occurrenceStates.size(), 24u); // salary on the 27th: May is last
+    EXPECT_EQ(doc->filters[2]->name, "Vorläufige Buchungen");
+}
+
+TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
+    const Outcome missing = run({"check", file("fehlt.tlw")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("Fehler beim \xc3\x96"
+                               "ffnen des Dokuments."),
+              std::string::npos);
+
+    ASSERT_TRUE(ledger::writeFileAtomically(dir / "text.tlw", {'H', 'a', 'l', 'l', 'o'}));
+    const Outcome text = run({"check", file("text.tlw")});
+    EXPECT_EQ(text.code, 1);
+    EXPECT_NE(text.err.find("Unerwartetes Dateiformat."), std::string::npos);
+
+    auto doc = cli::demoKontenplan(*ledger::CNVKDatum::fromCalendar(1, 1, 2025));
+    doc->accounts[3]->bookingCount = 2;
+    doc->password.password = "Kasse-ü";
+    doc->password.protection = 1;
+    ASSERT_EQ(ledger::saveLedgerFile(*doc, dir / "kaputt.tlw"), "");
+    const Outcome wrong = run({"check", file("kaputt.tlw"), "--password", "kasse-\xc3\xbc"});
+    EXPECT_EQ(wrong.code, 1);
+    EXPECT_NE(wrong.err.find("Fehler beim \xc3\x96"
+                             "ffnen des Dokuments."),
+              std::string::npos);
+    const Outcome damaged = run({"check", "--password", "Kasse-\xc3\xbc", file("kaputt.tlw")});
+    EXPECT_EQ(damaged.code, 1) << damaged.err;
+    EXPECT_NE(damaged.out.find("Kennwortschutz: ja"), std::string::npos);
+    EXPECT_NE(damaged.out.find(
+                  "1 Verletzung(en):\n  Konto 3 (Bargeld): Buchungsz\xc3\xa4hler 2 statt 0."),
+              std::string::npos)
+        << damaged.out;
+}

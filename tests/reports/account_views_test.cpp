@@ -1,0 +1,136 @@
+#include "reports/accounts_by_category_view.h"
+#include "reports/accounts_view.h"
+#include "test_ledger.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ledger::kAusgabe;
+using ledger::kEinnahme;
+using reports::ReportTable;
+using testledger::date;
+using testledger::Ledger;
+
+reports::ReportParams range(const char* from, const char* to) {
+    reports::ReportParams p;
+    p.start = date(from);
+    p.end = date(to);
+    return p;
+}
+
+// The text of column 0 (or the first set cell) of every row, for checking row order.
+std::vector<std::string> rowLabels(const ReportTable& t) {
+    std::vector<std::string> labels;
+    for (const reports::ReportRow& row : t.rows()) {
+        std::string label;
+        for (const reports::ReportCell& cell : row.cells)
+            if (cell.set) {
+                label = cell.text;
+                break;
+            }
+        labels.push_back(label);
+    }
+    return labels;
+}
+
+TEST(AccountsView, EmptyLedgerKeepsTheFixedRows) {
+    Ledger l;
+    l.doc.settings.repeatTitle = 1;
+    const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
+    EXPECT_EQ(rowLabels(t), (std::vector<std::string>{
+                                "Konten (01.01.2024 bis 31.01.2024)", "Kontenart", "Bezeichung",
+                                "in EUR", "Bestandskonten (Guthaben)", "Bestandskonten (Schulden)",
+                                "Vermögen", "Sparbetrag", "Einnahmenkonten", "Ausgabenkonten"}));
+    // Print attributes: the title repeats as set, the column titles form one block.
+    EXPECT_TRUE(t.row(0).format.repeat);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(t.row(1 + k).format.rowsBefore, k);
+        EXPECT_EQ(t.row(1 + k).format.rowsAfter, 2 - k);
+        EXPECT_TRUE(t.row(1 + k).format.repeat);
+    }
+    EXPECT_FALSE(t.row(4).format.repeat);
+    // Gaps: before the column titles, every group row and the summary block.
+    std::vector<bool> gaps;
+    for (int r = 0; r < t.rowCount(); ++r)
+        gaps.push_back(t.gapBelow(r));
+    EXPECT_EQ(gaps,
+              (std::vector<bool>{true, false, false, true, true, true, false, true, true, false}));
+    EXPECT_EQ(t.columnCount(), 12); // the four second-currency columns are dropped
+}
+
+TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
+    Ledger l;
+    const int32_t b = l.asset("b-Konto", 1, 1000);
+    const int32_t a = l.asset("A-Konto", 2, 1000);
+    const int32_t leer = l.asset("Leer", 3, 500);
+    const int32_t minus = l.asset("Minus", 4, 100);
+    const int32_t kosten = l.expense("Kosten", 5);
+    l.expense("Ungenutzt", 6);
+    l.book("05.01.2024", kAusgabe, leer, kosten, 500);  // ends at 0 with a booking
+    l.book("06.01.2024", kAusgabe, minus, kosten, 300); // positive start, negative end
+    l.doc.settings.accountsHideZeroAsset = 1;
+    l.doc.settings.accountsHideZeroIncomeExpense = 1;
+    l.doc.settings.accountsSortKey = 6 /* end value */;
+    l.doc.settings.accountsSortDirection = 1;
+    l.doc.settings.accountsData = 0x1 | 0x400; // no column for the savings rate
+
+    const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
+    EXPECT_EQ(rowLabels(t),
+              (std::vector<std::string>{"Konten (01.01.2024 bis 31.01.2024)", "Kontenart",
+                                        "Bezeichung", "in EUR", "Bestandskonten (Guthaben)",
+                                        // equal end values descending: names reversed too
+                                        "b-Konto", "A-Konto", "Leer", "Bestandskonten (Schulden)",
+                                        "Minus", "Vermögen", "Sparbetrag", "Einnahmenkonten",
+                                        "Ausgabenkonten", "Kosten"}));
+    EXPECT_EQ(t.row(5).tag, reports::RowTag::konto(b));
+    EXPECT_EQ(t.row(6).tag, reports::RowTag::konto(a));
+    // Alternating fills within a group, starting with even.
+    EXPECT_EQ(t.row(5).format.fill.colour, reports::accountRowFill(0, false).colour);
+    EXPECT_EQ(t.row(6).format.fill.colour, reports::accountRowFill(0, true).colour);
+    EXPECT_EQ(t.row(7).format.fill.colour, reports::accountRowFill(0, false).colour);
+    EXPECT_EQ(t.row(9).format.fill.colour, reports::accountRowFill(0, false).colour);
+}
+
+TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
+    Ledger l;
+    const int32_t giro = l.asset("Giro", 1);
+    const int32_t gehalt = l.income("Gehalt", 2);
+    const int32_t miete = l.expense("Miete", 3);
+    l.book("05.01.2024", kEinnahme, giro, gehalt, 4000);
+    l.book("06.01.2024", kAusgabe, giro, miete, 1000);
+    l.doc.settings.accountsData = 0x1 | 0x400 | 0x40000;
+    ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
+    // Rows: title, 3 column titles, 2 asset groups with one account, then the summary.
+    EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag/-quote");
+    EXPECT_EQ(t.row(8).cells[2].text, "30,00");
+    EXPECT_EQ(t.row(8).cells[3].text, "75,0%");
+
+    l.book("07.01.2024", kEinnahme, giro, gehalt, -4000); // income of the range now 0
+    t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
+    EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag");
+    EXPECT_FALSE(t.row(8).cells[3].set);
+}
+
+TEST(AccountsByCategoryView, TagsCategoryRowsAndDropsHiddenAccountsFirst) {
+    Ledger l;
+    const int32_t wohnen = l.category(ledger::kAusgabenkonto, "Wohnen");
+    const int32_t miete = l.subcategory(ledger::kAusgabenkonto, wohnen, "Miete");
+    const int32_t giro = l.asset("Giro", 1, 100000);
+    const int32_t kaltmiete =
+        l.account(ledger::kAusgabenkonto, "Kaltmiete", 2, 0, 0, wohnen, miete);
+    l.account(ledger::kAusgabenkonto, "Nebenkosten", 3, 0, 0, wohnen); // no bookings: hidden
+    l.book("05.01.2024", kAusgabe, giro, kaltmiete, 70000);
+
+    const ReportTable t =
+        reports::buildAccountsByCategoryView(l.doc, range("01.01.2024", "31.01.2024"));
+    const int last = t.rowCount() - 1;
+    EXPECT_EQ(t.row(last).tag, reports::RowTag::konto(kaltmiete));
+    EXPECT_EQ(t.row(last - 1).tag, reports::RowTag::unterkategorie(2, wohnen, miete));
+    EXPECT_EQ(t.row(last - 2).tag, reports::RowTag::kategorie(2, wohnen));
+    EXPECT_EQ(t.row(last - 2).cells[1].text, "Wohnen");
+    EXPECT_EQ(t.row(last - 1).cells[2].text, "Miete");
+    EXPECT_EQ(t.row(last - 3).cells[0].text, "Ausgabenkonten");
+}
+
+} // namespace
