@@ -6,6 +6,11 @@
 
 namespace reports {
 
+bool hasTableBuilder(int viewKind) {
+    return viewKind == kAccountsView || viewKind == kAccountsByCategoryView ||
+           viewKind == kCategoriesView;
+}
+
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params) {
     switch (params.viewKind) {

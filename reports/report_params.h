@@ -21,6 +21,10 @@ enum ViewKind : int {
     kAccountChartView = 102,
 };
 
+// The label of a view kind in the view bar ("Konten", "Buchungen gefiltert", ...), or
+// nullptr for a number that is no view kind.
+const char* viewKindLabel(int viewKind);
+
 // What a view is about when it shows one account, category or sub-category.
 struct Selection {
     enum Kind : int { kNone = -1, kKonto = 0, kKategorie = 1, kUnterkategorie = 2 };

@@ -42,6 +42,16 @@ void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
 
 } // namespace
 
+double initialScreenScale(int dotsPerInch) {
+    if (dotsPerInch < 70)
+        return 1.5;
+    if (dotsPerInch < 95)
+        return 1.25;
+    if (dotsPerInch < 105)
+        return 1.1;
+    return 1.0;
+}
+
 ReportTable::ReportTable(const TableSettings& settings, int columnCount)
     : created_(true), settings_(settings), heights_{settings.rowHeight},
       columnAlign_(std::max(columnCount, 0), kAlignLeft) {}

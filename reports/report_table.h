@@ -84,6 +84,9 @@ struct TableSize {
     int height = 0;
 };
 
+// The screen scale a document starts with on a screen of the given pixels per inch.
+double initialScreenScale(int dotsPerInch);
+
 class ReportTable {
 public:
     // A table that was not created ignores every change and reports -1 or nothing.

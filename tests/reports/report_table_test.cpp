@@ -134,6 +134,13 @@ TEST(ReportTableLayout, ColumnWidthsPositionsAndSize) {
     EXPECT_EQ(screen.height, 13 + 50 + 13);
 }
 
+TEST(ReportTableLayout, InitialScreenScaleFollowsTheResolution) {
+    EXPECT_EQ(reports::initialScreenScale(69), 1.5);
+    EXPECT_EQ(reports::initialScreenScale(70), 1.25);
+    EXPECT_EQ(reports::initialScreenScale(96), 1.1);
+    EXPECT_EQ(reports::initialScreenScale(105), 1.0);
+}
+
 TEST(ReportTableLayout, FindsRowsAndIgnoresGaps) {
     ReportTable t = table(1);
     RowFormat gap;
