@@ -42,6 +42,10 @@ void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
 
 } // namespace
 
+TableSize scrollSize(TableSize size) {
+    return {std::min(size.width, kMaxScrollSize), std::min(size.height, kMaxScrollSize)};
+}
+
 double initialScreenScale(int dotsPerInch) {
     if (dotsPerInch < 70)
         return 1.5;

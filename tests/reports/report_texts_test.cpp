@@ -1,4 +1,6 @@
 #include "reports/report_texts.h"
+#include "reports/report_title.h"
+#include "test_ledger.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,35 @@ TEST(ReportTexts, TitleTemplatesReplaceEveryPlaceholder) {
     EXPECT_EQ(reports::fillTitleTemplate("<STANDARDTITEL> <TYP>", {}), "<STANDARDTITEL> <TYP>");
     v.typ = "<TYP>"; // a replacement is not replaced again by the same placeholder
     EXPECT_EQ(reports::fillTitleTemplate("<TYP><TYP>", v), "<TYP><TYP>");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReportTitle, SelectionAndValueKindFillTheTemplates) {
+    testledger::Ledger l;
+    const int32_t wohnen = l.category(ledger::kAusgabenkonto, "Wohnen");
+    const int32_t miete = l.subcategory(ledger::kAusgabenkonto, wohnen, "Miete");
+    const int32_t giro = l.asset("Girokonto", 1);
+    reports::ReportParams p;
+    p.start = testledger::date("01.01.2024");
+    p.end = testledger::date("31.12.2024");
+    p.valueKind = reports::kVermoegen;
+    const std::string account = l.doc.settings.accountBookingsTitle;
+
+    p.selection = {reports::Selection::kKonto, giro};
+    EXPECT_EQ(reports::reportTitle(account, l.doc, p),
+              "Buchungen für Konto Girokonto (01.01.2024 bis 31.12.2024)");
+    p.selection = {reports::Selection::kUnterkategorie, -1, ledger::kAusgabenkonto, wohnen, miete};
+    EXPECT_EQ(reports::reportTitle(account, l.doc, p),
+              "Buchungen für Unterkategorie Miete (01.01.2024 bis 31.12.2024)");
+    // A selection that no longer exists asks for one.
+    p.selection = {reports::Selection::kKategorie, -1, ledger::kEinnahmenkonto, wohnen};
+    EXPECT_EQ(reports::reportTitle(account, l.doc, p),
+              "Buchungen für <bitte Konto/Kategorie auswählen>  (01.01.2024 bis 31.12.2024)");
+    EXPECT_EQ(reports::reportTitle(l.doc.settings.totalChartTitle, l.doc, p),
+              "Vermögen (01.01.2024 bis 31.12.2024)");
 }
 
 } // namespace
