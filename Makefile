@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 # Both install missing Debian packages first, then build with CMake presets.
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,16 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target talerwerk-bench
 	@build/release/bin/talerwerk-bench
+
+# The reader under libFuzzer for FUZZ_SECONDS (clang); new inputs stay in build/fuzz/corpus.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz: clang++ is needed" >&2; exit 1; }
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@mkdir -p build/fuzz/corpus
+	@build/fuzz/bin/ledger-file-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		build/fuzz/corpus tests/fuzz/corpus
 
 clean:
 	rm -rf build

@@ -83,6 +83,66 @@ std::vector<const CTWKonto*> accountsOfKind(const CTalwerkDoc& doc, int32_t kind
     return out;
 }
 
+int categoryCount(const CTalwerkDoc& doc) {
+    int n = 0;
+    for (const auto& tree : doc.categories.trees)
+        n += static_cast<int>(tree.size());
+    return n;
+}
+
+// Fills the chart up to the option's sizes: new categories "Bereich N" (one sub-category
+// each) in turn for the three kinds, then accounts "Konto N", mostly expense accounts, each
+// in one of the new categories of its kind.
+void addNumberedAccounts(CTalwerkDoc& doc, const LedgerOptions& options, int32_t number) {
+    std::vector<CTWKategorie*> added[kKontoArten];
+    for (int i = 0; categoryCount(doc) < options.categoryCount; ++i) {
+        const int kind = i % kKontoArten;
+        CTWKategorie& category =
+            doc.categories.addKategorie(kind, "Bereich " + std::to_string(categoryCount(doc) + 1));
+        category.addUnterkategorie("Allgemein");
+        added[kind].push_back(&category);
+    }
+    for (int i = 0; static_cast<int>(doc.accounts.size()) < options.accountCount; ++i) {
+        const KontoArt kind = i % 10 < 7   ? kAusgabenkonto
+                              : i % 10 < 9 ? kEinnahmenkonto
+                                           : kBestandskonto;
+        const std::string n = std::to_string(number);
+        CTWKonto konto;
+        konto.kind = kind;
+        konto.name = "Konto " + n;
+        konto.abbreviation = "K" + n;
+        konto.number = number++;
+        konto.currencyIndex = kind == kBestandskonto ? 0 : -1;
+        if (!added[kind].empty()) {
+            const CTWKategorie* category = added[kind][i % added[kind].size()];
+            konto.category = category->id;
+            konto.subcategory = i % 2 == 0 ? category->subcategories.front()->id : -1;
+        }
+        doc.addKonto(std::move(konto));
+    }
+}
+
+// Monthly rules between the first asset account and the accounts of a kind, each executed
+// for every month of the generated years.
+void addRules(CTalwerkDoc& doc, const LedgerOptions& options) {
+    const auto assets = accountsOfKind(doc, kBestandskonto);
+    const auto expenses = accountsOfKind(doc, kAusgabenkonto);
+    for (int i = 0; i < options.ruleCount; ++i) {
+        const CTWKonto* target = expenses[static_cast<std::size_t>(i) % expenses.size()];
+        CTWBuchungRegel regel;
+        regel.name = "Dauerauftrag " + std::to_string(i + 1);
+        regel.numberTemplate = "<NAECHSTE>";
+        regel.textTemplate = target->name + " <MMMM> <JJJJ>";
+        regel.kind = kAusgabe;
+        regel.konto1Id = assets.front()->id;
+        regel.konto2Id = target->id;
+        regel.amount = 1'000 + 500 * i;
+        regel.firstDate = *CNVKDatum::fromCalendar(1 + i, 1, options.firstYear);
+        CTWBuchungRegel& added = doc.addBuchungRegel(std::move(regel));
+        added.occurrenceStates.assign(static_cast<std::size_t>(options.years) * 12, kAusgefuehrt);
+    }
+}
+
 } // namespace
 
 std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& options) {
@@ -126,6 +186,7 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
         }
         doc->addKonto(std::move(konto));
     }
+    addNumberedAccounts(*doc, options, number);
     doc->rebuildKategorieUsageCounts();
     doc->setModified(false);
     return doc;
@@ -195,6 +256,7 @@ std::unique_ptr<CTalwerkDoc> generateLedger(const LedgerOptions& options) {
     for (CTWBuchung& b : bookings)
         doc->addBuchung(std::move(b));
     doc->settings.nextBookingSerial = options.bookingCount;
+    addRules(*doc, options);
     doc->setModified(false);
     return doc;
 }

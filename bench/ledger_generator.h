@@ -18,9 +18,15 @@ struct LedgerOptions {
     // accounts switch to the Euro on 01.01.2002.
     bool dualCurrency = false;
     uint32_t seed = 20240615;
+    // The chart of accounts grows beyond the household's own accounts to these sizes.
+    int accountCount = 300;
+    int categoryCount = 50;
+    // Monthly recurring bookings running since the first year.
+    int ruleCount = 20;
 };
 
-// A new document with the chart of accounts and categories, but without bookings.
+// A new document with the chart of accounts and categories, but without bookings: the
+// household's accounts, then numbered ones up to the account and category counts.
 std::unique_ptr<ledger::CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& options);
 
 // Bookings between the document's accounts, in random date order (not booking order), with
@@ -28,7 +34,8 @@ std::unique_ptr<ledger::CTalwerkDoc> generateChartOfAccounts(const LedgerOptions
 std::vector<ledger::CTWBuchung> generateBookings(const ledger::CTalwerkDoc& doc,
                                                  const LedgerOptions& options);
 
-// The whole ledger: chart of accounts plus the bookings in booking order with exact counts.
+// The whole ledger: chart of accounts, the bookings in booking order with exact counts and
+// the recurring bookings.
 std::unique_ptr<ledger::CTalwerkDoc> generateLedger(const LedgerOptions& options = {});
 
 } // namespace bench

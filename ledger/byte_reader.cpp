@@ -10,7 +10,6 @@ namespace ledger {
 
 namespace {
 constexpr std::uint16_t kWideTextMarker = 0xFFFE;
-constexpr std::uint16_t kLongLengthMarker = 0xFFFF;
 constexpr std::uint16_t kLongCountMarker = 0xFFFF;
 } // namespace
 

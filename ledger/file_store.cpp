@@ -77,6 +77,10 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::pa
     if (fd < 0)
         return std::nullopt;
     std::vector<std::uint8_t> bytes;
+    // Reading into storage of the file's size spares the copies of a growing vector.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::uint8_t buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -8,6 +8,10 @@
 
 namespace ledger {
 
+std::int32_t nextSaveCounter(std::int32_t counter) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(counter) + 1);
+}
+
 std::vector<std::uint8_t> writeLedgerFile(const CTalwerkDoc& doc) {
     ArchiveWriter w;
     w.text(kFileHeader);
@@ -15,7 +19,7 @@ std::vector<std::uint8_t> writeLedgerFile(const CTalwerkDoc& doc) {
     writeKennwort(w, doc.password);
 
     CTWEinstellungen settings = doc.settings;
-    ++settings.saveCounter;
+    settings.saveCounter = nextSaveCounter(settings.saveCounter);
     writeSettings(w, settings, 1, 116);
 
     w.int32(doc.nextRuleSerial);

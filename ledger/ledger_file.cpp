@@ -61,7 +61,7 @@ std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path) 
     } catch (...) {
         return kMeldungSpeichern;
     }
-    ++doc.settings.saveCounter;
+    doc.settings.saveCounter = nextSaveCounter(doc.settings.saveCounter);
     doc.setModified(false);
     return {};
 }

@@ -199,6 +199,9 @@ TEST(FileLedger, SavingRaisesTheCounterAndAFailedSaveChangesNothing) {
     EXPECT_EQ(doc->settings.saveCounter, 43);
     EXPECT_FALSE(doc->isModified());
 
+    // The 32-bit counter wraps around.
+    EXPECT_EQ(nextSaveCounter(2147483647), -2147483647 - 1);
+
     ScriptedPrompter prompter;
     ScriptedPasswordSource passwords;
     passwords.answer("Geheim-ä1");

@@ -1,0 +1,72 @@
+// Figures for the ledger file: writing and reading the generated ledger of 100 000 bookings
+// (300 accounts, 50 categories, 20 recurring bookings), in memory and through the disk.
+#include "bench/ledger_generator.h"
+#include "ledger/file_write.h"
+#include "ledger/ledger_file.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace ledger;
+
+class SilentPrompter final : public platform::Prompter {
+public:
+    void information(const std::string&, const std::string&) override {}
+    void warning(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    bool askOkCancel(const std::string&, const std::string&) override { return false; }
+};
+
+class NoPassword final : public platform::PasswordSource {
+public:
+    std::optional<std::string> askPassword(const std::string&) override { return std::nullopt; }
+};
+
+const platform::FixedClock kClock({2025, 1, 1, 12, 0, 0});
+
+std::filesystem::path benchFile() {
+    return std::filesystem::temp_directory_path() /
+           ("talerwerk-bench-" + std::to_string(::getpid()) + ".tlw");
+}
+
+void writeFileBytes(benchmark::State& state) {
+    const auto doc = bench::generateLedger();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeLedgerFile(*doc));
+}
+BENCHMARK(writeFileBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Writing, flushing to disk and renaming over the previous file.
+void saveFile(benchmark::State& state) {
+    const auto doc = bench::generateLedger();
+    const auto path = benchFile();
+    for (auto _ : state)
+        if (!saveLedgerFile(*doc, path).empty())
+            state.SkipWithError("save failed");
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(saveFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Reading the file, every record, the booking order check.
+void loadFile(benchmark::State& state) {
+    auto doc = bench::generateLedger();
+    const auto path = benchFile();
+    if (!saveLedgerFile(*doc, path).empty())
+        state.SkipWithError("save failed");
+    SilentPrompter prompter;
+    NoPassword passwords;
+    for (auto _ : state) {
+        auto loaded = loadLedgerFile(path, prompter, passwords, kClock);
+        if (!loaded.document)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(loaded.document.get());
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(loadFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
