@@ -1,0 +1,378 @@
+#include "bookings/buchung_form.h"
+
+#include "bookings/buchungsnummer.h"
+#include "bookings/waehrungen.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace bookings {
+
+namespace {
+
+const char* const kKeineNummer = "Sie haben keine Buchungsnummer eingegeben!\nMöchten Sie die "
+                                 "Buchung ohne Buchungsnummer übernehmen?";
+const char* const kKeinText = "Sie haben keinen Buchungstext eingegeben!\nMöchten Sie die "
+                              "Buchung ohne Buchungstext übernehmen?";
+const char* const kKontoWaehlen = "Bitte wählen Sie ein Konto aus!";
+const char* const kZweiKonten = "Bitte wählen Sie zwei unterschiedliche Konten aus!";
+const char* const kBestandskonto = "Bitte wählen Sie ein Bestandskonto aus!";
+const char* const kEinnahmenkonto = "Bitte wählen Sie ein Einnahmenkonto aus!";
+const char* const kAusgabenkonto = "Bitte wählen Sie ein Ausgabenkonto aus!";
+const char* const kBetragUngueltig = "Bitte geben Sie einen gültigen Betrag ein!";
+const char* const kBetragNull = "Bitte geben Sie einen Betrag ungleich Null ein!";
+
+// How many of the newest bookings the preselection of the most used accounts looks at.
+constexpr int kPreselectWindow = 200;
+
+constexpr std::array<int32_t, 2> kNone{-1, -1};
+
+} // namespace
+
+CBuchungForm::CBuchungForm(ledger::CTalwerkDoc& doc, const platform::Clock& clock)
+    : doc_(doc), clock_(clock) {
+    remembered_.fill(kNone);
+}
+
+void CBuchungForm::startRun() {
+    mode_.fill(doc_.settings.accountInputMode);
+    changed_ = false;
+    furtherRequested_ = false;
+    addedSerial_ = -1;
+}
+
+void CBuchungForm::openNew() {
+    startRun();
+    edited_ = -1;
+    confirm_ = false;
+    date = ledger::CNVKDatum::today(clock_);
+    kind_ = ledger::kEinnahme;
+    number.clear();
+    text.clear();
+    notes.clear();
+    if (auto suggestion = suggestBuchungsnummer(doc_))
+        number = std::move(*suggestion);
+    currency = doc_.settings.presetCurrency;
+    remembered_.fill(kNone);
+    repeat = false;
+    provisional = false;
+    amountText = doc_.formatBetrag(0);
+    accountText = {};
+    rebuildLists();
+}
+
+void CBuchungForm::openFurther() {
+    // The chosen accounts of the previous run come back as the remembered ones.
+    rememberChoices();
+    startRun();
+    number = incrementBuchungsnummer(number);
+    amountText = doc_.formatBetrag(0);
+    rebuildLists();
+}
+
+void CBuchungForm::openEdit(int index, bool confirm) {
+    startRun();
+    edited_ = index;
+    confirm_ = confirm;
+    const ledger::CTWBuchung& b = *doc_.bookings.at(index);
+    date = b.date;
+    number = b.number;
+    text = b.text;
+    notes = b.notes;
+    kind_ = std::clamp(b.kind, 0, 2);
+    currency = b.currencyIndex;
+    amountText = doc_.formatBetrag(b.amount);
+    remembered_.fill(kNone);
+    remembered_[kind_] = {b.konto1Id, b.konto2Id};
+    repeat = false;
+    provisional = !confirm && b.provisional != 0;
+    accountText = {};
+    rebuildLists();
+}
+
+std::string CBuchungForm::title() const {
+    if (!isEditing())
+        return "Neue Buchung";
+    return confirm_ ? "Buchung bearbeiten (bestätigen)" : "Buchung bearbeiten";
+}
+
+std::string CBuchungForm::caption() const {
+    return isEditing() ? "Buchung bearbeiten" : "Neue Buchung";
+}
+
+std::vector<std::string> CBuchungForm::currencyNames() const {
+    return waehrungsNamen(doc_);
+}
+
+bool CBuchungForm::numberEnabled() const {
+    return doc_.settings.disableNumberField == 0;
+}
+
+bool CBuchungForm::currencyEnabled() const {
+    return doc_.settings.disableCurrencyField == 0;
+}
+
+bool CBuchungForm::notesEnabled() const {
+    return doc_.settings.disableNotesField == 0;
+}
+
+std::string CBuchungForm::statusText() const {
+    if (repeat && provisional)
+        return "Vorläufige Buchung (regelmäßig)";
+    if (repeat)
+        return "Buchung regelmäßig ausführen";
+    if (provisional)
+        return "Vorläufige Buchung";
+    return {};
+}
+
+std::string CBuchungForm::kontoLabel(int side) const {
+    if (kind_ == ledger::kUmbuchung)
+        return side == 0 ? "von &Konto" : "auf K&onto";
+    if (side == 0)
+        return "Bestands&konto";
+    return kind_ == ledger::kEinnahme ? "Einnahmenk&onto" : "Ausgabenk&onto";
+}
+
+const ledger::CTWKonto* CBuchungForm::listedKonto(int side) const {
+    return doc_.findKonto(findEintrag(lists_[side], accountText[side]));
+}
+
+std::array<std::string, 3> CBuchungForm::kontoInfo(int side) const {
+    std::array<std::string, 3> info;
+    const ledger::CTWKonto* konto = listedKonto(side);
+    if (!konto)
+        return info;
+    const std::string nummer = kontoText(*konto, kKontonummer);
+    switch (mode_[side]) {
+    case kKontonummer:
+        info = {konto->name, konto->abbreviation, {}};
+        break;
+    case kAbkuerzung:
+        info = {konto->name, nummer, {}};
+        break;
+    default:
+        info = {konto->abbreviation, nummer, {}};
+        break;
+    }
+    if (konto->isAsset())
+        info[2] = waehrungsName(doc_, konto->currencyIndexAt(date));
+    return info;
+}
+
+std::string CBuchungForm::amountInfo() const {
+    const std::optional<int64_t> amount = doc_.parseBetrag(amountText);
+    if (!amount)
+        return {};
+    std::string info = "= " + doc_.formatBetrag(*amount) + " " + waehrungsName(doc_, currency);
+    const bool hideConverted = currency == 1 && doc_.settings.noNationalAmountOfEuro != 0;
+    if (doc_.settings.dualCurrency != 0 && !hideConverted) {
+        const ledger::WaehrungsBetrag other = doc_.convertBetrag(*amount, currency);
+        info += " / " + doc_.formatBetrag(other.amount) + " " +
+                waehrungsName(doc_, other.currencyIndex);
+    }
+    return info;
+}
+
+void CBuchungForm::rememberChoices() {
+    for (int side = 0; side < 2; ++side)
+        remembered_[kind_][side] = findEintrag(lists_[side], accountText[side]);
+}
+
+void CBuchungForm::rebuildLists() {
+    using ledger::CTWKonto;
+    const auto asset = [](const CTWKonto& k) { return k.isAsset(); };
+    const auto any = [](const CTWKonto&) { return true; };
+    const auto income = [](const CTWKonto& k) { return k.kind == ledger::kEinnahmenkonto; };
+    const auto expense = [](const CTWKonto& k) { return k.kind == ledger::kAusgabenkonto; };
+    const bool transfer = kind_ == ledger::kUmbuchung;
+    lists_[0] = buildKontoListe(doc_, mode_[0], transfer ? any : asset);
+    if (transfer)
+        lists_[1] = buildKontoListe(doc_, mode_[1], any);
+    else
+        lists_[1] = buildKontoListe(doc_, mode_[1], kind_ == ledger::kEinnahme ? income : expense);
+    for (int side = 0; side < 2; ++side)
+        preselect(side);
+}
+
+void CBuchungForm::preselect(int side) {
+    accountText[side].clear();
+    if (const ledger::CTWKonto* konto = doc_.findKonto(remembered_[kind_][side])) {
+        accountText[side] = kontoText(*konto, mode_[side]);
+        return;
+    }
+    if (doc_.settings.preselectMostUsedAccounts != 0) {
+        std::unordered_map<int32_t, int> uses;
+        const int count = static_cast<int>(doc_.bookings.size());
+        for (int i = count - 1; i >= std::max(count - kPreselectWindow, 0); --i) {
+            const ledger::CTWBuchung& b = *doc_.bookings[i];
+            if (b.kind == kind_)
+                ++uses[side == 0 ? b.konto1Id : b.konto2Id];
+        }
+        const ledger::CTWKonto* best = nullptr;
+        int bestUses = 0;
+        for (const auto& konto : doc_.accounts) {
+            const auto it = uses.find(konto->id);
+            if (it != uses.end() && it->second > bestUses) {
+                best = konto.get();
+                bestUses = it->second;
+            }
+        }
+        // Only an account of the side's list can be chosen there.
+        if (best && std::any_of(lists_[side].begin(), lists_[side].end(),
+                                [&](const KontoEintrag& e) { return e.id == best->id; })) {
+            accountText[side] = kontoText(*best, mode_[side]);
+            return;
+        }
+    }
+    if (!lists_[side].empty())
+        accountText[side] = lists_[side].front().text;
+}
+
+void CBuchungForm::changeKind(int newKind) {
+    if (newKind < 0 || newKind > 2)
+        return;
+    rememberChoices();
+    kind_ = newKind;
+    rebuildLists();
+}
+
+void CBuchungForm::stepIdentifikation(int side, int delta) {
+    // The chosen accounts are kept across the step.
+    rememberChoices();
+    mode_[side] = bookings::stepIdentifikation(mode_[side], delta);
+    rebuildLists();
+}
+
+void CBuchungForm::leaveAmount() {
+    if (const std::optional<int64_t> amount = doc_.parseBetrag(amountText))
+        amountText = doc_.formatBetrag(*amount);
+}
+
+CBuchungForm::KontoVorgabe CBuchungForm::newAccountPreset(int side) const {
+    if (kind_ == ledger::kUmbuchung)
+        return {ledger::kBestandskonto, true};
+    if (side == 0)
+        return {ledger::kBestandskonto, false};
+    return {kind_ + 1, false};
+}
+
+void CBuchungForm::accountCreated(int side, int32_t accountId) {
+    rememberChoices();
+    remembered_[kind_][side] = accountId;
+    rebuildLists();
+    changed_ = true;
+}
+
+void CBuchungForm::optionsApplied(bool numberSourceChanged) {
+    rememberChoices();
+    mode_.fill(doc_.settings.accountInputMode);
+    if (numberSourceChanged)
+        if (auto suggestion = suggestBuchungsnummer(doc_))
+            number = std::move(*suggestion);
+    rebuildLists();
+    changed_ = true;
+}
+
+void CBuchungForm::takeFromBooking(const ledger::CTWBuchung& buchung, bool kindAndAccounts,
+                                   bool amountAndCurrency, bool takeNotes) {
+    text = buchung.text;
+    if (kindAndAccounts && buchung.kind >= 0 && buchung.kind <= 2) {
+        rememberChoices();
+        kind_ = buchung.kind;
+        remembered_[kind_] = {buchung.konto1Id, buchung.konto2Id};
+        rebuildLists();
+    }
+    if (amountAndCurrency) {
+        amountText = doc_.formatBetrag(buchung.amount);
+        currency = buchung.currencyIndex;
+    }
+    if (takeNotes)
+        notes = buchung.notes;
+}
+
+std::optional<CBuchungForm::Field> CBuchungForm::check(platform::Prompter& prompter,
+                                                       ledger::CTWBuchung& out) {
+    const std::string cap = caption();
+    const auto refuse = [&](const char* message, Field field) {
+        prompter.information(message, cap);
+        return std::optional<Field>(field);
+    };
+    if (number.empty() && doc_.settings.noAskMissingNumber == 0 &&
+        !prompter.askYesNo(kKeineNummer, cap)) {
+        if (!numberEnabled())
+            number = std::to_string(static_cast<int64_t>(doc_.settings.nextBookingSerial) + 1);
+        return Field::Number;
+    }
+    if (text.empty() && doc_.settings.noAskMissingText == 0 && !prompter.askYesNo(kKeinText, cap))
+        return Field::Text;
+
+    const ledger::CTWKonto* konto1 = KontoFinder(doc_, mode_[0]).find(accountText[0]);
+    if (!konto1)
+        return refuse(kKontoWaehlen, Field::Account1);
+    const ledger::CTWKonto* konto2 = KontoFinder(doc_, mode_[1]).find(accountText[1]);
+    if (!konto2)
+        return refuse(kKontoWaehlen, Field::Account2);
+    if (konto1 == konto2)
+        return refuse(kZweiKonten, Field::Account1);
+    if (kind_ != ledger::kUmbuchung && !konto1->isAsset())
+        return refuse(kBestandskonto, Field::Account1);
+    if (kind_ == ledger::kEinnahme && konto2->kind != ledger::kEinnahmenkonto)
+        return refuse(kEinnahmenkonto, Field::Account2);
+    if (kind_ == ledger::kAusgabe && konto2->kind != ledger::kAusgabenkonto)
+        return refuse(kAusgabenkonto, Field::Account2);
+
+    const std::optional<int64_t> amount = doc_.parseBetrag(amountText);
+    if (!amount)
+        return refuse(kBetragUngueltig, Field::Amount);
+    if (*amount == 0)
+        return refuse(kBetragNull, Field::Amount);
+
+    out = ledger::CTWBuchung{};
+    out.date = date;
+    out.number = number;
+    out.text = text;
+    out.kind = kind_;
+    out.konto1Id = konto1->id;
+    out.konto2Id = konto2->id;
+    out.amount = *amount;
+    // A document with one currency has no second one to book in.
+    out.currencyIndex = doc_.settings.dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
+    out.notes = notes;
+    out.provisional = provisional ? 1 : 0;
+    return std::nullopt;
+}
+
+void CBuchungForm::save(ledger::CTWBuchung buchung, int32_t serial) {
+    buchung.serial = serial;
+    const int index = doc_.addBuchung(std::move(buchung));
+    addedSerial_ = doc_.bookings[index]->serial;
+    changed_ = true;
+}
+
+std::optional<CBuchungForm::Field> CBuchungForm::ok(platform::Prompter& prompter) {
+    ledger::CTWBuchung buchung;
+    if (const auto failed = check(prompter, buchung))
+        return failed;
+    int32_t serial = -1;
+    if (isEditing()) {
+        // Nothing changes before every check has passed; the changed booking then takes
+        // the serial of the one it replaces and so keeps its place in the order of entry.
+        serial = doc_.removeBuchung(edited_);
+    }
+    save(std::move(buchung), serial);
+    return std::nullopt;
+}
+
+std::optional<CBuchungForm::Field> CBuchungForm::further(platform::Prompter& prompter) {
+    if (isEditing())
+        return ok(prompter);
+    ledger::CTWBuchung buchung;
+    if (const auto failed = check(prompter, buchung))
+        return failed;
+    save(std::move(buchung), -1);
+    furtherRequested_ = true;
+    return std::nullopt;
+}
+
+} // namespace bookings

@@ -1,0 +1,231 @@
+#include "bookings/buchung_import.h"
+
+#include "bookings/konto_ident.h"
+#include "ledger/win1252.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace bookings {
+
+namespace {
+
+enum class Fehler { Format, KontoUnbekannt, FalscherVorgang };
+
+std::string message(Fehler fehler, int line) {
+    const char* format = fehler == Fehler::Format           ? "Zeile %d: Formatfehler!"
+                         : fehler == Fehler::KontoUnbekannt ? "Zeile %d: Konto unbekannt!"
+                                                            : "Zeile %d: falscher Vorgang!";
+    char text[64];
+    std::snprintf(text, sizeof text, format, line);
+    return text;
+}
+
+// Hands out the lines of the data one after the other; a line ends at CR LF, LF or CR, and
+// the last line may lack its line end.
+class LineReader {
+public:
+    explicit LineReader(std::string_view data) : data_(data) {}
+
+    bool next(std::string_view& line) {
+        if (pos_ >= data_.size())
+            return false;
+        ++number_;
+        const size_t end = data_.find_first_of("\r\n", pos_);
+        if (end == std::string_view::npos) {
+            line = data_.substr(pos_);
+            pos_ = data_.size();
+            return true;
+        }
+        line = data_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n')
+            ++pos_;
+        return true;
+    }
+    int number() const { return number_; }
+
+private:
+    std::string_view data_;
+    size_t pos_ = 0;
+    int number_ = 0;
+};
+
+// Cuts a line into exactly `count` tab-separated fields; the last field is the rest of the
+// line. Nothing when the line has fewer fields.
+std::optional<std::vector<std::string_view>> splitFields(std::string_view line, size_t count) {
+    std::vector<std::string_view> fields;
+    fields.reserve(count);
+    while (fields.size() + 1 < count) {
+        const size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            return std::nullopt;
+        fields.push_back(line.substr(0, tab));
+        line.remove_prefix(tab + 1);
+    }
+    fields.push_back(line);
+    return fields;
+}
+
+int parseVorgang(std::string_view field) {
+    using ledger::equalsNoCase;
+    if (equalsNoCase(field, "E") || equalsNoCase(field, "Einnahme"))
+        return ledger::kEinnahme;
+    if (equalsNoCase(field, "A") || equalsNoCase(field, "Ausgabe"))
+        return ledger::kAusgabe;
+    return ledger::kUmbuchung;
+}
+
+// Kind and account order of a booking between the two accounts as the line names them, or
+// nothing when the pair does not fit the kind.
+struct Paar {
+    int kind;
+    const ledger::CTWKonto* konto1;
+    const ledger::CTWKonto* konto2;
+};
+
+std::optional<Paar> decide(int buchungen, int kind, const ledger::CTWKonto* first,
+                           const ledger::CTWKonto* second) {
+    using namespace ledger;
+    // A booking needs two different accounts.
+    if (first == second)
+        return std::nullopt;
+    const auto is = [](const CTWKonto* k, int art) { return k->kind == art; };
+    switch (buchungen) {
+    case kMitBuchungstyp:
+        if (kind == kEinnahme && !(is(first, kBestandskonto) && is(second, kEinnahmenkonto)))
+            return std::nullopt;
+        if (kind == kAusgabe && !(is(first, kBestandskonto) && is(second, kAusgabenkonto)))
+            return std::nullopt;
+        return Paar{kind, first, second};
+    case kUmbuchungenVonAuf: // from the first to the second
+        if (is(first, kBestandskonto) && is(second, kAusgabenkonto))
+            return Paar{kAusgabe, first, second};
+        if (is(first, kEinnahmenkonto) && is(second, kBestandskonto))
+            return Paar{kEinnahme, second, first};
+        return Paar{kUmbuchung, first, second};
+    default: // to the first from the second
+        if (is(first, kAusgabenkonto) && is(second, kBestandskonto))
+            return Paar{kAusgabe, second, first};
+        if (is(first, kBestandskonto) && is(second, kEinnahmenkonto))
+            return Paar{kEinnahme, first, second};
+        return Paar{kUmbuchung, second, first};
+    }
+}
+
+class Importer {
+public:
+    Importer(ledger::CTalwerkDoc& doc, const ImportOptionen& options)
+        : doc_(doc), options_(options), finder_(doc, options.identifikation),
+          format_(doc.betragFormat()), dual_(doc.settings.dualCurrency != 0) {}
+
+    // Adds the booking of one line, or tells what is wrong with it.
+    std::optional<Fehler> importLine(std::string_view line) {
+        const bool withKind = options_.buchungen == kMitBuchungstyp;
+        const bool withCurrency = options_.betraege == kMitWaehrungsangabe;
+        const size_t count = 6 + withKind + withCurrency + options_.notizen;
+        const auto fields = splitFields(line, count);
+        if (!fields)
+            return Fehler::Format;
+        size_t f = 0;
+        const std::optional<ledger::CNVKDatum> date = parseImportDatum((*fields)[f++]);
+        const std::string_view number = (*fields)[f++];
+        const std::string_view text = (*fields)[f++];
+        const int kind = withKind ? parseVorgang((*fields)[f++]) : ledger::kUmbuchung;
+        const std::string_view account1 = (*fields)[f++];
+        const std::string_view account2 = (*fields)[f++];
+        const std::optional<int64_t> amount = format_.parsePlainNumber((*fields)[f++]);
+        const int currency = withCurrency ? currencyOf((*fields)[f++]) : fixedCurrency();
+        const std::string_view notes = options_.notizen ? (*fields)[f++] : std::string_view();
+        if (!date || !amount)
+            return Fehler::Format;
+
+        const ledger::CTWKonto* first = finder_.find(account1);
+        const ledger::CTWKonto* second = finder_.find(account2);
+        if (!first || !second)
+            return Fehler::KontoUnbekannt;
+        const std::optional<Paar> paar = decide(options_.buchungen, kind, first, second);
+        if (!paar)
+            return Fehler::FalscherVorgang;
+
+        ledger::CTWBuchung b;
+        b.date = *date;
+        b.number = number;
+        b.text = text;
+        b.kind = paar->kind;
+        b.konto1Id = paar->konto1->id;
+        b.konto2Id = paar->konto2->id;
+        b.amount = *amount;
+        b.currencyIndex = currency;
+        b.notes = notes;
+        doc_.addBuchung(std::move(b));
+        return std::nullopt;
+    }
+
+private:
+    // Without a second currency every booking is in the first one.
+    int currencyOf(std::string_view name) const {
+        if (!dual_)
+            return 0;
+        return ledger::equalsNoCase(name, doc_.settings.firstCurrencySymbol) ? 0 : 1;
+    }
+    int fixedCurrency() const { return dual_ && options_.betraege == kAlleInZweiter ? 1 : 0; }
+
+    ledger::CTalwerkDoc& doc_;
+    const ImportOptionen& options_;
+    KontoFinder finder_;
+    ledger::BetragFormat format_;
+    bool dual_;
+};
+
+} // namespace
+
+std::optional<ledger::CNVKDatum> parseImportDatum(std::string_view field) {
+    std::array<int, 3> parts{};
+    std::array<bool, 3> seen{};
+    size_t part = 0;
+    for (const char ch : field) {
+        if (ch >= '0' && ch <= '9') {
+            seen[part] = true;
+            // Longer numbers can only give an invalid date; keep them from overflowing.
+            parts[part] = std::min(parts[part] * 10 + (ch - '0'), 100000);
+        } else if (ch == '.' && part < 2) {
+            ++part;
+        } else if (ch != ' ') {
+            return std::nullopt;
+        }
+    }
+    if (!seen[0] || !seen[1] || !seen[2])
+        return std::nullopt;
+    int year = parts[2];
+    if (year < 100)
+        year += year < 50 ? 2000 : 1900;
+    return ledger::CNVKDatum::fromCalendar(parts[0], parts[1], year);
+}
+
+ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
+                               const ImportOptionen& options, platform::Prompter& prompter) {
+    ImportErgebnis result;
+    Importer importer(doc, options);
+    LineReader lines(data);
+    std::string_view line;
+    while (lines.next(line)) {
+        // An empty line holds no booking.
+        if (line.empty())
+            continue;
+        if (const std::optional<Fehler> fehler = importer.importLine(line)) {
+            if (!prompter.askOkCancel(message(*fehler, lines.number()), kImportCaption)) {
+                result.cancelled = true;
+                break;
+            }
+            continue;
+        }
+        ++result.added;
+    }
+    return result;
+}
+
+} // namespace bookings

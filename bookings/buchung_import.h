@@ -1,0 +1,44 @@
+// Import of bookings from text: one booking per line, tab-separated fields (date, number,
+// text, [kind], account 1, account 2, amount, [currency], [notes]). A line ends at CR LF, at
+// LF or at a lone CR; each faulty line is reported with OK and Cancel and adds nothing, and
+// reading goes on at the start of the next line.
+#pragma once
+
+#include "ledger/dokument.h"
+#include "platform/prompter.h"
+
+#include <optional>
+#include <string_view>
+
+namespace bookings {
+
+inline constexpr const char* kImportCaption = "Buchungen importieren";
+
+// "&Buchungen:"
+enum ImportVorgang : int { kMitBuchungstyp = 0, kUmbuchungenVonAuf = 1, kUmbuchungenAufVon = 2 };
+// "B&eträge:"
+enum ImportBetraege : int { kMitWaehrungsangabe = 0, kAlleInErster = 1, kAlleInZweiter = 2 };
+
+struct ImportOptionen {
+    int buchungen = kMitBuchungstyp;
+    int identifikation = 0; // Kontenidentifikation
+    int betraege = kAlleInErster;
+    bool notizen = false; // "&Notizen in zusätzlicher Spalte"
+};
+
+struct ImportErgebnis {
+    int added = 0;
+    bool cancelled = false;
+};
+
+// Adds a booking for every valid line of the data. A faulty line shows "Zeile %d: ..." with
+// its line number in the file (caption "Buchungen importieren"); OK goes on with the next
+// line, Cancel ends the import and keeps what was added.
+ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
+                               const ImportOptionen& options, platform::Prompter& prompter);
+
+// A date field: digits, up to two '.' and blanks; a two-digit year below 50 is 20xx, else
+// 19xx. Nothing when it is not a valid date.
+std::optional<ledger::CNVKDatum> parseImportDatum(std::string_view field);
+
+} // namespace bookings

@@ -1,0 +1,259 @@
+#include "bookings/buchung_import.h"
+#include "buchungs_ledger.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+using namespace bookings;
+using testledger::date;
+using testsupport::ScriptedPrompter;
+
+namespace {
+
+class ImportTest : public ::testing::Test {
+protected:
+    ImportErgebnis run(std::string_view data, ImportOptionen options = {}) {
+        return importBuchungen(ledger.doc, data, options, prompter);
+    }
+    const ledger::CTWBuchung& booking(int i) const { return *ledger.doc.bookings.at(i); }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& b : ledger.doc.bookings)
+            out.push_back(b->text);
+        return out;
+    }
+
+    testledger::Buchungsledger ledger;
+    ScriptedPrompter prompter;
+};
+
+// One line per booking: date, number, text, kind, account 1, account 2, amount.
+std::string line(const std::string& day, const std::string& text, const std::string& kind = "A",
+                 const std::string& account2 = "Miete", const std::string& amount = "10,00") {
+    return day + "\t1\t" + text + "\t" + kind + "\tGirokonto\t" + account2 + "\t" + amount;
+}
+
+TEST_F(ImportTest, IncomeLineWithTypeNamesAndGroupedAmount) {
+    const auto r = run("01.02.2012\t17\tGehalt\tE\tGirokonto\tLohn\t2.500,00\r\n");
+    EXPECT_EQ(r.added, 1);
+    EXPECT_FALSE(r.cancelled);
+    EXPECT_TRUE(prompter.shown.empty());
+    const ledger::CTWBuchung& b = booking(0);
+    EXPECT_EQ(b.date, date(1, 2, 2012));
+    EXPECT_EQ(b.number, "17");
+    EXPECT_EQ(b.text, "Gehalt");
+    EXPECT_EQ(b.kind, ledger::kEinnahme);
+    EXPECT_EQ(b.konto1Id, ledger.giro);
+    EXPECT_EQ(b.konto2Id, ledger.lohn);
+    EXPECT_EQ(b.amount, 250000);
+    EXPECT_EQ(b.currencyIndex, 0);
+    EXPECT_EQ(b.provisional, 0);
+    EXPECT_TRUE(ledger.doc.isModified());
+}
+
+TEST_F(ImportTest, LineFeedOnlyFileImportsEveryLine) {
+    const std::string data = line("01.03.2012", "eins") + "\n" + line("02.03.2012", "zwei") + "\n" +
+                             line("03.03.2012", "drei") + "\n";
+    EXPECT_EQ(run(data).added, 3);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(texts(), (std::vector<std::string>{"eins", "zwei", "drei"}));
+    EXPECT_EQ(booking(0).amount, 1000);
+}
+
+TEST_F(ImportTest, LastFieldOfLineFeedFileStaysOnItsLine) {
+    // The currency and the notes are the last fields: each must end at its own line.
+    testledger::Buchungsledger dual(true);
+    ImportOptionen options;
+    options.betraege = kMitWaehrungsangabe;
+    options.notizen = true;
+    const std::string data =
+        line("01.03.2001", "a") + "\tDM\tnote a\n" + line("02.03.2001", "b") + "\tEUR\tnote b\n";
+    EXPECT_EQ(importBuchungen(dual.doc, data, options, prompter).added, 2);
+    EXPECT_EQ(dual.doc.bookings[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings[0]->notes, "note a");
+    EXPECT_EQ(dual.doc.bookings[1]->currencyIndex, 0);
+    EXPECT_EQ(dual.doc.bookings[1]->notes, "note b");
+}
+
+TEST_F(ImportTest, MixedLineEndsAllImport) {
+    const std::string data = line("01.03.2012", "crlf") + "\r\n" + line("02.03.2012", "lf") + "\n" +
+                             line("03.03.2012", "cr") + "\r" +
+                             line("04.03.2012", "ohne Zeilenende");
+    EXPECT_EQ(run(data).added, 4);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(texts(), (std::vector<std::string>{"crlf", "lf", "cr", "ohne Zeilenende"}));
+}
+
+TEST_F(ImportTest, BadDateOnLineThreeIsReportedOnceAndTheRestImportsUnchanged) {
+    prompter.answer({true});
+    const std::string data = line("01.03.2012", "eins") + "\n" + line("02.03.2012", "zwei") + "\n" +
+                             line("29.2.13", "drei") + "\n" +
+                             line("04.03.2012", "vier", "E", "Lohn", "4,00") + "\n" +
+                             line("05.03.2012", "fünf", "A", "Lebensmittel", "5,00") + "\n";
+    const auto r = run(data);
+    EXPECT_EQ(r.added, 4);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].kind, ScriptedPrompter::Kind::OkCancel);
+    EXPECT_EQ(prompter.shown[0].text, "Zeile 3: Formatfehler!");
+    EXPECT_EQ(prompter.shown[0].caption, "Buchungen importieren");
+    EXPECT_EQ(texts(), (std::vector<std::string>{"eins", "zwei", "vier", "fünf"}));
+    EXPECT_EQ(booking(2).kind, ledger::kEinnahme);
+    EXPECT_EQ(booking(2).konto2Id, ledger.lohn);
+    EXPECT_EQ(booking(2).amount, 400);
+    EXPECT_EQ(booking(3).konto2Id, ledger.essen);
+    EXPECT_EQ(booking(3).amount, 500);
+}
+
+TEST_F(ImportTest, LineNumbersCountEveryLineOfTheFile) {
+    prompter.answer({true, true, true});
+    const std::string data = line("01.03.2012", "a") + "\r\n\r\n" + line("1.3.12", "b", "E") +
+                             "\r" + line("02.03.2012", "c", "A", "Unbekannt") + "\n" +
+                             "01.03.2012\tnur drei\tFelder\n";
+    EXPECT_EQ(run(data).added, 1);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Zeile 3: falscher Vorgang!", "Zeile 4: Konto unbekannt!",
+                                        "Zeile 5: Formatfehler!"}));
+}
+
+TEST_F(ImportTest, CancelKeepsWhatWasAddedBefore) {
+    prompter.answer({false});
+    const std::string data = line("01.03.2012", "eins") + "\r\n" + line("02.03.2012", "zwei") +
+                             "\r\n" + line("03.03.2012", "drei", "A", "Miete", "1-2") + "\r\n" +
+                             line("04.03.2012", "vier") + "\r\n";
+    const auto r = run(data);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(r.added, 2);
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Zeile 3: Formatfehler!"}));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"eins", "zwei"}));
+}
+
+TEST_F(ImportTest, FieldValues) {
+    // Dates with two-digit years, plain amounts, kinds ignoring case.
+    const std::string data = line("1.2.12", "a", "e", "Lohn", "-12,5") + "\n" +
+                             line("31.12.99", "b", "ausgabe", "Miete", "12,345") + "\n" +
+                             line(" 3 . 4 . 2010", "c", "Umbuchung", "Kasse", "1.000") + "\n";
+    EXPECT_EQ(run(data).added, 3);
+    const auto& docBookings = ledger.doc.bookings;
+    EXPECT_EQ(docBookings[0]->date, date(31, 12, 1999));
+    EXPECT_EQ(docBookings[0]->kind, ledger::kAusgabe);
+    EXPECT_EQ(docBookings[0]->amount, 1234);
+    EXPECT_EQ(docBookings[1]->date, date(3, 4, 2010));
+    EXPECT_EQ(docBookings[1]->kind, ledger::kUmbuchung);
+    EXPECT_EQ(docBookings[1]->konto2Id, ledger.kasse);
+    EXPECT_EQ(docBookings[1]->amount, 100000);
+    EXPECT_EQ(docBookings[2]->date, date(1, 2, 2012));
+    EXPECT_EQ(docBookings[2]->kind, ledger::kEinnahme);
+    EXPECT_EQ(docBookings[2]->amount, -1250);
+
+    for (const std::string bad : {"01.13.2012", "1.2", "1.2.3.4", "1,2,2012", "..2012", ""})
+        EXPECT_FALSE(parseImportDatum(bad)) << bad;
+}
+
+TEST_F(ImportTest, FormatErrorsWinOverAccountErrors) {
+    prompter.answer({true, true});
+    run(line("01.03.2012", "a", "A", "Unbekannt", "x") + "\n" +
+        line("01.03.2012", "b", "A", "Unbekannt", "1") + "\n");
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Zeile 1: Formatfehler!", "Zeile 2: Konto unbekannt!"}));
+    EXPECT_TRUE(ledger.doc.bookings.empty());
+}
+
+TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
+    ImportOptionen vonAuf;
+    vonAuf.buchungen = kUmbuchungenVonAuf;
+    auto pair = [](const std::string& a, const std::string& b) {
+        return "01.03.2012\t1\tt\t" + a + "\t" + b + "\t1\n";
+    };
+    run(pair("Lohn", "Girokonto") + pair("Girokonto", "Miete") + pair("Girokonto", "Kasse"),
+        vonAuf);
+    ASSERT_EQ(ledger.doc.bookings.size(), 3u);
+    EXPECT_EQ(booking(0).kind, ledger::kEinnahme);
+    EXPECT_EQ(booking(0).konto1Id, ledger.giro);
+    EXPECT_EQ(booking(0).konto2Id, ledger.lohn);
+    EXPECT_EQ(booking(1).kind, ledger::kAusgabe);
+    EXPECT_EQ(booking(1).konto2Id, ledger.miete);
+    EXPECT_EQ(booking(2).kind, ledger::kUmbuchung);
+    EXPECT_EQ(booking(2).konto1Id, ledger.giro);
+    EXPECT_EQ(booking(2).konto2Id, ledger.kasse);
+
+    testledger::Buchungsledger other;
+    ImportOptionen aufVon;
+    aufVon.buchungen = kUmbuchungenAufVon;
+    importBuchungen(other.doc,
+                    pair("Miete", "Girokonto") + pair("Girokonto", "Lohn") +
+                        pair("Kasse", "Girokonto"),
+                    aufVon, prompter);
+    const auto& b = other.doc.bookings;
+    EXPECT_EQ(b[0]->kind, ledger::kAusgabe);
+    EXPECT_EQ(b[0]->konto1Id, other.giro);
+    EXPECT_EQ(b[0]->konto2Id, other.miete);
+    EXPECT_EQ(b[1]->kind, ledger::kEinnahme);
+    EXPECT_EQ(b[1]->konto1Id, other.giro);
+    EXPECT_EQ(b[2]->kind, ledger::kUmbuchung);
+    EXPECT_EQ(b[2]->konto1Id, other.giro);
+    EXPECT_EQ(b[2]->konto2Id, other.kasse);
+}
+
+TEST_F(ImportTest, KindMustFitTheAccountsAndTheAccountsMustDiffer) {
+    prompter.answer({true, true});
+    ImportOptionen byNumber;
+    byNumber.identifikation = 1;
+    const std::string data = "01.03.2012\t1\tx\tE\t1000\t200\t1\n"      // expense account
+                             "01.03.2012\t1\tx\tU\tNr. 1000\t1000\t1\n" // same account
+                             "01.03.2012\t1\tx\tU\t12a3\t201\t1\n";     // transfer, any pair
+    EXPECT_EQ(run(data, byNumber).added, 1);
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Zeile 1: falscher Vorgang!",
+                                                          "Zeile 2: falscher Vorgang!"}));
+    EXPECT_EQ(booking(0).konto1Id, ledger.lohn);
+    EXPECT_EQ(booking(0).konto2Id, ledger.essen);
+}
+
+TEST_F(ImportTest, CurrencyChoices) {
+    testledger::Buchungsledger dual(true);
+    ImportOptionen second;
+    second.betraege = kAlleInZweiter;
+    importBuchungen(dual.doc, line("01.03.2001", "a") + "\n", second, prompter);
+    EXPECT_EQ(dual.doc.bookings[0]->currencyIndex, 1);
+
+    // A ledger with one currency has no second currency to put a booking in.
+    ImportOptionen named;
+    named.betraege = kMitWaehrungsangabe;
+    run(line("01.03.2001", "b") + "\tDM\n", named);
+    EXPECT_EQ(booking(0).currencyIndex, 0);
+}
+
+} // namespace
+
+#include "bookings/buchung_import_form.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+TEST(BuchungImportForm, ChoicesAndOkReadsTheFile) {
+    testledger::Buchungsledger single;
+    EXPECT_EQ(CBuchungImportForm(single.doc).options.betraege, kAlleInErster);
+    EXPECT_EQ(CBuchungImportForm(single.doc).betraegeNames().size(), 2u);
+    testledger::Buchungsledger dual(true);
+    CBuchungImportForm form(dual.doc);
+    EXPECT_EQ(form.options.betraege, kMitWaehrungsangabe);
+    EXPECT_EQ(form.betraegeNames().back(), "alle in DM");
+
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(form.ok(dual.doc, prompter));
+    form.fileName = testing::TempDir() + "/fehlt/keine.txt";
+    EXPECT_FALSE(form.ok(dual.doc, prompter));
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].kind, ScriptedPrompter::Kind::Warning);
+    EXPECT_EQ(prompter.texts()[1], "Datei kann nicht geöffnet werden!");
+
+    form.fileName = testing::TempDir() + "/import_form.txt";
+    std::ofstream(form.fileName, std::ios::binary)
+        << "01.03.2012\t1\tGehalt\tE\tGirokonto\tLohn\t10\tEUR\n";
+    EXPECT_TRUE(form.ok(dual.doc, prompter));
+    EXPECT_EQ(form.result().added, 1);
+    std::remove(form.fileName.c_str());
+}
+
+} // namespace

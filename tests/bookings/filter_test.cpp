@@ -1,0 +1,155 @@
+#include "bookings/filter_form.h"
+#include "buchungs_ledger.h"
+#include "ledger/filter_match.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+using namespace bookings;
+using ledger::textMatches;
+using testledger::date;
+
+namespace {
+
+TEST(TextPattern, ConnectivesAndModes) {
+    using ledger::kBeginntMit;
+    using ledger::kEnthaelt;
+    using ledger::kIstGleich;
+    EXPECT_TRUE(textMatches("Strom und Miete März", "Miete UND Strom", kEnthaelt));
+    EXPECT_FALSE(textMatches("Miete März", "Miete UND Strom", kEnthaelt));
+    EXPECT_TRUE(textMatches("Stromrechnung", "Miete ODER Strom", kEnthaelt));
+    EXPECT_TRUE(textMatches("kasse", "Kasse ODER Bank", kIstGleich));
+    EXPECT_TRUE(textMatches("BANK", "Kasse ODER Bank", kIstGleich));
+    EXPECT_FALSE(textMatches("Bankgebühr", "Kasse ODER Bank", kIstGleich));
+    EXPECT_TRUE(textMatches("Bankgebühr", "Kasse ODER Bank", kBeginntMit));
+    EXPECT_TRUE(textMatches("ÄRZTE", "ärzte", kIstGleich));
+    // Empty pattern and a pattern of only connectives have no terms.
+    EXPECT_TRUE(textMatches("x", "", kIstGleich));
+    EXPECT_TRUE(textMatches("x", " ODER ", kIstGleich));
+    // Without connective the pattern is not trimmed.
+    EXPECT_FALSE(textMatches("ab", "  ", kEnthaelt));
+    EXPECT_TRUE(textMatches("a  b", "  ", kEnthaelt));
+    EXPECT_FALSE(textMatches("Miete", " Miete", kIstGleich));
+    // "UND" splits only in "enthält", and also inside a word in capitals.
+    EXPECT_TRUE(textMatches("GR", "GRUNDSTEUER", kEnthaelt) == false);
+    EXPECT_TRUE(textMatches("grsteuer", "GRUNDSTEUER", kEnthaelt));
+    EXPECT_TRUE(textMatches("Miete UND Strom", "Miete UND Strom", kIstGleich));
+}
+
+class FilterTest : public ::testing::Test {
+protected:
+    FilterTest() : ledger(true) {}
+    bool accepts(const ledger::CTWBuchung& b) {
+        return ledger::filterAccepts(ledger.doc, b, *ledger.doc.filters[0]);
+    }
+    ledger::CTWBuchung booking(int kind, int32_t k1, int32_t k2, int64_t amount,
+                               std::string number = "1") {
+        ledger::CTWBuchung b;
+        b.kind = kind;
+        b.konto1Id = k1;
+        b.konto2Id = k2;
+        b.amount = amount;
+        b.number = std::move(number);
+        return b;
+    }
+    ledger::CTWBuchungsFilterNeu& filter() { return *ledger.doc.filters[0]; }
+
+    testledger::Buchungsledger ledger;
+};
+
+TEST_F(FilterTest, ConditionsEachRejectWhenOn) {
+    ledger::CTWBuchung b = booking(ledger::kEinnahme, ledger.giro, ledger.lohn, 5000, "B-17");
+    EXPECT_TRUE(accepts(b)); // every condition off
+
+    filter().numberConditionOn = 1;
+    EXPECT_TRUE(accepts(b));
+    b.number = "0";
+    EXPECT_FALSE(accepts(b));
+    b.number = "ohne";
+    EXPECT_FALSE(accepts(b));
+    b.number = "100001";
+    EXPECT_FALSE(accepts(b));
+    b.number = "12";
+    filter().accountConditionOn = 1;
+    filter().accountId = ledger.giro;
+    EXPECT_TRUE(accepts(b));
+    EXPECT_TRUE(accepts(booking(2, ledger.kasse, ledger.giro, 5000)));
+    EXPECT_FALSE(accepts(booking(2, ledger.kasse, ledger.zinsen, 5000)));
+
+    filter().kindConditionOn = 1;
+    filter().kind = ledger::kAusgabe;
+    EXPECT_FALSE(accepts(b));
+    filter().kind = ledger::kEinnahme;
+    filter().currencyConditionOn = 1;
+    filter().currency = 1;
+    EXPECT_FALSE(accepts(b));
+    b.currencyIndex = 1;
+    EXPECT_TRUE(accepts(b));
+
+    filter().provisionalMode = ledger::kNurVorlaeufige;
+    EXPECT_FALSE(accepts(b));
+    b.provisional = 1;
+    EXPECT_TRUE(accepts(b));
+    filter().provisionalMode = ledger::kOhneVorlaeufige;
+    EXPECT_FALSE(accepts(b));
+}
+
+TEST_F(FilterTest, AmountBoundsInTheFilterCurrency) {
+    filter().amountConditionOn = 1;
+    filter().amountCurrency = 1;                                            // 1,00 to 1.000,00 DM
+    ledger::CTWBuchung euro = booking(1, ledger.giro, ledger.miete, 50000); // 977,92 DM
+    EXPECT_TRUE(accepts(euro));
+    euro.amount = 60000; // 1.173,50 DM
+    EXPECT_FALSE(accepts(euro));
+    euro.amount = -100; // signed comparison
+    EXPECT_FALSE(accepts(euro));
+}
+
+TEST_F(FilterTest, FormLoadsChecksAndWritesBack) {
+    testsupport::ScriptedPrompter prompter;
+    CFilterForm form(ledger.doc, 2);
+    EXPECT_EQ(form.name, "Filter 3");
+    EXPECT_EQ(form.amountFrom, "1,00");
+    EXPECT_EQ(form.amountTo, "1.000,00");
+    EXPECT_EQ(form.currencyConditionNames(), (std::vector<std::string>{"nur EUR", "nur DM"}));
+
+    form.textOn = true;
+    form.textPattern = "Miete UND Strom";
+    EXPECT_EQ(form.ok(ledger.doc, prompter), CFilterForm::Field::TextPattern);
+    form.textMode = ledger::kEnthaelt;
+    form.notesOn = true;
+    form.notesMode = ledger::kEnthaelt;
+    form.notesPattern = "a UND b ODER c";
+    EXPECT_EQ(form.ok(ledger.doc, prompter), CFilterForm::Field::NotesPattern);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Die Verwendung von \"UND\" zur Verknüpfung mehrerer "
+                                        "Begriffe ist nur in Verbindung mit \"enthält\" zulässig!",
+                                        "Verwenden Sie entweder \"UND\" oder \"ODER\" zur "
+                                        "Verknüpfung mehrerer Begriffe!"}));
+    EXPECT_EQ(ledger.doc.filters[2]->textConditionOn, 0); // nothing written yet
+    form.notesOn = false;
+
+    // The account stays chosen across mode steps; the provisional boxes exclude each other.
+    form.accountId = ledger.kasse;
+    form.stepIdentifikation(+1);
+    EXPECT_EQ(form.identifikation(), kKontonummer);
+    EXPECT_EQ(form.kontoListe().front().text, "1000");
+    form.setOnlyProvisional(true);
+    form.setWithoutProvisional(true);
+    EXPECT_FALSE(form.onlyProvisional);
+    form.amountFrom = "kaputt";
+    form.amountTo = "5*2";
+    form.leaveAmount(form.amountTo);
+    EXPECT_EQ(form.amountTo, "10,00");
+    EXPECT_EQ(form.ok(ledger.doc, prompter), std::nullopt);
+    const ledger::CTWBuchungsFilterNeu& f = *ledger.doc.filters[2];
+    EXPECT_EQ(f.textConditionOn, 1);
+    EXPECT_EQ(f.textMode, ledger::kEnthaelt);
+    EXPECT_EQ(f.accountId, ledger.kasse);
+    EXPECT_EQ(f.amountFrom, 0);
+    EXPECT_EQ(f.amountTo, 1000);
+    EXPECT_EQ(f.provisionalMode, ledger::kOhneVorlaeufige);
+    EXPECT_TRUE(ledger.doc.isModified());
+}
+
+} // namespace
