@@ -1,6 +1,6 @@
 // talerwerk-cli account, category and euro: changes go through the forms, refusals leave the
 // file as it was.
-#include "cli/command.h"
+#include "cli_run.h"
 #include "ledger/dokument_pruefung.h"
 #include "ledger/file_store.h"
 #include "ledger/ledger_file.h"
@@ -9,18 +9,14 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using testsupport::Outcome;
+using testsupport::run;
 
 class LedgerChangeCommands : public ::testing::Test {
 protected:
@@ -67,12 +63,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    Outcome run(std::vector<std::string> args) const {
-        std::ostringstream out, err;
-        cli::Io io{out, err};
-        const int code = cli::dispatch(args, io);
-        return {code, out.str(), err.str()};
-    }
     // Runs a command that must be refused and leave the file's bytes as they were.
     Outcome refused(std::vector<std::string> args) const {
         const auto before = ledger::readWholeFile(path);
