@@ -25,18 +25,18 @@ void CEuroRegelnForm::selectRow(int row) {
     neuerBetrag = doc_.formatBetrag(zeilen[row].newAmount);
 }
 
-void CEuroRegelnForm::betragChanged(std::string text) {
+bool CEuroRegelnForm::betragChanged(std::string text) {
     neuerBetrag = std::move(text);
-    if (selectedRow_ < 0)
-        return;
-    if (const auto amount = doc_.parseBetrag(neuerBetrag))
-        zeilen[selectedRow_].newAmount = *amount;
+    const auto amount = doc_.parseBetrag(neuerBetrag);
+    if (selectedRow_ < 0 || !amount)
+        return false;
+    zeilen[selectedRow_].newAmount = *amount;
+    return true;
 }
 
 void CEuroRegelnForm::leaveBetrag() {
-    betragChanged(neuerBetrag);
-    if (const auto amount = doc_.parseBetrag(neuerBetrag); amount && selectedRow_ >= 0)
-        neuerBetrag = doc_.formatBetrag(*amount);
+    if (betragChanged(neuerBetrag))
+        neuerBetrag = doc_.formatBetrag(zeilen[selectedRow_].newAmount);
 }
 
 void CEuroRegelnForm::apply(ledger::CTalwerkDoc& doc) const {

@@ -33,8 +33,8 @@ public:
     // Clicking a row puts its new amount into "Neuer Buchungsbetrag:".
     void selectRow(int row);
     int selectedRow() const { return selectedRow_; }
-    // The field changed: a valid amount becomes the chosen row's new amount.
-    void betragChanged(std::string text);
+    // The field changed: a valid amount becomes the chosen row's new amount (true).
+    bool betragChanged(std::string text);
     // The field left: a valid amount is also written back formatted.
     void leaveBetrag();
     std::string neuerBetrag; // "Neuer Buchungsbetrag:"
