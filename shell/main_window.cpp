@@ -291,7 +291,7 @@ void CMainFrame::updateMenus() {
 
     const Commands& c = *commands_;
     const int kind = hasDocument ? child->viewKind() : 0;
-    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasReportTable(kind);
+    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
@@ -299,7 +299,7 @@ void CMainFrame::updateMenus() {
         action->setEnabled(tableShown);
 
     for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && reports::hasReportTable(action->data().toInt()));
+        action->setEnabled(hasDocument && reports::hasTableBuilder(action->data().toInt()));
         action->setChecked(action->data().toInt() == kind);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());

@@ -239,7 +239,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
             action->setEnabled(frame_.canGoBack());
             break;
         default:
-            action->setEnabled(reports::hasReportTable(targetViewKind(entry.action, kind)));
+            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
             break;
         }
         connect(action, &QAction::triggered, this,

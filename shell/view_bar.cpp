@@ -1,5 +1,6 @@
 #include "shell/view_bar.h"
 
+#include "reports/report_builder.h"
 #include "shell/view_kinds.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 namespace shell {
 
@@ -47,8 +49,12 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     addControl(picture, [](int k) { return k == 0; });
 
     kinds_ = addList(u"Ansicht"_qs, anyView);
-    for (const ViewKindInfo& info : kViewKinds)
+    auto* kindModel = qobject_cast<QStandardItemModel*>(kinds_->model());
+    for (const ViewKindInfo& info : kViewKinds) {
         kinds_->addItem(QString::fromUtf16(info.label), info.kind);
+        // View kinds without their report yet are listed but cannot be chosen.
+        kindModel->item(kinds_->count() - 1)->setEnabled(reports::hasTableBuilder(info.kind));
+    }
     connect(kinds_, &QComboBox::activated, this,
             [this](int index) { emit viewKindChosen(kinds_->itemData(index).toInt()); });
 
