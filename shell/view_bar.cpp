@@ -64,6 +64,7 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     connect(end_, &QDateEdit::dateChanged, this, &CViewBar::endDateChosen);
 
     auto* select = new QPushButton(u"Auswählen..."_qs, this);
+    select_ = select;
     addControl(select, [](int k) { return k == 4 || k == 6 || k == 9 || k == 102; });
     connect(select, &QPushButton::clicked, this, &CViewBar::selectRequested);
 
@@ -71,6 +72,7 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     periodKindAccount_ = addList(u"Darstellung"_qs, [](int k) { return k == 6; });
     filters_ = addList(u"Filter"_qs, [](int k) { return k == 7; });
     auto* editFilter = new QPushButton(u"Bearbeiten..."_qs, this);
+    editFilter_ = editFilter;
     addControl(editFilter, [](int k) { return k == 7; });
     connect(editFilter, &QPushButton::clicked, this, &CViewBar::editFilterRequested);
     valueKinds_ = addList(u"Wert"_qs, [](int k) { return k == 101; });
@@ -137,6 +139,8 @@ void CViewBar::showState(const ViewBarState& state) {
     selectQuietly(valueKinds_, state.valueKind - 1);
     fillQuietly(currencies_, state.currencies, state.currency);
     fillQuietly(filters_, state.filterNames, state.filterIndex);
+    select_->setEnabled(state.canSelect);
+    editFilter_->setEnabled(state.canEditFilter);
 }
 
 } // namespace shell
