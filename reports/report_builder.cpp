@@ -8,12 +8,6 @@
 
 namespace reports {
 
-bool hasTableBuilder(int viewKind) {
-    return viewKind == kAccountsView || viewKind == kAccountsByCategoryView ||
-           viewKind == kCategoriesView || viewKind == kBookingsView ||
-           viewKind == kFilteredBookingsView || viewKind == kAccountBookingsView;
-}
-
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params) {
     switch (params.viewKind) {
@@ -39,6 +33,9 @@ bool hasReportTable(int viewKind) {
     case kAccountsView:
     case kAccountsByCategoryView:
     case kCategoriesView:
+    case kBookingsView:
+    case kFilteredBookingsView:
+    case kAccountBookingsView:
         return true;
     default:
         return false;

@@ -10,9 +10,6 @@
 
 namespace reports {
 
-// Whether buildReportTable builds a table for the view kind.
-bool hasTableBuilder(int viewKind);
-
 // The table of the view kind of the parameters, or nothing when the view kind has no table
 // builder (charts, unknown kinds, and kinds not built yet).
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,

@@ -3,6 +3,7 @@
 #include "reports/report_builder.h"
 #include "shell/application.h"
 #include "shell/child_frame.h"
+#include "shell/dialog_commands.h"
 #include "shell/document.h"
 #include "shell/info_dlg.h"
 #include "shell/standardansicht_dlg.h"
@@ -69,6 +70,7 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::createActions() {
     commands_ = std::make_unique<Commands>(this);
     connectFileCommands();
+    connectEditCommands();
     connectViewCommands();
     connectWindowCommands();
     connect(commands_->help.inhalt, &QAction::triggered, this, [this] { app_.showHelp(); });
@@ -161,6 +163,30 @@ void CMainFrame::connectWindowCommands() {
         if (CChildFrame* child = activeChild())
             child->split();
     });
+}
+
+std::vector<std::pair<QAction*, DialogCommand>> CMainFrame::editDialogs() const {
+    const EditCommands& e = commands_->edit;
+    return {{e.neueBuchung, DialogCommand::NeueBuchung},
+            {e.buchungsEditor, DialogCommand::BuchungsEditor},
+            {e.faelligeBuchungen, DialogCommand::FaelligeBuchungen},
+            {e.regelmaessigeBuchungen, DialogCommand::RegelmaessigeBuchungen},
+            {e.importieren, DialogCommand::BuchungenImportieren},
+            {e.neuesKonto, DialogCommand::NeuesKonto},
+            {e.kontenEditor, DialogCommand::KontenEditor},
+            {e.kategorieEditor, DialogCommand::KategorieEditor},
+            {e.euroTool, DialogCommand::EuroTool},
+            {e.optionen, DialogCommand::Optionen}};
+}
+
+void CMainFrame::runOnActiveChild(DialogCommand command) {
+    if (CChildFrame* child = activeChild())
+        runDialogCommand(command, {this, child->document(), child, {}, child->viewKind()});
+}
+
+void CMainFrame::connectEditCommands() {
+    for (const auto& [action, command] : editDialogs())
+        connect(action, &QAction::triggered, this, [this, command] { runOnActiveChild(command); });
 }
 
 void CMainFrame::createMenus() {
@@ -275,6 +301,14 @@ void CMainFrame::connectViewBar() {
     connect(viewBar_, &CViewBar::valueKindChosen, this, toChild(&CChildFrame::setValueKind));
     connect(viewBar_, &CViewBar::currencyChosen, this, toChild(&CChildFrame::setCurrency));
     connect(viewBar_, &CViewBar::filterChosen, this, toChild(&CChildFrame::setFilterIndex));
+    connect(viewBar_, &CViewBar::editFilterRequested, this,
+            [this] { runOnActiveChild(DialogCommand::FilterDefinieren); });
+    connect(viewBar_, &CViewBar::selectRequested, this, [this] {
+        if (CChildFrame* child = activeChild())
+            runOnActiveChild(child->viewKind() == reports::kPeriodComparisonView
+                                 ? DialogCommand::VergleichsperiodenAuswaehlen
+                                 : DialogCommand::KontoKategorieAuswaehlen);
+    });
 }
 
 CChildFrame* CMainFrame::activeChild() const {
@@ -317,13 +351,9 @@ void CMainFrame::updateMenus() {
     for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
                             c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen})
         action->setEnabled(hasDocument);
-    // The commands of the booking, account, category, currency and option dialogs stay
-    // disabled until those dialogs exist.
-    for (QAction* action :
-         {c.edit.neueBuchung, c.edit.buchungsEditor, c.edit.faelligeBuchungen,
-          c.edit.regelmaessigeBuchungen, c.edit.importieren, c.edit.neuesKonto, c.edit.kontenEditor,
-          c.edit.kategorieEditor, c.edit.euroTool, c.edit.optionen})
-        action->setEnabled(false);
+    // A dialog command is enabled once its dialog has registered its handler.
+    for (const auto& [action, command] : editDialogs())
+        action->setEnabled(hasDocument && hasDialogCommand(command));
     updateViewBar();
 }
 

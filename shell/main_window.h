@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -15,6 +17,7 @@ class QMenu;
 namespace shell {
 
 class Application;
+enum class DialogCommand;
 class CChildFrame;
 class CViewBar;
 class Document;
@@ -54,7 +57,12 @@ private:
     void connectFileCommands();
     void connectViewCommands();
     void connectWindowCommands();
+    void connectEditCommands();
     void connectViewBar();
+    // The "&Bearbeiten" entries that open a dialog, with their commands.
+    std::vector<std::pair<QAction*, DialogCommand>> editDialogs() const;
+    // Runs a dialog command on the active window's document.
+    void runOnActiveChild(DialogCommand command);
     void updateWindowMenu();
     void updateRecentFileActions();
     void updateViewBar();
