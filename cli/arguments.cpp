@@ -25,6 +25,14 @@ bool Arguments::flag(std::string_view name) {
     return true;
 }
 
+std::optional<std::string> Arguments::first() {
+    if (args_.empty() || args_.front().starts_with("--"))
+        return std::nullopt;
+    std::string value = std::move(args_.front());
+    args_.erase(args_.begin());
+    return value;
+}
+
 std::vector<std::string> Arguments::positionals(std::size_t count) const {
     for (const auto& a : args_)
         if (a.size() > 2 && a.starts_with("--"))

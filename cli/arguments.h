@@ -23,6 +23,8 @@ public:
     std::optional<std::string> option(std::string_view name);
     // Takes "--name" out of the arguments.
     bool flag(std::string_view name);
+    // Takes the first argument out when it is not an option (a sub-command's name).
+    std::optional<std::string> first();
     // The remaining arguments, which must be exactly count positional ones.
     std::vector<std::string> positionals(std::size_t count) const;
 

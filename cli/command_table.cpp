@@ -1,7 +1,12 @@
 // The table of talerwerk-cli's commands; each command lives in its own file pair.
+#include "cli/account_command.h"
+#include "cli/booking_command.h"
+#include "cli/category_command.h"
 #include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/demo_command.h"
+#include "cli/euro_command.h"
+#include "cli/import_command.h"
 #include "cli/show_command.h"
 
 #include <array>
@@ -10,13 +15,40 @@ namespace cli {
 
 namespace {
 constexpr std::array kCommands = {
+    Command{"account",
+            "new DATEI | edit DATEI NR | delete DATEI NR [--yes]  [--kind 0|1|2] [--name TEXT] "
+            "[--number NR] [--abbreviation TEXT] [--currency 0|1] [--opening-balance BETRAG] "
+            "[--category KAT] [--subcategory UKAT] [--alt1 KAT [--alt1-sub UKAT] | "
+            "--alt1-standard] [--alt2 ... | --alt2-standard] [--password KENNWORT]",
+            runAccount},
+    Command{"booking",
+            "new DATEI --date TT.MM.JJJJ --kind 0|1|2 --account1 KONTO --account2 KONTO "
+            "--amount AUSDRUCK [--number NR] [--text TEXT] [--notes NOTIZEN] [--currency 0|1] "
+            "[--provisional] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            runBooking},
+    Command{"category",
+            "new|rename|delete DATEI --kind 0|1|2 [--category KAT] [--subcategory UKAT] "
+            "[--name TEXT] [--yes] [--password KENNWORT]",
+            runCategory},
     Command{"check", "DATEI [--password KENNWORT] [--now TT.MM.JJJJ]", runCheck},
     Command{"demo", "VERZEICHNIS [--now TT.MM.JJJJ]", runDemo},
-    Command{"show",
-            "DATEI --view N [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--grouping 0|1|2] "
-            "[--without-provisional] [--format fixed|tabs] [--password KENNWORT] "
-            "[--encoding cp1252] [--now TT.MM.JJJJ]",
-            runShow},
+    Command{"euro",
+            "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
+            "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "
+            "[--rule-amount NAME=BETRAG]... [--keep-preset] [--keep-national-amounts] "
+            "[--keep-view NAME]... [--password KENNWORT]",
+            runEuro},
+    Command{"import",
+            "DATEI TEXTDATEI [--kinds 0|1|2] [--ident 0|1|2] [--amounts 0|1|2] [--notes] "
+            "[--stop-on-error] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            runImport},
+    Command{
+        "show",
+        "DATEI --view N [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--grouping 0|1|2] "
+        "[--without-provisional] [--select account:ID|category:ART:ID|subcategory:ART:ID:UNTER] "
+        "[--filter 0..9] [--format fixed|tabs] [--password KENNWORT] "
+        "[--encoding cp1252] [--now TT.MM.JJJJ]",
+        runShow},
 };
 } // namespace
 

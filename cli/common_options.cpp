@@ -21,6 +21,37 @@ std::unique_ptr<platform::Clock> takeClockOption(Arguments& args) {
     return std::make_unique<platform::FixedClock>(platform::LocalTime{year, month, day, 12, 0, 0});
 }
 
+std::optional<ledger::CNVKDatum> takeDateOption(Arguments& args, std::string_view name) {
+    const auto text = args.option(name);
+    if (!text)
+        return std::nullopt;
+    int day = 0, month = 0, year = 0;
+    char rest = 0;
+    std::optional<ledger::CNVKDatum> date;
+    if (std::sscanf(text->c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &rest) == 3)
+        date = ledger::CNVKDatum::fromCalendar(day, month, year);
+    if (!date)
+        throw UsageError("--" + std::string(name) + " erwartet ein Datum TT.MM.JJJJ: " + *text);
+    return date;
+}
+
+int takeChoiceOption(Arguments& args, std::string_view name,
+                     std::initializer_list<const char*> values, int fallback) {
+    const auto text = args.option(name);
+    if (!text)
+        return fallback;
+    int index = 0;
+    for (const char* value : values) {
+        if (*text == value)
+            return index;
+        ++index;
+    }
+    std::string expected;
+    for (const char* value : values)
+        expected += (expected.empty() ? "" : ", ") + std::string(value);
+    throw UsageError("--" + std::string(name) + " erwartet " + expected + ": " + *text);
+}
+
 OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,
                         const platform::Clock& clock, Io& io) {
     TerminalPrompter prompter(io.err);

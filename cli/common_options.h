@@ -8,15 +8,24 @@
 #include "platform/clock.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cli {
 
 // The clock of --now (noon of that day), else the system clock. A date that is not valid
 // is a usage error.
 std::unique_ptr<platform::Clock> takeClockOption(Arguments& args);
+
+// "--name DD.MM.YYYY" as a date; nothing when absent, a usage error when not a valid date.
+std::optional<ledger::CNVKDatum> takeDateOption(Arguments& args, std::string_view name);
+// "--name VALUE" as the index of VALUE among the values; the fallback when absent, a usage
+// error for any other value.
+int takeChoiceOption(Arguments& args, std::string_view name,
+                     std::initializer_list<const char*> values, int fallback);
 
 struct OpenedLedger {
     std::unique_ptr<ledger::CTalwerkDoc> document; // none when it could not be loaded

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -23,35 +24,46 @@ struct ShowOptions {
     bool cp1252 = false;
 };
 
-std::optional<ledger::CNVKDatum> takeDate(Arguments& args, std::string_view name) {
-    const auto text = args.option(name);
-    if (!text)
-        return std::nullopt;
-    int day = 0, month = 0, year = 0;
-    char rest = 0;
-    std::optional<ledger::CNVKDatum> date;
-    if (std::sscanf(text->c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &rest) == 3)
-        date = ledger::CNVKDatum::fromCalendar(day, month, year);
-    if (!date)
-        throw UsageError("--" + std::string(name) + " erwartet ein Datum TT.MM.JJJJ: " + *text);
-    return date;
+// A whole text as a decimal number.
+std::optional<int32_t> parseNumber(const std::string& text) {
+    std::size_t used = 0;
+    try {
+        const int value = std::stoi(text, &used);
+        if (used == text.size())
+            return value;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
 }
 
-int takeChoice(Arguments& args, std::string_view name, std::initializer_list<const char*> values,
-               int fallback) {
-    const auto text = args.option(name);
+// "--select account:ID", "category:KIND:ID" or "subcategory:KIND:ID:SUB".
+reports::Selection takeSelection(Arguments& args) {
+    const auto text = args.option("select");
     if (!text)
-        return fallback;
-    int index = 0;
-    for (const char* value : values) {
-        if (*text == value)
-            return index;
-        ++index;
+        return {};
+    std::vector<std::string> parts;
+    for (std::size_t at = 0;;) {
+        const std::size_t colon = text->find(':', at);
+        parts.push_back(text->substr(at, colon == std::string::npos ? colon : colon - at));
+        if (colon == std::string::npos)
+            break;
+        at = colon + 1;
     }
-    std::string expected;
-    for (const char* value : values)
-        expected += (expected.empty() ? "" : ", ") + std::string(value);
-    throw UsageError("--" + std::string(name) + " erwartet " + expected + ": " + *text);
+    std::vector<int32_t> ids;
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        if (const auto id = parseNumber(parts[i]))
+            ids.push_back(*id);
+    using reports::Selection;
+    if (ids.size() + 1 == parts.size()) {
+        if (parts[0] == "account" && ids.size() == 1)
+            return {Selection::kKonto, ids[0]};
+        if (parts[0] == "category" && ids.size() == 2)
+            return {Selection::kKategorie, -1, ids[0], ids[1]};
+        if (parts[0] == "subcategory" && ids.size() == 3)
+            return {Selection::kUnterkategorie, -1, ids[0], ids[1], ids[2]};
+    }
+    throw UsageError(
+        "--select erwartet account:ID, category:ART:ID oder subcategory:ART:ID:UNTER: " + *text);
 }
 
 int takeViewKind(Arguments& args) {
@@ -75,12 +87,16 @@ int takeViewKind(Arguments& args) {
 int runShow(Arguments& args, Io& io) {
     ShowOptions o;
     o.params.viewKind = takeViewKind(args);
-    o.from = takeDate(args, "from");
-    o.to = takeDate(args, "to");
-    o.params.grouping = takeChoice(args, "grouping", {"0", "1", "2"}, 0);
+    o.from = takeDateOption(args, "from");
+    o.to = takeDateOption(args, "to");
+    o.params.grouping = takeChoiceOption(args, "grouping", {"0", "1", "2"}, 0);
     o.params.withoutProvisional = args.flag("without-provisional");
-    o.format = static_cast<reports::TextFormat>(takeChoice(args, "format", {"fixed", "tabs"}, 0));
-    o.cp1252 = takeChoice(args, "encoding", {"utf-8", "cp1252"}, 0) == 1;
+    o.params.selection = takeSelection(args);
+    o.params.filterIndex =
+        takeChoiceOption(args, "filter", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 0);
+    o.format =
+        static_cast<reports::TextFormat>(takeChoiceOption(args, "format", {"fixed", "tabs"}, 0));
+    o.cp1252 = takeChoiceOption(args, "encoding", {"utf-8", "cp1252"}, 0) == 1;
     const auto password = args.option("password");
     const auto clock = takeClockOption(args);
     const std::string path = args.positionals(1).front();

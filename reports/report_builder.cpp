@@ -1,14 +1,17 @@
 #include "reports/report_builder.h"
 
+#include "reports/account_bookings_view.h"
 #include "reports/accounts_by_category_view.h"
 #include "reports/accounts_view.h"
+#include "reports/bookings_view.h"
 #include "reports/categories_view.h"
 
 namespace reports {
 
 bool hasTableBuilder(int viewKind) {
     return viewKind == kAccountsView || viewKind == kAccountsByCategoryView ||
-           viewKind == kCategoriesView;
+           viewKind == kCategoriesView || viewKind == kBookingsView ||
+           viewKind == kFilteredBookingsView || viewKind == kAccountBookingsView;
 }
 
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
@@ -20,8 +23,25 @@ std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
         return buildAccountsByCategoryView(doc, params);
     case kCategoriesView:
         return buildCategoriesView(doc);
+    case kBookingsView:
+        return buildBookingsView(doc, params, false);
+    case kFilteredBookingsView:
+        return buildBookingsView(doc, params, true);
+    case kAccountBookingsView:
+        return buildAccountBookingsView(doc, params);
     default:
         return std::nullopt;
+    }
+}
+
+bool hasReportTable(int viewKind) {
+    switch (viewKind) {
+    case kAccountsView:
+    case kAccountsByCategoryView:
+    case kCategoriesView:
+        return true;
+    default:
+        return false;
     }
 }
 

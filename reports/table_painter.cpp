@@ -5,24 +5,6 @@ namespace {
 
 using platform::Rect;
 
-platform::HAlign horizontal(int align) {
-    switch (align) {
-    case kAlignRight:
-        return platform::HAlign::Right;
-    case kAlignCenter:
-        return platform::HAlign::Center;
-    default:
-        return platform::HAlign::Left;
-    }
-}
-
-void drawFrame(platform::Surface& surface, const Rect& r) {
-    surface.drawLine(r.left, r.top, r.right, r.top, 0, platform::kBlack);
-    surface.drawLine(r.left, r.bottom, r.right, r.bottom, 0, platform::kBlack);
-    surface.drawLine(r.left, r.top, r.left, r.bottom, 0, platform::kBlack);
-    surface.drawLine(r.right, r.top, r.right, r.bottom, 0, platform::kBlack);
-}
-
 // The grid between the cells of a row: a line in the middle of the spacing before every cell
 // that does not start in the first column.
 void drawCellSeparators(const ReportTable& table, platform::Surface& surface, int row,
@@ -39,6 +21,24 @@ void drawCellSeparators(const ReportTable& table, platform::Surface& surface, in
 }
 
 } // namespace
+
+platform::HAlign horizontalAlignment(int align) {
+    switch (align) {
+    case kAlignRight:
+        return platform::HAlign::Right;
+    case kAlignCenter:
+        return platform::HAlign::Center;
+    default:
+        return platform::HAlign::Left;
+    }
+}
+
+void drawOutline(platform::Surface& surface, const Rect& r, platform::Color color) {
+    surface.drawLine(r.left, r.top, r.right, r.top, 0, color);
+    surface.drawLine(r.left, r.bottom, r.right, r.bottom, 0, color);
+    surface.drawLine(r.left, r.top, r.left, r.bottom, 0, color);
+    surface.drawLine(r.right, r.top, r.right, r.bottom, 0, color);
+}
 
 void drawTable(const ReportTable& table, platform::Surface& surface, int displayMode,
                const Rect& clip) {
@@ -60,7 +60,7 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
             surface.fillRect(rowRect, displayMode == kGreyFills ? row.format.fill.grey
                                                                 : row.format.fill.colour);
         if (displayMode == kGridLines) {
-            drawFrame(surface, rowRect);
+            drawOutline(surface, rowRect, platform::kBlack);
             drawCellSeparators(table, surface, r, rowRect);
         }
         const platform::FontSpec font = table.font(row.format.heightStyle);
@@ -70,8 +70,8 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
                 continue;
             const int last = c + cell.span - 1;
             const Rect cellRect{x[c], rowRect.top, x[last] + w[last], rowRect.bottom};
-            surface.drawText(cellRect, cell.text, font, horizontal(table.effectiveAlignment(r, c)),
-                             platform::kBlack);
+            surface.drawText(cellRect, cell.text, font,
+                             horizontalAlignment(table.effectiveAlignment(r, c)), platform::kBlack);
         }
     }
     surface.resetClip();

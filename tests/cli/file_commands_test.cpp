@@ -1,6 +1,6 @@
 // The file commands of talerwerk-cli: the dispatcher, check and demo.
-#include "cli/command.h"
 #include "cli/demo_ledger.h"
+#include "cli_run.h"
 #include "ledger/file_store.h"
 #include "ledger/ledger_file.h"
 
@@ -10,21 +10,10 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using testsupport::Outcome;
+using testsupport::run;
 
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    cli::Io io{out, err};
-    const int code = cli::dispatch(args, io);
-    return {code, out.str(), err.str()};
-}
 
 class FileCommands : public ::testing::Test {
 protected:

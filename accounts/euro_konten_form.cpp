@@ -1,0 +1,35 @@
+#include "accounts/euro_konten_form.h"
+
+#include <algorithm>
+
+namespace accounts {
+
+ledger::CNVKDatum euroStichtag() {
+    return *ledger::CNVKDatum::fromCalendar(1, 1, 2002);
+}
+
+CEuroKontenForm::CEuroKontenForm(const ledger::CTalwerkDoc& doc) {
+    for (const auto& konto : doc.accounts)
+        if (konto->isAsset() && konto->finalCurrencyIndex() == 1)
+            zeilen.push_back({konto->id, konto->name,
+                              std::to_string(static_cast<uint32_t>(konto->number)),
+                              konto->abbreviation});
+}
+
+void CEuroKontenForm::apply(ledger::CTalwerkDoc& doc) const {
+    const ledger::CNVKDatum stichtag = euroStichtag();
+    for (const Zeile& zeile : zeilen) {
+        ledger::CTWKonto* konto = doc.findKonto(zeile.kontoId);
+        if (!zeile.ticked || !konto)
+            continue;
+        auto& dates = konto->switchDates;
+        const auto position = std::lower_bound(dates.begin(), dates.end(), stichtag);
+        if (position != dates.end() && *position == stichtag)
+            dates.erase(position);
+        else
+            dates.insert(position, stichtag);
+    }
+    doc.setModified();
+}
+
+} // namespace accounts

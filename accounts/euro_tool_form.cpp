@@ -1,0 +1,58 @@
+#include "accounts/euro_tool_form.h"
+
+namespace accounts {
+
+CEuroToolForm::CEuroToolForm(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies,
+                             std::string bisher)
+    : currencies_(nationalCurrencies), bisher_(std::move(bisher)) {
+    selectLandeswaehrung(0);
+}
+
+void CEuroToolForm::selectLandeswaehrung(int index) {
+    if (index < 0 || index >= static_cast<int>(currencies_.size()))
+        return;
+    landeswaehrung = index;
+    const ledger::CTWWaehrungsinfo& info = currencies_[index];
+    wechselkurs = ledger::formatRate({info.rateNumerator, info.rateDenominator});
+    landesSymbol = info.symbol;
+}
+
+void CEuroToolForm::leaveWechselkurs() {
+    if (const auto rate = ledger::parseRate(wechselkurs))
+        wechselkurs = ledger::formatRate(*rate);
+}
+
+std::optional<CEuroToolForm::Field> CEuroToolForm::check(platform::Prompter& prompter) const {
+    auto refuse = [&](const char* text, Field field) {
+        prompter.information(text, kEuroToolCaption);
+        return std::optional<Field>(field);
+    };
+    if (eurSymbol.empty())
+        return refuse("Bitte geben Sie ein Währungssymbol ein!", Field::EurSymbol);
+    if (landesSymbol.empty())
+        return refuse("Bitte geben Sie ein Währungssymbol ein!", Field::Landessymbol);
+    if (!ledger::parseRate(wechselkurs))
+        return refuse("Bitte geben Sie einen gültigen Wechselkurs ein!", Field::Wechselkurs);
+    return std::nullopt;
+}
+
+void CEuroToolForm::apply(ledger::CTalwerkDoc& doc) const {
+    const auto rate = ledger::parseRate(wechselkurs);
+    if (!rate)
+        return;
+    doc.settings.nationalCurrencyIndex = landeswaehrung;
+    doc.rate = *rate;
+    doc.settings.dualCurrency = 1;
+    doc.settings.firstCurrencySymbol = eurSymbol;
+    doc.settings.secondCurrencySymbol = landesSymbol;
+    for (auto& konto : doc.accounts)
+        if (konto->isAsset())
+            konto->currencyIndex = 1;
+    for (auto& buchung : doc.bookings)
+        buchung->currencyIndex = 1;
+    for (auto& regel : doc.rules)
+        regel->currencyIndex = 1;
+    doc.setModified();
+}
+
+} // namespace accounts

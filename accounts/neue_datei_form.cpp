@@ -1,0 +1,92 @@
+#include "accounts/neue_datei_form.h"
+
+namespace accounts {
+
+namespace {
+
+const char* const kKuerzelFehlt = "Bitte geben Sie ein Währungskürzel ein!";
+const char* const kKursUngueltig = "Bitte geben Sie einen gültigen Wechselkurs ein!";
+
+} // namespace
+
+CNeueDateiForm::CNeueDateiForm(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies)
+    : currencies_(nationalCurrencies) {
+    selectLandeswaehrung(0);
+}
+
+void CNeueDateiForm::selectLandeswaehrung(int index) {
+    if (index < 0 || index >= static_cast<int>(currencies_.size()))
+        return;
+    landeswaehrung = index;
+    const ledger::CTWWaehrungsinfo& info = currencies_[index];
+    wechselkurs = ledger::formatRate({info.rateNumerator, info.rateDenominator});
+    landesSymbol = info.symbol;
+}
+
+void CNeueDateiForm::leaveWechselkurs() {
+    if (const auto rate = ledger::parseRate(wechselkurs))
+        wechselkurs = ledger::formatRate(*rate);
+}
+
+std::string CNeueDateiForm::landesCode() const {
+    if (landeswaehrung < 0 || landeswaehrung >= static_cast<int>(currencies_.size()))
+        return {};
+    return currencies_[landeswaehrung].code;
+}
+
+std::optional<CNeueDateiForm::Field> CNeueDateiForm::check(platform::Prompter& prompter) const {
+    auto refuse = [&](const char* text, Field field) {
+        prompter.information(text, kCaption);
+        return std::optional<Field>(field);
+    };
+    switch (buchfuehrung) {
+    case Buchfuehrung::NurEuro:
+        if (euroSymbol == EuroSymbol::Anderes && anderesKuerzel.empty())
+            return refuse(kKuerzelFehlt, Field::AnderesKuerzel);
+        return std::nullopt;
+    case Buchfuehrung::EuroUndLandeswaehrung:
+        if (eurSymbol.empty())
+            return refuse(kKuerzelFehlt, Field::EurSymbol);
+        if (landesSymbol.empty())
+            return refuse(kKuerzelFehlt, Field::Landessymbol);
+        // A rate of zero is refused here too: amounts could not be converted back.
+        if (!ledger::parseRate(wechselkurs))
+            return refuse(kKursUngueltig, Field::Wechselkurs);
+        return std::nullopt;
+    case Buchfuehrung::AndereWaehrung:
+        if (waehrungskuerzel.empty())
+            return refuse(kKuerzelFehlt, Field::Waehrungskuerzel);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+ledger::NeueDateiWaehrung CNeueDateiForm::result() const {
+    ledger::NeueDateiWaehrung r;
+    r.dualCurrency = 0;
+    r.euroOnly = 0;
+    r.nationalIndex = -1;
+    r.rate = {1, 1};
+    r.secondSymbol.clear();
+    switch (buchfuehrung) {
+    case Buchfuehrung::NurEuro:
+        r.euroOnly = 1;
+        r.firstSymbol = euroSymbol == EuroSymbol::Eur    ? std::string("EUR")
+                        : euroSymbol == EuroSymbol::Euro ? std::string("€")
+                                                         : anderesKuerzel;
+        break;
+    case Buchfuehrung::EuroUndLandeswaehrung:
+        r.dualCurrency = 1;
+        r.firstSymbol = eurSymbol;
+        r.secondSymbol = landesSymbol;
+        r.nationalIndex = landeswaehrung;
+        r.rate = ledger::parseRate(wechselkurs).value_or(ledger::Wechselkurs{});
+        break;
+    case Buchfuehrung::AndereWaehrung:
+        r.firstSymbol = waehrungskuerzel;
+        break;
+    }
+    return r;
+}
+
+} // namespace accounts

@@ -1,0 +1,74 @@
+#include "cli/ledger_change.h"
+
+#include "cli/common_options.h"
+#include "ledger/ledger_file.h"
+#include "ledger/win1252.h"
+
+#include <charconv>
+
+namespace cli {
+
+void LedgerChange::Prompter::information(const std::string& text, const std::string& caption) {
+    terminal_.information(text, caption);
+}
+
+void LedgerChange::Prompter::warning(const std::string& text, const std::string& caption) {
+    terminal_.warning(text, caption);
+}
+
+bool LedgerChange::Prompter::askYesNo(const std::string& text, const std::string& caption) {
+    terminal_.information(text, caption);
+    return yes_;
+}
+
+bool LedgerChange::Prompter::askOkCancel(const std::string& text, const std::string& caption) {
+    terminal_.information(text, caption);
+    return yes_;
+}
+
+LedgerChange::LedgerChange(Arguments& args, Io& io)
+    : io_(io), password_(args.option("password")), clock_(takeClockOption(args)),
+      prompter_(io.err, args.flag("yes")) {}
+
+bool LedgerChange::open(const std::string& path) {
+    path_ = path;
+    doc_ = openLedger(path, password_, *clock_, io_).document;
+    return doc_ != nullptr;
+}
+
+int LedgerChange::save() {
+    if (!doc_->isModified())
+        return kExitOk;
+    const std::string message = ledger::saveLedgerFile(*doc_, path_);
+    if (message.empty())
+        return kExitOk;
+    io_.err << path_ << ": " << ledger::toUtf8(message) << '\n';
+    return kExitFailure;
+}
+
+std::optional<std::string> takeText(Arguments& args, std::string_view name) {
+    auto text = args.option(name);
+    if (!text)
+        return std::nullopt;
+    return ledger::fromUtf8(*text);
+}
+
+std::optional<int64_t> takeNumber(Arguments& args, std::string_view name) {
+    const auto text = args.option(name);
+    if (!text)
+        return std::nullopt;
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc() || end != text->data() + text->size())
+        throw UsageError("--" + std::string(name) + " erwartet eine Zahl: " + *text);
+    return value;
+}
+
+std::optional<int> takeKind(Arguments& args) {
+    const auto kind = takeNumber(args, "kind");
+    if (kind && (*kind < 0 || *kind >= ledger::kKontoArten))
+        throw UsageError("--kind erwartet 0, 1 oder 2: " + std::to_string(*kind));
+    return kind ? std::optional<int>(static_cast<int>(*kind)) : std::nullopt;
+}
+
+} // namespace cli

@@ -1,0 +1,62 @@
+// What the commands that change a ledger file share: opening it, a prompter that prints every
+// message on stderr and answers questions with Yes only under --yes, saving the file when
+// something changed, and the options that carry the forms' fields.
+#pragma once
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/terminal.h"
+#include "ledger/dokument.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace cli {
+
+class LedgerChange {
+public:
+    // Takes the options --password, --now and --yes.
+    LedgerChange(Arguments& args, Io& io);
+
+    // Loads the file; false (with the message printed) when it cannot be loaded.
+    bool open(const std::string& path);
+    ledger::CTalwerkDoc& doc() { return *doc_; }
+    platform::Prompter& prompter() { return prompter_; }
+    const platform::Clock& clock() const { return *clock_; }
+
+    // Saves the file when the document is modified. kExitOk, or kExitFailure with the
+    // message printed when saving failed (the file on disk is then unchanged).
+    int save();
+
+private:
+    class Prompter final : public platform::Prompter {
+    public:
+        Prompter(std::ostream& err, bool yes) : terminal_(err), yes_(yes) {}
+        void information(const std::string& text, const std::string& caption) override;
+        void warning(const std::string& text, const std::string& caption) override;
+        bool askYesNo(const std::string& text, const std::string& caption) override;
+        bool askOkCancel(const std::string& text, const std::string& caption) override;
+
+    private:
+        TerminalPrompter terminal_;
+        bool yes_;
+    };
+
+    Io& io_;
+    std::optional<std::string> password_;
+    std::unique_ptr<platform::Clock> clock_;
+    Prompter prompter_;
+    std::string path_;
+    std::unique_ptr<ledger::CTalwerkDoc> doc_;
+};
+
+// A text option, given in UTF-8, as Windows-1252.
+std::optional<std::string> takeText(Arguments& args, std::string_view name);
+// A whole-number option; a value that is not a number is a usage error.
+std::optional<int64_t> takeNumber(Arguments& args, std::string_view name);
+// --kind 0, 1 or 2 (asset, income, expense accounts); nothing when absent.
+std::optional<int> takeKind(Arguments& args);
+
+} // namespace cli

@@ -1,0 +1,61 @@
+// The per-user settings of the program: main window placement, default view kind and the
+// recent file list, with their defaults, the first-start demo files and the placement rule.
+#pragma once
+
+#include "platform/settings_store.h"
+
+#include <string>
+#include <vector>
+
+namespace shell {
+
+// The main window's placement as stored: edges in pixels.
+struct WindowPlacement {
+    bool maximized = true;
+    int left = 50;
+    int right = 0;
+    int top = 50;
+    int bottom = 0;
+};
+
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Where the main window goes on a screen of the given size: the stored rectangle moved
+// back onto the screen, and narrowed to the screen where it is larger.
+PixelRect placeWindow(const WindowPlacement& placement, int screenWidth, int screenHeight);
+
+class AppSettings {
+public:
+    static constexpr int kRecentFileCount = 4;
+
+    // Reads every setting with its default. On a first start (no recent file yet) the two
+    // demo files in programDir become the first two recent files.
+    void load(platform::SettingsStore& store, const std::string& programDir, int screenWidth,
+              int screenHeight);
+    // Writes the placement and the default view kind (done at exit).
+    void savePlacement(platform::SettingsStore& store) const;
+    // Writes the recent file list ("File1" is the newest).
+    void saveRecentFiles(platform::SettingsStore& store) const;
+
+    // Puts path at the front of the recent file list, removing an older entry of it.
+    void addRecentFile(const std::string& path);
+    void removeRecentFile(const std::string& path);
+
+    const std::vector<std::string>& recentFiles() const { return recentFiles_; }
+    int defaultViewKind() const { return defaultViewKind_; }
+    void setDefaultViewKind(int kind);
+
+    WindowPlacement placement;
+
+private:
+    int defaultViewKind_ = 1;
+    std::vector<std::string> recentFiles_;
+};
+
+} // namespace shell

@@ -1,0 +1,47 @@
+// The new-file currency dialog "Neue Datei", bound to CNeueDateiForm.
+#pragma once
+
+#include "accounts/neue_datei_form.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace shell {
+
+class CNeueDateiDlg : public QDialog {
+    Q_OBJECT
+public:
+    CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies,
+                  QWidget* parent = nullptr);
+
+    // The currency fields of the new file; valid after the dialog was accepted.
+    ledger::NeueDateiWaehrung result() const { return form_.result(); }
+
+    void accept() override;
+
+private:
+    void readFields();
+    void showFields();
+    void updateEnabled();
+
+    accounts::CNeueDateiForm form_;
+    QButtonGroup* buchfuehrung_;
+    QButtonGroup* euroSymbol_;
+    QLineEdit* anderesKuerzel_;
+    QComboBox* landeswaehrung_;
+    QLineEdit* wechselkurs_;
+    QLabel* kursCode_;
+    QLineEdit* eurSymbol_;
+    QLabel* landesLabel_;
+    QLineEdit* landesSymbol_;
+    QLineEdit* waehrungskuerzel_;
+    std::vector<QWidget*> euroOnlyFields_;
+    std::vector<QWidget*> dualFields_;
+    std::vector<QWidget*> otherFields_;
+};
+
+} // namespace shell

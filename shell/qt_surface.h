@@ -1,0 +1,56 @@
+// The TextMeasurer and Surface ports over QPainter and QFontMetrics. Logical units are tenths
+// of a millimetre with y growing upwards; the surface maps them onto device pixels of the
+// given resolution, shifted by the origin (the logical point at the device's top left).
+#pragma once
+
+#include "platform/surface.h"
+
+#include <QFont>
+#include <QPainter>
+#include <map>
+#include <utility>
+
+namespace shell {
+
+// Turns report fonts into QFonts whose line height is the font's height in logical units at
+// the given resolution, and measures texts with them.
+class QtTextMeasurer : public platform::TextMeasurer {
+public:
+    explicit QtTextMeasurer(int dpi) : dpi_(dpi) {}
+
+    int textWidth(const platform::FontSpec& font, std::string_view text) const override;
+    const QFont& qfont(const platform::FontSpec& font) const;
+
+    int dpi() const { return dpi_; }
+    double toDevice(double logical) const { return logical * dpi_ / 254.0; }
+    double toLogical(double device) const { return device * 254.0 / dpi_; }
+
+private:
+    int dpi_;
+    mutable std::map<std::pair<std::string, int>, QFont> fonts_;
+};
+
+class QtSurface final : public platform::Surface {
+public:
+    // origin: the logical point drawn at the device's top left corner.
+    QtSurface(QPainter& painter, const QtTextMeasurer& measurer, QPointF origin = {});
+
+    int textWidth(const platform::FontSpec& font, std::string_view text) const override;
+    void fillRect(const platform::Rect& rect, platform::Color color) override;
+    void drawLine(int x1, int y1, int x2, int y2, int penWidth, platform::Color color) override;
+    void drawText(const platform::Rect& rect, std::string_view text, const platform::FontSpec& font,
+                  platform::HAlign align, platform::Color color) override;
+    void setClip(const platform::Rect& rect) override;
+    void resetClip() override;
+    int dotsPerInch() const override { return measurer_.dpi(); }
+
+    QPointF toDevice(double x, double y) const;
+    QRectF toDevice(const platform::Rect& rect) const;
+
+private:
+    QPainter& painter_;
+    const QtTextMeasurer& measurer_;
+    QPointF origin_;
+};
+
+} // namespace shell

@@ -1,0 +1,166 @@
+#include "golden.h"
+#include "ledger/win1252.h"
+#include "reports/bookings_view.h"
+#include "reports/report_builder.h"
+#include "reports/table_text.h"
+#include "sample_ledgers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testledger::date;
+
+reports::ReportParams params(int viewKind, const char* from, const char* to) {
+    reports::ReportParams p;
+    p.viewKind = viewKind;
+    p.start = date(from);
+    p.end = date(to);
+    return p;
+}
+
+reports::ReportTable build(const ledger::CTalwerkDoc& doc, const reports::ReportParams& p) {
+    std::optional<reports::ReportTable> table = reports::buildReportTable(doc, p);
+    table->layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
+    return std::move(*table);
+}
+
+std::string render(const ledger::CTalwerkDoc& doc, const reports::ReportParams& p) {
+    return ledger::toUtf8(reports::renderText(build(doc, p), reports::TextFormat::FixedWidths,
+                                              reports::kClipboardLineEnd));
+}
+
+// The household ledger with numbers, texts and notes on its bookings.
+testledger::Ledger textLedger() {
+    testledger::Ledger l = testledger::householdLedger();
+    const char* texts[] = {"Miete Dez", "Gehalt", "Miete", "Einkauf", "Sparen"};
+    int n = 0;
+    for (auto& b : l.doc.bookings) {
+        b->number = "R-" + std::to_string(100 + n);
+        b->text = texts[n % 5];
+        if (n % 4 == 1)
+            b->notes = "Notiz\r\nzweite Zeile";
+        ++n;
+    }
+    return l;
+}
+
+// The booking indexes of the data rows, top to bottom.
+std::vector<int> taggedRows(const reports::ReportTable& t) {
+    std::vector<int> out;
+    for (const auto& row : t.rows())
+        if (row.tag.kind == reports::RowTag::kBuchung)
+            out.push_back(row.tag.id1);
+    return out;
+}
+
+TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
+    testledger::Ledger l = textLedger();
+    testgolden::expectGolden("reports/household_view2.txt",
+                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+    // Sorted by "Buchungstext" descending, with every column.
+    l.doc.settings.bookingsSortKey = 2;
+    l.doc.settings.bookingsSortDirection = 1;
+    l.doc.settings.bookingsData = 0xffffffff;
+    testgolden::expectGolden("reports/household_view2_text_desc.txt",
+                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+    // Filter 2: texts containing "Miete" or "Gehalt", without provisional bookings.
+    ledger::CTWBuchungsFilterNeu& f = *l.doc.filters[1];
+    f.textConditionOn = 1;
+    f.textMode = ledger::kEnthaelt;
+    f.textPattern = "miete ODER GEHALT";
+    f.provisionalMode = ledger::kOhneVorlaeufige;
+    reports::ReportParams p = params(7, "01.01.2024", "31.03.2024");
+    p.filterIndex = 1;
+    testgolden::expectGolden("reports/household_view7.txt", render(l.doc, p));
+}
+
+TEST(BookingViewsGolden, AccountBookings) {
+    testledger::Ledger l = textLedger();
+    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    p.selection.kind = reports::Selection::kKonto;
+    p.selection.accountId = l.doc.accounts[0]->id; // Girokonto
+    testgolden::expectGolden("reports/household_view4_giro.txt", render(l.doc, p));
+    l.doc.accountBookingsSortDirection = 1;
+    testgolden::expectGolden("reports/household_view4_giro_desc.txt", render(l.doc, p));
+    // The category "Wohnen" of the expense accounts: rent and electricity together.
+    l.doc.accountBookingsSortDirection = 0;
+    p.selection = {reports::Selection::kKategorie, -1, ledger::kAusgabenkonto, 0, -1};
+    testgolden::expectGolden("reports/household_view4_wohnen.txt", render(l.doc, p));
+
+    testledger::Ledger dual = testledger::dualCurrencyLedger();
+    dual.doc.settings.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
+    reports::ReportParams d = params(4, "01.12.2001", "31.01.2002");
+    d.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
+    testgolden::expectGolden("reports/dual_view4_bank.txt", render(dual.doc, d));
+    dual.doc.settings.bookingsData = 0xffffffff;
+    testgolden::expectGolden("reports/dual_view2.txt",
+                             render(dual.doc, params(2, "01.12.2001", "31.01.2002")));
+}
+
+TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
+    testledger::Ledger l;
+    const int32_t giro = l.asset("Giro", 1);
+    const int32_t miete = l.expense("Miete", 2);
+    for (const int64_t amount : {500, 700, 500, 300, 700})
+        l.book("01.02.2024", ledger::kAusgabe, giro, miete, amount);
+    std::vector<int> indexes = {0, 1, 2, 3, 4};
+    reports::sortBookings(l.doc, indexes, 10, true);
+    EXPECT_EQ(indexes, (std::vector<int>{4, 1, 2, 0, 3}));
+    reports::sortBookings(l.doc, indexes, 10, false);
+    EXPECT_EQ(indexes, (std::vector<int>{3, 0, 2, 1, 4}));
+    // Date descending reverses the document order completely.
+    reports::sortBookings(l.doc, indexes, 0, true);
+    EXPECT_EQ(indexes, (std::vector<int>{4, 3, 2, 1, 0}));
+}
+
+TEST(BookingsView, ProvisionalColumnAndSums) {
+    testledger::Ledger l = testledger::householdLedger();
+    // 31.03.2024 holds the one provisional booking.
+    const auto columns = [&](const char* to, bool without) {
+        reports::ReportParams p = params(2, "01.01.2024", to);
+        p.withoutProvisional = without;
+        return build(l.doc, p).columnCount();
+    };
+    EXPECT_EQ(columns("31.03.2024", false), columns("30.03.2024", false) + 1);
+    EXPECT_EQ(columns("31.03.2024", true), columns("30.03.2024", false));
+
+    // An empty range keeps the title, the column titles and three zero sums.
+    const reports::ReportTable empty = build(l.doc, params(2, "01.06.2024", "30.06.2024"));
+    ASSERT_EQ(empty.rowCount(), 6);
+    EXPECT_EQ(empty.row(3).cells[0].text, "Summe Einnahmen");
+    const auto& sumCells = empty.row(5).cells;
+    EXPECT_TRUE(std::any_of(sumCells.begin(), sumCells.end(),
+                            [](const reports::ReportCell& c) { return c.text == "0,00"; }));
+}
+
+TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
+    testledger::Ledger l = testledger::householdLedger();
+    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    p.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
+    const reports::ReportTable t = build(l.doc, p);
+    // Giro and Sparbuch form "Bank": each of the three transfers appears once, and the
+    // balance of both (12.500,00 at the start) does not move with them.
+    const std::vector<int> rows = taggedRows(t);
+    int transfers = 0;
+    for (const int i : rows)
+        transfers += l.doc.bookings[i]->kind == ledger::kUmbuchung;
+    EXPECT_EQ(transfers, 3);
+    const int standColumn = t.columnCount() - 2;
+    for (size_t r = 0; r < t.rows().size(); ++r) {
+        const auto& row = t.row(static_cast<int>(r));
+        if (row.tag.kind == reports::RowTag::kBuchung &&
+            l.doc.bookings[row.tag.id1]->kind == ledger::kUmbuchung) {
+            const auto& before = t.row(static_cast<int>(r) - 1);
+            EXPECT_EQ(row.cells[standColumn].text, before.cells[standColumn].text);
+        }
+    }
+
+    // No valid selection: only the title and column titles.
+    p.selection = {reports::Selection::kKonto, 999};
+    const reports::ReportTable none = build(l.doc, p);
+    EXPECT_EQ(none.rowCount(), 3);
+    EXPECT_EQ(none.row(0).cells[0].text.find("<bitte Konto/Kategorie auswählen>"), 14u);
+}
+
+} // namespace
