@@ -7,6 +7,7 @@
 #include "cli/demo_command.h"
 #include "cli/euro_command.h"
 #include "cli/import_command.h"
+#include "cli/new_command.h"
 #include "cli/show_command.h"
 
 #include <array>
@@ -42,6 +43,10 @@ constexpr std::array kCommands = {
             "DATEI TEXTDATEI [--kinds 0|1|2] [--ident 0|1|2] [--amounts 0|1|2] [--notes] "
             "[--stop-on-error] [--password KENNWORT] [--now TT.MM.JJJJ]",
             runImport},
+    Command{"new",
+            "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
+            "--other SYMBOL) [--now TT.MM.JJJJ]",
+            runNew},
     Command{
         "show",
         "DATEI --view N [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--grouping 0|1|2] "

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "ledger/win1252.h"
 
 namespace cli {
 
@@ -8,7 +9,7 @@ namespace {
 void printUsage(std::ostream& err) {
     err << "Aufruf: talerwerk-cli --version\n";
     for (const Command& c : commands())
-        err << "       talerwerk-cli " << c.name << ' ' << c.usage << '\n';
+        err << "       talerwerk-cli " << c.name << ' ' << ledger::toUtf8(c.usage) << '\n';
 }
 
 } // namespace
@@ -25,7 +26,9 @@ int dispatch(const std::vector<std::string>& args, Io& io) {
         try {
             return c.run(rest, io);
         } catch (const UsageError& e) {
-            io.err << e.what() << "\nAufruf: talerwerk-cli " << c.name << ' ' << c.usage << '\n';
+            // Messages and usage texts are Windows-1252; the terminal gets UTF-8.
+            io.err << ledger::toUtf8(e.what()) << "\nAufruf: talerwerk-cli " << c.name << ' '
+                   << ledger::toUtf8(c.usage) << '\n';
             return kExitUsage;
         }
     }

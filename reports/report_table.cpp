@@ -34,25 +34,34 @@ int lengthSetting(int length) {
 template <typename Need>
 void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
               std::vector<int>& widths) {
-    int maxSpan = 1;
-    for (const ReportRow& row : rows)
-        for (const ReportCell& cell : row.cells)
-            if (cell.set)
-                maxSpan = std::max(maxSpan, cell.span);
-    for (int span = 1; span <= maxSpan; ++span) {
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const std::vector<ReportCell>& cells = rows[r].cells;
-            for (std::size_t c = 0; c < cells.size(); ++c) {
-                const ReportCell& cell = cells[c];
-                if (!cell.set || cell.span != span)
-                    continue;
-                int64_t required = need(r, cell);
-                const std::size_t last = c + span - 1;
-                for (std::size_t k = c; k < last; ++k)
-                    required -= int64_t{widths[k]} + spacing;
-                widths[last] = std::max(widths[last], boundLength(required));
-            }
+    // Cells of span 1 are fitted in one pass; the few wider cells are collected in table
+    // order and fitted afterwards by increasing span.
+    struct Wide {
+        std::size_t row;
+        std::size_t column;
+        int span;
+    };
+    std::vector<Wide> wide;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::vector<ReportCell>& cells = rows[r].cells;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const ReportCell& cell = cells[c];
+            if (!cell.set)
+                continue;
+            if (cell.span > 1)
+                wide.push_back({r, c, cell.span});
+            else
+                widths[c] = std::max(widths[c], need(r, cell));
         }
+    }
+    std::stable_sort(wide.begin(), wide.end(),
+                     [](const Wide& a, const Wide& b) { return a.span < b.span; });
+    for (const Wide& w : wide) {
+        int64_t required = need(w.row, rows[w.row].cells[w.column]);
+        const std::size_t last = w.column + w.span - 1;
+        for (std::size_t k = w.column; k < last; ++k)
+            required -= int64_t{widths[k]} + spacing;
+        widths[last] = std::max(widths[last], boundLength(required));
     }
 }
 
