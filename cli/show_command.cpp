@@ -107,7 +107,7 @@ int runShow(Arguments& args, Io& io) {
                               " gibt es nicht. Ansichten: 1 bis 9, 101 und 102.");
         return kExitUsage;
     }
-    if (!reports::hasReportTable(o.params.viewKind)) {
+    if (!reports::hasTableBuilder(o.params.viewKind)) {
         printLine(io.err, "Die Ansicht " + std::to_string(o.params.viewKind) + " (" + label +
                               ") kann talerwerk-cli noch nicht zeigen.");
         return kExitUsage;

@@ -8,6 +8,12 @@
 
 namespace reports {
 
+bool hasTableBuilder(int viewKind) {
+    return viewKind == kAccountsView || viewKind == kAccountsByCategoryView ||
+           viewKind == kCategoriesView || viewKind == kBookingsView ||
+           viewKind == kFilteredBookingsView || viewKind == kAccountBookingsView;
+}
+
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params) {
     switch (params.viewKind) {
@@ -25,20 +31,6 @@ std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
         return buildAccountBookingsView(doc, params);
     default:
         return std::nullopt;
-    }
-}
-
-bool hasReportTable(int viewKind) {
-    switch (viewKind) {
-    case kAccountsView:
-    case kAccountsByCategoryView:
-    case kCategoriesView:
-    case kBookingsView:
-    case kFilteredBookingsView:
-    case kAccountBookingsView:
-        return true;
-    default:
-        return false;
     }
 }
 

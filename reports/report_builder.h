@@ -10,12 +10,13 @@
 
 namespace reports {
 
+// Whether buildReportTable builds a table for the view kind.
+bool hasTableBuilder(int viewKind);
+
 // The table of the view kind of the parameters, or nothing when the view kind has no table
 // builder (charts, unknown kinds, and kinds not built yet).
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params);
 
-// True for the view kinds that buildReportTable serves.
-bool hasReportTable(int viewKind);
 
 } // namespace reports

@@ -3,7 +3,6 @@
 #include "reports/report_builder.h"
 #include "shell/application.h"
 #include "shell/child_frame.h"
-#include "shell/dialog_commands.h"
 #include "shell/document.h"
 #include "shell/info_dlg.h"
 #include "shell/standardansicht_dlg.h"
@@ -70,9 +69,9 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::createActions() {
     commands_ = std::make_unique<Commands>(this);
     connectFileCommands();
-    connectEditCommands();
     connectViewCommands();
     connectWindowCommands();
+    connectDialogCommands();
     connect(commands_->help.inhalt, &QAction::triggered, this, [this] { app_.showHelp(); });
     connect(commands_->help.info, &QAction::triggered, this, [this] { CInfoDlg(this).exec(); });
 }
@@ -165,28 +164,30 @@ void CMainFrame::connectWindowCommands() {
     });
 }
 
-std::vector<std::pair<QAction*, DialogCommand>> CMainFrame::editDialogs() const {
-    const EditCommands& e = commands_->edit;
-    return {{e.neueBuchung, DialogCommand::NeueBuchung},
-            {e.buchungsEditor, DialogCommand::BuchungsEditor},
-            {e.faelligeBuchungen, DialogCommand::FaelligeBuchungen},
-            {e.regelmaessigeBuchungen, DialogCommand::RegelmaessigeBuchungen},
-            {e.importieren, DialogCommand::BuchungenImportieren},
-            {e.neuesKonto, DialogCommand::NeuesKonto},
-            {e.kontenEditor, DialogCommand::KontenEditor},
-            {e.kategorieEditor, DialogCommand::KategorieEditor},
-            {e.euroTool, DialogCommand::EuroTool},
-            {e.optionen, DialogCommand::Optionen}};
+void CMainFrame::connectDialogCommands() {
+    const EditCommands& edit = commands_->edit;
+    dialogActions_ = {{edit.neueBuchung, DialogCommand::NeueBuchung},
+                      {edit.buchungsEditor, DialogCommand::BuchungsEditor},
+                      {edit.faelligeBuchungen, DialogCommand::FaelligeBuchungen},
+                      {edit.regelmaessigeBuchungen, DialogCommand::RegelmaessigeBuchungen},
+                      {edit.importieren, DialogCommand::BuchungenImportieren},
+                      {edit.neuesKonto, DialogCommand::NeuesKonto},
+                      {edit.kontenEditor, DialogCommand::KontenEditor},
+                      {edit.kategorieEditor, DialogCommand::KategorieEditor},
+                      {edit.euroTool, DialogCommand::EuroTool}};
+    for (const auto& [action, command] : dialogActions_)
+        connect(action, &QAction::triggered, this, [this, command] { runDialog(command); });
+    // "&Optionen..." opens the page of the current view kind; both charts share one page.
+    dialogActions_.emplace_back(edit.optionen, DialogCommand::Optionen);
+    connect(edit.optionen, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            runDialog(DialogCommand::Optionen, child->viewKind() == 102 ? 101 : child->viewKind());
+    });
 }
 
-void CMainFrame::runOnActiveChild(DialogCommand command) {
+void CMainFrame::runDialog(DialogCommand command, int optionsPage) {
     if (CChildFrame* child = activeChild())
-        runDialogCommand(command, {this, child->document(), child, {}, child->viewKind()});
-}
-
-void CMainFrame::connectEditCommands() {
-    for (const auto& [action, command] : editDialogs())
-        connect(action, &QAction::triggered, this, [this, command] { runOnActiveChild(command); });
+        runDialogCommand(command, *child, this, {}, optionsPage);
 }
 
 void CMainFrame::createMenus() {
@@ -301,14 +302,12 @@ void CMainFrame::connectViewBar() {
     connect(viewBar_, &CViewBar::valueKindChosen, this, toChild(&CChildFrame::setValueKind));
     connect(viewBar_, &CViewBar::currencyChosen, this, toChild(&CChildFrame::setCurrency));
     connect(viewBar_, &CViewBar::filterChosen, this, toChild(&CChildFrame::setFilterIndex));
-    connect(viewBar_, &CViewBar::editFilterRequested, this,
-            [this] { runOnActiveChild(DialogCommand::FilterDefinieren); });
     connect(viewBar_, &CViewBar::selectRequested, this, [this] {
         if (CChildFrame* child = activeChild())
-            runOnActiveChild(child->viewKind() == reports::kPeriodComparisonView
-                                 ? DialogCommand::VergleichsperiodenAuswaehlen
-                                 : DialogCommand::KontoKategorieAuswaehlen);
+            runDialog(selectionCommand(child->viewKind()));
     });
+    connect(viewBar_, &CViewBar::editFilterRequested, this,
+            [this] { runDialog(DialogCommand::FilterDefinieren); });
 }
 
 CChildFrame* CMainFrame::activeChild() const {
@@ -325,7 +324,7 @@ void CMainFrame::updateMenus() {
 
     const Commands& c = *commands_;
     const int kind = hasDocument ? child->viewKind() : 0;
-    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasReportTable(kind);
+    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
@@ -333,7 +332,7 @@ void CMainFrame::updateMenus() {
         action->setEnabled(tableShown);
 
     for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && reports::hasReportTable(action->data().toInt()));
+        action->setEnabled(hasDocument && reports::hasTableBuilder(action->data().toInt()));
         action->setChecked(action->data().toInt() == kind);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());
@@ -351,8 +350,8 @@ void CMainFrame::updateMenus() {
     for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
                             c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen})
         action->setEnabled(hasDocument);
-    // A dialog command is enabled once its dialog has registered its handler.
-    for (const auto& [action, command] : editDialogs())
+    // A dialog command is enabled once its part has registered the dialog.
+    for (const auto& [action, command] : dialogActions_)
         action->setEnabled(hasDocument && hasDialogCommand(command));
     updateViewBar();
 }

@@ -4,11 +4,10 @@
 #pragma once
 
 #include "shell/commands.h"
+#include "shell/dialog_commands.h"
 
 #include <QMainWindow>
 #include <memory>
-#include <utility>
-#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -17,7 +16,6 @@ class QMenu;
 namespace shell {
 
 class Application;
-enum class DialogCommand;
 class CChildFrame;
 class CViewBar;
 class Document;
@@ -57,12 +55,9 @@ private:
     void connectFileCommands();
     void connectViewCommands();
     void connectWindowCommands();
-    void connectEditCommands();
+    void connectDialogCommands();
+    void runDialog(DialogCommand command, int optionsPage = 0);
     void connectViewBar();
-    // The "&Bearbeiten" entries that open a dialog, with their commands.
-    std::vector<std::pair<QAction*, DialogCommand>> editDialogs() const;
-    // Runs a dialog command on the active window's document.
-    void runOnActiveChild(DialogCommand command);
     void updateWindowMenu();
     void updateRecentFileActions();
     void updateViewBar();
@@ -87,6 +82,8 @@ private:
     QMenu* windowMenu_ = nullptr;
     QAction* recentPlaceholder_ = nullptr;
     std::vector<QAction*> documentOnly_; // menu entries hidden while no document is open
+    // The menu commands that open the dialogs of the booking, account and option parts.
+    std::vector<std::pair<QAction*, DialogCommand>> dialogActions_;
     int untitledCount_ = 0;
 };
 
