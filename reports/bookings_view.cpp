@@ -1,8 +1,8 @@
 #include "reports/bookings_view.h"
 
 #include "ledger/filter_match.h"
-#include "ledger/win1252.h"
 #include "reports/booking_columns.h"
+#include "reports/booking_sort.h"
 #include "reports/period_table.h"
 #include "reports/report_title.h"
 
@@ -10,22 +10,6 @@
 
 namespace reports {
 namespace {
-
-enum SortKey : int {
-    kByDate = 0,
-    kByNumber,
-    kByText,
-    kByKind,
-    kByKonto1Name,
-    kByKonto1Number,
-    kByKonto1Abbreviation,
-    kByKonto2Name,
-    kByKonto2Number,
-    kByKonto2Abbreviation,
-    kByAmount,
-    kByCurrency,
-    kByNotes,
-};
 
 struct ViewSettings {
     uint32_t data;
@@ -43,73 +27,6 @@ ViewSettings viewSettings(const ledger::CTWEinstellungen& s, bool filtered) {
     return {s.bookingsData, s.bookingsSortKey, s.bookingsSortDirection != 0, s.bookingsTitle,
             s.bookingsShowSums != 0};
 }
-
-template <typename T> int compareValues(const T& a, const T& b) {
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-// Compares two bookings by one key: negative, 0 or positive.
-class KeyComparison {
-public:
-    KeyComparison(const ledger::CTalwerkDoc& doc, const KontoIndex& index, int key)
-        : dual_(doc.settings.dualCurrency != 0), index_(index), cells_(doc, index), key_(key) {}
-
-    int operator()(const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) const {
-        switch (key_) {
-        case kByNumber:
-            return ledger::compareBuchungsnummer(a.number, b.number);
-        case kByText:
-            return ledger::collate(a.text, b.text);
-        case kByKind:
-            return compareValues(a.kind, b.kind);
-        case kByKonto1Name:
-            return ledger::collate(name(a.konto1Id), name(b.konto1Id));
-        case kByKonto1Number:
-            return compareValues(number(a.konto1Id), number(b.konto1Id));
-        case kByKonto1Abbreviation:
-            return ledger::collate(abbreviation(a.konto1Id), abbreviation(b.konto1Id));
-        case kByKonto2Name:
-            return ledger::collate(name(a.konto2Id), name(b.konto2Id));
-        case kByKonto2Number:
-            return compareValues(number(a.konto2Id), number(b.konto2Id));
-        case kByKonto2Abbreviation:
-            return ledger::collate(abbreviation(a.konto2Id), abbreviation(b.konto2Id));
-        case kByAmount:
-            return compareAmounts(a, b);
-        case kByCurrency:
-            return compareValues(a.currencyIndex, b.currencyIndex);
-        case kByNotes:
-            return ledger::collate(a.notes, b.notes);
-        default:
-            return compareValues(a.date, b.date);
-        }
-    }
-
-private:
-    std::string_view name(int32_t id) const {
-        const ledger::CTWKonto* k = index_.find(id);
-        return k ? std::string_view(k->name) : std::string_view();
-    }
-    std::string_view abbreviation(int32_t id) const {
-        const ledger::CTWKonto* k = index_.find(id);
-        return k ? std::string_view(k->abbreviation) : std::string_view();
-    }
-    uint32_t number(int32_t id) const {
-        const ledger::CTWKonto* k = index_.find(id);
-        return k ? static_cast<uint32_t>(k->number) : 0;
-    }
-    int compareAmounts(const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) const {
-        const int first = compareValues(cells_.amountIn(a, 0), cells_.amountIn(b, 0));
-        if (first != 0 || !dual_)
-            return first;
-        return compareValues(cells_.amountIn(a, 1), cells_.amountIn(b, 1));
-    }
-
-    bool dual_;
-    const KontoIndex& index_;
-    BookingCells cells_;
-    int key_;
-};
 
 const char* const kSumLabels[3] = {"Summe Einnahmen", "Summe Ausgaben", "Summe Umbuchungen"};
 
@@ -150,20 +67,6 @@ void addSumRows(ReportFrame& frame, const BookingColumns& columns, const KindSum
 }
 
 } // namespace
-
-void sortBookings(const ledger::CTalwerkDoc& doc, std::vector<int>& indexes, int key,
-                  bool descending) {
-    if (key == kByDate && !descending)
-        return; // document order already is date order
-    const KontoIndex index(doc.accounts);
-    const KeyComparison compare(doc, index, key);
-    std::stable_sort(indexes.begin(), indexes.end(), [&](int a, int b) {
-        const int c = compare(*doc.bookings[a], *doc.bookings[b]);
-        if (descending)
-            return c > 0 || (c == 0 && a > b);
-        return c < 0 || (c == 0 && a < b);
-    });
-}
 
 ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams& params,
                               bool filtered) {

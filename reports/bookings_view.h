@@ -7,14 +7,7 @@
 #include "reports/report_params.h"
 #include "reports/report_table.h"
 
-#include <vector>
-
 namespace reports {
-
-// Orders booking indexes by a sort key (0 "Datum" to 12 "Notizen"); equal bookings keep
-// document order, and descending reverses the whole comparison, the tie-break included.
-void sortBookings(const ledger::CTalwerkDoc& doc, std::vector<int>& indexes, int key,
-                  bool descending);
 
 // View kind 2, or 7 with `filtered`.
 ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams& params,

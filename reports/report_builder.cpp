@@ -34,15 +34,4 @@ std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
     }
 }
 
-bool hasReportTable(int viewKind) {
-    switch (viewKind) {
-    case kAccountsView:
-    case kAccountsByCategoryView:
-    case kCategoriesView:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace reports

@@ -18,7 +18,5 @@ bool hasTableBuilder(int viewKind);
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params);
 
-// True for the view kinds that buildReportTable serves.
-bool hasReportTable(int viewKind);
 
 } // namespace reports

@@ -3,6 +3,7 @@
 #include "ledger/dokument.h"
 #include "reports/report_params.h"
 #include "shell/cp1252.h"
+#include "shell/dialog_commands.h"
 #include "shell/document.h"
 #include "shell/qt_dates.h"
 #include "shell/talwerk_view.h"
@@ -210,6 +211,8 @@ ViewBarState CChildFrame::viewBarState() const {
     state.filterIndex = params_->filterIndex;
     for (const auto& filter : ledger.filters)
         state.filterNames.append(toQString(filter->name));
+    state.canSelect = hasDialogCommand(selectionCommand(params_->viewKind));
+    state.canEditFilter = hasDialogCommand(DialogCommand::FilterDefinieren);
     return state;
 }
 

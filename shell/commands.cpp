@@ -104,7 +104,7 @@ Commands::Commands(QObject* owner) {
     window.teilen = make(owner, u"&Teilen");
 
     help.inhalt = make(owner, u"&Inhalt", QKeySequence(Qt::Key_F1));
-    help.inhalt->setIcon(standardIcon(QStyle::SP_DialogHelpButton));
+    help.inhalt->setIcon(standardIcon(QStyle::SP_MessageBoxQuestion));
     help.info = make(owner, u"Inf&o über Talerwerk...");
 }
 

@@ -1,5 +1,6 @@
 #include "shell/dialog_commands.h"
 
+#include "shell/child_frame.h"
 #include "shell/document.h"
 
 #include <map>
@@ -23,13 +24,15 @@ bool hasDialogCommand(DialogCommand command) {
     return handlers().contains(command);
 }
 
-void runDialogCommand(DialogCommand command, const CommandContext& context) {
+void runDialogCommand(DialogCommand command, CChildFrame& frame, QWidget* parent,
+                      const reports::RowTag& tag, int optionsPage) {
     const auto it = handlers().find(command);
-    if (it == handlers().end() || !context.document)
+    if (it == handlers().end())
         return;
-    if (it->second(context)) {
-        context.document->setModified();
-        context.document->updateAllViews();
+    Document* document = frame.document();
+    if (it->second({parent, document, &frame, tag, optionsPage})) {
+        document->setModified();
+        document->updateAllViews();
     }
 }
 

@@ -50,9 +50,18 @@ struct CommandContext {
 // Returns true when the ledger was changed.
 using DialogHandler = std::function<bool(const CommandContext&)>;
 
+// "Auswählen..." of the view bar: the comparison periods in the period comparison view, the
+// account or category in the others.
+inline DialogCommand selectionCommand(int viewKind) {
+    return viewKind == 9 ? DialogCommand::VergleichsperiodenAuswaehlen
+                         : DialogCommand::KontoKategorieAuswaehlen;
+}
+
 void registerDialogCommand(DialogCommand command, DialogHandler handler);
 bool hasDialogCommand(DialogCommand command);
-// Runs the command; a change marks the document modified and refreshes all its views.
-void runDialogCommand(DialogCommand command, const CommandContext& context);
+// Runs the command on the window's document; a change marks the document modified and
+// refreshes all its views.
+void runDialogCommand(DialogCommand command, CChildFrame& frame, QWidget* parent,
+                      const reports::RowTag& tag = {}, int optionsPage = 0);
 
 } // namespace shell

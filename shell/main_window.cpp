@@ -71,6 +71,7 @@ void CMainFrame::createActions() {
     connectFileCommands();
     connectViewCommands();
     connectWindowCommands();
+    connectDialogCommands();
     connect(commands_->help.inhalt, &QAction::triggered, this, [this] { app_.showHelp(); });
     connect(commands_->help.info, &QAction::triggered, this, [this] { CInfoDlg(this).exec(); });
 }
@@ -161,6 +162,32 @@ void CMainFrame::connectWindowCommands() {
         if (CChildFrame* child = activeChild())
             child->split();
     });
+}
+
+void CMainFrame::connectDialogCommands() {
+    const EditCommands& edit = commands_->edit;
+    dialogActions_ = {{edit.neueBuchung, DialogCommand::NeueBuchung},
+                      {edit.buchungsEditor, DialogCommand::BuchungsEditor},
+                      {edit.faelligeBuchungen, DialogCommand::FaelligeBuchungen},
+                      {edit.regelmaessigeBuchungen, DialogCommand::RegelmaessigeBuchungen},
+                      {edit.importieren, DialogCommand::BuchungenImportieren},
+                      {edit.neuesKonto, DialogCommand::NeuesKonto},
+                      {edit.kontenEditor, DialogCommand::KontenEditor},
+                      {edit.kategorieEditor, DialogCommand::KategorieEditor},
+                      {edit.euroTool, DialogCommand::EuroTool}};
+    for (const auto& [action, command] : dialogActions_)
+        connect(action, &QAction::triggered, this, [this, command] { runDialog(command); });
+    // "&Optionen..." opens the page of the current view kind; both charts share one page.
+    dialogActions_.emplace_back(edit.optionen, DialogCommand::Optionen);
+    connect(edit.optionen, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            runDialog(DialogCommand::Optionen, child->viewKind() == 102 ? 101 : child->viewKind());
+    });
+}
+
+void CMainFrame::runDialog(DialogCommand command, int optionsPage) {
+    if (CChildFrame* child = activeChild())
+        runDialogCommand(command, *child, this, {}, optionsPage);
 }
 
 void CMainFrame::createMenus() {
@@ -275,6 +302,12 @@ void CMainFrame::connectViewBar() {
     connect(viewBar_, &CViewBar::valueKindChosen, this, toChild(&CChildFrame::setValueKind));
     connect(viewBar_, &CViewBar::currencyChosen, this, toChild(&CChildFrame::setCurrency));
     connect(viewBar_, &CViewBar::filterChosen, this, toChild(&CChildFrame::setFilterIndex));
+    connect(viewBar_, &CViewBar::selectRequested, this, [this] {
+        if (CChildFrame* child = activeChild())
+            runDialog(selectionCommand(child->viewKind()));
+    });
+    connect(viewBar_, &CViewBar::editFilterRequested, this,
+            [this] { runDialog(DialogCommand::FilterDefinieren); });
 }
 
 CChildFrame* CMainFrame::activeChild() const {
@@ -291,7 +324,7 @@ void CMainFrame::updateMenus() {
 
     const Commands& c = *commands_;
     const int kind = hasDocument ? child->viewKind() : 0;
-    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasReportTable(kind);
+    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
@@ -299,7 +332,7 @@ void CMainFrame::updateMenus() {
         action->setEnabled(tableShown);
 
     for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && reports::hasReportTable(action->data().toInt()));
+        action->setEnabled(hasDocument && reports::hasTableBuilder(action->data().toInt()));
         action->setChecked(action->data().toInt() == kind);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());
@@ -317,13 +350,9 @@ void CMainFrame::updateMenus() {
     for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
                             c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen})
         action->setEnabled(hasDocument);
-    // The commands of the booking, account, category, currency and option dialogs stay
-    // disabled until those dialogs exist.
-    for (QAction* action :
-         {c.edit.neueBuchung, c.edit.buchungsEditor, c.edit.faelligeBuchungen,
-          c.edit.regelmaessigeBuchungen, c.edit.importieren, c.edit.neuesKonto, c.edit.kontenEditor,
-          c.edit.kategorieEditor, c.edit.euroTool, c.edit.optionen})
-        action->setEnabled(false);
+    // A dialog command is enabled once its part has registered the dialog.
+    for (const auto& [action, command] : dialogActions_)
+        action->setEnabled(hasDocument && hasDialogCommand(command));
     updateViewBar();
 }
 

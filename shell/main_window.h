@@ -4,6 +4,7 @@
 #pragma once
 
 #include "shell/commands.h"
+#include "shell/dialog_commands.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -54,6 +55,8 @@ private:
     void connectFileCommands();
     void connectViewCommands();
     void connectWindowCommands();
+    void connectDialogCommands();
+    void runDialog(DialogCommand command, int optionsPage = 0);
     void connectViewBar();
     void updateWindowMenu();
     void updateRecentFileActions();
@@ -79,6 +82,8 @@ private:
     QMenu* windowMenu_ = nullptr;
     QAction* recentPlaceholder_ = nullptr;
     std::vector<QAction*> documentOnly_; // menu entries hidden while no document is open
+    // The menu commands that open the dialogs of the booking, account and option parts.
+    std::vector<std::pair<QAction*, DialogCommand>> dialogActions_;
     int untitledCount_ = 0;
 };
 

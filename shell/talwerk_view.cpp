@@ -218,7 +218,7 @@ void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     const reports::RowTag tag = rowTagAt(event->position().toPoint());
     if (const std::optional<DialogCommand> command = doubleClickCommand(tag.kind))
-        runDialogCommand(*command, {this, frame_.document(), &frame_, tag});
+        runDialogCommand(*command, frame_, this, tag);
 }
 
 void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
@@ -239,7 +239,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
             action->setEnabled(frame_.canGoBack());
             break;
         default:
-            action->setEnabled(reports::hasReportTable(targetViewKind(entry.action, kind)));
+            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
             break;
         }
         connect(action, &QAction::triggered, this,
@@ -251,7 +251,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
 void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag) {
     switch (entry.action) {
     case MenuAction::Dialog:
-        runDialogCommand(entry.dialog, {this, frame_.document(), &frame_, tag, entry.optionsPage});
+        runDialogCommand(entry.dialog, frame_, this, tag, entry.optionsPage);
         break;
     case MenuAction::Back:
         frame_.goBack();

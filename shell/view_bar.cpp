@@ -1,5 +1,6 @@
 #include "shell/view_bar.h"
 
+#include "reports/report_builder.h"
 #include "shell/view_kinds.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 namespace shell {
 
@@ -47,8 +49,12 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     addControl(picture, [](int k) { return k == 0; });
 
     kinds_ = addList(u"Ansicht"_qs, anyView);
-    for (const ViewKindInfo& info : kViewKinds)
+    auto* kindModel = qobject_cast<QStandardItemModel*>(kinds_->model());
+    for (const ViewKindInfo& info : kViewKinds) {
         kinds_->addItem(QString::fromUtf16(info.label), info.kind);
+        // View kinds without their report yet are listed but cannot be chosen.
+        kindModel->item(kinds_->count() - 1)->setEnabled(reports::hasTableBuilder(info.kind));
+    }
     connect(kinds_, &QComboBox::activated, this,
             [this](int index) { emit viewKindChosen(kinds_->itemData(index).toInt()); });
 
@@ -58,6 +64,7 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     connect(end_, &QDateEdit::dateChanged, this, &CViewBar::endDateChosen);
 
     auto* select = new QPushButton(u"Auswählen..."_qs, this);
+    select_ = select;
     addControl(select, [](int k) { return k == 4 || k == 6 || k == 9 || k == 102; });
     connect(select, &QPushButton::clicked, this, &CViewBar::selectRequested);
 
@@ -65,6 +72,7 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     periodKindAccount_ = addList(u"Darstellung"_qs, [](int k) { return k == 6; });
     filters_ = addList(u"Filter"_qs, [](int k) { return k == 7; });
     auto* editFilter = new QPushButton(u"Bearbeiten..."_qs, this);
+    editFilter_ = editFilter;
     addControl(editFilter, [](int k) { return k == 7; });
     connect(editFilter, &QPushButton::clicked, this, &CViewBar::editFilterRequested);
     valueKinds_ = addList(u"Wert"_qs, [](int k) { return k == 101; });
@@ -131,6 +139,8 @@ void CViewBar::showState(const ViewBarState& state) {
     selectQuietly(valueKinds_, state.valueKind - 1);
     fillQuietly(currencies_, state.currencies, state.currency);
     fillQuietly(filters_, state.filterNames, state.filterIndex);
+    select_->setEnabled(state.canSelect);
+    editFilter_->setEnabled(state.canEditFilter);
 }
 
 } // namespace shell

@@ -24,6 +24,8 @@ struct ViewBarState {
     QStringList currencies;
     int filterIndex = 0;
     QStringList filterNames;
+    bool canSelect = false;     // "Auswählen..." has its dialog
+    bool canEditFilter = false; // "Bearbeiten..." has its dialog
 };
 
 class CViewBar : public QToolBar {
@@ -67,6 +69,8 @@ private:
     QComboBox* valueKinds_;
     QComboBox* currencies_;
     QComboBox* chartPeriodKind_;
+    QWidget* select_;
+    QWidget* editFilter_;
 };
 
 } // namespace shell

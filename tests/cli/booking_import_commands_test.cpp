@@ -1,33 +1,19 @@
 // talerwerk-cli booking new, import and the booking views of show, end to end on the demo
 // chart of accounts.
-#include "cli/command.h"
+#include "cli_run.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    cli::Io io{out, err};
-    const int code = cli::dispatch(args, io);
-    return {code, out.str(), err.str()};
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using testsupport::contains;
+using testsupport::Outcome;
+using testsupport::run;
 
 class BookingCommands : public ::testing::Test {
 protected:

@@ -1,11 +1,13 @@
 #include "golden.h"
 #include "ledger/win1252.h"
-#include "reports/bookings_view.h"
+#include "reports/booking_sort.h"
 #include "reports/report_builder.h"
 #include "reports/table_text.h"
 #include "sample_ledgers.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -112,6 +114,83 @@ TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
     // Date descending reverses the document order completely.
     reports::sortBookings(l.doc, indexes, 0, true);
     EXPECT_EQ(indexes, (std::vector<int>{4, 3, 2, 1, 0}));
+}
+
+// The selection sort the order is defined by: repeatedly take the first smallest remaining
+// booking, comparing by key and then by document position, reversed when descending.
+std::vector<int>
+selectionSort(const ledger::CTalwerkDoc& doc, std::vector<int> rest,
+              const std::function<int(const ledger::CTWBuchung&, const ledger::CTWBuchung&)>& key,
+              bool descending) {
+    const auto before = [&](int a, int b) {
+        int c = key(*doc.bookings[a], *doc.bookings[b]);
+        if (c == 0)
+            c = a < b ? -1 : 1;
+        return descending ? c > 0 : c < 0;
+    };
+    std::vector<int> out;
+    while (!rest.empty()) {
+        size_t best = 0;
+        for (size_t i = 1; i < rest.size(); ++i)
+            if (before(rest[i], rest[best]))
+                best = i;
+        out.push_back(rest[best]);
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(best));
+    }
+    return out;
+}
+
+TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
+    testledger::Ledger l(true);
+    const int32_t konten[] = {l.asset("Giro", 7), l.asset("bank", 3), l.asset("Äpfel", 5),
+                              l.expense("Miete", 9)};
+    const char* texts[] = {"Miete", "miete", "Äpfel", "Apfel", "", "Zins", "apfel"};
+    unsigned seed = 7;
+    const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) % 1000; };
+    for (int i = 0; i < 120; ++i) {
+        l.book("0" + std::to_string(1 + next() % 9) + ".01.2024", ledger::kUmbuchung,
+               konten[next() % 2], konten[2 + next() % 2], 100 * (1 + next() % 5),
+               static_cast<int32_t>(next() % 2));
+        l.doc.bookings.back()->text = texts[next() % 7];
+    }
+    const auto collated = [](auto field) {
+        return [field](const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) {
+            return ledger::collate(field(a), field(b));
+        };
+    };
+    const auto name = [&](int32_t id) { return l.doc.findKonto(id)->name; };
+    const auto converted = [&](const ledger::CTWBuchung& b, int c) {
+        return b.currencyIndex == c ? b.amount
+                                    : l.doc.convertBetrag(b.amount, b.currencyIndex).amount;
+    };
+    const std::vector<
+        std::pair<int, std::function<int(const ledger::CTWBuchung&, const ledger::CTWBuchung&)>>>
+        keys = {
+            {2, collated([](const ledger::CTWBuchung& b) { return b.text; })},
+            {4, collated([&](const ledger::CTWBuchung& b) { return name(b.konto1Id); })},
+            {8,
+             [&](const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) {
+                 const int na = l.doc.findKonto(a.konto2Id)->number;
+                 const int nb = l.doc.findKonto(b.konto2Id)->number;
+                 return na < nb ? -1 : (na > nb ? 1 : 0);
+             }},
+            {10,
+             [&](const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) {
+                 for (int c = 0; c < 2; ++c)
+                     if (converted(a, c) != converted(b, c))
+                         return converted(a, c) < converted(b, c) ? -1 : 1;
+                 return 0;
+             }},
+        };
+    std::vector<int> all(l.doc.bookings.size());
+    std::iota(all.begin(), all.end(), 0);
+    for (const auto& [key, compare] : keys)
+        for (const bool descending : {false, true}) {
+            std::vector<int> sorted = all;
+            reports::sortBookings(l.doc, sorted, key, descending);
+            EXPECT_EQ(sorted, selectionSort(l.doc, all, compare, descending))
+                << key << " " << descending;
+        }
 }
 
 TEST(BookingsView, ProvisionalColumnAndSums) {

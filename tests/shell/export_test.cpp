@@ -1,0 +1,68 @@
+// The active view on the clipboard and the dialog commands registered by other parts.
+#include "reports/table_text.h"
+#include "shell/dialog_commands.h"
+#include "shell/document.h"
+#include "shell/table_export.h"
+#include "shell/talwerk_view.h"
+#include "shell/view_bar.h"
+#include "shell_fixture.h"
+#include "shell_tests.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+namespace shelltest {
+
+class ExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void clipboardCarriesTheTableAsWindows1252Lines() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const reports::ReportTable* table = f.child().activeView()->table();
+        QVERIFY(table);
+
+        shell::copyTableToClipboard(*table, reports::TextFormat::FixedWidths);
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime);
+        const QByteArray bytes = mime->data(QString::fromLatin1(shell::kCp1252Mime));
+        const std::string expected =
+            reports::renderText(*table, reports::TextFormat::FixedWidths, "\n");
+        QCOMPARE(bytes.toStdString(), expected);
+        QVERIFY(bytes.contains("Verm\xF6gen"));
+        QVERIFY(!bytes.contains('\r'));
+        QVERIFY(mime->text().contains(QStringLiteral("Vermögen")));
+
+        // A table without rows only empties the clipboard.
+        shell::copyTableToClipboard(reports::ReportTable({}, 2), reports::TextFormat::Tabs);
+        QVERIFY(QApplication::clipboard()->text().isEmpty());
+    }
+
+    void registeredDialogsAreEnabledAndTheirChangesRefreshTheViews() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(7); // the filtered bookings view has the filter button
+        shell::CViewBar* bar = f.window().viewBar();
+        QVERIFY(!f.child().viewBarState().canEditFilter);
+
+        // The handler outlives this test in the registry: it counts in a static.
+        static int calls = 0;
+        shell::registerDialogCommand(shell::DialogCommand::FilterDefinieren,
+                                     [](const shell::CommandContext& context) {
+                                         ++calls;
+                                         return context.frame != nullptr;
+                                     });
+        f.child().chooseViewKind(7);
+        QVERIFY(f.child().viewBarState().canEditFilter);
+        emit bar->editFilterRequested();
+        QCOMPARE(calls, 1);
+        QVERIFY(f.child().document()->isModified());
+    }
+};
+
+static Register<ExportTest> registerExport;
+
+} // namespace shelltest
+
+#include "export_test.moc"
