@@ -41,8 +41,8 @@ bool viewShows(shell::CChildFrame& child, const std::string& text) {
     return false;
 }
 
-shell::CommandContext context(AppFixture& f, reports::RowTag tag = {}) {
-    return {&f.window(), f.child().document(), &f.child(), tag};
+void run(AppFixture& f, shell::DialogCommand command, const reports::RowTag& tag = {}) {
+    shell::runDialogCommand(command, f.child(), &f.window(), tag);
 }
 
 } // namespace
@@ -67,7 +67,7 @@ private slots:
             number->setText(QStringLiteral("1400"));
             pressOk(dialog);
         });
-        shell::runDialogCommand(shell::DialogCommand::NeuesKonto, context(f));
+        run(f, shell::DialogCommand::NeuesKonto);
         QCOMPARE(refusal, QStringLiteral("Ein Konto mit dieser Kontonummer existiert bereits!"));
         const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
         QVERIFY(doc.findKontoByNumber(1400));
@@ -81,8 +81,7 @@ private slots:
         const int32_t bargeld = f.child().document()->ledger().findKontoByNumber(1300)->id;
         QString question;
         answerMessageBox(QMessageBox::Yes, &question);
-        shell::runDialogCommand(shell::DialogCommand::KontoLoeschen,
-                                context(f, reports::RowTag::konto(bargeld)));
+        run(f, shell::DialogCommand::KontoLoeschen, reports::RowTag::konto(bargeld));
         QCOMPARE(question, QStringLiteral("Möchten Sie das Konto \"Bargeld\" (1300/Bar) wirklich "
                                           "löschen?"));
         QVERIFY(!f.child().document()->ledger().findKonto(bargeld));
@@ -99,7 +98,7 @@ private slots:
         f.start({path});
         QStringList titles;
         confirmDialogs(3, &titles); // no recurring bookings: steps 1, 2 and 4
-        shell::runDialogCommand(shell::DialogCommand::EuroTool, context(f));
+        run(f, shell::DialogCommand::EuroTool);
         QCOMPARE(titles, (QStringList{QStringLiteral("Euro-Tool: Doppelte Währungsbuchführung"),
                                       QStringLiteral("Euro-Tool: Kontowährung für Bestandskonten"),
                                       QStringLiteral("Euro-Tool: Buchungs-Dialog und Ansichten")}));
