@@ -49,6 +49,12 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
       repeat_(new QCheckBox(u"Buchung regelmäßig ausführen"_qs, this)),
       provisional_(new QCheckBox(u"Vorläufige Buchung"_qs, this)), status_(new QLabel(this)) {
     setWindowTitle(toQString(form_.title()));
+    // Names for the tests that drive the dialog.
+    date_->setObjectName(u"datum"_qs);
+    number_->setObjectName(u"nummer"_qs);
+    text_->setObjectName(u"text"_qs);
+    kind_->setObjectName(u"vorgang"_qs);
+    amount_->setObjectName(u"betrag"_qs);
     date_->setDisplayFormat(u"dd.MM.yyyy"_qs);
     date_->setCalendarPopup(true);
     date_->setDateRange(toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kFirstDay)),
@@ -87,6 +93,7 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         Side& s = sides_[side];
         s.label = new QLabel(this);
         s.account = new QComboBox(this);
+        s.account->setObjectName(side == 0 ? u"konto1"_qs : u"konto2"_qs);
         s.account->setEditable(true);
         s.account->setInsertPolicy(QComboBox::NoInsert);
         s.account->lineEdit()->setValidator(new Cp1252Validator(s.account));
@@ -139,6 +146,7 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     if (form_.newBookingButtons()) {
         auto* furtherButton =
             buttons->addButton(u"Weitere B&uchung..."_qs, QDialogButtonBox::ActionRole);
+        furtherButton->setObjectName(u"weitere"_qs);
         connect(furtherButton, &QPushButton::clicked, this, &CBuchungDlg::further);
     }
     // Recurring bookings are entered in their own dialog; this one only books once.
