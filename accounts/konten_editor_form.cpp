@@ -151,8 +151,8 @@ int CKontenEditorForm::selectedRow() const {
     return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
 }
 
-CKontoNeuForm CKontenEditorForm::neuForm() const {
-    return CKontoNeuForm(doc_, filter_ == kAlle ? std::nullopt : std::optional<int>(filter_ - 1));
+std::optional<int> CKontenEditorForm::neuKind() const {
+    return filter_ == kAlle ? std::nullopt : std::optional<int>(filter_ - 1);
 }
 
 CKontoBearbeitenForm CKontenEditorForm::bearbeitenForm() const {

@@ -60,8 +60,9 @@ public:
     bool bearbeitenEnabled() const { return selectedRow() >= 0; }
     bool loeschenEnabled() const { return selectedRow() >= 0; }
 
-    // "Neu...": the kind is fixed by the filter, or chosen while all accounts are listed.
-    CKontoNeuForm neuForm() const;
+    // "Neu...": the kind of the new account is fixed by the filter; nothing (chosen in the
+    // dialog) while all accounts are listed.
+    std::optional<int> neuKind() const;
     // "Bearbeiten...": the form of the selected account (requires bearbeitenEnabled()).
     CKontoBearbeitenForm bearbeitenForm() const;
     // After either dialog closed: the categories it created count as a change; an accepted

@@ -49,10 +49,12 @@ CKontoAltKatForm KontoForm::altKatForm() const {
     return CKontoAltKatForm(doc_, kind_, alt1, alt2);
 }
 
-void KontoForm::takeAltKat(const CKontoAltKatForm& form) {
-    const auto result = form.result();
-    alt1 = result[0];
-    alt2 = result[1];
+void KontoForm::altKatClosed(const CKontoAltKatForm& form, bool accepted) {
+    if (accepted) {
+        const auto result = form.result();
+        alt1 = result[0];
+        alt2 = result[1];
+    }
     changed_ = changed_ || form.changed();
 }
 

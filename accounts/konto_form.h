@@ -46,9 +46,10 @@ public:
     bool currencyEnabled() const;
     bool openingBalanceEnabled() const { return kind_ == ledger::kBestandskonto; }
 
-    // "Alternative Kategoriezuordnungen...": the form to show, and its accepted result.
+    // "Alternative Kategoriezuordnungen...": the form to show; when it closes, an accepted
+    // form's assignments are taken, and categories it created count as a change either way.
     CKontoAltKatForm altKatForm() const;
-    void takeAltKat(const CKontoAltKatForm& form);
+    void altKatClosed(const CKontoAltKatForm& form, bool accepted);
     // The "Neu..." buttons of the standard assignment.
     bool createKategorie(const KategorieBenennung& benennung);
     // A category or sub-category was created from within; the caller marks the document

@@ -32,9 +32,8 @@ public:
     std::string umstellenAuf() const;
     std::vector<Zeile> zeilen() const;
 
-    // "Währung umstellen am:"; the display pattern and range of the date field.
+    // "Währung umstellen am:".
     ledger::CNVKDatum datum;
-    static constexpr const char* kDatumFormat = "dd.MM.yyy";
     // The row chosen in the list, -1 for none.
     int selectedRow = -1;
     bool rueckgaengigEnabled() const;

@@ -14,10 +14,8 @@ namespace bookings {
 
 class CBuchungImportForm {
 public:
-    // "Durch&suchen...": the title and the filters of the file-open dialog.
+    // "Durch&suchen...": the title of the file-open dialog.
     static constexpr const char* kBrowseTitle = "Durchsuchen";
-    static constexpr const char* kBrowseFilter =
-        "Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*||";
 
     explicit CBuchungImportForm(const ledger::CTalwerkDoc& doc);
 

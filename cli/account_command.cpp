@@ -103,7 +103,7 @@ std::optional<std::string> fill(accounts::KontoForm& form, const KontoOptionen& 
         if (auto message = choose(alt.gruppen[i].auswahl, o.alt[i].category, o.alt[i].subcategory))
             return message;
     }
-    form.takeAltKat(alt);
+    form.altKatClosed(alt, true);
     return std::nullopt;
 }
 

@@ -70,14 +70,21 @@ int64_t convertBetrag(int64_t amount, int64_t fromFactor, int64_t toFactor) {
     // A zero factor only comes from a damaged file; leave the amount as it is then.
     if (toFactor == 0)
         return amount;
-    const __int128 t = static_cast<__int128>(amount) * fromFactor * 10 / toFactor;
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+    // t = amount * fromFactor * 10 / toFactor, truncated. The product of two 64-bit values
+    // always fits 128 bits, but ten times it may not: divide first and add the tenfold
+    // remainder's share, which truncates the same way. A quotient beyond 64 bits saturates.
+    const __int128 product = static_cast<__int128>(amount) * fromFactor;
+    const __int128 quotient = product / toFactor;
+    if (quotient > kMax || quotient < kMin)
+        return quotient > 0 ? kMax : kMin;
+    const __int128 t = quotient * 10 + product % toFactor * 10 / toFactor;
     const __int128 magnitude = t < 0 ? -t : t;
     __int128 q = magnitude / 10;
     if (magnitude % 10 >= 5)
         ++q;
     const __int128 result = t < 0 ? -q : q;
-    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
     if (result > kMax)
         return kMax;
     if (result < kMin)

@@ -89,13 +89,22 @@ std::string toUpper(std::string_view text) {
 }
 
 int compareNoCase(std::string_view a, std::string_view b) {
+    // Alphabetical first (Ö beside O, as a German reader expects), so that 0 still means
+    // equal apart from case; the upper-case bytes decide between "Ober" and "Öber".
     const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const int d = baseLetter(a[i]) - baseLetter(b[i]);
+        if (d != 0)
+            return d;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
     for (size_t i = 0; i < n; ++i) {
         const int d = byte(toUpper(a[i])) - byte(toUpper(b[i]));
         if (d != 0)
             return d;
     }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+    return 0;
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {

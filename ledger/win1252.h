@@ -11,7 +11,8 @@ namespace ledger {
 char toUpper(char ch);
 std::string toUpper(std::string_view text);
 
-// Compares case-insensitively (ä equals Ä): negative, 0 or positive.
+// Compares case-insensitively (ä equals Ä) in alphabetical order, accented letters beside
+// their base letter: negative, 0 or positive.
 int compareNoCase(std::string_view a, std::string_view b);
 bool equalsNoCase(std::string_view a, std::string_view b);
 

@@ -2,6 +2,8 @@
 // the command line. Lengths are logical units (tenths of a millimetre); texts are Windows-1252.
 #pragma once
 
+#include <algorithm>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -28,7 +30,9 @@ public:
 class FixedWidthMeasurer final : public TextMeasurer {
 public:
     int textWidth(const FontSpec& font, std::string_view text) const override {
-        return static_cast<int>(text.size()) * ((font.height + 1) / 2);
+        const long long width =
+            static_cast<long long>(text.size()) * ((std::max(font.height, 0) + 1LL) / 2);
+        return static_cast<int>(std::min<long long>(width, std::numeric_limits<int>::max()));
     }
 };
 

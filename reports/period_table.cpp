@@ -7,11 +7,6 @@
 namespace reports {
 namespace {
 
-// Currency slot of a currency index; anything but 1 counts as the first currency.
-int slotOf(int32_t currencyIndex) {
-    return currencyIndex == 1 ? 1 : 0;
-}
-
 int64_t negate(int64_t amount) {
     return amount == std::numeric_limits<int64_t>::min() ? std::numeric_limits<int64_t>::max()
                                                          : -amount;
@@ -37,7 +32,7 @@ PeriodTable::PeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index
         r.isAsset = konto->isAsset();
         r.isIncome = konto->kind == ledger::kEinnahmenkonto;
         if (r.isAsset) {
-            const Stand opening{slotOf(konto->currencyIndex), konto->openingBalance};
+            const Stand opening{umrechner_.slotOf(konto->currencyIndex), konto->openingBalance};
             r.start = r.end = r.running = opening;
         }
     }
@@ -77,7 +72,7 @@ void PeriodTable::flow(PeriodRecord& source, PeriodRecord& target,
     // An income account's value grows by what flows out of it, an expense account's value by
     // what flows into it.
     if (!source.isAsset && !target.isAsset) {
-        const int slot = slotOf(booking.currencyIndex);
+        const int slot = umrechner_.slotOf(booking.currencyIndex);
         const int64_t v = source.isIncome ? booking.amount : negate(booking.amount);
         addValue(source, slot, v, beforeStart);
         addValue(target, slot, source.isIncome == target.isIncome ? negate(v) : v, beforeStart);
@@ -97,11 +92,11 @@ int64_t subBetrag(int64_t a, int64_t b) {
 }
 
 Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, int sign) {
-    const int c = slotOf(asset.konto->currencyIndexAt(booking.date));
+    const int c = umrechner_.slotOf(asset.konto->currencyIndexAt(booking.date));
     Stand& running = asset.running;
     if (running.currency != c)
         running = {c, umrechner_.convert(running.amount, running.currency)};
-    const int64_t a = umrechner_.into(booking.amount, slotOf(booking.currencyIndex), c);
+    const int64_t a = umrechner_.into(booking.amount, umrechner_.slotOf(booking.currencyIndex), c);
     running.amount = addBetrag(running.amount, sign < 0 ? negate(a) : a);
     if (booking.date < start_)
         asset.start = running;
@@ -119,7 +114,7 @@ void PeriodTable::normalise(ledger::CNVKDatum end) {
     for (PeriodRecord& r : records_) {
         if (r.isAsset) {
             auto store = [&](Stand stand, ledger::CNVKDatum date, std::array<int64_t, 2>& value) {
-                const int c = slotOf(r.konto->currencyIndexAt(date));
+                const int c = umrechner_.slotOf(r.konto->currencyIndexAt(date));
                 const int64_t own = umrechner_.into(stand.amount, stand.currency, c);
                 value[c] = own;
                 value[1 - c] = umrechner_.convert(own, c);
@@ -163,7 +158,7 @@ int64_t PeriodTable::total(int valueKind, int displayCurrency) const {
     }
     if (!umrechner_.dualCurrency())
         return sums[0];
-    const int d = slotOf(displayCurrency);
+    const int d = umrechner_.slotOf(displayCurrency);
     return addBetrag(sums[d], umrechner_.convert(sums[1 - d], 1 - d));
 }
 

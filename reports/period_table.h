@@ -20,6 +20,10 @@ public:
     explicit Umrechner(const ledger::CTalwerkDoc& doc) : doc_(doc) {}
 
     bool dualCurrency() const { return doc_.settings.dualCurrency != 0; }
+    // The slot (0 or 1) of amounts in the currency index. Anything but 1 counts as the first
+    // currency, and a ledger with one currency has only the first slot, whatever index a
+    // damaged file gives an account or a booking.
+    int slotOf(int32_t currencyIndex) const { return dualCurrency() && currencyIndex == 1 ? 1 : 0; }
     // The amount, which is in currency `from` (0 or 1), in the other currency.
     int64_t convert(int64_t amount, int from) const {
         return doc_.convertBetrag(amount, from).amount;

@@ -8,8 +8,35 @@
 namespace reports {
 namespace {
 
+// Every length and position of a laid-out table stays within this bound, so that damaged
+// settings or huge texts cannot overflow the sums of the layout, the drawing or the printing.
+constexpr int64_t kMaxLength = int64_t{1} << 28;
+
+int boundLength(int64_t length) {
+    return static_cast<int>(std::clamp(length, -kMaxLength, kMaxLength));
+}
+
 int scaleLength(int length, double scale) {
-    return static_cast<int>(std::floor(length * scale + 0.5));
+    const double scaled = std::floor(length * scale + 0.5);
+    if (!(scaled > 0)) // also NaN
+        return 0;
+    return scaled >= kMaxLength ? static_cast<int>(kMaxLength) : static_cast<int>(scaled);
+}
+
+// A table length as given: never negative and within the bound.
+int lengthSetting(int length) {
+    return boundLength(std::max(length, 0));
+}
+
+// Whether the cell repeats the one directly above it (same text, span 1, same row height
+// style), so that it needs no more room than that one. Long lists repeat kinds, accounts and
+// texts from row to row; this spares them the measuring.
+bool repeatsCellAbove(const std::vector<ReportRow>& rows, std::size_t r, std::size_t c) {
+    if (r == 0 || rows[r - 1].cells.size() <= c ||
+        rows[r - 1].format.heightStyle != rows[r].format.heightStyle)
+        return false;
+    const ReportCell& above = rows[r - 1].cells[c];
+    return above.set && above.span == 1 && above.text == rows[r].cells[c].text;
 }
 
 // Raises column widths so that every set cell fits: cells are taken by increasing span, and a
@@ -34,18 +61,18 @@ void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
                 continue;
             if (cell.span > 1)
                 wide.push_back({r, c, cell.span});
-            else
+            else if (!repeatsCellAbove(rows, r, c))
                 widths[c] = std::max(widths[c], need(r, cell));
         }
     }
     std::stable_sort(wide.begin(), wide.end(),
                      [](const Wide& a, const Wide& b) { return a.span < b.span; });
     for (const Wide& w : wide) {
-        int required = need(w.row, rows[w.row].cells[w.column]);
+        int64_t required = need(w.row, rows[w.row].cells[w.column]);
         const std::size_t last = w.column + w.span - 1;
         for (std::size_t k = w.column; k < last; ++k)
-            required -= widths[k] + spacing;
-        widths[last] = std::max(widths[last], required);
+            required -= int64_t{widths[k]} + spacing;
+        widths[last] = std::max(widths[last], boundLength(required));
     }
 }
 
@@ -66,13 +93,21 @@ double initialScreenScale(int dotsPerInch) {
 }
 
 ReportTable::ReportTable(const TableSettings& settings, int columnCount)
-    : created_(true), settings_(settings), heights_{settings.rowHeight},
-      columnAlign_(std::max(columnCount, 0), kAlignLeft) {}
+    : created_(true), settings_(settings), columnAlign_(std::max(columnCount, 0), kAlignLeft) {
+    // A scale that is not a positive number can only come from a damaged file.
+    if (!(std::isfinite(settings_.screenScale) && settings_.screenScale > 0))
+        settings_.screenScale = 1.0;
+    settings_.rowHeight = lengthSetting(settings_.rowHeight);
+    settings_.fieldSpacing = lengthSetting(settings_.fieldSpacing);
+    settings_.columnSpacing = lengthSetting(settings_.columnSpacing);
+    settings_.columnMargin = lengthSetting(settings_.columnMargin);
+    heights_.push_back(settings_.rowHeight);
+}
 
 int ReportTable::addRowHeight(int height) {
     if (!created_)
         return -1;
-    heights_.push_back(height);
+    heights_.push_back(lengthSetting(height));
     return static_cast<int>(heights_.size()) - 1;
 }
 
@@ -169,18 +204,21 @@ TableSize ReportTable::layout(const platform::TextMeasurer& measurer, LayoutTarg
     columnX_.assign(columns, 0);
     for (int c = 0; c < columns; ++c)
         columnX_[c] =
-            c == 0 ? fieldSpacing + margin : columnX_[c - 1] + columnWidth_[c - 1] + spacing;
+            boundLength(c == 0 ? int64_t{fieldSpacing} + margin
+                               : int64_t{columnX_[c - 1]} + columnWidth_[c - 1] + spacing);
 
     rowTop_.assign(rowCount(), 0);
     int bottom = 0;
     for (int r = 0; r < rowCount(); ++r) {
-        rowTop_[r] = r == 0 ? -fieldSpacing : bottom - scaled(rows_[r].format.gapAbove);
-        bottom = rowTop_[r] - rowHeight(rows_[r].format.heightStyle, target);
+        const int gap = scaled(lengthSetting(rows_[r].format.gapAbove));
+        rowTop_[r] = r == 0 ? -fieldSpacing : boundLength(int64_t{bottom} - gap);
+        bottom = boundLength(int64_t{rowTop_[r]} - rowHeight(rows_[r].format.heightStyle, target));
     }
 
-    size_.width = columns == 0 ? 2 * (fieldSpacing + margin)
-                               : columnX_.back() + columnWidth_.back() + margin + fieldSpacing;
-    size_.height = rows_.empty() ? 1 : -bottom + fieldSpacing;
+    size_.width = boundLength(columns == 0 ? 2 * (int64_t{fieldSpacing} + margin)
+                                           : int64_t{columnX_.back()} + columnWidth_.back() +
+                                                 margin + fieldSpacing);
+    size_.height = rows_.empty() ? 1 : boundLength(-int64_t{bottom} + fieldSpacing);
     return size_;
 }
 

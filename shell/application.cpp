@@ -1,5 +1,7 @@
 #include "shell/application.h"
 
+#include "shell/account_commands.h"
+#include "shell/booking_commands.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 
@@ -23,6 +25,8 @@ Application::Application(platform::SettingsStore& store, QString programDir,
     : nationalCurrencies_(ledger::buildNationalCurrencyTable()), store_(store),
       programDir_(std::move(programDir)), clock_(clock), today_(ledger::CNVKDatum::today(clock)) {
     current = this;
+    registerAccountCommands();
+    registerBookingCommands();
 }
 
 Application::~Application() {

@@ -25,6 +25,7 @@ enum class DialogCommand {
     EuroTool,
     Optionen,
     BuchungBearbeiten,
+    BuchungBestaetigen,
     BuchungLoeschen,
     KontoBearbeiten,
     KontoLoeschen,

@@ -93,6 +93,7 @@ Entries accountsByCategoryView(int tagKind) {
 // The booking views: the booking entries on a booking row, then the view's own entries.
 Entries bookingsView(int tagKind, const Entries& own) {
     const Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten),
+                          dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen),
                           dialog(u"Buchung &löschen", DC::BuchungLoeschen), kSeparator};
     return tagKind == RowTag::kBuchung ? booking + own : own;
 }

@@ -84,7 +84,7 @@ TEST_F(KontenEditorTest, SelectionSurvivesChangesAndFilters) {
 
     editor.setFilter(CKontenEditorForm::kBestandskonten);
     EXPECT_EQ(editor.selectedId, -1);
-    auto neu = editor.neuForm();
+    CKontoNeuForm neu(doc, editor.neuKind());
     EXPECT_FALSE(neu.kindSelectable());
     EXPECT_EQ(neu.kind(), ledger::kBestandskonto);
     neu.name = "Sparbuch";

@@ -27,7 +27,7 @@ protected:
         alt.gruppen[0].auswahl.selectUnterkategorie(sub1);
         alt.gruppen[1].useStandard = use2;
         alt.gruppen[1].auswahl.selectKategorie(cat2);
-        form.takeAltKat(alt);
+        form.altKatClosed(alt, true);
     }
 
     int32_t wohnen = -1, miete = -1, nebenkosten = -1, leben = -1, fest = -1;
@@ -120,7 +120,7 @@ TEST_F(ZuordnungTest, AlternativeDialogEnablesAndReturnsByName) {
     EXPECT_EQ(result[1], (AltZuordnung{false, wohnen, nebenkosten}));
     // The dialog itself counts nothing.
     expectUsageCountsExact();
-    edit.takeAltKat(alt);
+    edit.altKatClosed(alt, true);
     EXPECT_TRUE(edit.changed());
     edit.apply();
     EXPECT_EQ(kat(2, wohnen).usageCount, 2);

@@ -17,6 +17,11 @@ TEST(Win1252, CaseInsensitiveComparison) {
     EXPECT_LT(compareNoCase("apfel", "Birne"), 0);
     EXPECT_GT(compareNoCase("Apfelmus", "APFEL"), 0);
     EXPECT_EQ(compareNoCase("", ""), 0);
+    EXPECT_LT(compareNoCase("Öffentlicher Nahverkehr", "Urlaub"), 0) << "Ö beside O";
+    EXPECT_LT(compareNoCase("ober", "Öl"), 0);
+    EXPECT_LT(compareNoCase("Oel", "öl"), 0) << "base letters first, then the accent";
+    EXPECT_NE(compareNoCase("Ol", "Öl"), 0) << "an accent is never equal to its base letter";
+    EXPECT_EQ(compareNoCase("öl", "ÖL"), 0);
 }
 
 TEST(Win1252, CollationIsAlphabeticalAndCaseSensitive) {

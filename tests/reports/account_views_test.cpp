@@ -92,6 +92,40 @@ TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
     EXPECT_EQ(t.row(9).format.fill.colour, reports::accountRowFill(0, false).colour);
 }
 
+TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
+    Ledger l;
+    const int32_t wohnen = l.category(ledger::kAusgabenkonto, "wohnen");
+    const int32_t auto_ = l.category(ledger::kAusgabenkonto, "Auto");
+    const int32_t miete = l.subcategory(ledger::kAusgabenkonto, wohnen, "Miete");
+    const int32_t energie = l.subcategory(ledger::kAusgabenkonto, wohnen, "Energie");
+    l.account(ledger::kAusgabenkonto, "Strom", 1, 0, 0, wohnen, energie);
+    l.account(ledger::kAusgabenkonto, "Kaltmiete", 2, 0, 0, wohnen, miete);
+    l.account(ledger::kAusgabenkonto, "Hausgeld", 3, 0, 0, wohnen);
+    l.account(ledger::kAusgabenkonto, "Sonstiges", 4);
+    l.account(ledger::kAusgabenkonto, "Gas", 5, 0, 0, wohnen, energie);
+    l.account(ledger::kAusgabenkonto, "Tanken", 6, 0, 0, auto_);
+    l.doc.settings.accountsData = 0x1;
+    l.doc.settings.accountsGroups = 0x8;
+    l.doc.settings.accountsSortKey = 8;
+
+    auto accountRows = [&] {
+        const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
+        std::vector<std::string> names;
+        for (const reports::ReportRow& row : t.rows())
+            if (row.tag.kind == reports::RowTag::kKonto)
+                names.push_back(row.cells[1].text);
+        return names;
+    };
+    // Without a category first; "Auto" before "wohnen" whatever the case; within "wohnen" no
+    // sub-category first, then "Energie" before "Miete", equal sub-categories by name.
+    EXPECT_EQ(accountRows(), (std::vector<std::string>{"Sonstiges", "Tanken", "Hausgeld", "Gas",
+                                                       "Strom", "Kaltmiete"}));
+    // Descending reverses the whole comparison, the name tie-break included.
+    l.doc.settings.accountsSortDirection = 1;
+    EXPECT_EQ(accountRows(), (std::vector<std::string>{"Kaltmiete", "Strom", "Gas", "Hausgeld",
+                                                       "Tanken", "Sonstiges"}));
+}
+
 TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
     Ledger l;
     const int32_t giro = l.asset("Giro", 1);

@@ -1,0 +1,37 @@
+// The dialog "Kategorie-Editor", bound to CKategorieEditorForm.
+#pragma once
+
+#include "accounts/kategorie_editor_form.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+
+namespace shell {
+
+class CKategorieEditorDlg : public QDialog {
+public:
+    CKategorieEditorDlg(ledger::CTalwerkDoc& doc, QWidget* parent);
+
+    bool changed() const { return form_.changed(); }
+
+private:
+    void showLists();
+    void showUnterkategorien();
+    void rename(std::optional<accounts::KategorieBenennung> benennung);
+
+    accounts::CKategorieEditorForm form_;
+    QComboBox* kind_;
+    QListWidget* kategorien_;
+    QPushButton* kategorieBearbeiten_;
+    QPushButton* kategorieLoeschen_;
+    QGroupBox* unterGroup_;
+    QListWidget* unterkategorien_;
+    QPushButton* unterBearbeiten_;
+    QPushButton* unterLoeschen_;
+};
+
+} // namespace shell

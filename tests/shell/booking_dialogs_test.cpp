@@ -1,0 +1,79 @@
+// The booking dialogs in the running program: a new booking with a further one, and the
+// delete question of a booking row.
+#include "ledger/dokument.h"
+#include "shell/dialog_commands.h"
+#include "shell/document.h"
+#include "shell_fixture.h"
+#include "shell_tests.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace shelltest {
+
+class BookingDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newBookingWithAFurtherOne() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        const size_t before = doc.bookings.size();
+        bool firstSeen = false, secondSeen = false;
+        QString secondNumber, secondAmount;
+        onNextModal([&](QWidget* dlg) {
+            firstSeen = true;
+            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-009"_qs);
+            dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Bäcker"_qs);
+            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
+            kind->setCurrentIndex(1);
+            emit kind->activated(1);
+            dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Miete"_qs);
+            dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"12,5"_qs);
+            onNextModal([&](QWidget* again) {
+                secondSeen = true;
+                secondNumber = again->findChild<QLineEdit*>(u"nummer"_qs)->text();
+                secondAmount = again->findChild<QLineEdit*>(u"betrag"_qs)->text();
+                qobject_cast<QDialog*>(again)->reject();
+            });
+            dlg->findChild<QPushButton*>(u"weitere"_qs)->click();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QVERIFY(firstSeen);
+        QVERIFY(secondSeen);
+        QCOMPARE(secondNumber, u"R-010"_qs);
+        QCOMPARE(secondAmount, u"0,00"_qs);
+        QCOMPARE(doc.bookings.size(), before + 1);
+        const int index = doc.indexOfBuchung(doc.settings.nextBookingSerial - 1);
+        QVERIFY(index >= 0);
+        QCOMPARE(doc.bookings[index]->amount, int64_t(1250));
+        QCOMPARE(doc.bookings[index]->text, std::string("B\xe4"
+                                                        "cker"));
+        QVERIFY(f.child().document()->isModified());
+    }
+
+    void deletingABookingRowAsksFirst() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        const size_t before = doc.bookings.size();
+        const reports::RowTag row = reports::RowTag::buchung(0);
+        answerMessageBox(QMessageBox::No);
+        shell::runDialogCommand(shell::DialogCommand::BuchungLoeschen, f.child(), &f.window(), row);
+        QCOMPARE(doc.bookings.size(), before);
+        QString question;
+        answerMessageBox(QMessageBox::Yes, &question);
+        shell::runDialogCommand(shell::DialogCommand::BuchungLoeschen, f.child(), &f.window(), row);
+        QCOMPARE(question, u"Möchten Sie diese Buchung wirklich löschen?"_qs);
+        QCOMPARE(doc.bookings.size(), before - 1);
+    }
+};
+
+static Register<BookingDialogsTest> registerBookingDialogs;
+
+} // namespace shelltest
+
+#include "booking_dialogs_test.moc"
