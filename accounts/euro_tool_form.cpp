@@ -4,23 +4,7 @@ namespace accounts {
 
 CEuroToolForm::CEuroToolForm(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies,
                              std::string bisher)
-    : currencies_(nationalCurrencies), bisher_(std::move(bisher)) {
-    selectLandeswaehrung(0);
-}
-
-void CEuroToolForm::selectLandeswaehrung(int index) {
-    if (index < 0 || index >= static_cast<int>(currencies_.size()))
-        return;
-    landeswaehrung = index;
-    const ledger::CTWWaehrungsinfo& info = currencies_[index];
-    wechselkurs = ledger::formatRate({info.rateNumerator, info.rateDenominator});
-    landesSymbol = info.symbol;
-}
-
-void CEuroToolForm::leaveWechselkurs() {
-    if (const auto rate = ledger::parseRate(wechselkurs))
-        wechselkurs = ledger::formatRate(*rate);
-}
+    : LandeswaehrungFelder(nationalCurrencies), bisher_(std::move(bisher)) {}
 
 std::optional<CEuroToolForm::Field> CEuroToolForm::check(platform::Prompter& prompter) const {
     auto refuse = [&](const char* text, Field field) {

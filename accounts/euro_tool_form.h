@@ -3,6 +3,7 @@
 // of OK, and the switch of the file to dual-currency bookkeeping.
 #pragma once
 
+#include "accounts/landeswaehrung_felder.h"
 #include "ledger/dokument.h"
 #include "ledger/waehrung.h"
 #include "platform/prompter.h"
@@ -16,7 +17,7 @@ namespace accounts {
 // All messages of the Euro tool carry this caption.
 inline constexpr const char* kEuroToolCaption = "Euro-Tool";
 
-class CEuroToolForm {
+class CEuroToolForm : public LandeswaehrungFelder {
 public:
     static constexpr const char* kTitle = "Euro-Tool: Doppelte Währungsbuchführung";
     enum class Field { EurSymbol, Landessymbol, Wechselkurs };
@@ -26,27 +27,17 @@ public:
     CEuroToolForm(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies,
                   std::string bisher);
 
-    // "Bisherige Währung:": its rate and symbol fill the dependent fields.
-    void selectLandeswaehrung(int index);
-    // Leaving the rate field: a valid rate is written back formatted.
-    void leaveWechselkurs();
-
     // OK: the EUR symbol, the national symbol, then the rate (a rate of zero is refused too).
     std::optional<Field> check(platform::Prompter& prompter) const;
     // After a successful check: the file keeps two currencies, and every asset account,
     // booking and recurring booking is in the old currency (the second one).
     void apply(ledger::CTalwerkDoc& doc) const;
 
-    const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies() const { return currencies_; }
     const std::string& bisher() const { return bisher_; }
 
-    int landeswaehrung = 0;
-    std::string wechselkurs;
     std::string eurSymbol = "EUR";
-    std::string landesSymbol;
 
 private:
-    const std::vector<ledger::CTWWaehrungsinfo>& currencies_;
     std::string bisher_;
 };
 

@@ -10,29 +10,7 @@ const char* const kKursUngueltig = "Bitte geben Sie einen gültigen Wechselkurs 
 } // namespace
 
 CNeueDateiForm::CNeueDateiForm(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies)
-    : currencies_(nationalCurrencies) {
-    selectLandeswaehrung(0);
-}
-
-void CNeueDateiForm::selectLandeswaehrung(int index) {
-    if (index < 0 || index >= static_cast<int>(currencies_.size()))
-        return;
-    landeswaehrung = index;
-    const ledger::CTWWaehrungsinfo& info = currencies_[index];
-    wechselkurs = ledger::formatRate({info.rateNumerator, info.rateDenominator});
-    landesSymbol = info.symbol;
-}
-
-void CNeueDateiForm::leaveWechselkurs() {
-    if (const auto rate = ledger::parseRate(wechselkurs))
-        wechselkurs = ledger::formatRate(*rate);
-}
-
-std::string CNeueDateiForm::landesCode() const {
-    if (landeswaehrung < 0 || landeswaehrung >= static_cast<int>(currencies_.size()))
-        return {};
-    return currencies_[landeswaehrung].code;
-}
+    : LandeswaehrungFelder(nationalCurrencies) {}
 
 std::optional<CNeueDateiForm::Field> CNeueDateiForm::check(platform::Prompter& prompter) const {
     auto refuse = [&](const char* text, Field field) {

@@ -3,6 +3,7 @@
 // is left, and checks the input on OK in its fixed order.
 #pragma once
 
+#include "accounts/landeswaehrung_felder.h"
 #include "ledger/waehrung.h"
 #include "platform/prompter.h"
 
@@ -12,7 +13,7 @@
 
 namespace accounts {
 
-class CNeueDateiForm {
+class CNeueDateiForm : public LandeswaehrungFelder {
 public:
     enum class Buchfuehrung { NurEuro = 0, EuroUndLandeswaehrung = 1, AndereWaehrung = 2 };
     enum class EuroSymbol { Eur = 0, Euro = 1, Anderes = 2 };
@@ -25,13 +26,7 @@ public:
     // with its rate and symbol, and "Sfr" for another currency.
     explicit CNeueDateiForm(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies);
 
-    // Choosing a national currency: its rate, code and symbol fill the dependent fields.
-    void selectLandeswaehrung(int index);
-    // Leaving the rate field: a valid rate is written back in its formatted form.
-    void leaveWechselkurs();
-
-    // The code shown after the rate field, and the label before the national symbol.
-    std::string landesCode() const;
+    // The label before the national symbol (the code shown after the rate field with ":").
     std::string landesSymbolLabel() const { return landesCode() + ":"; }
 
     // Runs the checks of OK in their order. On a failure the message has been shown and the
@@ -40,19 +35,11 @@ public:
     // The currency fields of the new file; valid after a successful check.
     ledger::NeueDateiWaehrung result() const;
 
-    const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies() const { return currencies_; }
-
     Buchfuehrung buchfuehrung = Buchfuehrung::NurEuro;
     EuroSymbol euroSymbol = EuroSymbol::Eur;
     std::string anderesKuerzel;
-    int landeswaehrung = 0;
-    std::string wechselkurs;
     std::string eurSymbol = "EUR";
-    std::string landesSymbol;
     std::string waehrungskuerzel = "Sfr";
-
-private:
-    const std::vector<ledger::CTWWaehrungsinfo>& currencies_;
 };
 
 } // namespace accounts

@@ -138,13 +138,14 @@ int64_t BookingCells::amountIn(const ledger::CTWBuchung& b, int currency) const 
     return own == currency ? b.amount : doc_.convertBetrag(b.amount, own).amount;
 }
 
-std::string BookingCells::text(const ledger::CTWBuchung& b, BuchungsSpalte spalte,
-                               const StandZelle* stand) const {
+std::string BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte) const {
     static constexpr const char* kLang[3] = {"Einnahme", "Ausgabe", "Umbuchung"};
     static constexpr const char* kKurz[3] = {"E", "A", "U"};
+    const ledger::CTWBuchung& b = row.buchung;
+    const ledger::CTWKonto* konto1 = row.konto1;
+    const ledger::CTWKonto* konto2 = row.konto2;
+    const StandZelle* stand = row.stand;
     const int kind = std::clamp(b.kind, 0, 2);
-    const ledger::CTWKonto* konto1 = index_.find(b.konto1Id);
-    const ledger::CTWKonto* konto2 = index_.find(b.konto2Id);
     const auto number = [](const ledger::CTWKonto* k) {
         return k ? std::to_string(static_cast<uint32_t>(k->number)) : std::string();
     };
@@ -248,8 +249,9 @@ void BookingColumns::addTitles(ReportFrame& frame, const BookingCells& cells) co
 
 void BookingColumns::setRow(ReportTable& table, int row, const ledger::CTWBuchung& b,
                             const BookingCells& cells, const StandZelle* stand) const {
+    const BuchungsZeile zeile = cells.row(b, stand);
     for (size_t c = 0; c < shown_.size(); ++c) {
-        std::string text = cells.text(b, shown_[c], stand);
+        std::string text = cells.text(zeile, shown_[c]);
         if (!text.empty())
             table.setCell(row, static_cast<int>(c), std::move(text));
     }

@@ -56,6 +56,15 @@ struct StandZelle {
     std::string currency;           // "Aktuelle Währung"
 };
 
+// One booking row: the booking with its two accounts (looked up once per row) and, in the
+// account bookings view, its running balance.
+struct BuchungsZeile {
+    const ledger::CTWBuchung& buchung;
+    const ledger::CTWKonto* konto1;
+    const ledger::CTWKonto* konto2;
+    const StandZelle* stand;
+};
+
 // What the cells of a booking row are written with.
 class BookingCells {
 public:
@@ -63,8 +72,10 @@ public:
 
     // The amount of the booking in currency 0 or 1 (converted when it is in the other one).
     int64_t amountIn(const ledger::CTWBuchung& b, int currency) const;
-    std::string text(const ledger::CTWBuchung& b, BuchungsSpalte spalte,
-                     const StandZelle* stand) const;
+    BuchungsZeile row(const ledger::CTWBuchung& b, const StandZelle* stand) const {
+        return {b, index_.find(b.konto1Id), index_.find(b.konto2Id), stand};
+    }
+    std::string text(const BuchungsZeile& row, BuchungsSpalte spalte) const;
     std::string amount(int64_t value) const { return format_.format(value); }
     const std::string& symbol(int currency) const { return symbols_[currency == 1 ? 1 : 0]; }
 

@@ -4,6 +4,7 @@
 #include "shell/buchungsoptionen_dlg.h"
 #include "shell/buchungstext_dlg.h"
 #include "shell/cp1252.h"
+#include "shell/konto_neu_dlg.h"
 #include "shell/qt_dates.h"
 #include "shell/qt_prompter.h"
 
@@ -100,10 +101,13 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         s.label->setBuddy(s.account);
         auto* up = arrowButton(Qt::UpArrow, this);
         auto* down = arrowButton(Qt::DownArrow, this);
+        auto* neu = new QPushButton(u"Neu..."_qs, this);
         auto* accountRow = new QHBoxLayout;
         accountRow->addWidget(s.account, 1);
         accountRow->addWidget(up);
         accountRow->addWidget(down);
+        accountRow->addWidget(neu);
+        connect(neu, &QPushButton::clicked, this, [this, side] { newAccount(side); });
         grid->addWidget(s.label, row, 0);
         grid->addLayout(accountRow, row++, 1, 1, 3);
         auto* infoRow = new QHBoxLayout;
@@ -319,6 +323,17 @@ void CBuchungDlg::editOptions() {
         return;
     form_.optionsApplied(optionsForm.apply(doc_));
     showFields();
+}
+
+void CBuchungDlg::newAccount(int side) {
+    readFields();
+    const bookings::CBuchungForm::KontoVorgabe preset = form_.newAccountPreset(side);
+    CKontoNeuDlg dlg(doc_, preset.freeChoice ? std::nullopt : std::optional<int>(preset.kind),
+                     this);
+    if (dlg.exec() != QDialog::Accepted || dlg.index() < 0)
+        return;
+    form_.accountCreated(side, doc_.accounts[dlg.index()]->id);
+    showAccountLists();
 }
 
 } // namespace shell

@@ -40,6 +40,8 @@ private:
     void further();
     void chooseText();
     void editOptions();
+    // The new-account dialog beside a side, preset to the kind the booking kind needs.
+    void newAccount(int side);
 
     bookings::CBuchungForm& form_;
     ledger::CTalwerkDoc& doc_;

@@ -1,6 +1,7 @@
 // The account, category and Euro tool commands in the desktop program: each runs its dialog on
 // the active document, and every view follows the change.
 #include "ledger/dokument.h"
+#include "reports/report_params.h"
 #include "reports/report_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/document.h"
@@ -8,10 +9,12 @@
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace shelltest {
 
@@ -86,6 +89,49 @@ private slots:
                                           "löschen?"));
         QVERIFY(!f.child().document()->ledger().findKonto(bargeld));
         QVERIFY(!viewShows(f.child(), "Bargeld"));
+    }
+
+    void categoriesViewCreatesACategoryOfTheRowsKind() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(8);
+        QString refusal;
+        onNextModal([&refusal](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Kategorie"));
+            auto* name = dialog->findChild<QLineEdit*>();
+            name->setText(QStringLiteral("WOHNEN"));
+            answerMessageBox(QMessageBox::Ok, &refusal);
+            pressOk(dialog);
+            name->setText(QStringLiteral("Freizeit"));
+            pressOk(dialog);
+        });
+        run(f, shell::DialogCommand::NeueKategorie, reports::RowTag::kontoArt(2));
+        QCOMPARE(refusal, QStringLiteral("Diese Kategorie ist bereits vorhanden!"));
+        QVERIFY(f.child().document()->ledger().findKategorieByName(2, "Freizeit"));
+        QVERIFY(viewShows(f.child(), "Freizeit"));
+    }
+
+    void choosingAnAccountSetsTheWindowsSelection() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const int32_t strom = f.child().document()->ledger().findKontoByNumber(6100)->id;
+        onNextModal([](QWidget* dialog) {
+            auto* tree = dialog->findChild<QTreeWidget*>();
+            const auto found =
+                tree->findItems(QStringLiteral("Strom"), Qt::MatchExactly | Qt::MatchRecursive);
+            QCOMPARE(found.size(), 0); // asset accounts are shown first
+            auto* kind = dialog->findChild<QComboBox*>();
+            kind->setCurrentIndex(2);
+            emit kind->activated(2);
+            tree->setCurrentItem(
+                tree->findItems(QStringLiteral("Strom"), Qt::MatchExactly | Qt::MatchRecursive)
+                    .value(0));
+            pressOk(dialog);
+        });
+        run(f, shell::DialogCommand::KontoKategorieAuswaehlen);
+        QCOMPARE(f.child().params().selection.kind, int(reports::Selection::kKonto));
+        QCOMPARE(f.child().params().selection.accountId, strom);
+        QVERIFY(!f.child().isWindowModified());
     }
 
     void euroToolConvertsADeutscheMarkLedger() {
