@@ -28,6 +28,17 @@ int lengthSetting(int length) {
     return boundLength(std::max(length, 0));
 }
 
+// Whether the cell repeats the one directly above it (same text, span 1, same row height
+// style), so that it needs no more room than that one. Long lists repeat kinds, accounts and
+// texts from row to row; this spares them the measuring.
+bool repeatsCellAbove(const std::vector<ReportRow>& rows, std::size_t r, std::size_t c) {
+    if (r == 0 || rows[r - 1].cells.size() <= c ||
+        rows[r - 1].format.heightStyle != rows[r].format.heightStyle)
+        return false;
+    const ReportCell& above = rows[r - 1].cells[c];
+    return above.set && above.span == 1 && above.text == rows[r].cells[c].text;
+}
+
 // Raises column widths so that every set cell fits: cells are taken by increasing span, and a
 // cell's need beyond the other columns it covers (each with `spacing` after it) goes to its
 // last column. `need` gives a cell's full width in the unit of `widths`.
@@ -50,7 +61,7 @@ void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
                 continue;
             if (cell.span > 1)
                 wide.push_back({r, c, cell.span});
-            else
+            else if (!repeatsCellAbove(rows, r, c))
                 widths[c] = std::max(widths[c], need(r, cell));
         }
     }

@@ -282,24 +282,22 @@ void CBuchungDlg::focus(Field field) {
     }
 }
 
-void CBuchungDlg::accept() {
+void CBuchungDlg::finish(Button button) {
     readFields();
     QtPrompter prompter(this);
-    if (const auto failed = form_.ok(prompter)) {
+    if (const auto failed = (form_.*button)(prompter)) {
         focus(*failed);
         return;
     }
     QDialog::accept();
 }
 
+void CBuchungDlg::accept() {
+    finish(&bookings::CBuchungForm::ok);
+}
+
 void CBuchungDlg::further() {
-    readFields();
-    QtPrompter prompter(this);
-    if (const auto failed = form_.further(prompter)) {
-        focus(*failed);
-        return;
-    }
-    QDialog::accept();
+    finish(&bookings::CBuchungForm::further);
 }
 
 void CBuchungDlg::chooseText() {

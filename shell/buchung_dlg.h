@@ -37,6 +37,10 @@ private:
     void showAccountInfo(int side);
     void showAmountInfo();
     void focus(bookings::CBuchungForm::Field field);
+    // Runs the checks of a button; closes the dialog when they pass, else focuses the field.
+    using Button = std::optional<bookings::CBuchungForm::Field> (bookings::CBuchungForm::*)(
+        platform::Prompter&);
+    void finish(Button button);
     void further();
     void chooseText();
     void editOptions();

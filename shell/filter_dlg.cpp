@@ -61,6 +61,7 @@ CFilterDlg::CFilterDlg(ledger::CTalwerkDoc& doc, int index, QWidget* parent)
       onlyProvisional_(new QCheckBox(u"nur v&orläufige Buchungen"_qs, this)),
       withoutProvisional_(new QCheckBox(u"o&hne vorläufige Buchungen"_qs, this)) {
     setWindowTitle(QString::fromLatin1(bookings::CFilterForm::kCaption));
+    name_->setObjectName(u"bezeichnung"_qs);
     for (QLineEdit* edit : {numberFrom_, numberTo_})
         edit->setValidator(
             new QRegularExpressionValidator(QRegularExpression(u"\\d{0,10}"_qs), edit));
