@@ -22,6 +22,13 @@ int bookingIndex(const CommandContext& c) {
                                                                                         : -1;
 }
 
+// The booking text selection stores its choices in the ledger at once; the window titles
+// show that the ledger changed.
+void showModified(Document& document) {
+    if (document.ledger().isModified())
+        document.setModified();
+}
+
 // Runs the booking dialog until it is no longer asked for a further booking; after each run
 // that added a booking the views show it.
 bool newBooking(const CommandContext& c) {
@@ -37,6 +44,7 @@ bool newBooking(const CommandContext& c) {
             c.document->setModified();
             c.document->updateAllViews();
         }
+        showModified(*c.document);
         if (!form.furtherRequested())
             return false;
         position = dlg.pos();
@@ -52,6 +60,7 @@ bool editBooking(const CommandContext& c, bool confirm) {
     form.openEdit(index, confirm);
     CBuchungDlg dlg(form, c.document->ledger(), c.parent);
     dlg.exec();
+    showModified(*c.document);
     return form.changed();
 }
 

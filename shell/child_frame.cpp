@@ -49,6 +49,9 @@ CChildFrame::CChildFrame(Document* document, int viewKind, const ledger::CNVKDat
             return;
         for (CTalwerkView* view : views_)
             view->refresh();
+        // A change of the ledger may rename what the view bar lists (the filters).
+        if (hint != Document::kViewChangeHint)
+            emit stateChanged();
     });
     connect(document_, &Document::modificationChanged, this, &QWidget::setWindowModified);
     connect(document_, &Document::pathChanged, this, &CChildFrame::updateTitle);

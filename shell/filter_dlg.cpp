@@ -61,9 +61,11 @@ CFilterDlg::CFilterDlg(ledger::CTalwerkDoc& doc, int index, QWidget* parent)
       onlyProvisional_(new QCheckBox(u"nur v&orläufige Buchungen"_qs, this)),
       withoutProvisional_(new QCheckBox(u"o&hne vorläufige Buchungen"_qs, this)) {
     setWindowTitle(QString::fromLatin1(bookings::CFilterForm::kCaption));
+    name_->setObjectName(u"bezeichnung"_qs);
+    // Nine digits always fit the unsigned bounds.
     for (QLineEdit* edit : {numberFrom_, numberTo_})
         edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(u"\\d{0,10}"_qs), edit));
+            new QRegularExpressionValidator(QRegularExpression(u"\\d{0,9}"_qs), edit));
     for (const std::string& name : form_.amountCurrencyNames())
         amountCurrency_->addItem(toQString(name));
     for (const std::string& name : form_.currencyConditionNames())

@@ -71,6 +71,7 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     periodKindTotal_ = addList(u"Darstellung"_qs, [](int k) { return k == 5; });
     periodKindAccount_ = addList(u"Darstellung"_qs, [](int k) { return k == 6; });
     filters_ = addList(u"Filter"_qs, [](int k) { return k == 7; });
+    filters_->setObjectName(u"filter"_qs);
     auto* editFilter = new QPushButton(u"Bearbeiten..."_qs, this);
     editFilter_ = editFilter;
     addControl(editFilter, [](int k) { return k == 7; });

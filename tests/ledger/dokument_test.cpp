@@ -1,4 +1,5 @@
 #include "ledger/dokument.h"
+#include "setting_table.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -308,4 +309,28 @@ TEST_F(DokumentTest, SortingNumbersWithoutATotalOrderStaysSafe) {
         ASSERT_EQ(seen[i], i);
     for (size_t i = 1; i < doc.bookings.size(); ++i)
         ASSERT_LE(doc.bookings[i - 1]->date, doc.bookings[i]->date);
+}
+
+TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {
+    CTalwerkDoc fresh;
+    NeueDateiWaehrung choice;
+    choice.dualCurrency = 1;
+    choice.euroOnly = 0;
+    choice.nationalIndex = 3;
+    choice.firstSymbol = "EUR";
+    choice.secondSymbol = "bfr";
+    fresh.settings.saveCounter = 7;
+    fresh.settings.tableFontName = "Courier";
+    fresh.newDocument(choice, date(15, 6, 2024));
+    for (const testsupport::SettingSpec& spec : testsupport::settingSpecs()) {
+        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings, spec);
+        if (!spec.newValue.given)
+            continue;
+        if (spec.type == 't')
+            EXPECT_EQ(std::get<std::string>(value), spec.newValue.text) << spec.number;
+        else
+            EXPECT_EQ(std::get<std::int64_t>(value), spec.newValue.number) << spec.number;
+    }
+    EXPECT_EQ(fresh.settings.nationalCurrencyIndex, 3);
+    EXPECT_EQ(fresh.settings.secondCurrencySymbol, "bfr");
 }

@@ -1,9 +1,9 @@
 #include "file_old_writer.h"
 
-#include "ledger/byte_writer.h"
-#include "ledger/kennwort_codec.h"
-#include "ledger/settings_codec.h"
+#include "setting_table.h"
 
+#include <algorithm>
+#include <bit>
 #include <map>
 #include <string>
 
@@ -12,6 +12,58 @@ namespace testsupport {
 namespace {
 
 using namespace ledger;
+
+// The primitive encodings, written out again here so that nothing of the program's own file
+// code takes part in producing the files the reader is tested with.
+class Out {
+public:
+    void byte(std::uint8_t v) { bytes_.push_back(v); }
+    void word(std::uint16_t v) {
+        byte(v & 0xFF);
+        byte(v >> 8);
+    }
+    void dword(std::uint32_t v) {
+        word(v & 0xFFFF);
+        word(v >> 16);
+    }
+    void int32(std::int32_t v) { dword(static_cast<std::uint32_t>(v)); }
+    void qword(std::int64_t v) {
+        dword(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
+        dword(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v) >> 32));
+    }
+    void real(double v) { qword(std::bit_cast<std::int64_t>(v)); }
+    void count(std::size_t n) {
+        if (n < 0xFFFF) {
+            word(static_cast<std::uint16_t>(n));
+        } else {
+            word(0xFFFF);
+            dword(static_cast<std::uint32_t>(n));
+        }
+    }
+    // Length prefix and bytes; scrambled: bit 7 of every byte outside the control ranges
+    // 0x00-0x1F and 0x80-0x9F is inverted.
+    void text(const std::string& s, bool scrambled = false) {
+        if (s.size() < 255) {
+            byte(static_cast<std::uint8_t>(s.size()));
+        } else if (s.size() <= 65533) {
+            byte(0xFF);
+            word(static_cast<std::uint16_t>(s.size()));
+        } else {
+            byte(0xFF);
+            word(0xFFFF);
+            dword(static_cast<std::uint32_t>(s.size()));
+        }
+        for (const char c : s) {
+            const auto b = static_cast<std::uint8_t>(c);
+            const bool control = b < 0x20 || (b >= 0x80 && b < 0xA0);
+            byte(scrambled && !control ? b ^ 0x80 : b);
+        }
+    }
+    std::vector<std::uint8_t> take() { return std::move(bytes_); }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
 
 class OldWriter {
 public:
@@ -22,32 +74,22 @@ public:
 
     std::vector<std::uint8_t> write() {
         header();
-        if (from(10301001)) {
-            writeKennwort(w_, doc_.password);
-            settings(1, 3);
-        }
-        settings(4, 70);
-        settingsFrom(10301002, 71, 71);
-        if (v_ > 10401001)
-            settings(72, 72);
-        settingsFrom(10503000, 73, 73);
-        settingsFrom(10101002, 74, 76);
-        settingsFrom(10201003, 77, 78);
-        settingsFrom(11001002, 79, 79);
-        settingsFrom(10201003, 80, 80);
-        settingsFrom(10201004, 81, 83);
-        settingsFrom(11001003, 84, 85);
-        settingsFrom(11001004, 86, 109);
-        settingsFrom(20201002, 110, 111);
-        settingsFrom(20501002, 112, 116);
+        if (from(10301001))
+            password();
+        for (const SettingSpec& spec : settingSpecs())
+            if (from(settingSince(spec.number)))
+                setting(spec);
         if (from(10201002)) {
             w_.int32(doc_.nextRuleSerial);
             list("CTWBuchungRegel", schema_, doc_.rules, [&](const auto& r) { regel(*r); });
         }
         w_.qword(doc_.rate.numerator);
         w_.qword(doc_.rate.denominator);
-        if (v_ > 20401001)
-            w_.textList(doc_.hiddenBookingTexts);
+        if (v_ > 20401001) {
+            w_.count(doc_.hiddenBookingTexts.size());
+            for (const auto& t : doc_.hiddenBookingTexts)
+                w_.text(t);
+        }
         if (from(20901002)) {
             w_.int32(doc_.initialPeriod.startRule);
             w_.int32(doc_.initialPeriod.endRule);
@@ -87,10 +129,31 @@ private:
             w_.dword(v_);
         }
     }
-    void settings(int first, int last) { writeSettings(w_, doc_.settings, first, last); }
-    void settingsFrom(std::uint32_t v, int first, int last) {
-        if (from(v))
-            settings(first, last);
+
+    // The password record with the program's constants: length offset 7, step 13, key
+    // 0x5A3C9E17, check offsets 41 (protected) and 17, markers 0x6C2F8A53 (protected) and
+    // 0x1B7E4D29.
+    void password() {
+        const CNVKKennwort& k = doc_.password;
+        const bool on = k.protection != 0;
+        w_.int32(k.protection);
+        w_.dword(static_cast<std::uint32_t>(k.password.size()) + 7);
+        w_.dword(on ? 0x6C2F8A53 : 0x1B7E4D29);
+        for (std::uint32_t i = 0; i < k.password.size(); ++i) {
+            w_.int32(static_cast<std::int8_t>(k.password[i]) + static_cast<std::int32_t>(i * 13) +
+                     0x5A3C9E17);
+            w_.dword(i + (on ? 41 : 17));
+        }
+    }
+
+    void setting(const SettingSpec& spec) {
+        const SettingValue value = settingValue(doc_.settings, spec);
+        if (spec.type == 't')
+            w_.text(std::get<std::string>(value));
+        else if (spec.type == 'c')
+            w_.byte(static_cast<std::uint8_t>(std::get<std::int64_t>(value)));
+        else
+            w_.dword(static_cast<std::uint32_t>(std::get<std::int64_t>(value)));
     }
 
     // An object reference of its own making: each class record once, then its index.
@@ -119,13 +182,7 @@ private:
             body(item);
         }
     }
-    void text(const std::string& s, int schema) {
-        if (schema >= 2)
-            w_.scrambledText(s);
-        else
-            w_.text(s);
-    }
-
+    void text(const std::string& s, int schema) { w_.text(s, schema >= 2); }
     void kategorie(const CTWKategorie& k) {
         const int schema = std::min(schema_, 2);
         w_.int32(k.usageCount);
@@ -175,7 +232,9 @@ private:
         if (schema_ >= 3)
             w_.int32(r.provisional);
         w_.qword(r.amount);
-        w_.byteList(r.occurrenceStates);
+        w_.count(r.occurrenceStates.size());
+        for (const std::uint8_t state : r.occurrenceStates)
+            w_.byte(state);
         w_.dword(r.firstDate.dayNumber());
     }
     void filter(const CTWBuchungsFilterNeu& f, bool named) {
@@ -199,7 +258,7 @@ private:
     const CTalwerkDoc& doc_;
     std::uint32_t v_;
     int schema_;
-    ByteWriter w_;
+    Out w_;
     std::map<std::string, std::uint32_t> classes_;
     std::uint32_t next_ = 1;
 };

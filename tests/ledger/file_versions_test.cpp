@@ -2,6 +2,7 @@
 #include "file_old_writer.h"
 #include "file_sample.h"
 #include "ledger/ledger_file.h"
+#include "setting_table.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
 
@@ -171,6 +172,42 @@ TEST(FileVersions, EveryGateBoundaryLoadsTheWholeFile) {
             EXPECT_EQ(doc.settings.euroOnly, 0) << version;
             EXPECT_EQ(doc.settings.markNewDueBookings, 1) << version;
             EXPECT_EQ(file->prompter.shown.size(), version < 21101001 ? 1u : 0u) << version;
+        }
+    }
+}
+
+// Every setting gets a value of its own; a file of each version must give back exactly the
+// settings it carries, and the implied value for every other one.
+TEST(FileVersions, EverySettingTakesItsPlaceInEveryVersion) {
+    auto sample = sampleLedger();
+    for (const SettingSpec& spec : settingSpecs()) {
+        const SettingValue own =
+            spec.type == 't'   ? SettingValue("Wert " + std::to_string(spec.number))
+            : spec.type == 'c' ? SettingValue(std::int64_t{'!' + spec.number % 60})
+                               : SettingValue(std::int64_t{1000 + spec.number});
+        setSetting(sample->settings, spec, own);
+    }
+    const CTWEinstellungen fresh;
+    const std::uint32_t versions[] = {kVersion101, kVersion111, 10101002, 10201003, 10301001,
+                                      10301002,    10401001,    10401002, 10503000, 11001002,
+                                      11001003,    11001004,    20101001, 20201002, 20501002};
+    for (const std::uint32_t version : versions) {
+        ScriptedPrompter prompter;
+        ScriptedPasswordSource passwords;
+        passwords.answer(sample->password.password);
+        auto loaded = loadLedgerBytes(writeFileOfVersion(*sample, version), "alt.tlw", prompter,
+                                      passwords, kClock);
+        ASSERT_TRUE(loaded.document) << version << ": " << loaded.message;
+        for (const SettingSpec& spec : settingSpecs()) {
+            SettingValue expected = settingValue(sample->settings, spec);
+            if (version < settingSince(spec.number))
+                expected = spec.number == 72   ? SettingValue(std::int64_t{0})
+                           : spec.number == 73 ? SettingValue(std::int64_t{1})
+                                               : settingValue(fresh, spec);
+            if ((spec.number == 42 || spec.number == 46) && version < 20101001)
+                expected = std::get<std::int64_t>(expected) | 0x20000000;
+            EXPECT_EQ(settingValue(loaded.document->settings, spec), expected)
+                << "setting " << spec.number << " in version " << version;
         }
     }
 }

@@ -70,6 +70,22 @@ private slots:
         QCOMPARE(question, u"Möchten Sie diese Buchung wirklich löschen?"_qs);
         QCOMPARE(doc.bookings.size(), before - 1);
     }
+
+    void aRenamedFilterShowsInTheViewBar() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(7);
+        onNextModal([](QWidget* dlg) {
+            dlg->findChild<QLineEdit*>(u"bezeichnung"_qs)->setText(u"Miete"_qs);
+            qobject_cast<QDialog*>(dlg)->accept();
+        });
+        emit f.window().viewBar()->editFilterRequested();
+        QCOMPARE(f.child().document()->ledger().filters[0]->name, std::string("Miete"));
+        QCOMPARE(f.child().viewBarState().filterNames.first(), u"Miete"_qs);
+        auto* list = f.window().viewBar()->findChild<QComboBox*>(u"filter"_qs);
+        QVERIFY(list);
+        QCOMPARE(list->itemText(0), u"Miete"_qs);
+    }
 };
 
 static Register<BookingDialogsTest> registerBookingDialogs;
