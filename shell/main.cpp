@@ -44,7 +44,6 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(u"Talerwerk"_qs);
     QApplication::setApplicationName(u"Talerwerk"_qs);
-    QApplication::setApplicationDisplayName(u"Talerwerk"_qs);
     QApplication::setWindowIcon(QIcon(u":/talerwerk.png"_qs));
     QGuiApplication::setDesktopFileName(u"talerwerk"_qs);
     QTranslator qtTranslator;

@@ -275,7 +275,12 @@ void CMainFrame::createBars() {
     addToolBar(viewBar_);
     connectViewBar();
 
+    // The idle text returns whenever a status tip goes away.
     statusBar()->showMessage(u"Bereit"_qs);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(u"Bereit"_qs);
+    });
 
     const std::pair<QAction*, QWidget*> toggles[] = {{c.view.symbolleiste, toolBar_},
                                                      {c.view.dialogleiste, viewBar_},

@@ -9,6 +9,7 @@
 #include "shell_tests.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -80,6 +81,49 @@ private slots:
         QVERIFY(!f.app->start({file}, false));
         QCOMPARE(message, QStringLiteral("Unerwartetes Dateiformat."));
         QVERIFY(f.window().activeChild() == nullptr);
+    }
+
+    void aProtectedFileAsksForItsPassword() {
+        AppFixture f;
+        testledger::Ledger l = testledger::householdLedger();
+        l.doc.password.password = "Geheim";
+        l.doc.password.protection = 1;
+        const QString file = f.dir.filePath(QStringLiteral("geschuetzt.tlw"));
+        QVERIFY(ledger::saveLedgerFile(l.doc, file.toStdString()).empty());
+        f.start({f.writeSample()});
+
+        const auto typePassword = [](const QString& password) {
+            onNextModal([password](QWidget* dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Kennwort"));
+                dialog->findChild<QLineEdit*>()->setText(password);
+                qobject_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        for (const QString& wrong : {QStringLiteral("geheim"), QString()}) {
+            typePassword(wrong);
+            QString message;
+            // The message box follows the password dialog.
+            QTimer::singleShot(200, [&message] { answerMessageBox(QMessageBox::Ok, &message); });
+            QVERIFY(!f.window().openFile(file));
+            QCOMPARE(message, QStringLiteral("Fehler beim Öffnen des Dokuments."));
+        }
+        typePassword(QStringLiteral("Geheim"));
+        QVERIFY(f.window().openFile(file));
+        QCOMPARE(f.window().mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(f.child().document()->displayName(), QStringLiteral("geschuetzt.tlw"));
+    }
+
+    void theDateRangeNeverRunsBackwards() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::CChildFrame& child = f.child();
+        child.setStartDate(QDate(2024, 5, 1)); // after the end date 15.04.2024
+        QCOMPARE(child.viewBarState().start, QDate(2024, 4, 15));
+        child.setEndDate(QDate(2024, 1, 1));
+        QCOMPARE(child.viewBarState().end, QDate(2024, 4, 15));
+        emit f.window().viewBar()->startDateChosen(QDate(2024, 1, 1));
+        QCOMPARE(child.viewBarState().start, QDate(2024, 1, 1));
+        QVERIFY(!child.document()->isModified());
     }
 
     void viewKindsKeepABackHistory() {

@@ -1,10 +1,13 @@
 // Start-up and exit: the settings with their defaults, the first-start demo files, the
 // window placement rule and the main window without a document.
 #include "shell/app_settings.h"
+#include "shell/cp1252.h"
 #include "shell/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 
@@ -70,6 +73,28 @@ private slots:
         QCOMPARE(shell::placeWindow(p, 1024, 768), (PixelRect{0, 50, 1024, 650}));
         p = {false, 800, 1200, 400, 900}; // runs over the right and bottom edges
         QCOMPARE(shell::placeWindow(p, 1024, 768), (PixelRect{625, 269, 400, 500}));
+    }
+
+    void inputWidgetsAcceptOnlyWindows1252() {
+        shell::Cp1252InputGuard guard;
+        qApp->installEventFilter(&guard);
+        QLineEdit edit;
+        edit.show();
+        edit.setFocus();
+        QFocusEvent focus(QEvent::FocusIn);
+        QApplication::sendEvent(&edit, &focus); // the guard's hook
+        for (const QChar ch : QStringLiteral("Aä€Ωœ")) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(&edit, &key);
+        }
+        QCOMPARE(edit.text(), QStringLiteral("Aä€œ"));
+        // Pasted text is checked by the validator the guard gave the field.
+        edit.clear();
+        edit.insert(QStringLiteral("Straße 中"));
+        QVERIFY(edit.text().isEmpty());
+        QCOMPARE(shell::toCp1252(QStringLiteral("Müller €")), std::string("M\xFCller \x80"));
+        QCOMPARE(shell::toQString("M\xFCller \x80"), QStringLiteral("Müller €"));
+        qApp->removeEventFilter(&guard);
     }
 
     void exitWritesPlacementAndDefaultView() {
