@@ -223,14 +223,18 @@ void CTalwerkDoc::sortRunByNumber(BuchungIterator first, BuchungIterator last) {
         std::stable_sort(first, last, [&](const auto& a, const auto& b) { return after(b, a); });
         return;
     }
-    for (bool exchanged = true; exchanged;) {
-        exchanged = false;
+    // On an order, n passes always suffice; the bound keeps a file with numbers that compare
+    // in a circle from holding the program in this loop.
+    for (std::ptrdiff_t pass = 0; pass <= last - first; ++pass) {
+        bool exchanged = false;
         for (auto it = first; it + 1 < last; ++it) {
             if (after(*it, *(it + 1))) {
                 std::iter_swap(it, it + 1);
                 exchanged = true;
             }
         }
+        if (!exchanged)
+            return;
     }
 }
 
