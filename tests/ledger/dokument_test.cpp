@@ -271,7 +271,7 @@ TEST_F(DokumentTest, SortGivesTheSameOrderAsAdjacentExchanges) {
     // Few dates and few numbers, so that many bookings compare equal; numbers like "1a" make
     // the comparison cyclic ("9" < "10" as numbers, "10" < "1a" < "9" as text).
     const std::vector<std::string> numberPool = {"",  "1", "2", "10", "007", "7",
-                                                 "a", "B", "b", "1a", "9", "3x"};
+                                                 "a", "B", "b", "1a", "9",   "3x"};
     std::vector<CTWBuchung> reference;
     uint32_t seed = 12345;
     auto next = [&seed](uint32_t bound) {
@@ -324,14 +324,14 @@ TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {
     fresh.settings.saveCounter = 7;
     fresh.settings.tableFontName = "Courier";
     fresh.newDocument(choice, date(15, 6, 2024));
-    for (const testsupport::SettingSpec& spec : testsupport::settingSpecs()) {
-        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings, spec);
-        if (!spec.newValue.given)
+    for (const testsupport::SettingSpec& row : testsupport::settingSpecs()) {
+        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings, row);
+        if (!row.newValue.given)
             continue;
-        if (spec.type == 't')
-            EXPECT_EQ(std::get<std::string>(value), spec.newValue.text) << spec.number;
+        if (row.type == 't')
+            EXPECT_EQ(std::get<std::string>(value), row.newValue.text) << row.number;
         else
-            EXPECT_EQ(std::get<std::int64_t>(value), spec.newValue.number) << spec.number;
+            EXPECT_EQ(std::get<std::int64_t>(value), row.newValue.number) << row.number;
     }
     EXPECT_EQ(fresh.settings.nationalCurrencyIndex, 3);
     EXPECT_EQ(fresh.settings.secondCurrencySymbol, "bfr");
