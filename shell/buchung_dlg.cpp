@@ -90,6 +90,10 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     grid->addWidget(textLabel, row, 0);
     grid->addLayout(textRow, row++, 1, 1, 3);
     addRow(u"&Vorgang:"_qs, kind_);
+    // The fields are created before the rows they sit in, so the focus is led row by row.
+    QWidget::setTabOrder(text_, textButton);
+    QWidget::setTabOrder(textButton, kind_);
+    QWidget* previous = kind_;
     for (int side = 0; side < 2; ++side) {
         Side& s = sides_[side];
         s.label = new QLabel(this);
@@ -107,6 +111,10 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         accountRow->addWidget(up);
         accountRow->addWidget(down);
         accountRow->addWidget(neu);
+        for (QWidget* next : std::initializer_list<QWidget*>{s.account, up, down, neu}) {
+            QWidget::setTabOrder(previous, next);
+            previous = next;
+        }
         connect(neu, &QPushButton::clicked, this, [this, side] { newAccount(side); });
         grid->addWidget(s.label, row, 0);
         grid->addLayout(accountRow, row++, 1, 1, 3);
@@ -132,6 +140,7 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
             showAccountInfo(side);
         });
     }
+    QWidget::setTabOrder(previous, amount_);
     auto* amountRow = new QHBoxLayout;
     amountRow->addWidget(amount_);
     amountRow->addWidget(amountInfo_, 1);

@@ -55,6 +55,30 @@ private slots:
         QVERIFY(f.child().document()->isModified());
     }
 
+    // Tab leads from the kind of booking through both accounts to the amount.
+    void theFocusFollowsTheRows() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QStringList order;
+        onNextModal([&](QWidget* dlg) {
+            const QStringList named = {u"datum"_qs,  u"nummer"_qs, u"text"_qs,  u"vorgang"_qs,
+                                       u"konto1"_qs, u"konto2"_qs, u"betrag"_qs};
+            QWidget* w = dlg->findChild<QWidget*>(u"datum"_qs);
+            for (int steps = 0; steps < 200 && order.size() < named.size(); ++steps) {
+                const QString name = w->objectName().isEmpty() && w->parentWidget()
+                                         ? w->parentWidget()->objectName()
+                                         : w->objectName();
+                if (named.contains(name) && !order.contains(name))
+                    order.append(name);
+                w = w->nextInFocusChain();
+            }
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(order, QStringList({u"datum"_qs, u"nummer"_qs, u"text"_qs, u"vorgang"_qs,
+                                     u"konto1"_qs, u"konto2"_qs, u"betrag"_qs}));
+    }
+
     void deletingABookingRowAsksFirst() {
         AppFixture f;
         f.start({f.writeSample()});
