@@ -1,6 +1,7 @@
 #include "shell/buchung_import_dlg.h"
 
 #include "shell/cp1252.h"
+#include "shell/form_widgets.h"
 #include "shell/qt_prompter.h"
 
 #include <QCheckBox>
@@ -39,7 +40,8 @@ CBuchungImportDlg::CBuchungImportDlg(ledger::CTalwerkDoc& doc, QWidget* parent)
     fileRow->addWidget(fileName_, 1);
     fileRow->addWidget(browseButton);
     auto* form = new QFormLayout;
-    form->addRow(u"&Dateiname"_qs, fileRow);
+    // A row holding a layout gets no buddy by itself; without one the "&" would show.
+    form->addRow(buddyLabel(u"&Dateiname"_qs, fileName_, this), fileRow);
     form->addRow(u"&Buchungen:"_qs, buchungen_);
     form->addRow(u"&Kontenidentifikation:"_qs, identifikation_);
     form->addRow(u"B&eträge:"_qs, betraege_);

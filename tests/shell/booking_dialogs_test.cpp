@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -77,6 +78,20 @@ private slots:
         f.window().commands().edit.neueBuchung->trigger();
         QCOMPARE(order, QStringList({u"datum"_qs, u"nummer"_qs, u"text"_qs, u"vorgang"_qs,
                                      u"konto1"_qs, u"konto2"_qs, u"betrag"_qs}));
+    }
+
+    void theImportFileNameHasItsShortcut() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QWidget* buddy = nullptr;
+        onNextModal([&](QWidget* dlg) {
+            for (QLabel* label : dlg->findChildren<QLabel*>())
+                if (label->text() == u"&Dateiname"_qs)
+                    buddy = label->buddy();
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.importieren->trigger();
+        QVERIFY(qobject_cast<QLineEdit*>(buddy));
     }
 
     void deletingABookingRowAsksFirst() {
