@@ -149,7 +149,8 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     grid->addWidget(amountLabel, row, 0);
     grid->addLayout(amountRow, row++, 1, 1, 3);
     addRow(u"&Währung:"_qs, currency_);
-    addRow(u"N&otizen:"_qs, notes_);
+    // "o" belongs to the second account's label ("Ausgabenk&onto", "auf K&onto").
+    addRow(u"Noti&zen:"_qs, notes_);
     grid->addWidget(repeat_, row, 1);
     grid->addWidget(provisional_, row++, 2);
     grid->addWidget(status_, row++, 1, 1, 3);

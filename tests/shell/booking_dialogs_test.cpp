@@ -6,10 +6,12 @@
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QTest>
 
@@ -78,6 +80,38 @@ private slots:
         f.window().commands().edit.neueBuchung->trigger();
         QCOMPARE(order, QStringList({u"datum"_qs, u"nummer"_qs, u"text"_qs, u"vorgang"_qs,
                                      u"konto1"_qs, u"konto2"_qs, u"betrag"_qs}));
+    }
+
+    // Every shortcut letter of the booking dialog leads to one field, for each kind of booking.
+    void theBookingShortcutsAreUnique() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QStringList clashes;
+        onNextModal([&](QWidget* dlg) {
+            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
+            for (int k = 0; k < kind->count(); ++k) {
+                kind->setCurrentIndex(k);
+                emit kind->activated(k);
+                QMap<QChar, QString> seen;
+                QStringList texts;
+                for (QLabel* label : dlg->findChildren<QLabel*>())
+                    texts << label->text();
+                for (QAbstractButton* button : dlg->findChildren<QAbstractButton*>())
+                    texts << button->text();
+                for (const QString& text : texts) {
+                    const qsizetype amp = text.indexOf(u'&');
+                    if (amp < 0 || amp + 1 >= text.size())
+                        continue;
+                    const QChar key = text.at(amp + 1).toLower();
+                    if (seen.contains(key))
+                        clashes << seen[key] + u" / "_qs + text;
+                    seen[key] = text;
+                }
+            }
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(clashes, QStringList());
     }
 
     void theImportFileNameHasItsShortcut() {
