@@ -129,7 +129,8 @@ public:
     // Removes the booking at the index and lowers the counts of its accounts that exist.
     // Returns its entry serial, or -1 (nothing changed) for an index outside the list.
     int32_t removeBuchung(int index);
-    // Re-establishes the booking order; bookings that compare equal keep their order.
+    // Re-establishes the booking order as exchanging adjacent bookings out of order would;
+    // bookings that compare equal keep their order.
     void sortBuchungen();
     // True when no adjacent pair of bookings is out of order.
     bool isBuchungOrderValid() const;
@@ -142,6 +143,10 @@ public:
     Zeitraum initialDisplayPeriod(const CNVKDatum& today) const;
 
 private:
+    using BuchungIterator = std::vector<std::unique_ptr<CTWBuchung>>::iterator;
+    // Puts bookings of one date into the order of their numbers.
+    void sortRunByNumber(BuchungIterator first, BuchungIterator last);
+
     bool modified_ = false;
 };
 

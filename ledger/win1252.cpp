@@ -88,9 +88,11 @@ std::string toUpper(std::string_view text) {
     return out;
 }
 
-int compareNoCase(std::string_view a, std::string_view b) {
-    // Alphabetical first (Ö beside O, as a German reader expects), so that 0 still means
-    // equal apart from case; the upper-case bytes decide between "Ober" and "Öber".
+namespace {
+
+// Compares by unaccented upper-case base letters, then by length: the alphabetical part that
+// both orders below share (Ö beside O, as a German reader expects).
+int compareAlphabetically(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         const int d = baseLetter(a[i]) - baseLetter(b[i]);
@@ -99,7 +101,17 @@ int compareNoCase(std::string_view a, std::string_view b) {
     }
     if (a.size() != b.size())
         return a.size() < b.size() ? -1 : 1;
-    for (size_t i = 0; i < n; ++i) {
+    return 0;
+}
+
+} // namespace
+
+int compareNoCase(std::string_view a, std::string_view b) {
+    // 0 still means equal apart from case: the upper-case bytes decide between "Ober" and
+    // "Öber".
+    if (const int d = compareAlphabetically(a, b); d != 0)
+        return d;
+    for (size_t i = 0; i < a.size(); ++i) {
         const int d = byte(toUpper(a[i])) - byte(toUpper(b[i]));
         if (d != 0)
             return d;
@@ -112,14 +124,8 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 }
 
 int collate(std::string_view a, std::string_view b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const int d = baseLetter(a[i]) - baseLetter(b[i]);
-        if (d != 0)
-            return d;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
+    if (const int d = compareAlphabetically(a, b); d != 0)
+        return d;
     return a.compare(b);
 }
 

@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication qapp(argc, argv);
+    // The icon lives in the shell library's resources, which a static library does not load
+    // on its own.
+    Q_INIT_RESOURCE(talerwerk);
     QApplication::setOrganizationName(u"Talerwerk"_qs);
     QApplication::setApplicationName(u"Talerwerk"_qs);
     QApplication::setWindowIcon(QIcon(u":/talerwerk.png"_qs));

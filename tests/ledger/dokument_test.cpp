@@ -268,8 +268,10 @@ void bubbleSort(std::vector<CTWBuchung>& list) {
 } // namespace
 
 TEST_F(DokumentTest, SortGivesTheSameOrderAsAdjacentExchanges) {
-    // Few dates and few numbers, so that many bookings compare equal.
-    const std::vector<std::string> numberPool = {"", "1", "2", "10", "007", "7", "a", "B", "b"};
+    // Few dates and few numbers, so that many bookings compare equal; numbers like "1a" make
+    // the comparison cyclic ("9" < "10" as numbers, "10" < "1a" < "9" as text).
+    const std::vector<std::string> numberPool = {"",  "1", "2", "10", "007", "7",
+                                                 "a", "B", "b", "1a", "9",   "3x"};
     std::vector<CTWBuchung> reference;
     uint32_t seed = 12345;
     auto next = [&seed](uint32_t bound) {
@@ -291,21 +293,21 @@ TEST_F(DokumentTest, SortGivesTheSameOrderAsAdjacentExchanges) {
         ASSERT_EQ(doc.bookings[i]->serial, reference[i].serial) << i;
 }
 
-TEST_F(DokumentTest, SortingNumbersWithoutATotalOrderStaysSafe) {
-    // 9 < 10 numerically, 10 < 1a and 1a < 9 as text: no order exists; the sort must still
-    // end and keep every booking.
+TEST_F(DokumentTest, SortingALongDayOfNumbersWithoutATotalOrderStaysSafe) {
+    // 9 < 10 numerically, 10 < 1a and 1a < 9 as text: no order exists; on a day with more
+    // bookings than any real day has, the sort must still end quickly and keep every booking.
     const std::vector<std::string> cyclic = {"9", "10", "1a"};
-    for (int32_t i = 0; i < 300; ++i) {
+    for (int32_t i = 0; i < 3000; ++i) {
         auto b = std::make_unique<CTWBuchung>();
         b->serial = i;
-        b->date = CNVKDatum(9000 + i % 2);
+        b->date = CNVKDatum(9000 + i / 1500);
         b->number = cyclic[(i * 7) % 3];
         doc.bookings.push_back(std::move(b));
     }
     doc.sortBuchungen();
     std::vector<int32_t> seen = serials();
     std::sort(seen.begin(), seen.end());
-    for (int32_t i = 0; i < 300; ++i)
+    for (int32_t i = 0; i < 3000; ++i)
         ASSERT_EQ(seen[i], i);
     for (size_t i = 1; i < doc.bookings.size(); ++i)
         ASSERT_LE(doc.bookings[i - 1]->date, doc.bookings[i]->date);
@@ -322,14 +324,14 @@ TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {
     fresh.settings.saveCounter = 7;
     fresh.settings.tableFontName = "Courier";
     fresh.newDocument(choice, date(15, 6, 2024));
-    for (const testsupport::SettingSpec& spec : testsupport::settingSpecs()) {
-        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings, spec);
-        if (!spec.newValue.given)
+    for (const testsupport::SettingSpec& row : testsupport::settingSpecs()) {
+        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings, row);
+        if (!row.newValue.given)
             continue;
-        if (spec.type == 't')
-            EXPECT_EQ(std::get<std::string>(value), spec.newValue.text) << spec.number;
+        if (row.type == 't')
+            EXPECT_EQ(std::get<std::string>(value), row.newValue.text) << row.number;
         else
-            EXPECT_EQ(std::get<std::int64_t>(value), spec.newValue.number) << spec.number;
+            EXPECT_EQ(std::get<std::int64_t>(value), row.newValue.number) << row.number;
     }
     EXPECT_EQ(fresh.settings.nationalCurrencyIndex, 3);
     EXPECT_EQ(fresh.settings.secondCurrencySymbol, "bfr");

@@ -76,9 +76,9 @@ public:
         header();
         if (from(10301001))
             password();
-        for (const SettingSpec& spec : settingSpecs())
-            if (from(settingSince(spec.number)))
-                setting(spec);
+        for (const SettingSpec& row : settingSpecs())
+            if (from(settingSince(row.number)))
+                setting(row);
         if (from(10201002)) {
             w_.int32(doc_.nextRuleSerial);
             list("CTWBuchungRegel", schema_, doc_.rules, [&](const auto& r) { regel(*r); });
@@ -146,11 +146,11 @@ private:
         }
     }
 
-    void setting(const SettingSpec& spec) {
-        const SettingValue value = settingValue(doc_.settings, spec);
-        if (spec.type == 't')
+    void setting(const SettingSpec& row) {
+        const SettingValue value = settingValue(doc_.settings, row);
+        if (row.type == 't')
             w_.text(std::get<std::string>(value));
-        else if (spec.type == 'c')
+        else if (row.type == 'c')
             w_.byte(static_cast<std::uint8_t>(std::get<std::int64_t>(value)));
         else
             w_.dword(static_cast<std::uint32_t>(std::get<std::int64_t>(value)));

@@ -180,12 +180,12 @@ TEST(FileVersions, EveryGateBoundaryLoadsTheWholeFile) {
 // settings it carries, and the implied value for every other one.
 TEST(FileVersions, EverySettingTakesItsPlaceInEveryVersion) {
     auto sample = sampleLedger();
-    for (const SettingSpec& spec : settingSpecs()) {
+    for (const SettingSpec& row : settingSpecs()) {
         const SettingValue own =
-            spec.type == 't'   ? SettingValue("Wert " + std::to_string(spec.number))
-            : spec.type == 'c' ? SettingValue(std::int64_t{'!' + spec.number % 60})
-                               : SettingValue(std::int64_t{1000 + spec.number});
-        setSetting(sample->settings, spec, own);
+            row.type == 't'   ? SettingValue("Wert " + std::to_string(row.number))
+            : row.type == 'c' ? SettingValue(std::int64_t{'!' + row.number % 60})
+                              : SettingValue(std::int64_t{1000 + row.number});
+        setSetting(sample->settings, row, own);
     }
     const CTWEinstellungen fresh;
     const std::uint32_t versions[] = {kVersion101, kVersion111, 10101002, 10201003, 10301001,
@@ -198,16 +198,16 @@ TEST(FileVersions, EverySettingTakesItsPlaceInEveryVersion) {
         auto loaded = loadLedgerBytes(writeFileOfVersion(*sample, version), "alt.tlw", prompter,
                                       passwords, kClock);
         ASSERT_TRUE(loaded.document) << version << ": " << loaded.message;
-        for (const SettingSpec& spec : settingSpecs()) {
-            SettingValue expected = settingValue(sample->settings, spec);
-            if (version < settingSince(spec.number))
-                expected = spec.number == 72   ? SettingValue(std::int64_t{0})
-                           : spec.number == 73 ? SettingValue(std::int64_t{1})
-                                               : settingValue(fresh, spec);
-            if ((spec.number == 42 || spec.number == 46) && version < 20101001)
+        for (const SettingSpec& row : settingSpecs()) {
+            SettingValue expected = settingValue(sample->settings, row);
+            if (version < settingSince(row.number))
+                expected = row.number == 72   ? SettingValue(std::int64_t{0})
+                           : row.number == 73 ? SettingValue(std::int64_t{1})
+                                              : settingValue(fresh, row);
+            if ((row.number == 42 || row.number == 46) && version < 20101001)
                 expected = std::get<std::int64_t>(expected) | 0x20000000;
-            EXPECT_EQ(settingValue(loaded.document->settings, spec), expected)
-                << "setting " << spec.number << " in version " << version;
+            EXPECT_EQ(settingValue(loaded.document->settings, row), expected)
+                << "setting " << row.number << " in version " << version;
         }
     }
 }

@@ -180,34 +180,34 @@ std::uint32_t settingSince(int n) {
     return 20501002;
 }
 
-SettingValue settingValue(const S& settings, const SettingSpec& spec) {
+SettingValue settingValue(const S& settings, const SettingSpec& row) {
     return std::visit(
         [&](auto S::*member) -> SettingValue {
             using T = std::remove_cvref_t<decltype(settings.*member)>;
-            if (!fits<T>(spec.type))
-                throw std::logic_error("setting " + std::to_string(spec.number) +
+            if (!fits<T>(row.type))
+                throw std::logic_error("setting " + std::to_string(row.number) +
                                        " has the wrong type");
             if constexpr (std::is_same_v<T, std::string>)
                 return settings.*member;
             else
                 return static_cast<std::int64_t>(settings.*member);
         },
-        spec.member);
+        row.member);
 }
 
-void setSetting(S& settings, const SettingSpec& spec, const SettingValue& value) {
+void setSetting(S& settings, const SettingSpec& row, const SettingValue& value) {
     std::visit(
         [&](auto S::*member) {
             using T = std::remove_cvref_t<decltype(settings.*member)>;
-            if (!fits<T>(spec.type))
-                throw std::logic_error("setting " + std::to_string(spec.number) +
+            if (!fits<T>(row.type))
+                throw std::logic_error("setting " + std::to_string(row.number) +
                                        " has the wrong type");
             if constexpr (std::is_same_v<T, std::string>)
                 settings.*member = std::get<std::string>(value);
             else
                 settings.*member = static_cast<T>(std::get<std::int64_t>(value));
         },
-        spec.member);
+        row.member);
 }
 
 } // namespace testsupport

@@ -42,7 +42,7 @@ std::uint32_t settingSince(int number);
 // A setting's value: a number (characters and dwords) or a text. Setting a value checks that
 // the member has the type the file gives the setting and fails the test otherwise.
 using SettingValue = std::variant<std::int64_t, std::string>;
-SettingValue settingValue(const S& settings, const SettingSpec& spec);
-void setSetting(S& settings, const SettingSpec& spec, const SettingValue& value);
+SettingValue settingValue(const S& settings, const SettingSpec& row);
+void setSetting(S& settings, const SettingSpec& row, const SettingValue& value);
 
 } // namespace testsupport

@@ -1,15 +1,20 @@
 // The active view on the clipboard and the dialog commands registered by other parts.
+#include "ledger/dokument.h"
+#include "reports/print_pagination.h"
 #include "reports/table_text.h"
 #include "shell/dialog_commands.h"
 #include "shell/document.h"
 #include "shell/table_export.h"
 #include "shell/talwerk_view.h"
 #include "shell/view_bar.h"
+#include "shell/view_printer.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QMimeData>
+#include <QPrinter>
 #include <QTest>
 
 namespace shelltest {
@@ -37,6 +42,33 @@ private slots:
         // A table without rows only empties the clipboard.
         shell::copyTableToClipboard(reports::ReportTable({}, 2), reports::TextFormat::Tabs);
         QVERIFY(QApplication::clipboard()->text().isEmpty());
+    }
+
+    void printingToPdfWritesEveryPageOfThePagination() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const reports::ReportTable* table = f.child().activeView()->table();
+        QVERIFY(table);
+        const ledger::CTalwerkDoc& ledger = f.child().document()->ledger();
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(f.dir.filePath(QStringLiteral("konten.pdf")));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        shell::ViewPrinter(*table, ledger.settings, nullptr).render(printer);
+
+        // The same pagination as the printer's page and the document's margins give.
+        reports::ReportTable copy = *table;
+        copy.layout(shell::QtTextMeasurer(printer.resolution()), reports::LayoutTarget::Printer);
+        const reports::Pagination pages = reports::paginate(
+            copy, shell::ViewPrinter::pageGeometry(printer), reports::PageMargins{});
+        QVERIFY(pages.pageCount() >= 2); // the accounts view is wider than A4 portrait
+
+        QFile pdf(printer.outputFileName());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.contains("/Count " + QByteArray::number(pages.pageCount())));
     }
 
     void registeredDialogsAreEnabledAndTheirChangesRefreshTheViews() {
