@@ -1,6 +1,5 @@
 #include "ledger/betrag.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace ledger {
@@ -119,10 +118,10 @@ std::string BetragFormat::format(int64_t amount, bool showPlus) const {
             text += thousandsSeparator;
         text += digits[i];
     }
-    char cents[4];
-    std::snprintf(cents, sizeof cents, "%02d", static_cast<int>(magnitude % 100));
+    const int cents = static_cast<int>(magnitude % 100);
     text += decimalSeparator;
-    text += cents;
+    text += static_cast<char>('0' + cents / 10);
+    text += static_cast<char>('0' + cents % 10);
     if (showPlus && amount > 0)
         text.insert(text.begin(), '+');
     return text;

@@ -23,6 +23,12 @@ public:
     virtual ~TextMeasurer() = default;
     // Width of the text drawn in one line with the font, in logical units.
     virtual int textWidth(const FontSpec& font, std::string_view text) const = 0;
+    // An upper bound of textWidth that is cheap to compute. Layouts measure a text only when
+    // its bound could widen its column, so long lists cost few measurements. By default the
+    // exact width.
+    virtual int widthBound(const FontSpec& font, std::string_view text) const {
+        return textWidth(font, text);
+    }
 };
 
 // Every character is half as wide as the font is high (rounded up), bold or not.

@@ -96,10 +96,14 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
     if (chosen.empty())
         return frame.take();
 
-    // Descending: every new row goes directly below the column titles.
-    const bool descending = doc.accountBookingsSortDirection != 0;
-    const int firstDataRow = table.rowCount();
-    bool odd = false;
+    // Each balance follows from the bookings before it, so the rows are gathered in booking
+    // order; a descending view then lists them from the last one. Rows alternate their fill in
+    // booking order.
+    struct Zeile {
+        int index;
+        StandZelle stand;
+    };
+    std::vector<Zeile> zeilen;
     for (int i = 0; i < static_cast<int>(doc.bookings.size()); ++i) {
         const ledger::CTWBuchung& b = *doc.bookings[i];
         if (params.end < b.date)
@@ -108,11 +112,16 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
         if (b.date < params.start || (params.withoutProvisional && b.provisional != 0) ||
             !touchesSelection(b))
             continue;
-        const StandZelle stand = standAfter(periods, chosen, b.date, cells);
-        const int row = table.addRow({bookingRowFill(b.kind, odd), 0, 0}, RowTag::buchung(i),
-                                     descending ? firstDataRow : -1);
-        odd = !odd;
-        columns.setRow(table, row, b, cells, &stand);
+        zeilen.push_back({i, standAfter(periods, chosen, b.date, cells)});
+    }
+    const bool descending = doc.accountBookingsSortDirection != 0;
+    table.reserveRows(table.rowCount() + static_cast<int>(zeilen.size()));
+    for (std::size_t n = 0; n < zeilen.size(); ++n) {
+        const std::size_t k = descending ? zeilen.size() - 1 - n : n;
+        const ledger::CTWBuchung& b = *doc.bookings[zeilen[k].index];
+        const int row = frame.addRow(bookingRowFill(b.kind, k % 2 == 1), false,
+                                     RowTag::buchung(zeilen[k].index));
+        columns.setRow(table, row, b, cells, &zeilen[k].stand);
     }
     return frame.take();
 }

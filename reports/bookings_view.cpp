@@ -101,6 +101,7 @@ ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams
     frame.addTitleRow(reportTitle(view.titleTemplate, doc, params));
     columns.addTitles(frame, cells);
 
+    table.reserveRows(table.rowCount() + static_cast<int>(selected.size()) + 3); // with the sums
     KindSums sums;
     bool odd = false;
     for (const int i : selected) {

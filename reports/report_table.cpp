@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
-#include <unordered_map>
 
 namespace reports {
 namespace {
@@ -28,52 +26,21 @@ int lengthSetting(int length) {
     return boundLength(std::max(length, 0));
 }
 
-// Whether the cell repeats the one directly above it (same text, span 1, same row height
-// style), so that it needs no more room than that one. Long lists repeat kinds, accounts and
-// texts from row to row; this spares them the measuring.
-bool repeatsCellAbove(const std::vector<ReportRow>& rows, std::size_t r, std::size_t c) {
-    if (r == 0 || rows[r - 1].cells.size() <= c ||
-        rows[r - 1].format.heightStyle != rows[r].format.heightStyle)
-        return false;
-    const ReportCell& above = rows[r - 1].cells[c];
-    return above.set && above.span == 1 && above.text == rows[r].cells[c].text;
-}
+// A cell over several columns. Such cells are fitted after all cells of span 1, by increasing
+// span.
+struct WideCell {
+    std::size_t row;
+    std::size_t column;
+    int span;
+};
 
-// Raises column widths so that every set cell fits: cells are taken by increasing span, and a
-// cell's need beyond the other columns it covers (each with `spacing` after it) goes to its
-// last column. `need` gives a cell's full width in the unit of `widths`.
-template <typename Need>
-void fitCells(const std::vector<ReportRow>& rows, int spacing, Need need,
-              std::vector<int>& widths) {
-    // Cells of span 1 are fitted in one pass; the few wider cells are collected in table
-    // order and fitted afterwards by increasing span.
-    struct Wide {
-        std::size_t row;
-        std::size_t column;
-        int span;
-    };
-    std::vector<Wide> wide;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::vector<ReportCell>& cells = rows[r].cells;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            const ReportCell& cell = cells[c];
-            if (!cell.set)
-                continue;
-            if (cell.span > 1)
-                wide.push_back({r, c, cell.span});
-            else if (!repeatsCellAbove(rows, r, c))
-                widths[c] = std::max(widths[c], need(r, cell));
-        }
-    }
-    std::stable_sort(wide.begin(), wide.end(),
-                     [](const Wide& a, const Wide& b) { return a.span < b.span; });
-    for (const Wide& w : wide) {
-        int64_t required = need(w.row, rows[w.row].cells[w.column]);
-        const std::size_t last = w.column + w.span - 1;
-        for (std::size_t k = w.column; k < last; ++k)
-            required -= int64_t{widths[k]} + spacing;
-        widths[last] = std::max(widths[last], boundLength(required));
-    }
+// Raises the last column a wide cell covers so that the cell fits: its need beyond the other
+// columns it covers, each with `spacing` after it.
+void fitWideCell(const WideCell& cell, int64_t need, int spacing, std::vector<int>& widths) {
+    const std::size_t last = cell.column + cell.span - 1;
+    for (std::size_t k = cell.column; k < last; ++k)
+        need -= int64_t{widths[k]} + spacing;
+    widths[last] = std::max(widths[last], boundLength(need));
 }
 
 } // namespace
@@ -126,6 +93,10 @@ void ReportTable::setColumnAlignment(int column, int align) {
 
 int ReportTable::columnAlignment(int column) const {
     return (column >= 0 && column < columnCount()) ? columnAlign_[column] : kAlignLeft;
+}
+
+void ReportTable::reserveRows(int count) {
+    rows_.reserve(std::max(count, 0));
 }
 
 int ReportTable::addRow(const RowFormat& format, RowTag tag, int insertBefore) {
@@ -182,24 +153,41 @@ TableSize ReportTable::layout(const platform::TextMeasurer& measurer, LayoutTarg
     const int spacing = scaled(settings_.columnSpacing);
     const int margin = scaled(settings_.columnMargin);
 
-    // Identical texts in rows of the same height style are measured once.
     std::vector<platform::FontSpec> fonts;
     for (int style = 0; style < heightStyleCount(); ++style)
         fonts.push_back(font(style));
-    std::vector<std::unordered_map<std::string_view, int>> measured(fonts.size());
-    auto width = [&](std::size_t r, const ReportCell& cell) {
-        const int style = std::clamp(rows_[r].format.heightStyle, 0, heightStyleCount() - 1);
-        auto [it, inserted] = measured[style].try_emplace(cell.text, 0);
-        if (inserted)
-            it->second = measurer.textWidth(fonts[style], cell.text);
-        return it->second;
+    const auto fontOf = [&](std::size_t r) -> const platform::FontSpec& {
+        return fonts[std::clamp(rows_[r].format.heightStyle, 0, heightStyleCount() - 1)];
     };
-    columnWidth_.assign(columns, 0);
-    fitCells(rows_, spacing, width, columnWidth_);
 
+    // One pass over the cells of span 1 fixes both kinds of widths. A text is measured only
+    // when its cheap bound exceeds the width its column already has.
+    columnWidth_.assign(columns, 0);
     charWidth_.assign(columns, 0);
-    fitCells(
-        rows_, 2, [](std::size_t, const ReportCell& c) { return int(c.text.size()); }, charWidth_);
+    std::vector<WideCell> wide;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const std::vector<ReportCell>& cells = rows_[r].cells;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const ReportCell& cell = cells[c];
+            if (!cell.set)
+                continue;
+            if (cell.span > 1) {
+                wide.push_back({r, c, cell.span});
+                continue;
+            }
+            if (measurer.widthBound(fontOf(r), cell.text) > columnWidth_[c])
+                columnWidth_[c] =
+                    std::max(columnWidth_[c], measurer.textWidth(fontOf(r), cell.text));
+            charWidth_[c] = std::max(charWidth_[c], static_cast<int>(cell.text.size()));
+        }
+    }
+    std::stable_sort(wide.begin(), wide.end(),
+                     [](const WideCell& a, const WideCell& b) { return a.span < b.span; });
+    for (const WideCell& w : wide) {
+        const std::string& text = rows_[w.row].cells[w.column].text;
+        fitWideCell(w, measurer.textWidth(fontOf(w.row), text), spacing, columnWidth_);
+        fitWideCell(w, static_cast<int64_t>(text.size()), 2, charWidth_);
+    }
 
     columnX_.assign(columns, 0);
     for (int c = 0; c < columns; ++c)

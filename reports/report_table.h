@@ -112,6 +112,8 @@ public:
     void setColumnAlignment(int column, int align);
     int columnAlignment(int column) const;
 
+    // Makes room for `count` rows in all, so that a long list is not moved while it grows.
+    void reserveRows(int count);
     // Appends a row, or inserts it before the row `insertBefore`. An inserted row takes the
     // place (and the gap above) of the row it is inserted before; its own gap then stands
     // below it. Returns the new row's index, or -1 when the table was not created.

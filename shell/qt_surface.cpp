@@ -15,7 +15,7 @@ QColor toQColor(platform::Color c) {
 
 } // namespace
 
-const QFont& QtTextMeasurer::qfont(const platform::FontSpec& spec) const {
+QtTextMeasurer::FontEntry& QtTextMeasurer::entry(const platform::FontSpec& spec) const {
     const auto key = std::make_pair(spec.name + (spec.bold ? "|b" : ""), spec.height);
     auto it = fonts_.find(key);
     if (it != fonts_.end())
@@ -23,18 +23,47 @@ const QFont& QtTextMeasurer::qfont(const platform::FontSpec& spec) const {
     // The height of a report font is the height of a whole text line: choose the pixel size
     // whose line spacing fills it.
     const double linePixels = std::max(1.0, toDevice(spec.height));
-    QFont font(toQString(spec.name));
+    FontEntry entry;
+    entry.font = QFont(toQString(spec.name));
+    QFont& font = entry.font;
     font.setBold(spec.bold);
+    // Without kerning a text is as wide as its characters' advances together, which lets the
+    // layout skip measuring texts that cannot widen their column.
+    font.setKerning(false);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(linePixels))));
     const double natural = QFontMetricsF(font).height();
     if (natural > 0)
         font.setPixelSize(std::max(1, static_cast<int>(linePixels * linePixels / natural)));
-    return fonts_.emplace(key, font).first->second;
+    const QFontMetricsF metrics(font);
+    for (int c = 0; c < 256; ++c)
+        entry.advances[c] =
+            metrics.horizontalAdvance(toQString(std::string(1, static_cast<char>(c))));
+    return fonts_.emplace(key, std::move(entry)).first->second;
+}
+
+int QtTextMeasurer::toLogicalWidth(double pixels) const {
+    return static_cast<int>(std::ceil(toLogical(pixels)));
 }
 
 int QtTextMeasurer::textWidth(const platform::FontSpec& font, std::string_view text) const {
-    const double pixels = QFontMetricsF(qfont(font)).horizontalAdvance(toQString(text));
-    return static_cast<int>(std::ceil(toLogical(pixels)));
+    FontEntry& e = entry(font);
+    // Texts seen before are not measured again; the cache is emptied when it grows large.
+    if (e.widths.size() > 100000)
+        e.widths.clear();
+    const auto [it, inserted] = e.widths.try_emplace(std::string(text), 0);
+    if (inserted)
+        it->second = toLogicalWidth(QFontMetricsF(e.font).horizontalAdvance(toQString(text)));
+    return it->second;
+}
+
+int QtTextMeasurer::widthBound(const platform::FontSpec& font, std::string_view text) const {
+    const FontEntry& e = entry(font);
+    double pixels = 0;
+    for (const char c : text)
+        pixels += e.advances[static_cast<unsigned char>(c)];
+    // A hair more than the sum, so that rounding in a different order cannot make the bound
+    // fall below the measured width.
+    return toLogicalWidth(pixels + 1e-6);
 }
 
 QtSurface::QtSurface(QPainter& painter, const QtTextMeasurer& measurer, QPointF origin)

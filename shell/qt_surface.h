@@ -7,27 +7,42 @@
 
 #include <QFont>
 #include <QPainter>
+#include <array>
 #include <map>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 namespace shell {
 
 // Turns report fonts into QFonts whose line height is the font's height in logical units at
-// the given resolution, and measures texts with them.
+// the given resolution, and measures texts with them. Measured widths are kept per font, so a
+// view that is rebuilt measures each text once.
 class QtTextMeasurer : public platform::TextMeasurer {
 public:
     explicit QtTextMeasurer(int dpi) : dpi_(dpi) {}
 
     int textWidth(const platform::FontSpec& font, std::string_view text) const override;
-    const QFont& qfont(const platform::FontSpec& font) const;
+    // The sum of the characters' advances, which the fonts' disabled kerning makes the width
+    // of the whole text.
+    int widthBound(const platform::FontSpec& font, std::string_view text) const override;
+    const QFont& qfont(const platform::FontSpec& font) const { return entry(font).font; }
 
     int dpi() const { return dpi_; }
     double toDevice(double logical) const { return logical * dpi_ / 254.0; }
     double toLogical(double device) const { return device * 254.0 / dpi_; }
 
 private:
+    struct FontEntry {
+        QFont font;
+        std::array<double, 256> advances{}; // in pixels, by Windows-1252 character
+        std::unordered_map<std::string, int> widths;
+    };
+    FontEntry& entry(const platform::FontSpec& font) const;
+    int toLogicalWidth(double pixels) const;
+
     int dpi_;
-    mutable std::map<std::pair<std::string, int>, QFont> fonts_;
+    mutable std::map<std::pair<std::string, int>, FontEntry> fonts_;
 };
 
 class QtSurface final : public platform::Surface {

@@ -134,6 +134,43 @@ TEST(ReportTableLayout, ColumnWidthsPositionsAndSize) {
     EXPECT_EQ(screen.height, 13 + 50 + 13);
 }
 
+// Measures as the fixed-width measurer does, bounds each text `slack` above its width (as the sum
+// of a proportional font's character advances may) and counts the exact measurements.
+class CountingMeasurer final : public platform::TextMeasurer {
+public:
+    explicit CountingMeasurer(int slack) : slack_(slack) {}
+    int textWidth(const platform::FontSpec& font, std::string_view text) const override {
+        ++measured;
+        return kMeasurer.textWidth(font, text);
+    }
+    int widthBound(const platform::FontSpec& font, std::string_view text) const override {
+        return kMeasurer.textWidth(font, text) + slack_;
+    }
+    mutable int measured = 0;
+
+private:
+    int slack_;
+};
+
+TEST(ReportTableLayout, MeasuresOnlyTextsThatCanWidenTheirColumn) {
+    ReportTable t = table(2); // characters 20 units wide
+    for (int i = 0; i < 1000; ++i) {
+        const int r = t.addRow({});
+        t.setCell(r, 0, std::string(1 + i % 7, 'x'));
+        t.setCell(r, 1, std::to_string(i));
+    }
+    // Column 0 widens at each of its seven first texts, column 1 at "0", "10" and "100".
+    const CountingMeasurer exact(0);
+    t.layout(exact, LayoutTarget::Printer);
+    EXPECT_EQ(t.columnWidths(), std::vector<int>({140, 60}));
+    EXPECT_EQ(exact.measured, 10);
+    // Loose bounds cost measurements but never change a width.
+    const CountingMeasurer loose(15);
+    t.layout(loose, LayoutTarget::Printer);
+    EXPECT_EQ(t.columnWidths(), std::vector<int>({140, 60}));
+    EXPECT_GT(loose.measured, 10);
+}
+
 TEST(ReportTableLayout, ScreenScaleAndScrollSize) {
     EXPECT_EQ(reports::initialScreenScale(69), 1.5);
     EXPECT_EQ(reports::initialScreenScale(70), 1.25);
