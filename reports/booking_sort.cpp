@@ -123,30 +123,33 @@ void sortBookings(const ledger::CTalwerkDoc& doc, std::vector<int>& indexes, int
                   bool descending) {
     if (key == kSortDatum && !descending)
         return; // document order already is date order
-    // Positions into `indexes`, whose order is the tie-break.
-    std::vector<int> positions(indexes.size());
-    std::iota(positions.begin(), positions.end(), 0);
-    const auto ordered = [&](int c, int a, int b) {
-        return descending ? c > 0 || (c == 0 && indexes[a] > indexes[b])
-                          : c < 0 || (c == 0 && indexes[a] < indexes[b]);
+    // The document position is the tie-break.
+    const auto ordered = [descending](int c, int a, int b) {
+        return descending ? c > 0 || (c == 0 && a > b) : c < 0 || (c == 0 && a < b);
     };
     if (key == kSortNummer) {
-        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
-            const int c = ledger::compareBuchungsnummer(doc.bookings[indexes[a]]->number,
-                                                        doc.bookings[indexes[b]]->number);
-            return ordered(c, a, b);
+        std::stable_sort(indexes.begin(), indexes.end(), [&](int a, int b) {
+            return ordered(
+                ledger::compareBuchungsnummer(doc.bookings[a]->number, doc.bookings[b]->number), a,
+                b);
         });
-    } else {
-        const std::vector<SortValue> values = sortValues(doc, indexes, key);
-        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
-            const int c = values[a] < values[b] ? -1 : (values[b] < values[a] ? 1 : 0);
-            return ordered(c, a, b);
-        });
+        return;
     }
-    std::vector<int> sorted(indexes.size());
-    for (size_t i = 0; i < positions.size(); ++i)
-        sorted[i] = indexes[positions[i]];
-    indexes = std::move(sorted);
+    // Each key travels with its booking, so that the sort compares neighbouring memory.
+    struct Keyed {
+        SortValue value;
+        int index;
+    };
+    const std::vector<SortValue> values = sortValues(doc, indexes, key);
+    std::vector<Keyed> keyed(indexes.size());
+    for (size_t i = 0; i < keyed.size(); ++i)
+        keyed[i] = {values[i], indexes[i]};
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        const int c = a.value < b.value ? -1 : (b.value < a.value ? 1 : 0);
+        return ordered(c, a.index, b.index);
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        indexes[i] = keyed[i].index;
 }
 
 } // namespace reports

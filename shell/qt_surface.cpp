@@ -16,8 +16,7 @@ QColor toQColor(platform::Color c) {
 } // namespace
 
 QtTextMeasurer::FontEntry& QtTextMeasurer::entry(const platform::FontSpec& spec) const {
-    const auto key = std::make_pair(spec.name + (spec.bold ? "|b" : ""), spec.height);
-    auto it = fonts_.find(key);
+    auto it = fonts_.find(spec);
     if (it != fonts_.end())
         return it->second;
     // The height of a report font is the height of a whole text line: choose the pixel size
@@ -37,12 +36,8 @@ QtTextMeasurer::FontEntry& QtTextMeasurer::entry(const platform::FontSpec& spec)
     const QFontMetricsF metrics(font);
     for (int c = 0; c < 256; ++c)
         entry.advances[c] =
-            metrics.horizontalAdvance(toQString(std::string(1, static_cast<char>(c))));
-    return fonts_.emplace(key, std::move(entry)).first->second;
-}
-
-int QtTextMeasurer::toLogicalWidth(double pixels) const {
-    return static_cast<int>(std::ceil(toLogical(pixels)));
+            toLogical(metrics.horizontalAdvance(toQString(std::string(1, static_cast<char>(c)))));
+    return fonts_.emplace(spec, std::move(entry)).first->second;
 }
 
 int QtTextMeasurer::textWidth(const platform::FontSpec& font, std::string_view text) const {
@@ -51,19 +46,21 @@ int QtTextMeasurer::textWidth(const platform::FontSpec& font, std::string_view t
     if (e.widths.size() > 100000)
         e.widths.clear();
     const auto [it, inserted] = e.widths.try_emplace(std::string(text), 0);
-    if (inserted)
-        it->second = toLogicalWidth(QFontMetricsF(e.font).horizontalAdvance(toQString(text)));
+    if (inserted) {
+        const double pixels = QFontMetricsF(e.font).horizontalAdvance(toQString(text));
+        it->second = static_cast<int>(std::ceil(toLogical(pixels)));
+    }
     return it->second;
 }
 
 int QtTextMeasurer::widthBound(const platform::FontSpec& font, std::string_view text) const {
     const FontEntry& e = entry(font);
-    double pixels = 0;
+    double width = 0;
     for (const char c : text)
-        pixels += e.advances[static_cast<unsigned char>(c)];
+        width += e.advances[static_cast<unsigned char>(c)];
     // A hair more than the sum, so that rounding in a different order cannot make the bound
     // fall below the measured width.
-    return toLogicalWidth(pixels + 1e-6);
+    return static_cast<int>(std::ceil(width + 1e-6));
 }
 
 QtSurface::QtSurface(QPainter& painter, const QtTextMeasurer& measurer, QPointF origin)

@@ -10,8 +10,8 @@
 #include <array>
 #include <map>
 #include <string>
+#include <tuple>
 #include <unordered_map>
-#include <utility>
 
 namespace shell {
 
@@ -35,14 +35,18 @@ public:
 private:
     struct FontEntry {
         QFont font;
-        std::array<double, 256> advances{}; // in pixels, by Windows-1252 character
+        std::array<double, 256> advances{}; // in logical units, by Windows-1252 character
         std::unordered_map<std::string, int> widths;
     };
+    struct FontOrder {
+        bool operator()(const platform::FontSpec& a, const platform::FontSpec& b) const {
+            return std::tie(a.name, a.height, a.bold) < std::tie(b.name, b.height, b.bold);
+        }
+    };
     FontEntry& entry(const platform::FontSpec& font) const;
-    int toLogicalWidth(double pixels) const;
 
     int dpi_;
-    mutable std::map<std::pair<std::string, int>, FontEntry> fonts_;
+    mutable std::map<platform::FontSpec, FontEntry, FontOrder> fonts_;
 };
 
 class QtSurface final : public platform::Surface {
@@ -51,6 +55,9 @@ public:
     QtSurface(QPainter& painter, const QtTextMeasurer& measurer, QPointF origin = {});
 
     int textWidth(const platform::FontSpec& font, std::string_view text) const override;
+    int widthBound(const platform::FontSpec& font, std::string_view text) const override {
+        return measurer_.widthBound(font, text);
+    }
     void fillRect(const platform::Rect& rect, platform::Color color) override;
     void drawLine(int x1, int y1, int x2, int y2, int penWidth, platform::Color color) override;
     void drawText(const platform::Rect& rect, std::string_view text, const platform::FontSpec& font,
