@@ -36,6 +36,7 @@ CBuchungImportDlg::CBuchungImportDlg(ledger::CTalwerkDoc& doc, QWidget* parent)
       notizen_(new QCheckBox(u"&Notizen in zusätzlicher Spalte"_qs, this)) {
     setWindowTitle(QString::fromLatin1(bookings::kImportCaption));
     auto* browseButton = new QPushButton(u"Durch&suchen..."_qs, this);
+    QWidget::setTabOrder(fileName_, browseButton);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(fileName_, 1);
     fileRow->addWidget(browseButton);

@@ -51,6 +51,8 @@ KontoDlg::KontoDlg(accounts::KontoForm& form, QWidget* parent)
     grid_->addWidget(opening_, kOpeningRow, 1);
 
     auto* kategorieNeu = new QPushButton(u"Ne&u..."_qs, this);
+    // Created after the sub-category row, so it is led in beside its list.
+    QWidget::setTabOrder(kategorie_, kategorieNeu);
     auto* categories = new QGridLayout;
     categories->addWidget(buddyLabel(u"Ka&tegorie:"_qs, kategorie_, this), 0, 0);
     categories->addWidget(kategorie_, 0, 1);

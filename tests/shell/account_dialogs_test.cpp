@@ -78,6 +78,27 @@ private slots:
         QVERIFY(viewShows(f.child(), "Haushaltskasse"));
     }
 
+    // Tab leads through the category row, its button, then the sub-category row and its button.
+    void theCategoryRowsAreTabbedInOrder() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QStringList order;
+        onNextModal([&order](QWidget* dialog) {
+            QWidget* w = dialog->findChild<QLineEdit*>(QStringLiteral("anfangsbestand"));
+            while (order.size() < 4) {
+                w = w->nextInFocusChain();
+                if (auto* button = qobject_cast<QPushButton*>(w))
+                    order << button->text();
+                else if (qobject_cast<QComboBox*>(w))
+                    order << QStringLiteral("Liste");
+            }
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        run(f, shell::DialogCommand::NeuesKonto);
+        QCOMPARE(order, QStringList({QStringLiteral("Liste"), QStringLiteral("Ne&u..."),
+                                     QStringLiteral("Liste"), QStringLiteral("N&eu...")}));
+    }
+
     void deletingAnAccountFromTheViewAsksByName() {
         AppFixture f;
         f.start({f.writeSample()});
