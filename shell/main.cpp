@@ -1,4 +1,5 @@
 // talerwerk: the desktop program.
+#include "platform/memory_tuning.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
 #include "shell/cp1252.h"
@@ -34,6 +35,7 @@ QString findProgramDir() {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::keepFreedMemoryForReuse();
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
