@@ -15,17 +15,17 @@ QColor toQColor(platform::Color c) {
 
 } // namespace
 
-QtTextMeasurer::FontEntry& QtTextMeasurer::entry(const platform::FontSpec& spec) const {
-    auto it = fonts_.find(spec);
+QtTextMeasurer::FontEntry& QtTextMeasurer::entry(const platform::FontSpec& fontSpec) const {
+    auto it = fonts_.find(fontSpec);
     if (it != fonts_.end())
         return it->second;
     // The height of a report font is the height of a whole text line: choose the pixel size
     // whose line spacing fills it.
-    const double linePixels = std::max(1.0, toDevice(spec.height));
+    const double linePixels = std::max(1.0, toDevice(fontSpec.height));
     FontEntry entry;
-    entry.font = QFont(toQString(spec.name));
+    entry.font = QFont(toQString(fontSpec.name));
     QFont& font = entry.font;
-    font.setBold(spec.bold);
+    font.setBold(fontSpec.bold);
     // Without kerning a text is as wide as its characters' advances together, which lets the
     // layout skip measuring texts that cannot widen their column.
     font.setKerning(false);
@@ -37,7 +37,7 @@ QtTextMeasurer::FontEntry& QtTextMeasurer::entry(const platform::FontSpec& spec)
     for (int c = 0; c < 256; ++c)
         entry.advances[c] =
             toLogical(metrics.horizontalAdvance(toQString(std::string(1, static_cast<char>(c)))));
-    return fonts_.emplace(spec, std::move(entry)).first->second;
+    return fonts_.emplace(fontSpec, std::move(entry)).first->second;
 }
 
 int QtTextMeasurer::textWidth(const platform::FontSpec& font, std::string_view text) const {
