@@ -3,6 +3,8 @@
 #include "bench/ledger_generator.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_file.h"
+#include "tests/support/scripted_password_source.h"
+#include "tests/support/scripted_prompter.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -11,19 +13,6 @@
 namespace {
 
 using namespace ledger;
-
-class SilentPrompter final : public platform::Prompter {
-public:
-    void information(const std::string&, const std::string&) override {}
-    void warning(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    bool askOkCancel(const std::string&, const std::string&) override { return false; }
-};
-
-class NoPassword final : public platform::PasswordSource {
-public:
-    std::optional<std::string> askPassword(const std::string&) override { return std::nullopt; }
-};
 
 const platform::FixedClock kClock({2025, 1, 1, 12, 0, 0});
 
@@ -57,8 +46,8 @@ void loadFile(benchmark::State& state) {
     const auto path = benchFile();
     if (!saveLedgerFile(*doc, path).empty())
         state.SkipWithError("save failed");
-    SilentPrompter prompter;
-    NoPassword passwords;
+    testsupport::ScriptedPrompter prompter;
+    testsupport::ScriptedPasswordSource passwords;
     for (auto _ : state) {
         auto loaded = loadLedgerFile(path, prompter, passwords, kClock);
         if (!loaded.document)

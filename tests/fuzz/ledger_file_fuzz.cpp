@@ -4,32 +4,19 @@
 #include "ledger/dokument_pruefung.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_file.h"
+#include "tests/support/scripted_password_source.h"
+#include "tests/support/scripted_prompter.h"
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-namespace {
-
-class SilentPrompter final : public platform::Prompter {
-public:
-    void information(const std::string&, const std::string&) override {}
-    void warning(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    bool askOkCancel(const std::string&, const std::string&) override { return false; }
-};
-
-// Protected seeds use the password "x".
-class FixedPassword final : public platform::PasswordSource {
-public:
-    std::optional<std::string> askPassword(const std::string&) override { return "x"; }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    SilentPrompter prompter;
-    FixedPassword passwords;
+    testsupport::ScriptedPrompter prompter;
+    // Protected seeds use the password "x"; each of the two loads asks for it at most once.
+    testsupport::ScriptedPasswordSource passwords;
+    passwords.answer("x");
+    passwords.answer("x");
     const platform::FixedClock clock({2026, 12, 6, 12, 0, 0});
     auto loaded = ledger::loadLedgerBytes({data, size}, "fuzz.tlw", prompter, passwords, clock);
     if (!loaded.document) {
