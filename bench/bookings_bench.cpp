@@ -46,16 +46,18 @@ void buildAndLayOut(benchmark::State& state, const ledger::CTalwerkDoc& doc,
 reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, int viewKind) {
     reports::ReportParams params;
     params.viewKind = viewKind;
-    params.start = doc.bookings.front()->date;
-    params.end = doc.bookings.back()->date;
+    params.start = doc.bookings().front()->date;
+    params.end = doc.bookings().back()->date;
     return params;
 }
 
 void bookingsViewByTextDescending(benchmark::State& state) {
     static const auto doc = [] {
         auto d = bench::generateLedger({});
-        d->settings.bookingsSortKey = 2; // "Buchungstext"
-        d->settings.bookingsSortDirection = 1;
+        d->changeSettings([](ledger::CTWEinstellungen& s) {
+            s.bookingsSortKey = 2; // "Buchungstext"
+            s.bookingsSortDirection = 1;
+        });
         return d;
     }();
     buildAndLayOut(state, *doc, wholeRange(*doc, reports::kBookingsView));
@@ -65,7 +67,7 @@ BENCHMARK(bookingsViewByTextDescending)->Unit(benchmark::kMillisecond);
 void accountBookingsOfBusiestAccount(benchmark::State& state) {
     const ledger::CTalwerkDoc& doc = sharedLedger();
     const auto busiest = std::max_element(
-        doc.accounts.begin(), doc.accounts.end(),
+        doc.accounts().begin(), doc.accounts().end(),
         [](const auto& a, const auto& b) { return a->bookingCount < b->bookingCount; });
     reports::ReportParams params = wholeRange(doc, reports::kAccountBookingsView);
     params.selection.kind = reports::Selection::kKonto;
@@ -89,7 +91,7 @@ public:
 std::string exportedText(const ledger::CTalwerkDoc& doc) {
     static const char* const kinds[] = {"E", "A", "U"};
     std::string text;
-    for (const auto& b : doc.bookings) {
+    for (const auto& b : doc.bookings()) {
         text += b->date.text() + '\t' + b->number + '\t' + b->text + '\t' + kinds[b->kind] + '\t' +
                 doc.findKonto(b->konto1Id)->name + '\t' + doc.findKonto(b->konto2Id)->name + '\t' +
                 doc.formatBetrag(b->amount) + "\r\n";

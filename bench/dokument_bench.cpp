@@ -1,5 +1,6 @@
 // Figures for the ledger document: keeping the booking order while adding, and restoring it.
 #include "bench/ledger_generator.h"
+#include "ledger/ledger_loading.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +21,7 @@ void addBookingsInRandomDateOrder(benchmark::State& state) {
         state.ResumeTiming();
         for (CTWBuchung& b : input)
             doc->addBuchung(std::move(b));
-        benchmark::DoNotOptimize(doc->bookings.data());
+        benchmark::DoNotOptimize(doc->bookings().front());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(bookings.size()));
 }
@@ -33,12 +34,13 @@ void sortUnsortedBookings(benchmark::State& state) {
     const std::vector<CTWBuchung> bookings = bench::generateBookings(*doc, options);
     for (auto _ : state) {
         state.PauseTiming();
-        doc->bookings.clear();
+        LedgerLoading loading(*doc);
+        loading.bookings().clear();
         for (const CTWBuchung& b : bookings)
-            doc->bookings.push_back(std::make_unique<CTWBuchung>(b));
+            loading.bookings().push_back(std::make_unique<CTWBuchung>(b));
         state.ResumeTiming();
-        doc->sortBuchungen();
-        benchmark::DoNotOptimize(doc->bookings.data());
+        loading.sortBuchungen();
+        benchmark::DoNotOptimize(doc->bookings().front());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(bookings.size()));
 }

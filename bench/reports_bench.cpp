@@ -21,14 +21,14 @@ void buildAndLayOut(benchmark::State& state, int viewKind, bool dual) {
     const ledger::CTalwerkDoc& doc = sharedLedger(dual);
     reports::ReportParams params;
     params.viewKind = viewKind;
-    params.start = doc.bookings.front()->date;
-    params.end = doc.bookings.back()->date;
+    params.start = doc.bookings().front()->date;
+    params.end = doc.bookings().back()->date;
     const platform::FixedWidthMeasurer measurer;
     for (auto _ : state) {
         std::optional<reports::ReportTable> table = reports::buildReportTable(doc, params);
         benchmark::DoNotOptimize(table->layout(measurer, reports::LayoutTarget::Screen));
     }
-    state.counters["bookings"] = static_cast<double>(doc.bookings.size());
+    state.counters["bookings"] = static_cast<double>(doc.bookings().size());
 }
 
 BENCHMARK_CAPTURE(buildAndLayOut, accountsView, 1, false)->Unit(benchmark::kMillisecond);

@@ -120,9 +120,9 @@ class Importer {
 public:
     Importer(ledger::CTalwerkDoc& doc, const ImportOptionen& options)
         : doc_(doc), options_(options), finder_(doc, options.identifikation),
-          format_(doc.betragFormat()), dual_(doc.settings.dualCurrency != 0) {}
+          format_(doc.betragFormat()), dual_(doc.settings().dualCurrency != 0) {}
 
-    // Adds the booking of one line, or tells what is wrong with it.
+    // Takes the booking of one line, or tells what is wrong with it.
     std::optional<Fehler> importLine(std::string_view line) {
         const bool withKind = options_.buchungen == kMitBuchungstyp;
         const bool withCurrency = options_.betraege == kMitWaehrungsangabe;
@@ -161,16 +161,19 @@ public:
         b.amount = *amount;
         b.currencyIndex = currency;
         b.notes = notes;
-        doc_.addBuchung(std::move(b));
+        taken_.push_back(std::move(b));
         return std::nullopt;
     }
+
+    // Adds the bookings taken so far to the document, in one pass over its list.
+    void finish() { doc_.addBuchungen(std::move(taken_)); }
 
 private:
     // Without a second currency every booking is in the first one.
     int currencyOf(std::string_view name) const {
         if (!dual_)
             return 0;
-        return ledger::equalsNoCase(name, doc_.settings.firstCurrencySymbol) ? 0 : 1;
+        return ledger::equalsNoCase(name, doc_.settings().firstCurrencySymbol) ? 0 : 1;
     }
     int fixedCurrency() const { return dual_ && options_.betraege == kAlleInZweiter ? 1 : 0; }
 
@@ -179,6 +182,7 @@ private:
     KontoFinder finder_;
     ledger::BetragFormat format_;
     bool dual_;
+    std::vector<ledger::CTWBuchung> taken_;
 };
 
 } // namespace
@@ -225,6 +229,7 @@ ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
         }
         ++result.added;
     }
+    importer.finish();
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "ledger/file_read.h"
 #include "ledger/file_store.h"
 #include "ledger/file_write.h"
+#include "ledger/ledger_loading.h"
 
 namespace ledger {
 
@@ -27,10 +28,11 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
             return entered && *entered == kennwort.password;
         };
         result.version = readLedgerFile(bytes, *doc, CNVKDatum::today(clock), hooks);
+        LedgerLoading loading(*doc);
         if (!doc->isBuchungOrderValid())
-            doc->sortBuchungen();
+            loading.sortBuchungen();
         if (result.version < kFirstVersionWithUsageCounts)
-            doc->rebuildKategorieUsageCounts();
+            loading.rebuildKategorieUsageCounts();
         doc->setModified(false);
         result.document = std::move(doc);
     } catch (const FileFormatError&) {
@@ -61,8 +63,7 @@ std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path) 
     } catch (...) {
         return kMeldungSpeichern;
     }
-    doc.settings.saveCounter = nextSaveCounter(doc.settings.saveCounter);
-    doc.setModified(false);
+    doc.markSaved(nextSaveCounter(doc.settings().saveCounter));
     return {};
 }
 

@@ -59,7 +59,7 @@ StandZelle standAfter(const PeriodTable& periods, const std::vector<const Period
 ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     ReportParams resolved = params;
     resolveSelection(doc, resolved.selection);
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     PeriodTable periods(doc, index, params.start);
 
     std::vector<const PeriodRecord*> chosen;
@@ -78,7 +78,7 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
     // The provisional column needs to know whether any listed booking is provisional.
     bool anyProvisional = false;
     if (!params.withoutProvisional && !chosen.empty())
-        for (const auto& b : doc.bookings)
+        for (const auto& b : doc.bookings())
             if (b->provisional != 0 && params.start <= b->date && b->date <= params.end &&
                 touchesSelection(*b)) {
                 anyProvisional = true;
@@ -86,12 +86,12 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
             }
 
     const BookingCells cells(doc, index);
-    const BookingColumns columns(accountBookingsViewBits(), doc.settings.accountBookingsData,
-                                 doc.settings.dualCurrency != 0, anyProvisional);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    const BookingColumns columns(accountBookingsViewBits(), doc.settings().accountBookingsData,
+                                 doc.settings().dualCurrency != 0, anyProvisional);
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
-    frame.addTitleRow(reportTitle(doc.settings.accountBookingsTitle, doc, resolved));
+    frame.addTitleRow(reportTitle(doc.settings().accountBookingsTitle, doc, resolved));
     columns.addTitles(frame, cells);
     if (chosen.empty())
         return frame.take();
@@ -104,8 +104,8 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
         StandZelle stand;
     };
     std::vector<Zeile> zeilen;
-    for (int i = 0; i < static_cast<int>(doc.bookings.size()); ++i) {
-        const ledger::CTWBuchung& b = *doc.bookings[i];
+    for (int i = 0; i < static_cast<int>(doc.bookings().size()); ++i) {
+        const ledger::CTWBuchung& b = *doc.bookings()[i];
         if (params.end < b.date)
             break;
         periods.apply(b, params.withoutProvisional);
@@ -114,11 +114,11 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
             continue;
         zeilen.push_back({i, standAfter(periods, chosen, b.date, cells)});
     }
-    const bool descending = doc.accountBookingsSortDirection != 0;
+    const bool descending = doc.accountBookingsSortDirection() != 0;
     table.reserveRows(table.rowCount() + static_cast<int>(zeilen.size()));
     for (std::size_t n = 0; n < zeilen.size(); ++n) {
         const std::size_t k = descending ? zeilen.size() - 1 - n : n;
-        const ledger::CTWBuchung& b = *doc.bookings[zeilen[k].index];
+        const ledger::CTWBuchung& b = *doc.bookings()[zeilen[k].index];
         const int row = frame.addRow(bookingRowFill(b.kind, k % 2 == 1), false,
                                      RowTag::buchung(zeilen[k].index));
         columns.setRow(table, row, b, cells, &zeilen[k].stand);

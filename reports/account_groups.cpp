@@ -131,8 +131,8 @@ void sortAccounts(std::vector<KontoEintrag>& accounts, int key, bool descending,
 
 ZellFormat cellFormat(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     return {doc.betragFormat(),
-            doc.settings.percentDecimals,
-            {doc.settings.firstCurrencySymbol, doc.settings.secondCurrencySymbol},
+            doc.settings().percentDecimals,
+            {doc.settings().firstCurrencySymbol, doc.settings().secondCurrencySymbol},
             params.start,
             params.end};
 }

@@ -154,9 +154,9 @@ private:
 
 ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
                                         const ReportParams& params) {
-    const AccountViewSettings view = byCategorySettings(doc.settings);
-    const bool dual = doc.settings.dualCurrency != 0;
-    const KontoIndex index(doc.accounts);
+    const AccountViewSettings view = byCategorySettings(doc.settings());
+    const bool dual = doc.settings().dualCurrency != 0;
+    const KontoIndex index(doc.accounts());
     const PeriodTable periods =
         buildPeriodTable(doc, index, params.start, params.end, params.withoutProvisional);
     KontenGruppen groups = collectGroups(doc, periods, params.grouping);
@@ -184,7 +184,7 @@ ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
     const int firstData = 1 + (anyCategory ? 1 : 0) + (anySubcategory ? 1 : 0);
     const ZellFormat format = cellFormat(doc, params);
     const AccountColumns columns(view.columns, dual, firstData);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
     frame.addTitleRow(rangeTitle(view.titleTemplate, params.start, params.end));
@@ -195,7 +195,7 @@ ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
         table.setCell(titleRow, subcategoryColumn, "Unterkategorie");
 
     Builder builder(frame, columns, format, categoryColumn, subcategoryColumn,
-                    doc.settings.accountsByCategoryWithoutAccounts == 0);
+                    doc.settings().accountsByCategoryWithoutAccounts == 0);
     for (int g = 0; g < 4; ++g) {
         if (g == 2 && (view.groups & kSummaryBlock))
             addSummaryBlock(frame, columns, groups.totals, kAccountsByCategorySummaryFill, format);

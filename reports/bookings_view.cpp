@@ -70,16 +70,16 @@ void addSumRows(ReportFrame& frame, const BookingColumns& columns, const KindSum
 
 ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams& params,
                               bool filtered) {
-    const ViewSettings view = viewSettings(doc.settings, filtered);
+    const ViewSettings view = viewSettings(doc.settings(), filtered);
     const ledger::CTWBuchungsFilterNeu* filter = nullptr;
     if (filtered && params.filterIndex >= 0 &&
-        params.filterIndex < static_cast<int>(doc.filters.size()))
-        filter = doc.filters[params.filterIndex].get();
+        params.filterIndex < static_cast<int>(doc.filters().size()))
+        filter = doc.filters()[params.filterIndex];
 
     std::vector<int> selected;
     bool anyProvisional = false;
-    for (int i = 0; i < static_cast<int>(doc.bookings.size()); ++i) {
-        const ledger::CTWBuchung& b = *doc.bookings[i];
+    for (int i = 0; i < static_cast<int>(doc.bookings().size()); ++i) {
+        const ledger::CTWBuchung& b = *doc.bookings()[i];
         if (b.date < params.start || params.end < b.date)
             continue;
         if (params.withoutProvisional && b.provisional != 0)
@@ -91,11 +91,11 @@ ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams
     }
     sortBookings(doc, selected, view.sortKey, view.descending);
 
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     const BookingCells cells(doc, index);
-    const BookingColumns columns(bookingsViewBits(), view.data, doc.settings.dualCurrency != 0,
+    const BookingColumns columns(bookingsViewBits(), view.data, doc.settings().dualCurrency != 0,
                                  anyProvisional && !params.withoutProvisional);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
     frame.addTitleRow(reportTitle(view.titleTemplate, doc, params));
@@ -105,7 +105,7 @@ ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams
     KindSums sums;
     bool odd = false;
     for (const int i : selected) {
-        const ledger::CTWBuchung& b = *doc.bookings[i];
+        const ledger::CTWBuchung& b = *doc.bookings()[i];
         const int row = frame.addRow(bookingRowFill(b.kind, odd), false, RowTag::buchung(i));
         odd = !odd;
         columns.setRow(table, row, b, cells);

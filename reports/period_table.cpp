@@ -166,7 +166,7 @@ PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& i
                              ledger::CNVKDatum start, ledger::CNVKDatum end,
                              bool withoutProvisional) {
     PeriodTable table(doc, index, start);
-    for (const auto& booking : doc.bookings) {
+    for (const auto& booking : doc.bookings()) {
         if (booking->date > end)
             break;
         table.apply(*booking, withoutProvisional);
@@ -178,13 +178,13 @@ PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& i
 DayByDay::DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
                    bool withoutProvisional)
     : doc_(doc), table_(doc, index, start), withoutProvisional_(withoutProvisional) {
-    for (; next_ < doc.bookings.size() && doc.bookings[next_]->date < start; ++next_)
-        table_.apply(*doc.bookings[next_], withoutProvisional_);
+    for (; next_ < doc.bookings().size() && doc.bookings()[next_]->date < start; ++next_)
+        table_.apply(*doc.bookings()[next_], withoutProvisional_);
 }
 
 void DayByDay::advanceTo(ledger::CNVKDatum day) {
-    for (; next_ < doc_.bookings.size() && doc_.bookings[next_]->date <= day; ++next_)
-        table_.apply(*doc_.bookings[next_], withoutProvisional_);
+    for (; next_ < doc_.bookings().size() && doc_.bookings()[next_]->date <= day; ++next_)
+        table_.apply(*doc_.bookings()[next_], withoutProvisional_);
 }
 
 } // namespace reports

@@ -19,7 +19,7 @@ class Umrechner {
 public:
     explicit Umrechner(const ledger::CTalwerkDoc& doc) : doc_(doc) {}
 
-    bool dualCurrency() const { return doc_.settings.dualCurrency != 0; }
+    bool dualCurrency() const { return doc_.settings().dualCurrency != 0; }
     // The slot (0 or 1) of amounts in the currency index. Anything but 1 counts as the first
     // currency, and a ledger with one currency has only the first slot, whatever index a
     // damaged file gives an account or a booking.

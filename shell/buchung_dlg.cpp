@@ -340,7 +340,7 @@ void CBuchungDlg::newAccount(int side) {
                      this);
     if (dlg.exec() != QDialog::Accepted || dlg.index() < 0)
         return;
-    form_.accountCreated(side, doc_.accounts[dlg.index()]->id);
+    form_.accountCreated(side, doc_.accounts()[dlg.index()]->id);
     showAccountLists();
 }
 

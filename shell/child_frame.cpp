@@ -208,11 +208,11 @@ ViewBarState CChildFrame::viewBarState() const {
     state.periodKind = params_->periodKind;
     state.valueKind = params_->valueKind;
     state.currency = params_->displayCurrency;
-    state.currencies.append(toQString(ledger.settings.firstCurrencySymbol));
-    if (ledger.settings.dualCurrency)
-        state.currencies.append(toQString(ledger.settings.secondCurrencySymbol));
+    state.currencies.append(toQString(ledger.settings().firstCurrencySymbol));
+    if (ledger.settings().dualCurrency)
+        state.currencies.append(toQString(ledger.settings().secondCurrencySymbol));
     state.filterIndex = params_->filterIndex;
-    for (const auto& filter : ledger.filters)
+    for (const auto& filter : ledger.filters())
         state.filterNames.append(toQString(filter->name));
     state.canSelect = hasDialogCommand(selectionCommand(params_->viewKind));
     state.canEditFilter = hasDialogCommand(DialogCommand::FilterDefinieren);

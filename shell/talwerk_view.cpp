@@ -143,7 +143,7 @@ void CTalwerkView::paintEvent(QPaintEvent* event) {
     const auto right = static_cast<int>(measurer_.toLogical(dirty.right() + 1)) + scroll.x() + 1;
     const auto bottom =
         -(static_cast<int>(measurer_.toLogical(dirty.bottom() + 1)) + scroll.y() + 1);
-    reports::drawTable(*t, surface, frame_.document()->ledger().settings.tableDisplayMode,
+    reports::drawTable(*t, surface, frame_.document()->ledger().settings().tableDisplayMode,
                        {left, top, right, bottom});
 }
 
@@ -272,12 +272,12 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
 
 void CTalwerkView::print() {
     if (const reports::ReportTable* t = table())
-        ViewPrinter(*t, frame_.document()->ledger().settings, this).print();
+        ViewPrinter(*t, frame_.document()->ledger().settings(), this).print();
 }
 
 void CTalwerkView::printPreview() {
     if (const reports::ReportTable* t = table())
-        ViewPrinter(*t, frame_.document()->ledger().settings, this).preview();
+        ViewPrinter(*t, frame_.document()->ledger().settings(), this).preview();
 }
 
 void CTalwerkView::copyToClipboard() {

@@ -71,8 +71,8 @@ TEST_F(KontoKatAuswahlTest, UnusedElementsAppearOnlyAsTheCurrentSelection) {
 TEST_F(KontoKatAuswahlTest, SwitchDatesAreInsertedAndRemovedInOrder) {
     makeDual();
     const int32_t giro = konto(0, "Giro", 10);
-    ledger::CTWKonto& k = *doc.findKonto(giro);
-    CKontoWaehrungForm form(doc, k, 1, testsupport::date(1, 6, 2002));
+    const ledger::CTWKonto& k = *doc.findKonto(giro);
+    CKontoWaehrungForm form(doc, giro, 1, testsupport::date(1, 6, 2002));
     EXPECT_EQ(form.originalSymbol(), "DM");
     EXPECT_EQ(form.umstellenAuf(), "EUR");
 

@@ -33,10 +33,10 @@ public:
     }
 
     int32_t category(int kind, const std::string& name) {
-        return doc.categories.addKategorie(kind, name).id;
+        return doc.addKategorie(kind, name);
     }
     int32_t subcategory(int kind, int32_t categoryId, const std::string& name) {
-        return doc.categories.findKategorie(kind, categoryId)->addUnterkategorie(name).id;
+        return doc.addUnterkategorie(kind, categoryId, name);
     }
 
     int32_t account(int kind, const std::string& name, int32_t number, int64_t opening = 0,
@@ -62,7 +62,12 @@ public:
     int32_t expense(const std::string& name, int32_t number) {
         return account(ledger::kAusgabenkonto, name, number);
     }
-    ledger::CTWKonto& konto(int32_t id) { return *doc.findKonto(id); }
+    // Changes the account through the document: changeKonto(id, [](CTWKonto& k) { ... }).
+    template <class Change> void changeKonto(int32_t id, Change change) {
+        ledger::CTWKonto k = *doc.findKonto(id);
+        change(k);
+        doc.changeKonto(k);
+    }
 
     void book(const std::string& when, int kind, int32_t konto1, int32_t konto2, int64_t amount,
               int32_t currency = 0, bool provisional = false) {

@@ -35,9 +35,11 @@ TEST(ViewsGolden, HouseholdLedger) {
                              render(l.doc, 8, "01.01.2024", "31.03.2024"));
     // Grouped by the first alternative assignment, sorted by end value descending, without
     // accounts.
-    l.doc.settings.accountsByCategorySortKey = 6;
-    l.doc.settings.accountsByCategorySortDirection = 1;
-    l.doc.settings.accountsByCategoryWithoutAccounts = 1;
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.accountsByCategorySortKey = 6;
+        s.accountsByCategorySortDirection = 1;
+        s.accountsByCategoryWithoutAccounts = 1;
+    });
     reports::ReportParams p;
     p.viewKind = 3;
     p.start = date("01.01.2024");

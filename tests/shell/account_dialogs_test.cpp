@@ -158,8 +158,10 @@ private slots:
     void euroToolConvertsADeutscheMarkLedger() {
         AppFixture f;
         testledger::Ledger l = testledger::householdLedger();
-        l.doc.settings.euroOnly = 0;
-        l.doc.settings.firstCurrencySymbol = "DM";
+        l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+            s.euroOnly = 0;
+            s.firstCurrencySymbol = "DM";
+        });
         const QString path = f.dir.filePath(QStringLiteral("mark.tlw"));
         ledger::saveLedgerFile(l.doc, path.toStdString());
         f.start({path});
@@ -170,9 +172,9 @@ private slots:
                                       QStringLiteral("Euro-Tool: Kontowährung für Bestandskonten"),
                                       QStringLiteral("Euro-Tool: Buchungs-Dialog und Ansichten")}));
         const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
-        QCOMPARE(doc.settings.dualCurrency, 1);
-        QCOMPARE(doc.settings.secondCurrencySymbol, std::string("DM"));
-        QCOMPARE(doc.accounts.front()->switchDates.size(), size_t(1));
+        QCOMPARE(doc.settings().dualCurrency, 1);
+        QCOMPARE(doc.settings().secondCurrencySymbol, std::string("DM"));
+        QCOMPARE(doc.accounts().front()->switchDates.size(), size_t(1));
         QVERIFY(f.child().isWindowModified());
     }
 };

@@ -86,8 +86,7 @@ private slots:
     void aProtectedFileAsksForItsPassword() {
         AppFixture f;
         testledger::Ledger l = testledger::householdLedger();
-        l.doc.password.password = "Geheim";
-        l.doc.password.protection = 1;
+        l.doc.setPassword({"Geheim", 1});
         const QString file = f.dir.filePath(QStringLiteral("geschuetzt.tlw"));
         QVERIFY(ledger::saveLedgerFile(l.doc, file.toStdString()).empty());
         f.start({f.writeSample()});

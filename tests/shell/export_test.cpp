@@ -55,7 +55,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(f.dir.filePath(QStringLiteral("konten.pdf")));
         printer.setPageOrientation(QPageLayout::Portrait);
-        shell::ViewPrinter(*table, ledger.settings, nullptr).render(printer);
+        shell::ViewPrinter(*table, ledger.settings(), nullptr).render(printer);
 
         // The same pagination as the printer's page and the document's margins give.
         reports::ReportTable copy = *table;
