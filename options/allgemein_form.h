@@ -3,7 +3,7 @@
 // window starts with; the page's checks on OK in their order.
 //
 // The file password only keeps the program from opening the file without it. The bookings
-// are stored merely scrambled, not encrypted: anyone who reads the file's bytes can read them.
+// are not encrypted: amounts and dates are plain numbers in the file, texts merely scrambled.
 #pragma once
 
 #include "ledger/datum.h"
