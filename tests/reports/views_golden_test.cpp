@@ -95,6 +95,28 @@ TEST(ViewsGolden, ValueTables) {
         renderValues(d, 6, "30.12.2001", "03.01.2002", 0, {Selection::kKonto, d.accounts[1]->id}));
 }
 
+TEST(ViewsGolden, PeriodComparison) {
+    testledger::Ledger household = testledger::householdLedger();
+    ledger::CTWEinstellungen& s = household.doc.settings;
+    testgolden::expectGolden("reports/household_view9.txt",
+                             renderValues(household.doc, 9, "01.01.2024", "10.04.2024", 0));
+    // Flat, sorted by number descending, with shares, the change from the first to the third
+    // month and the average balance of each month.
+    s.comparisonLayout = 0;
+    s.periodComparisonSortKey = 1;
+    s.periodComparisonSortDirection = 1;
+    s.periodComparisonData = 0x1 | 0x2 | 0x100 | 0x1000 | 0x4000 | 0x10000 | 0x20000;
+    s.comparisonAssetValue = 2;
+    s.changeToPeriod = 3;
+    testgolden::expectGolden("reports/household_view9_flat.txt",
+                             renderValues(household.doc, 9, "01.01.2024", "31.03.2024", 0));
+
+    testledger::Ledger dual = testledger::dualCurrencyLedger();
+    dual.doc.settings.comparisonCurrency = 1;
+    testgolden::expectGolden("reports/dual_view9.txt",
+                             renderValues(dual.doc, 9, "01.12.2001", "31.01.2002", 0));
+}
+
 TEST(ViewsGolden, DualCurrencyLedger) {
     testledger::Ledger l = testledger::dualCurrencyLedger();
     testgolden::expectGolden("reports/dual_view1.txt",
