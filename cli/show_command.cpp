@@ -157,11 +157,6 @@ int runShow(Arguments& args, Io& io) {
         return kExitUsage;
     }
     const bool chart = isChartView(o.params.viewKind);
-    if (!chart && !reports::hasTableBuilder(o.params.viewKind)) {
-        printLine(io.err, "Die Ansicht " + std::to_string(o.params.viewKind) + " (" + label +
-                              ") kann talerwerk-cli noch nicht zeigen.");
-        return kExitUsage;
-    }
     if (o.svgPath && !chart) {
         printLine(io.err, "--svg gibt es nur für die Diagramme (Ansichten 101 und 102).");
         return kExitUsage;
