@@ -132,8 +132,10 @@ constexpr std::array kOptionTexts = {
     OptionText{"new", "other", "Eine Datei in einer anderen Währung mit diesem Symbol."},
 
     OptionText{"show", "view",
-               "Die Ansicht: 1 Konten, 2 Buchungen, 3 Kategorien, 4 Konten nach Kategorien "
-               "und die weiteren Ansichten des Programms."},
+               "Die Ansicht: 1 Konten, 2 Buchungen, 3 Konten nach Kategorien, 4 Buchungen für "
+               "Konto/Kategorie, 5 Wertetabelle - Gesamt, 6 Wertetabelle - Konto/Kategorie, 7 "
+               "Buchungen gefiltert, 8 Kategorien, 9 Periodenvergleich, 101 Diagramm - Gesamt, "
+               "102 Diagramm - Konto/Kategorie."},
     OptionText{"show", "from", "Der erste Tag des Zeitraums."},
     OptionText{"show", "to", "Der letzte Tag des Zeitraums."},
     OptionText{"show", "grouping",
