@@ -14,9 +14,14 @@ std::string joined(const std::vector<std::string>& words, std::string_view prefi
     return text;
 }
 
-// The placeholders that stand for paths; everything else is free text.
-bool isPathPlaceholder(std::string_view placeholder) {
-    return placeholder.ends_with("DATEI") || placeholder == "VERZEICHNIS";
+// What a placeholder completes to: "tlw" a ledger (the positional DATEI), "dir" a directory,
+// "any" any file; empty for free text.
+std::string_view pathKind(std::string_view placeholder, bool positional) {
+    if (placeholder == "VERZEICHNIS")
+        return "dir";
+    if (positional && placeholder == "DATEI")
+        return "tlw";
+    return placeholder.ends_with("DATEI") ? "any" : "";
 }
 
 std::string commandCase(const Command& c) {
@@ -30,12 +35,17 @@ std::string commandCase(const Command& c) {
         valued.push_back(o.name);
         if (const auto choices = valueChoices(o.value); !choices.empty())
             values += "        --" + o.name + ") choices='" + joined(choices) + "' ;;\n";
-        else if (isPathPlaceholder(o.value))
-            values += "        --" + o.name + ") target=" + o.value + " ;;\n";
+        else if (const auto kind = pathKind(o.value, false); !kind.empty())
+            values += "        --" + o.name + ") target=" + std::string(kind) + " ;;\n";
+    }
+    std::vector<std::string> arguments;
+    for (const std::string& argument : parts.arguments) {
+        const auto kind = pathKind(argument, true);
+        arguments.emplace_back(kind.empty() ? "text" : kind);
     }
     std::string text = "    " + std::string(c.name) + ")\n";
     text += "        subcommands='" + joined(parts.subcommands) + "'\n";
-    text += "        arguments=(" + joined(parts.arguments) + ")\n";
+    text += "        arguments=(" + joined(arguments) + ")\n";
     text += "        options='" + joined(names, "--") + " --help'\n";
     text += "        valued=' " + joined(valued, "--") + " '\n";
     if (!values.empty())
@@ -60,9 +70,9 @@ _talerwerk_cli_paths()
     local IFS=$'\n'
     compopt -o filenames 2>/dev/null
     case $1 in
-    DATEI) COMPREPLY=($(compgen -f -X '!*.[tT][lL][wW]' -- "$cur") $(compgen -d -- "$cur")) ;;
-    VERZEICHNIS) COMPREPLY=($(compgen -d -- "$cur")) ;;
-    *DATEI) COMPREPLY=($(compgen -f -- "$cur")) ;;
+    tlw) COMPREPLY=($(compgen -f -X '!*.[tT][lL][wW]' -- "$cur") $(compgen -d -- "$cur")) ;;
+    dir) COMPREPLY=($(compgen -d -- "$cur")) ;;
+    any) COMPREPLY=($(compgen -f -- "$cur")) ;;
     esac
 }
 

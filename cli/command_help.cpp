@@ -144,6 +144,18 @@ constexpr std::array kOptionTexts = {
     OptionText{"show", "select",
                "Wählt ein Konto, eine Kategorie oder eine Unterkategorie für die Ansicht."},
     OptionText{"show", "filter", "Der Buchungsfilter: 0 keiner, 1 bis 9 der gespeicherte Filter."},
+    OptionText{"show", "periods",
+               "Die Perioden der Wertetabellen und Diagramme: 0 Entwicklung, 1 Monatswerte, 2 "
+               "Quartalswerte, 3 Jahreswerte."},
+    OptionText{"show", "compare",
+               "Die Vergleichsperioden des Periodenvergleichs: 0 Monate, 1 Quartale, 2 Jahre; "
+               "ohne die Option die der Datei."},
+    OptionText{"show", "value",
+               "Der Wert der Wertetabellen und Diagramme: 1 Guthaben, 2 Schulden, 3 Vermögen, "
+               "4 Sparbetrag, 5 Einnahmen, 6 Ausgaben."},
+    OptionText{"show", "currency",
+               "Die Währung der Beträge: 0 die erste, 1 die zweite Währung der Datei."},
+    OptionText{"show", "svg", "Schreibt ein Diagramm (Ansicht 101 oder 102) als SVG-Bild."},
     OptionText{"show", "format",
                "fixed richtet die Spalten mit Leerzeichen aus, tabs trennt sie mit "
                "Tabulatoren."},
