@@ -9,7 +9,8 @@ CKontoWaehrungForm::CKontoWaehrungForm(ledger::CTalwerkDoc& doc, int32_t kontoId
     : datum(today), doc_(doc), konto_(*doc.findKonto(kontoId)), original_(originalCurrency) {}
 
 std::string CKontoWaehrungForm::symbol(int32_t currency) const {
-    return currency == 1 ? doc_.settings().secondCurrencySymbol : doc_.settings().firstCurrencySymbol;
+    return currency == 1 ? doc_.settings().secondCurrencySymbol
+                         : doc_.settings().firstCurrencySymbol;
 }
 
 std::string CKontoWaehrungForm::originalSymbol() const {

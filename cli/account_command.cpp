@@ -112,7 +112,8 @@ std::string kennung(const ledger::CTWKonto& konto) {
            konto.abbreviation + ")";
 }
 
-const ledger::CTWKonto* kontoByNumber(const ledger::CTalwerkDoc& doc, const std::string& text, Io& io) {
+const ledger::CTWKonto* kontoByNumber(const ledger::CTalwerkDoc& doc, const std::string& text,
+                                      Io& io) {
     int64_t number = -1;
     if (!text.empty() &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&

@@ -193,8 +193,8 @@ namespace {
 // The position a booking of the date and number takes in a list in booking order: after the
 // bookings of earlier dates, and within the run of its date before the first booking whose
 // number compares greater.
-template <class It> It insertPosition(It first, It last, const CNVKDatum& date,
-                                      std::string_view number) {
+template <class It>
+It insertPosition(It first, It last, const CNVKDatum& date, std::string_view number) {
     const auto byDate = [](const auto& b, const CNVKDatum& d) { return b->date < d; };
     const auto dateAfter = [](const CNVKDatum& d, const auto& b) { return d < b->date; };
     auto position = std::lower_bound(first, last, date, byDate);
@@ -749,9 +749,10 @@ void CTalwerkDoc::beginAenderung() {
 Aenderung CTalwerkDoc::commitAenderung() {
     assert(recordDepth_ > 0);
     Aenderung step;
-    if (--recordDepth_ == 0)
+    if (--recordDepth_ == 0) {
         step.steps_ = std::move(recorded_);
-    recorded_.clear();
+        recorded_.clear();
+    }
     return step;
 }
 

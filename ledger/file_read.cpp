@@ -64,7 +64,7 @@ private:
 
     void readPasswordAndSeparators() {
         auto& s = doc_.settings();
-        if (!from(10301001)) {
+        if (!from(kVersion1_3_1_1)) {
             s.decimalSeparator = ',';
             s.thousandsSeparator = '.';
             s.noGrouping = 0;
@@ -79,44 +79,44 @@ private:
     void readViewSettings() {
         auto& s = doc_.settings();
         ledger::readSettings(r_, s, 4, 70);
-        if (!from(20101001)) {
+        if (!from(kVersion2_1_1_1)) {
             s.bookingsData |= kNewBookingsColumn;
             s.filteredBookingsData |= kNewBookingsColumn;
         }
-        s.noNationalAmountOfEuro = from(10301002) ? r_.int32() : 0; // 71
-        s.euroOnly = version_ > 10401001 ? r_.int32() : 0;          // 72
-        s.saveCounter = from(10503000) ? r_.int32() : 1;            // 73
-        if (from(10101002)) {
+        s.noNationalAmountOfEuro = from(kVersion1_3_1_2) ? r_.int32() : 0; // 71
+        s.euroOnly = from(kVersion1_4_1_2) ? r_.int32() : 0;               // 72
+        s.saveCounter = from(kVersion1_5_3_0) ? r_.int32() : 1;            // 73
+        if (from(kVersion1_1_1_2)) {
             ledger::readSettings(r_, s, 74, 76);
         } else {
             s.bookingNumberSource = 1;
             s.reserved75 = 4;
             s.presetCurrency = 0;
         }
-        s.markNewDueBookings = from(10201003) ? r_.int32() : 1;        // 77
-        s.confirmDueBookings = from(10201003) ? r_.int32() : 1;        // 78
-        s.preselectMostUsedAccounts = from(11001002) ? r_.int32() : 1; // 79
-        s.reserved80 = from(10201003) ? r_.int32() : 0;                // 80
-        if (from(10201004)) {
+        s.markNewDueBookings = from(kVersion1_2_1_3) ? r_.int32() : 1;         // 77
+        s.confirmDueBookings = from(kVersion1_2_1_3) ? r_.int32() : 1;         // 78
+        s.preselectMostUsedAccounts = from(kVersion1_10_1_2) ? r_.int32() : 1; // 79
+        s.reserved80 = from(kVersion1_2_1_3) ? r_.int32() : 0;                 // 80
+        if (from(kVersion1_2_1_4)) {
             ledger::readSettings(r_, s, 81, 83);
         } else {
             s.reserved81 = s.reserved82 = s.reserved83 = 0;
         }
-        if (from(11001003)) {
+        if (from(kVersion1_10_1_3)) {
             ledger::readSettings(r_, s, 84, 85);
         } else {
             s.bookingsShowSums = s.filteredBookingsShowSums = 1;
         }
         // Settings 86 to 109 keep their new-document values in older files.
-        if (from(11001004))
+        if (from(kVersion1_10_1_4))
             ledger::readSettings(r_, s, 86, 109);
-        if (from(20201002)) {
+        if (from(kVersion2_2_1_2)) {
             ledger::readSettings(r_, s, 110, 111);
         } else {
             s.changeFromPeriod = 1;
             s.changeToPeriod = 2;
         }
-        if (from(20501002)) {
+        if (from(kVersion2_5_1_2)) {
             ledger::readSettings(r_, s, 112, 116);
         } else {
             s.noAskMissingNumber = s.noAskMissingText = 0;
@@ -125,7 +125,7 @@ private:
     }
 
     void readRecurringBookings() {
-        if (!from(10201002))
+        if (!from(kVersion1_2_1_2))
             return;
         doc_.nextRuleSerial() = r_.int32();
         r_.objectList(RecordClass::BuchungRegel, [&](std::uint16_t schema) {
@@ -136,9 +136,9 @@ private:
     }
 
     void readDisplayItems() {
-        if (version_ > 20401001)
+        if (from(kVersion2_4_1_2))
             doc_.hiddenBookingTexts() = r_.textList();
-        if (from(20901002)) {
+        if (from(kVersion2_9_1_2)) {
             doc_.initialPeriod().startRule = r_.int32();
             doc_.initialPeriod().endRule = r_.int32();
             doc_.initialPeriod().startDate = CNVKDatum(r_.dword());
@@ -146,7 +146,7 @@ private:
         } else {
             doc_.initialPeriod() = Darstellungszeitraum{kMonatsanfang, kHeute, today_, today_};
         }
-        doc_.accountBookingsSortDirection() = from(21001002) ? r_.int32() : 0;
+        doc_.accountBookingsSortDirection() = from(kVersion2_10_1_2) ? r_.int32() : 0;
     }
 
     void readCategories() {
@@ -161,7 +161,7 @@ private:
     }
 
     void readFilters() {
-        if (from(20901001)) {
+        if (from(kVersion2_9_1_1)) {
             r_.objectList(RecordClass::BuchungsFilterNeu, [&](std::uint16_t) {
                 auto filter = std::make_unique<CTWBuchungsFilterNeu>();
                 readFilter(r_, FilterForm::Named, *filter);
@@ -175,10 +175,10 @@ private:
         CTWBuchungsFilterNeu& first = *doc_.filters().front();
         readFilter(r_, FilterForm::Old, first);
         readScreenScale();
-        first.provisionalMode = from(20201001) ? r_.int32() : 0;
+        first.provisionalMode = from(kVersion2_2_1_1) ? r_.int32() : 0;
     }
 
-    void readScreenScale() { doc_.screenScale() = from(11001001) ? r_.real() : 1.0; }
+    void readScreenScale() { doc_.screenScale() = from(kVersion1_10_1_1) ? r_.real() : 1.0; }
 
     ArchiveReader r_;
     LedgerLoading doc_;

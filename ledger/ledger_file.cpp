@@ -3,15 +3,11 @@
 #include "ledger/archive_error.h"
 #include "ledger/file_read.h"
 #include "ledger/file_store.h"
+#include "ledger/file_version.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_loading.h"
 
 namespace ledger {
-
-namespace {
-// Usage counts are stored from version 1.2.1 on.
-constexpr std::uint32_t kFirstVersionWithUsageCounts = 10201004;
-} // namespace
 
 LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::string& path,
                              platform::Prompter& prompter, platform::PasswordSource& passwords,
@@ -31,7 +27,7 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
         LedgerLoading loading(*doc);
         if (!doc->isBuchungOrderValid())
             loading.sortBuchungen();
-        if (result.version < kFirstVersionWithUsageCounts)
+        if (result.version < kVersion1_2_1_4)
             loading.rebuildKategorieUsageCounts();
         doc->setModified(false);
         result.document = std::move(doc);

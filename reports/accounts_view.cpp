@@ -47,7 +47,7 @@ ReportTable buildAccountsView(const ledger::CTalwerkDoc& doc, const ReportParams
         columns.setFigures(table, row, total, total.end[0], format);
 
         bool odd = false;
-        for (const KontoEintrag& entry : groups.members[g]) {
+        for (const KontoZeile& entry : groups.members[g]) {
             if (hiddenByZeroFlags(entry, view, dual))
                 continue;
             row = frame.addRow(accountRowFill(groupKind(g), odd), false,

@@ -130,8 +130,8 @@ void sortBookings(const ledger::CTalwerkDoc& doc, std::vector<int>& indexes, int
     if (key == kSortNummer) {
         std::stable_sort(indexes.begin(), indexes.end(), [&](int a, int b) {
             return ordered(
-                ledger::compareBuchungsnummer(doc.bookings()[a]->number, doc.bookings()[b]->number), a,
-                b);
+                ledger::compareBuchungsnummer(doc.bookings()[a]->number, doc.bookings()[b]->number),
+                a, b);
         });
         return;
     }

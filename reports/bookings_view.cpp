@@ -37,10 +37,10 @@ struct KindSums {
     void add(const ledger::CTWBuchung& b, const BookingCells& cells) {
         auto& s = sums[std::clamp(b.kind, 0, 2)];
         const int64_t first = cells.amountIn(b, 0);
-        s[0] = addBetrag(s[0], first);
-        s[1] = addBetrag(s[1], cells.amountIn(b, 1));
+        s[0] = ledger::addBetrag(s[0], first);
+        s[1] = ledger::addBetrag(s[1], cells.amountIn(b, 1));
         // The own-currency column sums the amounts in the first currency.
-        s[2] = addBetrag(s[2], first);
+        s[2] = ledger::addBetrag(s[2], first);
     }
 };
 

@@ -1,25 +1,6 @@
 #include "reports/period_table.h"
 
-#include "reports/report_params.h"
-
-#include <limits>
-
 namespace reports {
-namespace {
-
-int64_t negate(int64_t amount) {
-    return amount == std::numeric_limits<int64_t>::min() ? std::numeric_limits<int64_t>::max()
-                                                         : -amount;
-}
-
-} // namespace
-
-int64_t addBetrag(int64_t a, int64_t b) {
-    int64_t sum = 0;
-    if (!__builtin_add_overflow(a, b, &sum))
-        return sum;
-    return b > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
-}
 
 PeriodTable::PeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                          ledger::CNVKDatum start)
@@ -73,22 +54,15 @@ void PeriodTable::flow(PeriodRecord& source, PeriodRecord& target,
     // what flows into it.
     if (!source.isAsset && !target.isAsset) {
         const int slot = umrechner_.slotOf(booking.currencyIndex);
-        const int64_t v = source.isIncome ? booking.amount : negate(booking.amount);
+        const int64_t v = source.isIncome ? booking.amount : ledger::negateBetrag(booking.amount);
         addValue(source, slot, v, beforeStart);
-        addValue(target, slot, source.isIncome == target.isIncome ? negate(v) : v, beforeStart);
+        addValue(target, slot, source.isIncome == target.isIncome ? ledger::negateBetrag(v) : v, beforeStart);
     } else if (!target.isAsset) {
-        addValue(target, out.currency, target.isIncome ? negate(out.amount) : out.amount,
+        addValue(target, out.currency, target.isIncome ? ledger::negateBetrag(out.amount) : out.amount,
                  beforeStart);
     } else if (!source.isAsset) {
-        addValue(source, in.currency, source.isIncome ? in.amount : negate(in.amount), beforeStart);
+        addValue(source, in.currency, source.isIncome ? in.amount : ledger::negateBetrag(in.amount), beforeStart);
     }
-}
-
-int64_t subBetrag(int64_t a, int64_t b) {
-    int64_t difference = 0;
-    if (!__builtin_sub_overflow(a, b, &difference))
-        return difference;
-    return b < 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
 }
 
 Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, int sign) {
@@ -97,7 +71,7 @@ Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, 
     if (running.currency != c)
         running = {c, umrechner_.convert(running.amount, running.currency)};
     const int64_t a = umrechner_.into(booking.amount, umrechner_.slotOf(booking.currencyIndex), c);
-    running.amount = addBetrag(running.amount, sign < 0 ? negate(a) : a);
+    running.amount = ledger::addBetrag(running.amount, sign < 0 ? ledger::negateBetrag(a) : a);
     if (booking.date < start_)
         asset.start = running;
     asset.end = running;
@@ -106,7 +80,7 @@ Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, 
 
 void PeriodTable::addValue(PeriodRecord& account, int slot, int64_t amount, bool beforeStart) {
     int64_t& sum = beforeStart ? account.beforeStart[slot] : account.fromStart[slot];
-    sum = addBetrag(sum, amount);
+    sum = ledger::addBetrag(sum, amount);
 }
 
 void PeriodTable::normalise(ledger::CNVKDatum end) {
@@ -130,36 +104,21 @@ void PeriodTable::normalise(ledger::CNVKDatum end) {
             r.endValue = {r.fromStart[0], r.fromStart[0]};
             continue;
         }
-        r.endValue[0] = addBetrag(r.fromStart[0], umrechner_.convert(r.fromStart[1], 1));
-        r.endValue[1] = addBetrag(r.fromStart[1], umrechner_.convert(r.fromStart[0], 0));
+        r.endValue[0] = ledger::addBetrag(r.fromStart[0], umrechner_.convert(r.fromStart[1], 1));
+        r.endValue[1] = ledger::addBetrag(r.fromStart[1], umrechner_.convert(r.fromStart[0], 0));
     }
 }
 
-int64_t PeriodTable::total(int valueKind, int displayCurrency) const {
-    std::array<int64_t, 2> sums{};
-    for (const PeriodRecord& r : records_) {
-        if (r.isAsset) {
-            const bool take = valueKind == kVermoegen ||
-                              (valueKind == kGuthaben && r.end.amount >= 0) ||
-                              (valueKind == kSchulden && r.end.amount < 0);
-            if (take)
-                sums[r.end.currency] = addBetrag(sums[r.end.currency], r.end.amount);
-            continue;
-        }
-        const bool take = valueKind == kSparbetrag || (valueKind == kEinnahmen && r.isIncome) ||
-                          (valueKind == kAusgaben && !r.isIncome);
-        if (!take)
-            continue;
-        // "Sparbetrag" is income minus expenses; the other two take their accounts as they are.
-        const bool subtract = valueKind == kSparbetrag && !r.isIncome;
+void PeriodTable::restartAt(ledger::CNVKDatum start) {
+    for (PeriodRecord& r : records_) {
+        r.bookingCount = 0;
+        if (r.isAsset)
+            r.start = r.running;
         for (int slot = 0; slot < 2; ++slot)
-            sums[slot] =
-                addBetrag(sums[slot], subtract ? negate(r.fromStart[slot]) : r.fromStart[slot]);
+            r.beforeStart[slot] = ledger::addBetrag(r.beforeStart[slot], r.fromStart[slot]);
+        r.fromStart = {};
     }
-    if (!umrechner_.dualCurrency())
-        return sums[0];
-    const int d = umrechner_.slotOf(displayCurrency);
-    return addBetrag(sums[d], umrechner_.convert(sums[1 - d], 1 - d));
+    start_ = start;
 }
 
 PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
@@ -173,18 +132,6 @@ PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& i
     }
     table.normalise(end);
     return table;
-}
-
-DayByDay::DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
-                   bool withoutProvisional)
-    : doc_(doc), table_(doc, index, start), withoutProvisional_(withoutProvisional) {
-    for (; next_ < doc.bookings().size() && doc.bookings()[next_]->date < start; ++next_)
-        table_.apply(*doc.bookings()[next_], withoutProvisional_);
-}
-
-void DayByDay::advanceTo(ledger::CNVKDatum day) {
-    for (; next_ < doc_.bookings().size() && doc_.bookings()[next_]->date <= day; ++next_)
-        table_.apply(*doc_.bookings()[next_], withoutProvisional_);
 }
 
 } // namespace reports

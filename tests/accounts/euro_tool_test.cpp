@@ -196,9 +196,13 @@ TEST_F(EuroToolTest, CancellingLaterStepKeepsTheEarlierOnes) {
 
 TEST_F(EuroToolTest, DualCurrencyLedgerSkipsStepOneAndEuroOnlyIsRefused) {
     makeDual();
-    doc.bookings()[0]->currencyIndex = 1;
-    doc.findKonto(giro)->currencyIndex = 1;
-    doc.findKonto(giro)->switchDates = {testsupport::date(1, 7, 2001)};
+    ledger::CTWBuchung first = *doc.bookings()[0];
+    first.currencyIndex = 1;
+    doc.replaceBuchung(0, first);
+    ledger::CTWKonto konto = *doc.findKonto(giro);
+    konto.currencyIndex = 1;
+    konto.switchDates = {testsupport::date(1, 7, 2001)};
+    doc.changeKonto(konto);
     doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.presetCurrency = 1; });
     dialoge.onStep4 = [](CEuroAnsichtenForm& form) {
         EXPECT_TRUE(form.euroVoreingestelltEnabled);

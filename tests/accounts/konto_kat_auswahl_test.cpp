@@ -27,7 +27,9 @@ protected:
         konto(2, "Kaltmiete", 2, "Wohnen", "Miete");
         konto(2, "Auto", 3);
         kino = konto(2, "Kino", 4, "Wohnen");
-        doc.findKonto(kino)->alt1UseStandard = 0; // alternative 1: no category
+        ledger::CTWKonto k = *doc.findKonto(kino);
+        k.alt1UseStandard = 0; // alternative 1: no category
+        doc.changeKonto(k);
     }
 
     std::string tree(const CKontoKatAuswahlForm& form) const {

@@ -158,7 +158,8 @@ TEST_F(ZuordnungTest, DeletingAnAccountRefusesAndAsksWithEitherMessageSet) {
                   "Das Konto \"Strom\" (3/Str3) kann nicht gelöscht werden, da regelmäßige "
                   "Buchungen auf diesem Konto ausgeführt werden!"}));
 
-    doc.rules().clear();
+    while (!doc.rules().empty())
+        doc.removeBuchungRegel(0);
     prompter.clear();
     EXPECT_FALSE(deleteKonto(doc, prompter, strom, M::Ansicht)); // answered No
     prompter.answer({true});

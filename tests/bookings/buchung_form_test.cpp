@@ -1,6 +1,7 @@
 #include "bookings/buchung_form.h"
 #include "bookings/buchungsnummer.h"
 #include "buchungs_ledger.h"
+#include "ledger/ledger_loading.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -68,10 +69,12 @@ TEST_F(BuchungFormTest, FirstOpeningOfANewBooking) {
 TEST_F(BuchungFormTest, NumberSuggestionBySource) {
     ledger.book(date(1, 5, 2024), 1, ledger.giro, ledger.miete, 100, "B-7");
     ledger.book(date(1, 3, 2024), 1, ledger.giro, ledger.miete, 100, "A-19");
-    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kZuletztEingegeben; });
+    ledger.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kZuletztEingegeben; });
     form.openNew();
     EXPECT_EQ(form.number, "A-20");
-    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kNeuestesDatum; });
+    ledger.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kNeuestesDatum; });
     form.openNew();
     EXPECT_EQ(form.number, "B-8");
 }
@@ -122,7 +125,8 @@ TEST_F(BuchungFormTest, PreselectsTheMostUsedAccountsOfTheLast200Bookings) {
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lebensmittel"}));
     EXPECT_EQ(form.accountText[0], "Girokonto");
 
-    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.preselectMostUsedAccounts = 0; });
+    ledger.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.preselectMostUsedAccounts = 0; });
     form.openNew();
     form.changeKind(ledger::kAusgabe);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lebensmittel"}));
@@ -206,7 +210,7 @@ TEST_F(BuchungFormTest, ChecksInTheirOrderWithMessagesAndFocus) {
 
 TEST_F(BuchungFormTest, DisabledNumberFieldGetsTheNextSerialOnNo) {
     ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.disableNumberField = 1; });
-    ledger.doc.settings().nextBookingSerial = 41;
+    ledger::LedgerLoading(ledger.doc).settings().nextBookingSerial = 41;
     form.openNew();
     fillValid();
     form.number.clear();
@@ -249,7 +253,9 @@ TEST_F(BuchungFormTest, FurtherBookingKeepsValuesWithNextNumberAndZeroAmount) {
 TEST_F(BuchungFormTest, EditingKeepsTheSerialAndAsksOnce) {
     ledger.book(date(1, 1, 2024), 1, ledger.giro, ledger.miete, 100, "", "a");
     ledger.book(date(1, 2, 2024), 1, ledger.giro, ledger.miete, 200, "", "b");
-    ledger.doc.bookings()[0]->provisional = 1;
+    ledger::CTWBuchung provisional = *ledger.doc.bookings()[0];
+    provisional.provisional = 1;
+    ledger.doc.replaceBuchung(0, provisional);
     const int32_t serial = ledger.doc.bookings()[0]->serial;
     const int32_t next = ledger.doc.settings().nextBookingSerial;
 
@@ -271,7 +277,9 @@ TEST_F(BuchungFormTest, EditingKeepsTheSerialAndAsksOnce) {
 
 TEST_F(BuchungFormTest, ConfirmingClearsTheProvisionalFlag) {
     ledger.book(date(1, 1, 2024), 1, ledger.giro, ledger.miete, 100, "1", "a");
-    ledger.doc.bookings()[0]->provisional = 1;
+    ledger::CTWBuchung provisional = *ledger.doc.bookings()[0];
+    provisional.provisional = 1;
+    ledger.doc.replaceBuchung(0, provisional);
     form.openEdit(0, true);
     EXPECT_EQ(form.title(), "Buchung bearbeiten (bestätigen)");
     EXPECT_FALSE(form.provisional);

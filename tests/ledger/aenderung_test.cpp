@@ -47,7 +47,10 @@ TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
                              booking(datum(3, 2, 2004), "1a", kGiro, kLohn, 3)});
          }},
         {"remove booking", [](CTalwerkDoc& d) { d.removeBuchung(1); }},
-        {"remove bookings by serial", [](CTalwerkDoc& d) { d.removeBuchungen({0, 3, 77}); }},
+        {"remove bookings by serial",
+         [](CTalwerkDoc& d) {
+             d.removeBuchungen({0, 3, 77});
+         }},
         {"replace booking",
          [](CTalwerkDoc& d) {
              d.replaceBuchung(0, booking(datum(9, 9, 2009), "X", kSpar, kMiete, 5));
@@ -108,7 +111,9 @@ TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
              d.setAccountBookingsSortDirection(0);
          }},
         {"Euro conversion",
-         [](CTalwerkDoc& d) { d.convertToEuro(3, {40339, 1000}, "EUR", "bfr"); }},
+         [](CTalwerkDoc& d) {
+             d.convertToEuro(3, {40339, 1000}, "EUR", "bfr");
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,7 +1,7 @@
 #include "ledger/buchung.h"
-#include "ledger/ledger_loading.h"
 #include "ledger/kategorie.h"
 #include "ledger/konto.h"
+#include "ledger/ledger_loading.h"
 
 #include <gtest/gtest.h>
 

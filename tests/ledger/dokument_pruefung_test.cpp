@@ -35,7 +35,9 @@ TEST(DokumentPruefung, EachDamageIsReported) {
         {"Kategorie 1 (Anlagen): Verwendungszähler 2 statt 1.",
          [](LedgerLoading d) { d.accounts()[1]->alt2UseStandard = 1; }},
         {"Unterkategorie 1 (Prämien) von Arbeit: Verwendungszähler 3 statt 1.",
-         [](LedgerLoading d) { d.categories().treeList(1)[0]->subcategoryList()[1]->usageCount = 3; }},
+         [](LedgerLoading d) {
+             d.categories().treeList(1)[0]->subcategoryList()[1]->usageCount = 3;
+         }},
         {"Konto 0 (Girokonto): Buchungszähler 3 statt 4.",
          [](LedgerLoading d) { d.accounts()[0]->bookingCount = 3; }},
         {"Buchung 0: Steht nicht in Buchungsreihenfolge.",
@@ -51,7 +53,8 @@ TEST(DokumentPruefung, EachDamageIsReported) {
          [](LedgerLoading d) { d.rules()[1]->konto2Id = 0; }},
         {"Regelmäßige Buchung 5: Die laufende Nummer liegt nicht unter dem Zähler 2.",
          [](LedgerLoading d) { d.rules()[1]->serial = 5; }},
-        {"Die Datei hat 9 statt 10 Buchungsfilter.", [](LedgerLoading d) { d.filters().pop_back(); }},
+        {"Die Datei hat 9 statt 10 Buchungsfilter.",
+         [](LedgerLoading d) { d.filters().pop_back(); }},
     };
     for (const auto& c : cases) {
         auto doc = sampleLedger();

@@ -4,6 +4,7 @@
 #include "ledger/file_store.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_loading.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
 
@@ -134,7 +135,8 @@ TEST(FileLedger, PasswordIsAskedAndMustMatchExactly) {
 TEST(FileLedger, BookingsOutOfOrderAreSortedAfterLoading) {
     auto doc = sampleLedger();
     doc->setPassword(CNVKKennwort{});
-    std::reverse(doc->bookings().begin(), doc->bookings().end());
+    LedgerLoading raw(*doc);
+    std::reverse(raw.bookings().begin(), raw.bookings().end());
     Loader loader;
     auto loaded = loader.load(writeLedgerFile(*doc));
     ASSERT_TRUE(loaded.document);

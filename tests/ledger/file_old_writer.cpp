@@ -106,7 +106,8 @@ public:
         list("CTWKonto", schema_, doc_.accounts(), [&](const auto& k) { konto(*k); });
         list("CTWBuchung", schema_, doc_.bookings(), [&](const auto& b) { buchung(*b); });
         if (from(20901001))
-            list("CTWBuchungsFilterNeu", 1, doc_.filters(), [&](const auto& f) { filter(*f, true); });
+            list("CTWBuchungsFilterNeu", 1, doc_.filters(),
+                 [&](const auto& f) { filter(*f, true); });
         else
             filter(*doc_.filters().front(), false);
         if (from(11001001))

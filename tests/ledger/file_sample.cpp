@@ -78,7 +78,8 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     const CTWKonto& essen =
         doc->addKonto(konto(kAusgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1));
 
-    doc->addBuchung(buchung(datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar"));
+    doc->addBuchung(
+        buchung(datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar"));
     doc->addBuchung(buchung(datum(1, 2, 2004), kAusgabe, giro, miete, 80000, "2", "Miete Februar"));
     CTWBuchung baecker =
         buchung(datum(3, 2, 2004), kAusgabe, giro, essen, 4599, "", "Bäckerei Müller");

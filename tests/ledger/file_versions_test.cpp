@@ -2,6 +2,7 @@
 #include "file_old_writer.h"
 #include "file_sample.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_loading.h"
 #include "setting_table.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
@@ -25,7 +26,7 @@ struct OldFile {
 // The sample, with usage counts no rebuild would give, written in the version and loaded.
 std::unique_ptr<OldFile> load(std::uint32_t version) {
     auto sample = sampleLedger();
-    sample->categories().tree(0)[0]->usageCount = 99;
+    LedgerLoading(*sample).categories().treeList(0)[0]->usageCount = 99;
     auto file = std::make_unique<OldFile>();
     file->passwords.answer("Geheim-ä1");
     auto loaded = loadLedgerBytes(writeFileOfVersion(*sample, version), "alt.tlw", file->prompter,
@@ -168,7 +169,8 @@ TEST(FileVersions, EveryGateBoundaryLoadsTheWholeFile) {
             EXPECT_EQ(doc.filters().size(), 10u) << version;
             EXPECT_EQ(doc.filters()[0]->textPattern, "Miete ODER Müll") << version;
             const bool newFilters = version >= 20901001;
-            EXPECT_EQ(doc.filters()[0]->name, newFilters ? "Große Ausgaben" : "Filter 1") << version;
+            EXPECT_EQ(doc.filters()[0]->name, newFilters ? "Große Ausgaben" : "Filter 1")
+                << version;
             EXPECT_EQ(doc.settings().euroOnly, 0) << version;
             EXPECT_EQ(doc.settings().markNewDueBookings, 1) << version;
             EXPECT_EQ(file->prompter.shown.size(), version < 21101001 ? 1u : 0u) << version;
@@ -185,7 +187,7 @@ TEST(FileVersions, EverySettingTakesItsPlaceInEveryVersion) {
             row.type == 't'   ? SettingValue("Wert " + std::to_string(row.number))
             : row.type == 'c' ? SettingValue(std::int64_t{'!' + row.number % 60})
                               : SettingValue(std::int64_t{1000 + row.number});
-        setSetting(sample->settings(), row, own);
+        setSetting(LedgerLoading(*sample).settings(), row, own);
     }
     const CTWEinstellungen fresh;
     const std::uint32_t versions[] = {kVersion101, kVersion111, 10101002, 10201003, 10301001,

@@ -75,7 +75,9 @@ TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
         s.accountsSortKey = 6 /* end value */;
         s.accountsSortDirection = 1;
     });
-    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.accountsData = 0x1 | 0x400; }); // no column for the savings rate
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.accountsData = 0x1 | 0x400;
+    }); // no column for the savings rate
 
     const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     EXPECT_EQ(rowLabels(t),
@@ -137,7 +139,8 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
     const int32_t miete = l.expense("Miete", 3);
     l.book("05.01.2024", kEinnahme, giro, gehalt, 4000);
     l.book("06.01.2024", kAusgabe, giro, miete, 1000);
-    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.accountsData = 0x1 | 0x400 | 0x40000; });
+    l.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.accountsData = 0x1 | 0x400 | 0x40000; });
     ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     // Rows: title, 3 column titles, 2 asset groups with one account, then the summary.
     EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag/-quote");

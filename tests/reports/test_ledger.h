@@ -4,6 +4,7 @@
 
 #include "ledger/dokument.h"
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -32,9 +33,7 @@ public:
         doc.newDocument(w, date("01.01.2024"));
     }
 
-    int32_t category(int kind, const std::string& name) {
-        return doc.addKategorie(kind, name);
-    }
+    int32_t category(int kind, const std::string& name) { return doc.addKategorie(kind, name); }
     int32_t subcategory(int kind, int32_t categoryId, const std::string& name) {
         return doc.addUnterkategorie(kind, categoryId, name);
     }
@@ -84,7 +83,12 @@ public:
         doc.addBuchung(std::move(b));
     }
 
-    ledger::CTalwerkDoc doc;
+private:
+    // The document stays where it is when the ledger is moved.
+    std::unique_ptr<ledger::CTalwerkDoc> owned_ = std::make_unique<ledger::CTalwerkDoc>();
+
+public:
+    ledger::CTalwerkDoc& doc = *owned_;
 };
 
 } // namespace testledger
