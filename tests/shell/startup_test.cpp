@@ -1,6 +1,7 @@
 // Start-up and exit: the settings with their defaults, the first-start demo files, the
 // window placement rule and the main window without a document.
 #include "shell/app_settings.h"
+#include "shell/command_line.h"
 #include "shell/cp1252.h"
 #include "shell/view_bar.h"
 #include "shell_fixture.h"
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTest>
 
 namespace shelltest {
@@ -108,6 +110,35 @@ private slots:
         QVERIFY(f.store.readInt("Settings", "WRight", 0) > 0);
         // The opened file became the newest recent file.
         QCOMPARE(f.store.readText("Recent File List", "File1"), file.toStdString());
+    }
+
+    // "--help" and "--version" answer on the terminal, even where no display is reachable.
+    void helpAndVersionAreAnsweredWithoutADisplay() {
+        struct Case {
+            QString option;
+            QStringList expected;
+        };
+        const Case cases[] = {
+            {u"--help"_qs,
+             {u"Aufruf: talerwerk [DATEI.tlw]"_qs, u"--screenshot BILD.png"_qs, u"--view N"_qs,
+              u"2 Buchungen"_qs, u"102 Diagramm - Konto/Kat."_qs, u"--version"_qs}},
+            {u"--version"_qs, {u"Talerwerk Version 2.11.1\n"_qs}},
+        };
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        for (const Case& c : cases) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(TALERWERK_PROGRAM), {c.option});
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            for (const QString& text : c.expected)
+                QVERIFY2(out.contains(text), qPrintable(c.option + u": "_qs + out));
+        }
+        QCOMPARE(shell::parseCommandLine({u"--hilfe"_qs}).error, u"Unbekannte Option: --hilfe"_qs);
     }
 };
 
