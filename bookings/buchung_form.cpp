@@ -126,12 +126,12 @@ std::string CBuchungForm::statusText() const {
     return {};
 }
 
-std::string CBuchungForm::kontoLabel(int side) const {
-    if (kind_ == ledger::kUmbuchung)
+std::string CBuchungForm::kontoLabel(int kind, int side) {
+    if (kind == ledger::kUmbuchung)
         return side == 0 ? "von &Konto" : "auf K&onto";
     if (side == 0)
         return "Bestands&konto";
-    return kind_ == ledger::kEinnahme ? "Einnahmenk&onto" : "Ausgabenk&onto";
+    return kind == ledger::kEinnahme ? "Einnahmenk&onto" : "Ausgabenk&onto";
 }
 
 const ledger::CTWKonto* CBuchungForm::listedKonto(int side) const {

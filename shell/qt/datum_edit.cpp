@@ -13,6 +13,7 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 namespace shell {
 

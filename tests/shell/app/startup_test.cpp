@@ -1,17 +1,22 @@
 // Start-up and exit: the settings with their defaults, the first-start demo files, the
 // window placement rule and the main window without a document.
+#include "ledger/dokument.h"
 #include "shell/app/app_settings.h"
 #include "shell/app/command_line.h"
 #include "shell/qt/cp1252.h"
+#include "shell/window/document.h"
+#include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTest>
+#include <QToolButton>
 
 namespace shelltest {
 
@@ -54,6 +59,45 @@ private slots:
         QCOMPARE(f.window().viewBar()->shownKind(), 0);
         QVERIFY(!f.window().commands().view.kinds[0]->isVisible());
         QVERIFY(f.window().commands().view.standardansicht->isVisible());
+    }
+
+    // Without a document the main window says how to begin and lists the recent files; a new
+    // file starts with the household chart of accounts only when asked for.
+    void anEmptyMainWindowShowsHowToBegin() {
+        AppFixture f;
+        bool offeredOff = false;
+        onNextModal([&offeredOff](QWidget* dialog) {
+            auto* chart = dialog->findChild<QCheckBox*>(u"kontenplan"_qs);
+            offeredOff = chart && !chart->isChecked();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        f.start({});
+        QVERIFY(offeredOff);
+        auto* hint = f.window().findChild<shell::CStartHinweis*>();
+        QVERIFY(hint && !hint->isHidden());
+        QStringList texts;
+        for (QToolButton* button : hint->findChildren<QToolButton*>())
+            if (!button->isHidden())
+                texts.append(button->text());
+        const QString dir = f.dir.path();
+        QCOMPARE(texts,
+                 (QStringList{u"Neue Datei anlegen (Datei > Neu...)"_qs,
+                              u"Vorhandene Datei öffnen (Datei > Öffnen...)"_qs,
+                              dir + u"/DemoKontenplan.tlw"_qs, dir + u"/DemoDatei1.tlw"_qs}));
+
+        onNextModal([](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>(u"kontenplan"_qs)->setChecked(true);
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        hint->findChildren<QToolButton*>().first()->click();
+        QVERIFY(hint->isHidden());
+        const ledger::CTalwerkDoc& started = f.child().document()->ledger();
+        QCOMPARE(started.accounts.size(), size_t(29));
+        QVERIFY(!f.child().document()->isModified());
+
+        f.window().commands().file.schliessen->trigger();
+        QApplication::processEvents();
+        QVERIFY(!hint->isHidden());
     }
 
     void storedDefaultViewKindsAreValidated() {
