@@ -45,9 +45,22 @@ CommandLine parseCommandLine(const QStringList& args) {
 }
 
 QString usageText() {
-    QStringList views;
-    for (const ViewKindInfo& info : kViewKinds)
-        views.append(u"%1 %2"_qs.arg(info.kind).arg(QString::fromUtf16(info.label)));
+    // The view kinds, wrapped below the option's text.
+    const QString indent(25, u' ');
+    QString views;
+    qsizetype lineLength = 0;
+    for (const ViewKindInfo& info : kViewKinds) {
+        const QString item = u"%1 %2"_qs.arg(info.kind).arg(QString::fromUtf16(info.label));
+        if (lineLength > 0 && lineLength + item.size() + 2 > 52) {
+            views += u",\n"_qs + indent;
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            views += u", "_qs;
+            lineLength += 2;
+        }
+        views += item;
+        lineLength += item.size();
+    }
     return u"Aufruf: talerwerk [DATEI.tlw]\n"
            u"        talerwerk --screenshot BILD.png [--view N] [--now TT.MM.JJJJ] DATEI.tlw\n"
            u"\n"
@@ -57,10 +70,11 @@ QString usageText() {
            u"                         einer neuen Datei\n"
            u"  --screenshot BILD.png  schreibt ein Bild von DATEI.tlw in BILD.png und endet;\n"
            u"                         braucht keine Anzeige\n"
-           u"  --view N               die Ansicht des Bildes: %1\n"
+           u"  --view N               die Ansicht des Bildes:\n"
+           u"                         %1\n"
            u"  --now TT.MM.JJJJ       rechnet mit diesem Tag als heutigem Datum\n"
            u"  --help                 zeigt diese Hilfe\n"
-           u"  --version              zeigt die Version\n"_qs.arg(views.join(u", "_qs));
+           u"  --version              zeigt die Version\n"_qs.arg(views);
 }
 
 QString versionText() {

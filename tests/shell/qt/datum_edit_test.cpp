@@ -145,6 +145,8 @@ private slots:
         onNextModal([&](QWidget* dlg) {
             auto* date = dlg->findChild<shell::CDatumEdit*>(u"datum"_qs);
             type(*date, u"15.4.25"_qs);
+            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-100"_qs);
+            dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Miete April"_qs);
             auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
             kind->setCurrentIndex(1);
             emit kind->activated(1);
