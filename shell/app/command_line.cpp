@@ -1,6 +1,6 @@
 #include "shell/app/command_line.h"
 
-#include "shell/app/info_dlg.h"
+#include "platform/version.h"
 #include "shell/window/view_kinds.h"
 
 namespace shell {
@@ -78,7 +78,7 @@ QString usageText() {
 }
 
 QString versionText() {
-    return QString::fromUtf16(kProgramVersion) + u'\n';
+    return u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion) + u'\n';
 }
 
 } // namespace shell

@@ -1,6 +1,7 @@
 // Start-up and exit: the settings with their defaults, the first-start demo files, the
 // window placement rule and the main window without a document.
 #include "ledger/dokument.h"
+#include "platform/version.h"
 #include "shell/app/app_settings.h"
 #include "shell/app/command_line.h"
 #include "shell/qt/cp1252.h"
@@ -166,7 +167,9 @@ private slots:
             {u"--help"_qs,
              {u"Aufruf: talerwerk [DATEI.tlw]"_qs, u"--screenshot BILD.png"_qs, u"--view N"_qs,
               u"2 Buchungen"_qs, u"102 Diagramm - Konto/Kat."_qs, u"--version"_qs}},
-            {u"--version"_qs, {u"Talerwerk Version 2.11.1\n"_qs}},
+            {u"--version"_qs,
+             {u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion) +
+              u"\n"_qs}},
         };
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
