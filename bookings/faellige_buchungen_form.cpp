@@ -232,6 +232,8 @@ bool CFaelligeBuchungenForm::anyMarked() const {
 }
 
 void CFaelligeBuchungenForm::optionsApplied(bool numberSourceChanged) {
+    doc_.setModified();
+    changed_ = true;
     if (numberSourceChanged)
         suggestFirstNumber();
     rebuild();

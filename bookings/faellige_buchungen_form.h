@@ -71,8 +71,8 @@ public:
     void markAll(bool marked);
     // Executing and deleting need a marked row.
     bool anyMarked() const;
-    // The first number after the options were changed (a changed number source suggests it
-    // again) and the list rebuilt.
+    // The booking options were written back to the document: a changed number source suggests
+    // the first number again, and the list is rebuilt.
     void optionsApplied(bool numberSourceChanged);
 
     // --- Buttons; each returns true when it changed the ledger ---
@@ -81,7 +81,7 @@ public:
     // "Buchungen &löschen": marks every marked occurrence as deleted.
     bool deleteMarked(platform::Prompter& prompter);
 
-    // Something was booked or deleted, or a setting of the list was stored.
+    // Something was booked or deleted, or a setting or an option was stored.
     bool changed() const { return changed_; }
 
 private:

@@ -1,7 +1,6 @@
 #include "bookings/regel_termine.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace bookings {
 
@@ -13,10 +12,12 @@ constexpr std::array<const char*, 12> kMonate = {"Januar",    "Februar", "März"
                                                  "Mai",       "Juni",    "Juli",     "August",
                                                  "September", "Oktober", "November", "Dezember"};
 
-std::string twoDigits(int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", value);
-    return buffer;
+// The value with leading zeros to at least the width ("%0*d" for values from 0).
+std::string padded(int value, size_t width) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < width)
+        digits.insert(0, width - digits.size(), '0');
+    return digits;
 }
 
 } // namespace
@@ -56,21 +57,21 @@ std::optional<ledger::CNVKDatum> Termine::datum(int64_t k) const {
 }
 
 std::string expandDatum(std::string_view text, const ledger::CNVKDatum& date) {
+    if (text.find('<') == std::string_view::npos)
+        return std::string(text);
     int d = 0, m = 0, y = 0;
     date.get(d, m, y);
     const int monthIndex = std::clamp(m, 1, 12) - 1;
-    char year[16];
-    std::snprintf(year, sizeof year, "%04d", y);
     // Every placeholder ends with '>', so none is the beginning of another.
     const std::array<std::pair<std::string_view, std::string>, 8> replacements = {{
         {"<T>", std::to_string(d)},
-        {"<TT>", twoDigits(d)},
+        {"<TT>", padded(d, 2)},
         {"<M>", std::to_string(m)},
-        {"<MM>", twoDigits(m)},
+        {"<MM>", padded(m, 2)},
         {"<MMM>", kMonateKurz[monthIndex]},
         {"<MMMM>", kMonate[monthIndex]},
-        {"<JJ>", twoDigits(y % 100)},
-        {"<JJJJ>", year},
+        {"<JJ>", padded(y % 100, 2)},
+        {"<JJJJ>", padded(y, 4)},
     }};
     std::string out;
     out.reserve(text.size());
