@@ -163,7 +163,7 @@ private slots:
         QVERIFY(c.view.grouping[0]->isChecked());
         QVERIFY(c.view.ohneVorlaeufige->isEnabled());
         // Views without a builder yet are offered but disabled.
-        QVERIFY(!kindAction(f.window(), 5)->isEnabled());
+        QVERIFY(!kindAction(f.window(), 101)->isEnabled());
         // Dialog commands are enabled once their dialogs registered them.
         QVERIFY(c.edit.neueBuchung->isEnabled());
 
