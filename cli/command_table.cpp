@@ -9,6 +9,7 @@
 #include "cli/euro_command.h"
 #include "cli/import_command.h"
 #include "cli/new_command.h"
+#include "cli/options_command.h"
 #include "cli/rule_command.h"
 #include "cli/show_command.h"
 
@@ -56,6 +57,13 @@ constexpr std::array kCommands = {
             "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
             "--other SYMBOL) [--now TT.MM.JJJJ]",
             runNew},
+    Command{"options",
+            "DATEI [--decimal-separator ,|.] [--thousands-separator .|,|'] [--no-grouping 0|1] "
+            "[--protect | --unprotect] [--new-password TEXT] [--repeat TEXT] [--symbol TEXT] "
+            "[--second-symbol TEXT] [--start-rule 0..3 [--start-date TT.MM.JJJJ]] "
+            "[--end-rule 0..2 [--end-date TT.MM.JJJJ]] [--set NAME=WERT]... "
+            "[--password KENNWORT]",
+            runOptions},
     Command{"rule",
             "new DATEI | edit DATEI NAME | delete DATEI NAME [--yes] | list DATEI  [--name TEXT] "
             "[--kind 0|1|2] [--account1 KONTO] [--account2 KONTO] [--amount BETRAG] "
