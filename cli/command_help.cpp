@@ -40,6 +40,10 @@ constexpr std::array kSummaries = {
     CommandSummary{"new",
                    "Legt eine neue, leere Datei an: nur in Euro, in Euro und einer Landeswährung "
                    "oder in einer anderen Währung."},
+    CommandSummary{"options",
+                   "Zeigt alle Einstellungen der Seiten des Dialogs Optionen mit ihren Namen oder "
+                   "ändert sie mit den Prüfungen der Seiten; das Kennwort der Datei verschlüsselt "
+                   "die Buchungen nicht."},
     CommandSummary{"show", "Gibt eine Ansicht der Datei als Text aus, so wie sie gedruckt würde."},
 };
 
@@ -130,6 +134,28 @@ constexpr std::array kOptionTexts = {
     OptionText{"new", "symbols",
                "Die Währungssymbole von Euro und Landeswährung, durch ein Komma getrennt."},
     OptionText{"new", "other", "Eine Datei in einer anderen Währung mit diesem Symbol."},
+
+    OptionText{"options", "decimal-separator", "Das Dezimaltrennzeichen: , oder ."},
+    OptionText{"options", "thousands-separator", "Das Tausendertrennzeichen: . , oder '"},
+    OptionText{"options", "no-grouping", "1: kein Tausendertrennzeichen verwenden, 0: verwenden."},
+    OptionText{"options", "protect", "Schützt die Datei mit einem Kennwort."},
+    OptionText{"options", "unprotect", "Hebt den Kennwortschutz der Datei auf."},
+    OptionText{"options", "new-password", "Das neue Kennwort (nur Zeichen von Windows-1252)."},
+    OptionText{"options", "repeat", "Die Wiederholung des neuen Kennworts."},
+    OptionText{"options", "symbol", "Das neue Kürzel der ersten Währung."},
+    OptionText{"options", "second-symbol",
+               "Das neue Kürzel der zweiten Währung (nur in Dateien mit zwei Währungen)."},
+    OptionText{"options", "start-rule",
+               "Beginn des Zeitraums eines neuen Fensters: 0 Datum der ersten Buchung, 1 erster "
+               "Tag des Jahres, 2 erster Tag des Monats, 3 das Datum von --start-date."},
+    OptionText{"options", "start-date", "Der feste Beginn zu --start-rule 3."},
+    OptionText{"options", "end-rule",
+               "Ende des Zeitraums eines neuen Fensters: 0 heute, 1 letzter Tag des Monats, 2 "
+               "das Datum von --end-date."},
+    OptionText{"options", "end-date", "Das feste Ende zu --end-rule 2."},
+    OptionText{"options", "set",
+               "Setzt eine Einstellung über ihren Namen, den die Ausgabe in Klammern zeigt; "
+               "Längen in Zentimetern (1,5 oder 15mm), Listen als Bitsatz (0x1f)."},
 
     OptionText{"show", "view",
                "Die Ansicht: 1 Konten, 2 Buchungen, 3 Konten nach Kategorien, 4 Buchungen für "

@@ -8,6 +8,7 @@
 #include "cli/euro_command.h"
 #include "cli/import_command.h"
 #include "cli/new_command.h"
+#include "cli/options_command.h"
 #include "cli/show_command.h"
 
 #include <array>
@@ -49,6 +50,13 @@ constexpr std::array kCommands = {
             "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
             "--other SYMBOL) [--now TT.MM.JJJJ]",
             runNew},
+    Command{"options",
+            "DATEI [--decimal-separator ,|.] [--thousands-separator .|,|'] [--no-grouping 0|1] "
+            "[--protect | --unprotect] [--new-password TEXT] [--repeat TEXT] [--symbol TEXT] "
+            "[--second-symbol TEXT] [--start-rule 0..3 [--start-date TT.MM.JJJJ]] "
+            "[--end-rule 0..2 [--end-date TT.MM.JJJJ]] [--set NAME=WERT]... "
+            "[--password KENNWORT]",
+            runOptions},
     Command{
         "show",
         "DATEI --view N [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--grouping 0|1|2] "
