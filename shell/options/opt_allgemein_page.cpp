@@ -78,6 +78,7 @@ COptAllgemeinPropPage::COptAllgemeinPropPage(Form& form, platform::Prompter& pro
       keinTausender_(new QCheckBox(u"kein T&ausendertrennzeichen verwenden"_qs, this)),
       symbolNeu_(new QLineEdit(toQString(form.symbolNeu), this)),
       startDatum_(dateEdit(form.startDatum, this)), endDatum_(dateEdit(form.endDatum, this)) {
+    schutz_->setObjectName(u"schutz"_qs);
     kennwort_->setObjectName(u"kennwort"_qs);
     wiederholung_->setObjectName(u"wiederholung"_qs);
     dezimal_->setObjectName(u"dezimaltrennzeichen"_qs);

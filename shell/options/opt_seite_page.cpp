@@ -152,6 +152,7 @@ QWidget* COptSeitePropPage::build(OptionFeld& feld) {
     case FeldArt::Text: {
         auto* edit = new QLineEdit(toQString(feld.text), this);
         edit->setValidator(new Cp1252Validator(edit));
+        edit->setCursorPosition(0); // a long title shows its beginning
         copies_.push_back([edit, &feld] { feld.text = toCp1252(edit->text()); });
         control = edit;
         break;

@@ -9,8 +9,10 @@
 #include "shell_tests.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -106,6 +108,31 @@ private slots:
         QCOMPARE(doc.settings.fieldSpacing, 30);
         QCOMPARE(doc.settings.accountsTitle, std::string("Alle Konten"));
         QVERIFY(f.child().isWindowModified());
+    }
+
+    void aPasswordRefusesCharactersTheFileCannotHold() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QString message;
+        QString kept;
+        onNextModal([&](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>(QStringLiteral("schutz"))->setChecked(true);
+            auto* kennwort = dialog->findChild<QLineEdit*>(QStringLiteral("kennwort"));
+            QTest::keyClicks(kennwort, QStringLiteral("ab"));
+            answerMessageBox(QMessageBox::Ok, &message);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                            QString(QChar(0x0142))); // not in Windows-1252
+            QApplication::sendEvent(kennwort, &press);
+            QTRY_VERIFY(!message.isEmpty());
+            kept = kennwort->text();
+            button(dialog, QDialogButtonBox::Cancel)->click();
+        });
+        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {}, 1);
+        QCOMPARE(message, QStringLiteral("Das Kennwort darf nur Zeichen enthalten, die in der "
+                                         "Datei gespeichert werden können (Zeichensatz "
+                                         "Windows-1252)."));
+        QCOMPARE(kept, QStringLiteral("ab"));
+        QVERIFY(!f.child().document()->ledger().password.isActive());
     }
 
     void aRefusedOkKeepsTheDialogOpenAtTheField() {
