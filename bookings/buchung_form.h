@@ -68,9 +68,7 @@ public:
     // The repeat flag and "Weitere Buchung..." exist for new bookings only.
     bool newBookingButtons() const { return !isEditing(); }
     std::string statusText() const;
-    std::string kontoLabel(int side) const { return kontoLabel(kind_, side); }
-    // The label of an account field for a kind of booking ("Bestands&konto", "von &Konto").
-    static std::string kontoLabel(int kind, int side);
+    std::string kontoLabel(int side) const;
     // The account's two other identifiers and, for an asset account, the name of the currency
     // it holds on the booking date; empty texts when the field names no listed account.
     std::array<std::string, 3> kontoInfo(int side) const;

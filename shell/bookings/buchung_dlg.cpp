@@ -145,7 +145,7 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     int widest = 0;
     for (int kind = 0; kind < int(bookings::kVorgangNamen.size()); ++kind)
         for (int side = 0; side < 2; ++side) {
-            const QLabel probe(toQString(bookings::CBuchungForm::kontoLabel(kind, side)));
+            const QLabel probe(toQString(bookings::vorgangKontoLabel(kind, side)));
             widest = std::max(widest, probe.sizeHint().width());
         }
     grid->setColumnMinimumWidth(0, widest);
@@ -172,8 +172,8 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         furtherButton->setObjectName(u"weitere"_qs);
         connect(furtherButton, &QPushButton::clicked, this, &CBuchungDlg::further);
     }
-    // Recurring bookings are entered in their own dialog; this one only books once.
-    repeat_->setEnabled(false);
+    // Only a new booking can be followed by the rule that repeats it.
+    repeat_->setEnabled(form_.newBookingButtons());
     connect(buttons, &QDialogButtonBox::accepted, this, &CBuchungDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(options, &QPushButton::clicked, this, &CBuchungDlg::editOptions);
