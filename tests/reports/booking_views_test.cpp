@@ -1,10 +1,10 @@
 #include "golden.h"
+#include "ledger/ledger_loading.h"
 #include "ledger/win1252.h"
 #include "reports/booking_sort.h"
 #include "reports/report_builder.h"
 #include "reports/table_text.h"
 #include "sample_ledgers.h"
-#include "ledger/ledger_loading.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -96,8 +96,9 @@ TEST(BookingViewsGolden, AccountBookings) {
     testgolden::expectGolden("reports/household_view4_wohnen.txt", render(l.doc, p));
 
     testledger::Ledger dual = testledger::dualCurrencyLedger();
-    dual.doc.changeSettings(
-        [](ledger::CTWEinstellungen& s) { s.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000; });
+    dual.doc.changeSettings([](ledger::CTWEinstellungen& s) {
+        s.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
+    });
     reports::ReportParams d = params(4, "01.12.2001", "31.01.2002");
     d.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     testgolden::expectGolden("reports/dual_view4_bank.txt", render(dual.doc, d));
@@ -219,6 +220,22 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     const auto& sumCells = empty.row(5).cells;
     EXPECT_TRUE(std::any_of(sumCells.begin(), sumCells.end(),
                             [](const reports::ReportCell& c) { return c.text == "0,00"; }));
+}
+
+// The bookings view and the filtered bookings view fill only the dates into their titles;
+// the other placeholders stay as typed.
+TEST(BookingsView, TitlesReplaceOnlyTheDates) {
+    testledger::Ledger l = testledger::householdLedger();
+    const char* const kTemplate = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> <STARTDATUM>-<ENDDATUM>";
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsTitle = kTemplate; });
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.filteredBookingsTitle = kTemplate; });
+    const char* const kExpected = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> 01.01.2024-31.03.2024";
+    for (const int viewKind : {2, 7}) {
+        reports::ReportParams p = params(viewKind, "01.01.2024", "31.03.2024");
+        p.selection = {reports::Selection::kKonto, 0};
+        p.valueKind = reports::kGuthaben;
+        EXPECT_EQ(build(l.doc, p).row(0).cells[0].text, kExpected) << "view " << viewKind;
+    }
 }
 
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
