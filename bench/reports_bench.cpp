@@ -1,7 +1,7 @@
 // Figures for the report builders: building and laying out the account and category views
 // over the whole range of a generated ledger of 100 000 bookings.
 #include "bench/ledger_generator.h"
-#include "reports/report_builder.h"
+#include "reports/view_kinds.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,7 @@ const ledger::CTalwerkDoc& sharedLedger(bool dual) {
     return dual ? *twoCurrencies : *single;
 }
 
-void buildAndLayOut(benchmark::State& state, int viewKind, bool dual) {
+void buildAndLayOut(benchmark::State& state, reports::ViewKind viewKind, bool dual) {
     const ledger::CTalwerkDoc& doc = sharedLedger(dual);
     reports::ReportParams params;
     params.viewKind = viewKind;
@@ -31,11 +31,17 @@ void buildAndLayOut(benchmark::State& state, int viewKind, bool dual) {
     state.counters["bookings"] = static_cast<double>(doc.bookings.size());
 }
 
-BENCHMARK_CAPTURE(buildAndLayOut, accountsView, 1, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryView, 3, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, categoriesView, 8, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, accountsViewDual, 1, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryViewDual, 3, true)
+BENCHMARK_CAPTURE(buildAndLayOut, accountsView, reports::ViewKind::Konten, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryView, reports::ViewKind::KontenNachKategorien,
+                  false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, categoriesView, reports::ViewKind::Kategorien, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, accountsViewDual, reports::ViewKind::Konten, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryViewDual,
+                  reports::ViewKind::KontenNachKategorien, true)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,8 +4,8 @@
 #include "cli/common_options.h"
 #include "cli/terminal.h"
 #include "ledger/win1252.h"
-#include "reports/report_builder.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 
 #include <cstdio>
 #include <string>
@@ -66,27 +66,28 @@ reports::Selection takeSelection(Arguments& args) {
         "--select erwartet account:ID, category:ART:ID oder subcategory:ART:ID:UNTER: " + *text);
 }
 
-int takeViewKind(Arguments& args) {
+// The number after --view; whether it names a view kind is checked by the caller.
+int takeViewKindNumber(Arguments& args) {
     const auto text = args.option("view");
     if (!text)
         throw UsageError("Die Option --view fehlt.");
     std::size_t used = 0;
-    int kind = -1;
+    int number = -1;
     try {
-        kind = std::stoi(*text, &used);
+        number = std::stoi(*text, &used);
     } catch (const std::exception&) {
         used = 0;
     }
     if (used == 0 || used != text->size())
         throw UsageError("--view erwartet die Nummer einer Ansicht: " + *text);
-    return kind;
+    return number;
 }
 
 } // namespace
 
 int runShow(Arguments& args, Io& io) {
     ShowOptions o;
-    o.params.viewKind = takeViewKind(args);
+    const int viewNumber = takeViewKindNumber(args);
     o.from = takeDateOption(args, "from");
     o.to = takeDateOption(args, "to");
     o.params.grouping = takeChoiceOption(args, "grouping", {"0", "1", "2"}, 0);
@@ -101,14 +102,16 @@ int runShow(Arguments& args, Io& io) {
     const auto clock = takeClockOption(args);
     const std::string path = args.positionals(1).front();
 
-    const char* label = reports::viewKindLabel(o.params.viewKind);
-    if (!label) {
-        printLine(io.err, "Eine Ansicht " + std::to_string(o.params.viewKind) +
-                              " gibt es nicht. Ansichten: 1 bis 9, 101 und 102.");
+    const std::optional<reports::ViewKind> kind = reports::viewKindFromNumber(viewNumber);
+    if (!kind) {
+        printLine(io.err, "Eine Ansicht " + std::to_string(viewNumber) +
+                              " gibt es nicht. Ansichten: " + reports::kViewKindNumbers + ".");
         return kExitUsage;
     }
-    if (!reports::hasTableBuilder(o.params.viewKind)) {
-        printLine(io.err, "Die Ansicht " + std::to_string(o.params.viewKind) + " (" + label +
+    o.params.viewKind = *kind;
+    if (!reports::hasTableBuilder(*kind)) {
+        printLine(io.err, "Die Ansicht " + std::to_string(viewNumber) + " (" +
+                              reports::viewKindLabel(*kind) +
                               ") kann talerwerk-cli noch nicht zeigen.");
         return kExitUsage;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/settings_store.h"
+#include "reports/view_kind.h"
 
 #include <string>
 #include <vector>
@@ -48,13 +49,13 @@ public:
     void removeRecentFile(const std::string& path);
 
     const std::vector<std::string>& recentFiles() const { return recentFiles_; }
-    int defaultViewKind() const { return defaultViewKind_; }
-    void setDefaultViewKind(int kind);
+    reports::ViewKind defaultViewKind() const { return defaultViewKind_; }
+    void setDefaultViewKind(reports::ViewKind kind) { defaultViewKind_ = kind; }
 
     WindowPlacement placement;
 
 private:
-    int defaultViewKind_ = 1;
+    reports::ViewKind defaultViewKind_ = reports::ViewKind::Konten;
     std::vector<std::string> recentFiles_;
 };
 

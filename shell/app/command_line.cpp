@@ -1,6 +1,6 @@
 #include "shell/app/command_line.h"
 
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
 
 namespace shell {
 
@@ -19,8 +19,8 @@ CommandLine parseCommandLine(const QStringList& args) {
                 line.screenshot = value;
             } else if (arg == u"--view"_qs) {
                 bool ok = false;
-                line.viewKind = value.toInt(&ok);
-                if (!ok || !isViewKind(line.viewKind))
+                line.viewKind = reports::viewKindFromNumber(value.toInt(&ok));
+                if (!ok || !line.viewKind)
                     line.error = u"Unbekannte Ansicht: %1"_qs.arg(value);
             } else {
                 line.now = QDate::fromString(value, u"dd.MM.yyyy"_qs);

@@ -2,18 +2,21 @@
 // mode "--screenshot OUT.png [--view N] [--now DD.MM.YYYY] FILE".
 #pragma once
 
+#include "reports/view_kind.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace shell {
 
 struct CommandLine {
     QStringList files;
-    QString screenshot; // the picture to write; empty for the normal program
-    int viewKind = 0;   // 0: the default view kind
-    QDate now;          // invalid: the system clock
-    QString error;      // a German message when the command line is unusable
+    QString screenshot;                        // the picture to write; empty for the normal program
+    std::optional<reports::ViewKind> viewKind; // none: the default view kind
+    QDate now;                                 // invalid: the system clock
+    QString error;                             // a German message when the command line is unusable
 
     bool ok() const { return error.isEmpty(); }
 };

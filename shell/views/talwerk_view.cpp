@@ -1,12 +1,12 @@
 #include "shell/views/talwerk_view.h"
 
-#include "reports/report_builder.h"
 #include "reports/table_painter.h"
+#include "reports/view_kinds.h"
+#include "shell/views/table_export.h"
+#include "shell/views/view_printer.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
-#include "shell/views/table_export.h"
 #include "shell/window/view_menu.h"
-#include "shell/views/view_printer.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -212,9 +212,8 @@ void CTalwerkView::wheelEvent(QWheelEvent* event) {
 }
 
 void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const int kind = frame_.viewKind();
-    const bool table = (kind >= 1 && kind <= 4) || (kind >= 7 && kind <= 9);
-    if (!table || event->button() != Qt::LeftButton)
+    if (!reports::viewKindInfo(frame_.viewKind()).commands.rowDialogs ||
+        event->button() != Qt::LeftButton)
         return;
     const reports::RowTag tag = rowTagAt(event->position().toPoint());
     if (const std::optional<DialogCommand> command = doubleClickCommand(tag.kind))
@@ -223,7 +222,7 @@ void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
     const reports::RowTag tag = rowTagAt(viewport()->mapFrom(this, event->pos()));
-    const int kind = frame_.viewKind();
+    const reports::ViewKind kind = frame_.viewKind();
     QMenu menu(this);
     for (const MenuEntry& entry : contextMenuEntries(kind, tag.kind)) {
         if (entry.action == MenuAction::Separator) {
@@ -238,9 +237,11 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
         case MenuAction::Back:
             action->setEnabled(frame_.canGoBack());
             break;
-        default:
-            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
+        default: {
+            const std::optional<reports::ViewKind> target = targetViewKind(entry.action, kind);
+            action->setEnabled(target && reports::hasTableBuilder(*target));
             break;
+        }
         }
         connect(action, &QAction::triggered, this,
                 [this, entry, tag] { runMenuEntry(entry, tag); });
@@ -259,11 +260,13 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
     case MenuAction::JumpBookings:
     case MenuAction::JumpValues:
     case MenuAction::JumpChart:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()), selectionOf(tag));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target, selectionOf(tag));
         break;
     case MenuAction::AsChart:
     case MenuAction::AsTable:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target);
         break;
     case MenuAction::Separator:
         break;

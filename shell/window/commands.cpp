@@ -1,6 +1,7 @@
 #include "shell/window/commands.h"
 
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
+#include "shell/qt/cp1252.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -72,10 +73,11 @@ Commands::Commands(QObject* owner) {
         edit.scale[i] = checkable(owner, kScreenScales[i].label, edit.scaleGroup);
 
     view.kindGroup = new QActionGroup(owner);
-    for (size_t i = 0; i < kViewKinds.size(); ++i) {
-        view.kinds[i] = checkable(owner, kViewKinds[i].menuLabel, view.kindGroup);
-        view.kinds[i]->setShortcut(QKeySequence(QString::fromLatin1(kViewKinds[i].shortcut)));
-        view.kinds[i]->setData(kViewKinds[i].kind);
+    for (size_t i = 0; i < reports::kViewKinds.size(); ++i) {
+        const reports::ViewKindInfo& info = reports::kViewKinds[i];
+        view.kinds[i] = checkable(owner, toQString(info.menuLabel), view.kindGroup);
+        view.kinds[i]->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        view.kinds[i]->setData(QVariant::fromValue(info.kind));
     }
     view.ohneVorlaeufige = checkable(owner, u"Ohne &vorläufige Buchungen");
     view.ohneVorlaeufige->setShortcut(QKeySequence(u"Ctrl+V"_qs));

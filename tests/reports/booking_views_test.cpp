@@ -1,8 +1,8 @@
 #include "golden.h"
 #include "ledger/win1252.h"
 #include "reports/booking_sort.h"
-#include "reports/report_builder.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 #include "sample_ledgers.h"
 
 #include <functional>
@@ -11,9 +11,10 @@
 
 namespace {
 
+using K = reports::ViewKind;
 using testledger::date;
 
-reports::ReportParams params(int viewKind, const char* from, const char* to) {
+reports::ReportParams params(reports::ViewKind viewKind, const char* from, const char* to) {
     reports::ReportParams p;
     p.viewKind = viewKind;
     p.start = date(from);
@@ -59,27 +60,27 @@ std::vector<int> taggedRows(const reports::ReportTable& t) {
 TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
     testledger::Ledger l = textLedger();
     testgolden::expectGolden("reports/household_view2.txt",
-                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+                             render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Sorted by "Buchungstext" descending, with every column.
     l.doc.settings.bookingsSortKey = 2;
     l.doc.settings.bookingsSortDirection = 1;
     l.doc.settings.bookingsData = 0xffffffff;
     testgolden::expectGolden("reports/household_view2_text_desc.txt",
-                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+                             render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Filter 2: texts containing "Miete" or "Gehalt", without provisional bookings.
     ledger::CTWBuchungsFilterNeu& f = *l.doc.filters[1];
     f.textConditionOn = 1;
     f.textMode = ledger::kEnthaelt;
     f.textPattern = "miete ODER GEHALT";
     f.provisionalMode = ledger::kOhneVorlaeufige;
-    reports::ReportParams p = params(7, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenGefiltert, "01.01.2024", "31.03.2024");
     p.filterIndex = 1;
     testgolden::expectGolden("reports/household_view7.txt", render(l.doc, p));
 }
 
 TEST(BookingViewsGolden, AccountBookings) {
     testledger::Ledger l = textLedger();
-    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection.kind = reports::Selection::kKonto;
     p.selection.accountId = l.doc.accounts[0]->id; // Girokonto
     testgolden::expectGolden("reports/household_view4_giro.txt", render(l.doc, p));
@@ -92,12 +93,12 @@ TEST(BookingViewsGolden, AccountBookings) {
 
     testledger::Ledger dual = testledger::dualCurrencyLedger();
     dual.doc.settings.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
-    reports::ReportParams d = params(4, "01.12.2001", "31.01.2002");
+    reports::ReportParams d = params(K::BuchungenKonto, "01.12.2001", "31.01.2002");
     d.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     testgolden::expectGolden("reports/dual_view4_bank.txt", render(dual.doc, d));
     dual.doc.settings.bookingsData = 0xffffffff;
     testgolden::expectGolden("reports/dual_view2.txt",
-                             render(dual.doc, params(2, "01.12.2001", "31.01.2002")));
+                             render(dual.doc, params(K::Buchungen, "01.12.2001", "31.01.2002")));
 }
 
 TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
@@ -197,7 +198,7 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     testledger::Ledger l = testledger::householdLedger();
     // 31.03.2024 holds the one provisional booking.
     const auto columns = [&](const char* to, bool without) {
-        reports::ReportParams p = params(2, "01.01.2024", to);
+        reports::ReportParams p = params(K::Buchungen, "01.01.2024", to);
         p.withoutProvisional = without;
         return build(l.doc, p).columnCount();
     };
@@ -205,7 +206,8 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     EXPECT_EQ(columns("31.03.2024", true), columns("30.03.2024", false));
 
     // An empty range keeps the title, the column titles and three zero sums.
-    const reports::ReportTable empty = build(l.doc, params(2, "01.06.2024", "30.06.2024"));
+    const reports::ReportTable empty =
+        build(l.doc, params(K::Buchungen, "01.06.2024", "30.06.2024"));
     ASSERT_EQ(empty.rowCount(), 6);
     EXPECT_EQ(empty.row(3).cells[0].text, "Summe Einnahmen");
     const auto& sumCells = empty.row(5).cells;
@@ -215,7 +217,7 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
 
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
     testledger::Ledger l = testledger::householdLedger();
-    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     const reports::ReportTable t = build(l.doc, p);
     // Giro and Sparbuch form "Bank": each of the three transfers appears once, and the

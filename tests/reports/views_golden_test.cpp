@@ -1,18 +1,19 @@
 #include "golden.h"
 #include "ledger/win1252.h"
-#include "reports/report_builder.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 #include "sample_ledgers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using K = reports::ViewKind;
 using testledger::date;
 
 // The view rendered as fixed-width text, converted to UTF-8 so that the golden files read.
-std::string render(const ledger::CTalwerkDoc& doc, int viewKind, const char* from, const char* to,
-                   reports::TextFormat format = reports::TextFormat::FixedWidths) {
+std::string render(const ledger::CTalwerkDoc& doc, reports::ViewKind viewKind, const char* from,
+                   const char* to, reports::TextFormat format = reports::TextFormat::FixedWidths) {
     reports::ReportParams p;
     p.viewKind = viewKind;
     p.start = date(from);
@@ -25,21 +26,21 @@ std::string render(const ledger::CTalwerkDoc& doc, int viewKind, const char* fro
 TEST(ViewsGolden, HouseholdLedger) {
     testledger::Ledger l = testledger::householdLedger();
     testgolden::expectGolden("reports/household_view1.txt",
-                             render(l.doc, 1, "01.01.2024", "31.03.2024"));
+                             render(l.doc, K::Konten, "01.01.2024", "31.03.2024"));
     testgolden::expectGolden(
         "reports/household_view1_tabs.txt",
-        render(l.doc, 1, "01.01.2024", "31.03.2024", reports::TextFormat::Tabs));
+        render(l.doc, K::Konten, "01.01.2024", "31.03.2024", reports::TextFormat::Tabs));
     testgolden::expectGolden("reports/household_view3.txt",
-                             render(l.doc, 3, "01.01.2024", "31.03.2024"));
+                             render(l.doc, K::KontenNachKategorien, "01.01.2024", "31.03.2024"));
     testgolden::expectGolden("reports/household_view8.txt",
-                             render(l.doc, 8, "01.01.2024", "31.03.2024"));
+                             render(l.doc, K::Kategorien, "01.01.2024", "31.03.2024"));
     // Grouped by the first alternative assignment, sorted by end value descending, without
     // accounts.
     l.doc.settings.accountsByCategorySortKey = 6;
     l.doc.settings.accountsByCategorySortDirection = 1;
     l.doc.settings.accountsByCategoryWithoutAccounts = 1;
     reports::ReportParams p;
-    p.viewKind = 3;
+    p.viewKind = K::KontenNachKategorien;
     p.start = date("01.01.2024");
     p.end = date("31.03.2024");
     p.grouping = 1;
@@ -55,11 +56,11 @@ TEST(ViewsGolden, HouseholdLedger) {
 TEST(ViewsGolden, DualCurrencyLedger) {
     testledger::Ledger l = testledger::dualCurrencyLedger();
     testgolden::expectGolden("reports/dual_view1.txt",
-                             render(l.doc, 1, "01.12.2001", "31.01.2002"));
+                             render(l.doc, K::Konten, "01.12.2001", "31.01.2002"));
     testgolden::expectGolden("reports/dual_view3.txt",
-                             render(l.doc, 3, "01.12.2001", "31.01.2002"));
+                             render(l.doc, K::KontenNachKategorien, "01.12.2001", "31.01.2002"));
     testgolden::expectGolden("reports/dual_view8.txt",
-                             render(l.doc, 8, "01.12.2001", "31.01.2002"));
+                             render(l.doc, K::Kategorien, "01.12.2001", "31.01.2002"));
 }
 
 } // namespace

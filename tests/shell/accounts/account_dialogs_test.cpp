@@ -3,9 +3,9 @@
 #include "ledger/dokument.h"
 #include "reports/report_params.h"
 #include "reports/report_table.h"
+#include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
-#include "shell/views/talwerk_view.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 
 namespace shelltest {
+
+using K = reports::ViewKind;
 
 namespace {
 
@@ -115,7 +117,7 @@ private slots:
     void categoriesViewCreatesACategoryOfTheRowsKind() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(8);
+        f.child().chooseViewKind(K::Kategorien);
         QString refusal;
         onNextModal([&refusal](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Kategorie"));

@@ -2,12 +2,12 @@
 #include "ledger/dokument.h"
 #include "reports/print_pagination.h"
 #include "reports/table_text.h"
-#include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
 #include "shell/views/table_export.h"
 #include "shell/views/talwerk_view.h"
-#include "shell/window/view_bar.h"
 #include "shell/views/view_printer.h"
+#include "shell/window/dialog_commands.h"
+#include "shell/window/document.h"
+#include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -18,6 +18,8 @@
 #include <QTest>
 
 namespace shelltest {
+
+using K = reports::ViewKind;
 
 class ExportTest : public QObject {
     Q_OBJECT
@@ -74,7 +76,8 @@ private slots:
     void registeredDialogsAreEnabledAndTheirChangesRefreshTheViews() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(7); // the filtered bookings view has the filter button
+        f.child().chooseViewKind(
+            K::BuchungenGefiltert); // the filtered bookings view has the filter button
         shell::CViewBar* bar = f.window().viewBar();
         // The booking commands register the filter dialog at start-up.
         QVERIFY(f.child().viewBarState().canEditFilter);
@@ -86,7 +89,7 @@ private slots:
                                          ++calls;
                                          return context.frame != nullptr;
                                      });
-        f.child().chooseViewKind(7);
+        f.child().chooseViewKind(K::BuchungenGefiltert);
         QVERIFY(f.child().viewBarState().canEditFilter);
         emit bar->editFilterRequested();
         QCOMPARE(calls, 1);
