@@ -4,10 +4,13 @@
 #include "cli/common_options.h"
 #include "cli/terminal.h"
 #include "ledger/win1252.h"
+#include "reports/chart_painter.h"
+#include "reports/svg_surface.h"
 #include "reports/table_text.h"
 #include "reports/view_kinds.h"
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,9 @@ struct ShowOptions {
     std::optional<ledger::CNVKDatum> to;
     reports::TextFormat format = reports::TextFormat::FixedWidths;
     bool cp1252 = false;
+    // --compare: the period type of the period comparison instead of the document's.
+    std::optional<int> comparisonType;
+    std::optional<std::string> svgPath;
 };
 
 // A whole text as a decimal number.
@@ -83,6 +89,47 @@ int takeViewKindNumber(Arguments& args) {
     return number;
 }
 
+// "101 und 102": the numbers of the chart views, for messages.
+std::string chartViewNumbers() {
+    std::vector<std::string> numbers;
+    for (const reports::ViewKindInfo& info : reports::kViewKinds)
+        if (info.chart)
+            numbers.push_back(std::to_string(reports::viewKindNumber(info.kind)));
+    std::string text;
+    for (size_t i = 0; i < numbers.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == numbers.size() ? " und " : ", ") + numbers[i];
+    return text;
+}
+
+// The chart's title, then one line per day with the date and the value; with --svg the
+// chart is also written as an SVG drawing as it would be printed.
+int showChart(const ledger::CTalwerkDoc& doc, const ShowOptions& o, Io& io) {
+    const reports::Chart chart = *reports::buildChart(doc, o.params);
+    const auto write = [&](const std::string& cp1252) {
+        io.out << (o.cp1252 ? cp1252 : ledger::toUtf8(cp1252));
+    };
+    const ledger::BetragFormat format = doc.betragFormat();
+    std::string text = chart.title() + "\n";
+    uint32_t day = chart.firstDay().dayNumber();
+    for (const int64_t value : chart.points())
+        text += ledger::CNVKDatum(day++).text() + "\t" + format.format(value) + "\n";
+    write(text);
+    if (!o.svgPath)
+        return kExitOk;
+
+    reports::SvgSurface svg;
+    const reports::ChartTarget target = reports::ChartTarget::Printer;
+    reports::drawChart(chart, svg, target, 0, 0);
+    std::ofstream file(*o.svgPath, std::ios::binary | std::ios::trunc);
+    file << svg.document({0, 0, chart.width(target), -chart.height(target)});
+    file.close();
+    if (!file) {
+        printLine(io.err, "Die Datei " + *o.svgPath + " konnte nicht geschrieben werden.");
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
 } // namespace
 
 int runShow(Arguments& args, Io& io) {
@@ -98,6 +145,13 @@ int runShow(Arguments& args, Io& io) {
     o.format =
         static_cast<reports::TextFormat>(takeChoiceOption(args, "format", {"fixed", "tabs"}, 0));
     o.cp1252 = takeChoiceOption(args, "encoding", {"utf-8", "cp1252"}, 0) == 1;
+    o.params.periodKind = takeChoiceOption(args, "periods", {"0", "1", "2", "3"}, 0);
+    o.params.valueKind =
+        takeChoiceOption(args, "value", {"1", "2", "3", "4", "5", "6"}, 0) + reports::kGuthaben;
+    o.params.displayCurrency = takeChoiceOption(args, "currency", {"0", "1"}, 0);
+    if (const int type = takeChoiceOption(args, "compare", {"0", "1", "2"}, -1); type >= 0)
+        o.comparisonType = type;
+    o.svgPath = args.option("svg");
     const auto password = args.option("password");
     const auto clock = takeClockOption(args);
     const std::string path = args.positionals(1).front();
@@ -109,10 +163,10 @@ int runShow(Arguments& args, Io& io) {
         return kExitUsage;
     }
     o.params.viewKind = *kind;
-    if (!reports::hasTableBuilder(*kind)) {
-        printLine(io.err, "Die Ansicht " + std::to_string(viewNumber) + " (" +
-                              reports::viewKindLabel(*kind) +
-                              ") kann talerwerk-cli noch nicht zeigen.");
+    const bool chart = reports::viewKindInfo(*kind).chart;
+    if (o.svgPath && !chart) {
+        printLine(io.err,
+                  "--svg gibt es nur für die Diagramme (Ansichten " + chartViewNumbers() + ").");
         return kExitUsage;
     }
     if (o.from && o.to && *o.to < *o.from) {
@@ -134,6 +188,11 @@ int runShow(Arguments& args, Io& io) {
         else
             o.params.end = o.params.start;
     }
+
+    if (o.comparisonType)
+        opened.document->settings.comparisonPeriodType = *o.comparisonType;
+    if (chart)
+        return showChart(*opened.document, o, io);
 
     std::optional<reports::ReportTable> table =
         reports::buildReportTable(*opened.document, o.params);

@@ -5,6 +5,9 @@
 #include "reports/accounts_view.h"
 #include "reports/bookings_view.h"
 #include "reports/categories_view.h"
+#include "reports/chart_builder.h"
+#include "reports/period_comparison_view.h"
+#include "reports/value_tables.h"
 
 #include <cassert>
 
@@ -67,6 +70,7 @@ const std::array<ViewKindInfo, kViewKindCount> kViewKinds{{
      .label = "Periodenvergleich",
      .menuLabel = "&Periodenvergleich",
      .shortcut = "Ctrl+6",
+     .builder = buildPeriodComparisonView,
      .controls = {.dates = true},
      .commands = {.withoutProvisional = true, .grouping = true, .rowDialogs = true},
      .selection = ViewSelection::Vergleichsperioden},
@@ -79,6 +83,7 @@ const std::array<ViewKindInfo, kViewKindCount> kViewKinds{{
      .label = "Wertetabelle - Gesamt",
      .menuLabel = "&Wertetabelle - Gesamt",
      .shortcut = "Ctrl+7",
+     .builder = buildTotalValuesView,
      .controls = {.dates = true, .periodKind = true},
      .commands = {.withoutProvisional = true},
      .counterpart = K::DiagrammGesamt},
@@ -86,6 +91,7 @@ const std::array<ViewKindInfo, kViewKindCount> kViewKinds{{
      .label = "Wertetabelle - Konto/Kat.",
      .menuLabel = "W&ertetabelle - Konto/Kategorie",
      .shortcut = "Ctrl+8",
+     .builder = buildAccountValuesView,
      .controls = {.dates = true, .periodKind = true},
      .commands = {.withoutProvisional = true, .grouping = true},
      .selection = ViewSelection::KontoKategorie,
@@ -95,6 +101,7 @@ const std::array<ViewKindInfo, kViewKindCount> kViewKinds{{
      .menuLabel = "Diagramm - &Gesamt",
      .shortcut = "Ctrl+9",
      .chart = true,
+     .chartBuilder = buildTotalChart,
      .controls = {.dates = true, .periodKind = true, .valueKind = true, .currency = true},
      .commands = {.withoutProvisional = true},
      .counterpart = K::WertetabelleGesamt},
@@ -103,6 +110,7 @@ const std::array<ViewKindInfo, kViewKindCount> kViewKinds{{
      .menuLabel = "Diagramm - Ko&nto/Kategorie",
      .shortcut = "Ctrl+0",
      .chart = true,
+     .chartBuilder = buildAccountChart,
      .controls = {.dates = true, .periodKind = true, .currency = true},
      .commands = {.withoutProvisional = true, .grouping = true},
      .selection = ViewSelection::KontoKategorie,
@@ -142,6 +150,12 @@ bool hasTableBuilder(ViewKind kind) {
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params) {
     if (const TableBuilder build = viewKindInfo(params.viewKind).builder)
+        return build(doc, params);
+    return std::nullopt;
+}
+
+std::optional<Chart> buildChart(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
+    if (const ChartBuilder build = viewKindInfo(params.viewKind).chartBuilder)
         return build(doc, params);
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ledger/dokument.h"
+#include "reports/chart.h"
 #include "reports/report_params.h"
 #include "reports/report_table.h"
 #include "reports/view_kind.h"
@@ -13,8 +14,9 @@
 
 namespace reports {
 
-// Builds the report table of a view kind.
+// Builds the report table of a view kind, or the chart of a chart kind.
 using TableBuilder = ReportTable (*)(const ledger::CTalwerkDoc& doc, const ReportParams& params);
+using ChartBuilder = Chart (*)(const ledger::CTalwerkDoc& doc, const ReportParams& params);
 
 // What "Auswählen..." of the view bar chooses in a view kind.
 enum class ViewSelection {
@@ -46,7 +48,8 @@ struct ViewKindInfo {
     const char* menuLabel;          // the "Ansicht" menu, with its accelerator
     const char* shortcut = "";      // portable key text ("Ctrl+1"), empty when the kind has none
     bool chart = false;             // drawn as a chart, not as a table
-    TableBuilder builder = nullptr; // nullptr while the kind has no report yet
+    TableBuilder builder = nullptr; // nullptr for charts and kinds without their report yet
+    ChartBuilder chartBuilder = nullptr;
     ViewBarControls controls = {};
     ViewKindCommands commands = {};
     ViewSelection selection = ViewSelection::Nothing;
@@ -81,5 +84,8 @@ bool hasTableBuilder(ViewKind kind);
 // builder (charts and kinds not built yet).
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params);
+
+// The chart of the view kind of the parameters, or nothing for a kind that is no chart.
+std::optional<Chart> buildChart(const ledger::CTalwerkDoc& doc, const ReportParams& params);
 
 } // namespace reports

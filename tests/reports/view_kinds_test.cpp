@@ -51,13 +51,15 @@ TEST(ViewKinds, ValueTablesAndChartsArePairs) {
     EXPECT_EQ(reports::optionsPage(K::Buchungen), K::Buchungen);
 }
 
-TEST(ViewKinds, OnlyKindsWithABuilderBuildATable) {
+TEST(ViewKinds, TablesAndChartsComeFromTheirBuilders) {
     const ledger::CTalwerkDoc doc;
     for (const reports::ViewKindInfo& info : reports::kViewKinds) {
         reports::ReportParams params;
         params.viewKind = info.kind;
         EXPECT_EQ(reports::buildReportTable(doc, params).has_value(),
                   reports::hasTableBuilder(info.kind))
+            << reports::viewKindNumber(info.kind);
+        EXPECT_EQ(reports::buildChart(doc, params).has_value(), info.chart)
             << reports::viewKindNumber(info.kind);
     }
 }

@@ -165,7 +165,7 @@ private slots:
         QVERIFY(c.view.grouping[0]->isChecked());
         QVERIFY(c.view.ohneVorlaeufige->isEnabled());
         // Views without a builder yet are offered but disabled.
-        QVERIFY(!kindAction(f.window(), K::WertetabelleGesamt)->isEnabled());
+        QVERIFY(!kindAction(f.window(), K::DiagrammGesamt)->isEnabled());
         // Dialog commands are enabled once their dialogs registered them.
         QVERIFY(c.edit.neueBuchung->isEnabled());
 
