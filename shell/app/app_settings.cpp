@@ -10,6 +10,7 @@ namespace {
 
 const std::string kSettings = "Settings";
 const std::string kRecent = "Recent File List";
+const std::string kPrintFitsPageWidth = "PrintFitWidth";
 
 std::string recentKey(int i) {
     return "File" + std::to_string(i + 1);
@@ -58,6 +59,12 @@ void AppSettings::load(platform::SettingsStore& store, const std::string& progra
         reports::viewKindFromNumber(
             store.readInt(kSettings, "StdAns", reports::viewKindNumber(reports::ViewKind::Konten)))
             .value_or(reports::ViewKind::Konten));
+    printFitsPageWidth_ = store.readInt(kSettings, kPrintFitsPageWidth, 0) == 1;
+}
+
+void AppSettings::setPrintFitsPageWidth(platform::SettingsStore& store, bool fits) {
+    printFitsPageWidth_ = fits;
+    store.writeInt(kSettings, kPrintFitsPageWidth, fits ? 1 : 0);
 }
 
 void AppSettings::savePlacement(platform::SettingsStore& store) const {

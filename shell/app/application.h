@@ -34,6 +34,8 @@ public:
     bool start(const QStringList& files, bool show = true);
 
     AppSettings& settings() { return settings_; }
+    // Turns "An Seitenbreite anpassen" on or off and remembers it for the user.
+    void setPrintFitsPageWidth(bool fits) { settings_.setPrintFitsPageWidth(store_, fits); }
     void saveRecentFiles();
     // Writes the placement and the default view kind (at exit).
     void savePlacement();
@@ -50,8 +52,8 @@ public:
     // The printer every print, preview and printer setup of this session uses.
     QPrinter& printer();
     void printerSetup(QWidget* parent);
-    // Opens the manual.
-    void showHelp();
+    // Opens the manual, at one of its pages (a file name in help/) when given.
+    void showHelp(const QString& page = {});
 
 private:
     std::vector<ledger::CTWWaehrungsinfo> nationalCurrencies_;

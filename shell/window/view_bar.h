@@ -12,13 +12,14 @@
 #include <vector>
 
 class QComboBox;
-class QDateEdit;
 
 namespace reports {
 struct ViewKindInfo;
 }
 
 namespace shell {
+
+class CDatumEdit;
 
 // What the bar shows for the active window; no kind while no document is open.
 struct ViewBarState {
@@ -62,7 +63,7 @@ private:
     // Adds a widget that is shown only while shownFor(kind) holds.
     void addControl(QWidget* widget, ShownFor shownFor);
     QComboBox* addList(const QString& label, ShownFor shownFor);
-    QDateEdit* addDate(const QString& label);
+    CDatumEdit* addDate(const QString& label, const QString& name);
 
     struct Control {
         QAction* action;
@@ -71,8 +72,8 @@ private:
     std::vector<Control> controls_;
     std::optional<reports::ViewKind> kind_;
     QComboBox* kinds_;
-    QDateEdit* start_;
-    QDateEdit* end_;
+    CDatumEdit* start_;
+    CDatumEdit* end_;
     QComboBox* tablePeriodKind_;
     QComboBox* filters_;
     QComboBox* valueKinds_;

@@ -94,11 +94,16 @@ Entries accountsByCategoryView(int tagKind) {
 }
 
 // The booking views: the booking entries on a booking row, then the view's own entries.
-Entries bookingsView(int tagKind, const Entries& own) {
-    const Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten),
-                          dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen),
-                          dialog(u"Buchung &löschen", DC::BuchungLoeschen), kSeparator};
-    return tagKind == RowTag::kBuchung ? booking + own : own;
+// "bestätigen" only for a provisional booking of the bookings view.
+Entries bookingsView(int tagKind, const Entries& own, bool confirmable = false) {
+    if (tagKind != RowTag::kBuchung)
+        return own;
+    Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten)};
+    if (confirmable)
+        booking.push_back(dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen));
+    booking.push_back(dialog(u"Buchung &löschen", DC::BuchungLoeschen));
+    booking.push_back(kSeparator);
+    return booking + own;
 }
 
 Entries categoriesView(int tagKind) {
@@ -147,13 +152,14 @@ Entries newBooking(const MenuEntry& options) {
 
 } // namespace
 
-std::vector<MenuEntry> contextMenuEntries(K viewKind, int tagKind) {
+std::vector<MenuEntry> contextMenuEntries(K viewKind, int tagKind, bool provisional) {
     switch (viewKind) {
     case K::Konten:
         return accountsView(tagKind);
     case K::Buchungen:
         return bookingsView(
-            tagKind, newBooking(dialog(u"Optionen > B&uchungen...", DC::Optionen, K::Buchungen)));
+            tagKind, newBooking(dialog(u"Optionen > B&uchungen...", DC::Optionen, K::Buchungen)),
+            provisional);
     case K::KontenNachKategorien:
         return accountsByCategoryView(tagKind);
     case K::BuchungenKonto:

@@ -28,8 +28,11 @@ struct MenuEntry {
 };
 
 // The entries of the context menu of view kind `viewKind` on a row with tag kind `tagKind`
-// (a reports::RowTag kind; kNone for rows without an object).
-std::vector<MenuEntry> contextMenuEntries(reports::ViewKind viewKind, int tagKind);
+// (a reports::RowTag kind; kNone for rows without an object). `provisional` tells whether
+// the booking of a booking row is provisional: only then does the bookings view offer
+// "Buchung be&stätigen...", and only the bookings view carries that extra command.
+std::vector<MenuEntry> contextMenuEntries(reports::ViewKind viewKind, int tagKind,
+                                          bool provisional = false);
 
 // The view kind that a jump, AsChart or AsTable entry leads to from viewKind, if any.
 std::optional<reports::ViewKind> targetViewKind(MenuAction action, reports::ViewKind viewKind);
