@@ -3,7 +3,7 @@
 // generated ledger of 100 000 bookings, and the import of its bookings as a text file.
 #include "bench/ledger_generator.h"
 #include "bookings/buchung_import.h"
-#include "reports/report_builder.h"
+#include "reports/view_kinds.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -43,7 +43,7 @@ void buildAndLayOut(benchmark::State& state, const ledger::CTalwerkDoc& doc,
     }
 }
 
-reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, int viewKind) {
+reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, reports::ViewKind viewKind) {
     reports::ReportParams params;
     params.viewKind = viewKind;
     params.start = doc.bookings().front()->date;
@@ -60,7 +60,7 @@ void bookingsViewByTextDescending(benchmark::State& state) {
         });
         return d;
     }();
-    buildAndLayOut(state, *doc, wholeRange(*doc, reports::kBookingsView));
+    buildAndLayOut(state, *doc, wholeRange(*doc, reports::ViewKind::Buchungen));
 }
 BENCHMARK(bookingsViewByTextDescending)->Unit(benchmark::kMillisecond);
 
@@ -69,7 +69,7 @@ void accountBookingsOfBusiestAccount(benchmark::State& state) {
     const auto busiest = std::max_element(
         doc.accounts().begin(), doc.accounts().end(),
         [](const auto& a, const auto& b) { return a->bookingCount < b->bookingCount; });
-    reports::ReportParams params = wholeRange(doc, reports::kAccountBookingsView);
+    reports::ReportParams params = wholeRange(doc, reports::ViewKind::BuchungenKonto);
     params.selection.kind = reports::Selection::kKonto;
     params.selection.accountId = (*busiest)->id;
     buildAndLayOut(state, doc, params);

@@ -1,8 +1,8 @@
 #include "shell/views/talwerk_view.h"
 
 #include "ledger/dokument.h"
-#include "reports/report_builder.h"
 #include "reports/table_painter.h"
+#include "reports/view_kinds.h"
 #include "shell/views/table_export.h"
 #include "shell/views/view_printer.h"
 #include "shell/window/child_frame.h"
@@ -244,9 +244,8 @@ void CTalwerkView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const int kind = frame_.viewKind();
-    const bool table = (kind >= 1 && kind <= 4) || (kind >= 7 && kind <= 9);
-    if (!table || event->button() != Qt::LeftButton)
+    if (!reports::viewKindInfo(frame_.viewKind()).commands.rowDialogs ||
+        event->button() != Qt::LeftButton)
         return;
     const reports::RowTag tag = rowTagAt(event->position().toPoint());
     if (const std::optional<DialogCommand> command = doubleClickCommand(tag.kind))
@@ -260,7 +259,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
     const int row = rowAt(viewport()->mapFromGlobal(event->globalPos()));
     markRow(row);
     const reports::RowTag tag = row < 0 ? reports::RowTag{} : table()->row(row).tag;
-    const int kind = frame_.viewKind();
+    const reports::ViewKind kind = frame_.viewKind();
     const ledger::CTalwerkDoc& ledger = frame_.document()->ledger();
     const bool provisional = tag.kind == reports::RowTag::kBuchung && tag.id1 >= 0 &&
                              tag.id1 < static_cast<int>(ledger.bookings().size()) &&
@@ -279,9 +278,11 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
         case MenuAction::Back:
             action->setEnabled(frame_.canGoBack());
             break;
-        default:
-            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
+        default: {
+            const std::optional<reports::ViewKind> target = targetViewKind(entry.action, kind);
+            action->setEnabled(target && reports::hasTableBuilder(*target));
             break;
+        }
         }
         connect(action, &QAction::triggered, this,
                 [this, entry, tag] { runMenuEntry(entry, tag); });
@@ -300,11 +301,13 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
     case MenuAction::JumpBookings:
     case MenuAction::JumpValues:
     case MenuAction::JumpChart:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()), selectionOf(tag));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target, selectionOf(tag));
         break;
     case MenuAction::AsChart:
     case MenuAction::AsTable:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target);
         break;
     case MenuAction::Separator:
         break;

@@ -40,14 +40,23 @@ std::vector<std::string> labels(const OptionFeld& f) {
 }
 
 TEST(OptionenForm, OpensAtThePageOfTheViewKind) {
-    const std::pair<int, Seite> cases[] = {
-        {1, Seite::Konten},          {2, Seite::Buchungen},   {3, Seite::KontenKat},
-        {4, Seite::BuchungenKonKat}, {5, Seite::WerteGesamt}, {6, Seite::WerteKonKat},
-        {7, Seite::BuchungenFilter}, {8, Seite::Tabellen},    {9, Seite::Pervergl},
-        {101, Seite::Diagramme},     {102, Seite::Diagramme},
+    using K = reports::ViewKind;
+    const std::pair<K, Seite> cases[] = {
+        {K::Konten, Seite::Konten},
+        {K::Buchungen, Seite::Buchungen},
+        {K::KontenNachKategorien, Seite::KontenKat},
+        {K::BuchungenKonto, Seite::BuchungenKonKat},
+        {K::WertetabelleGesamt, Seite::WerteGesamt},
+        {K::WertetabelleKonto, Seite::WerteKonKat},
+        {K::BuchungenGefiltert, Seite::BuchungenFilter},
+        {K::Kategorien, Seite::Tabellen},
+        {K::Periodenvergleich, Seite::Pervergl},
+        {K::DiagrammGesamt, Seite::Diagramme},
+        {K::DiagrammKonto, Seite::Diagramme},
     };
     for (const auto& [viewKind, seite] : cases)
-        EXPECT_EQ(COptionenForm::seiteFuer(viewKind), seite) << viewKind;
+        EXPECT_EQ(COptionenForm::seiteFuer(viewKind), seite) << reports::viewKindNumber(viewKind);
+    EXPECT_EQ(COptionenForm::seiteFuer(std::nullopt), Seite::Tabellen);
 }
 
 TEST(OptionenForm, HasElevenPagesInTabOrder) {

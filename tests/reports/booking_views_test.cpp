@@ -2,8 +2,8 @@
 #include "ledger/ledger_loading.h"
 #include "ledger/win1252.h"
 #include "reports/booking_sort.h"
-#include "reports/report_builder.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 #include "sample_ledgers.h"
 
 #include <functional>
@@ -12,9 +12,10 @@
 
 namespace {
 
+using K = reports::ViewKind;
 using testledger::date;
 
-reports::ReportParams params(int viewKind, const char* from, const char* to) {
+reports::ReportParams params(reports::ViewKind viewKind, const char* from, const char* to) {
     reports::ReportParams p;
     p.viewKind = viewKind;
     p.start = date(from);
@@ -61,7 +62,7 @@ std::vector<int> taggedRows(const reports::ReportTable& t) {
 TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
     testledger::Ledger l = textLedger();
     testgolden::expectGolden("reports/household_view2.txt",
-                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+                             render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Sorted by "Buchungstext" descending, with every column.
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
         s.bookingsSortKey = 2;
@@ -69,7 +70,7 @@ TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
         s.bookingsData = 0xffffffff;
     });
     testgolden::expectGolden("reports/household_view2_text_desc.txt",
-                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+                             render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Filter 2: texts containing "Miete" or "Gehalt", without provisional bookings.
     ledger::CTWBuchungsFilterNeu f = *l.doc.filters()[1];
     f.textConditionOn = 1;
@@ -77,14 +78,14 @@ TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
     f.textPattern = "miete ODER GEHALT";
     f.provisionalMode = ledger::kOhneVorlaeufige;
     l.doc.changeFilter(1, std::move(f));
-    reports::ReportParams p = params(7, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenGefiltert, "01.01.2024", "31.03.2024");
     p.filterIndex = 1;
     testgolden::expectGolden("reports/household_view7.txt", render(l.doc, p));
 }
 
 TEST(BookingViewsGolden, AccountBookings) {
     testledger::Ledger l = textLedger();
-    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection.kind = reports::Selection::kKonto;
     p.selection.accountId = l.doc.accounts()[0]->id; // Girokonto
     testgolden::expectGolden("reports/household_view4_giro.txt", render(l.doc, p));
@@ -99,12 +100,12 @@ TEST(BookingViewsGolden, AccountBookings) {
     dual.doc.changeSettings([](ledger::CTWEinstellungen& s) {
         s.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
     });
-    reports::ReportParams d = params(4, "01.12.2001", "31.01.2002");
+    reports::ReportParams d = params(K::BuchungenKonto, "01.12.2001", "31.01.2002");
     d.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     testgolden::expectGolden("reports/dual_view4_bank.txt", render(dual.doc, d));
     dual.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsData = 0xffffffff; });
     testgolden::expectGolden("reports/dual_view2.txt",
-                             render(dual.doc, params(2, "01.12.2001", "31.01.2002")));
+                             render(dual.doc, params(K::Buchungen, "01.12.2001", "31.01.2002")));
 }
 
 TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
@@ -206,7 +207,7 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     testledger::Ledger l = testledger::householdLedger();
     // 31.03.2024 holds the one provisional booking.
     const auto columns = [&](const char* to, bool without) {
-        reports::ReportParams p = params(2, "01.01.2024", to);
+        reports::ReportParams p = params(K::Buchungen, "01.01.2024", to);
         p.withoutProvisional = without;
         return build(l.doc, p).columnCount();
     };
@@ -214,7 +215,8 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     EXPECT_EQ(columns("31.03.2024", true), columns("30.03.2024", false));
 
     // An empty range keeps the title, the column titles and three zero sums.
-    const reports::ReportTable empty = build(l.doc, params(2, "01.06.2024", "30.06.2024"));
+    const reports::ReportTable empty =
+        build(l.doc, params(K::Buchungen, "01.06.2024", "30.06.2024"));
     ASSERT_EQ(empty.rowCount(), 6);
     EXPECT_EQ(empty.row(3).cells[0].text, "Summe Einnahmen");
     const auto& sumCells = empty.row(5).cells;
@@ -230,17 +232,18 @@ TEST(BookingsView, TitlesReplaceOnlyTheDates) {
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsTitle = kTemplate; });
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.filteredBookingsTitle = kTemplate; });
     const char* const kExpected = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> 01.01.2024-31.03.2024";
-    for (const int viewKind : {2, 7}) {
+    for (const K viewKind : {K::Buchungen, K::BuchungenGefiltert}) {
         reports::ReportParams p = params(viewKind, "01.01.2024", "31.03.2024");
         p.selection = {reports::Selection::kKonto, 0};
         p.valueKind = reports::kGuthaben;
-        EXPECT_EQ(build(l.doc, p).row(0).cells[0].text, kExpected) << "view " << viewKind;
+        EXPECT_EQ(build(l.doc, p).row(0).cells[0].text, kExpected)
+            << "view " << reports::viewKindNumber(viewKind);
     }
 }
 
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
     testledger::Ledger l = testledger::householdLedger();
-    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     const reports::ReportTable t = build(l.doc, p);
     // Giro and Sparbuch form "Bank": each of the three transfers appears once, and the

@@ -2,9 +2,9 @@
 // bookings at the ends of the date range. The views must build, lay out and render them
 // without overflow (the test build runs under the sanitizers).
 #include "reports/day_by_day.h"
-#include "reports/report_builder.h"
 #include "reports/table_painter.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 #include "test_ledger.h"
 
 #include <cmath>
@@ -24,9 +24,10 @@ constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
 // Builds, lays out (screen and printer) and renders every view kind that has a table.
 void renderEveryView(const ledger::CTalwerkDoc& doc, const char* from, const char* to) {
-    for (int kind = 1; kind <= 9; ++kind) {
+    for (const reports::ViewKindInfo& info : reports::kViewKinds) {
+        const int kind = reports::viewKindNumber(info.kind);
         reports::ReportParams p;
-        p.viewKind = kind;
+        p.viewKind = info.kind;
         p.start = date(from);
         p.end = date(to);
         std::optional<reports::ReportTable> t = reports::buildReportTable(doc, p);

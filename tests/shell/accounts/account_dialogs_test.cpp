@@ -20,6 +20,8 @@
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 namespace {
 
 void pressOk(QWidget* dialog) {
@@ -158,7 +160,7 @@ private slots:
     void categoriesViewCreatesACategoryOfTheRowsKind() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(8);
+        f.child().chooseViewKind(K::Kategorien);
         QString refusal;
         onNextModal([&refusal](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Kategorie"));

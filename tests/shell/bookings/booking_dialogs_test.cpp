@@ -18,6 +18,8 @@
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 class BookingDialogsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -175,7 +177,7 @@ private slots:
     void aRenamedFilterShowsInTheViewBar() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(7);
+        f.child().chooseViewKind(K::BuchungenGefiltert);
         onNextModal([](QWidget* dlg) {
             dlg->findChild<QLineEdit*>(u"bezeichnung"_qs)->setText(u"Miete"_qs);
             qobject_cast<QDialog*>(dlg)->accept();

@@ -22,6 +22,8 @@
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 class ExportTest : public QObject {
     Q_OBJECT
 private slots:
@@ -147,7 +149,8 @@ private slots:
     void registeredDialogsAreEnabledAndTheirChangesRefreshTheViews() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(7); // the filtered bookings view has the filter button
+        f.child().chooseViewKind(
+            K::BuchungenGefiltert); // the filtered bookings view has the filter button
         shell::CViewBar* bar = f.window().viewBar();
         // The booking commands register the filter dialog at start-up.
         QVERIFY(f.child().viewBarState().canEditFilter);
@@ -159,7 +162,7 @@ private slots:
                                          ++calls;
                                          return context.frame != nullptr;
                                      });
-        f.child().chooseViewKind(7);
+        f.child().chooseViewKind(K::BuchungenGefiltert);
         QVERIFY(f.child().viewBarState().canEditFilter);
         emit bar->editFilterRequested();
         QCOMPARE(calls, 1);
