@@ -293,7 +293,7 @@ TEST_F(BuchungRegelFormTest, ChecksInTheirOrder) {
 }
 
 TEST_F(BuchungRegelFormTest, NewRuleIsAddedWithEveryField) {
-    ledger.doc.nextRuleSerial() = 7;
+    ledger::LedgerLoading(ledger.doc).nextRuleSerial() = 7;
     form.openNew();
     fillValid();
     form.numberTemplate = "M-<ZAEHLER>";

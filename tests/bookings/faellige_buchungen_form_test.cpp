@@ -307,7 +307,7 @@ TEST_F(FaelligeBuchungenTest, SortMatchesAPlainSelectionSort) {
         // Unsorted: in rule order, occurrence order.
         for (const auto& rp : ledger.doc.rules())
             for (const auto& row : form.rows())
-                if (row.regel == rp.get())
+                if (row.regel == rp)
                     rows.push_back(row);
         std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
             return a.ruleIndex != b.ruleIndex ? a.ruleIndex < b.ruleIndex

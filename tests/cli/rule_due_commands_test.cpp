@@ -107,7 +107,7 @@ TEST_F(RuleDueCommands, RulesAreCreatedEditedListedAndDeleted) {
 
     o = ok({"rule", "edit", path, "Abo", "--name", "Zeitschrift", "--every", "2", "--unit", "1"});
     EXPECT_EQ(o.out, "Regelm\xc3\xa4\xc3\x9fige Buchung \"Zeitschrift\" ge\xc3\xa4ndert.\n");
-    EXPECT_EQ(load()->rules[1]->intervalUnit, ledger::kWochen);
+    EXPECT_EQ(load()->rules()[1]->intervalUnit, ledger::kWochen);
 
     o = refused({"rule", "delete", path, "Miete"});
     EXPECT_EQ(o.err, "Regelm\xc3\xa4\xc3\x9fige Buchungen: M\xc3\xb6\x63hten Sie diese "
@@ -188,12 +188,12 @@ TEST_F(RuleDueCommands, DueListExecuteAndDelete) {
     refused({"rule", "edit", path, "Miete", "--first", "01.01.2024"});
 
     ok({"due", path, "--delete", "--yes", "--until", "31.03.2024", "--rows", "1"});
-    EXPECT_EQ(load()->rules[0]->occurrenceStates, (std::vector<uint8_t>{2, 1}));
+    EXPECT_EQ(load()->rules()[0]->occurrenceStates, (std::vector<uint8_t>{2, 1}));
     o = ok({"due", path, "--until", "31.03.2024", "--sort", "2", "--format", "tabs"});
     EXPECT_EQ(o.out, titles + "Miete\t31.03.2024\t31.03.2024\tR-7\tMiete M\xc3\xa4rz 2024\t"
                               "Ausgabe\tGiro\tMiete\t700,00\tEUR\t\t\n");
     // Listing alone never writes the file.
-    EXPECT_NE(load()->settings.reserved75, 2);
+    EXPECT_NE(load()->settings().reserved75, 2);
 }
 
 } // namespace

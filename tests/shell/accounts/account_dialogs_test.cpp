@@ -128,8 +128,10 @@ private slots:
         AppFixture f;
         f.start({f.writeSample()});
         const QString name = u"Gemeinschaftskonto Haushalt und Urlaubsrücklage der Familie"_qs;
-        f.child().document()->ledger().findKontoByText("Bargeld", true)->name =
-            shell::toCp1252(name);
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        ledger::CTWKonto bargeld = *doc.findKontoByText("Bargeld", true);
+        bargeld.name = shell::toCp1252(name);
+        doc.changeKonto(bargeld);
         int width = 0, needed = 1;
         qsizetype found = 0;
         onNextModal([&](QWidget* dialog) {

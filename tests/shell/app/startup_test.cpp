@@ -95,7 +95,7 @@ private slots:
         hint->findChildren<QToolButton*>().first()->click();
         QVERIFY(hint->isHidden());
         const ledger::CTalwerkDoc& started = f.child().document()->ledger();
-        QCOMPARE(started.accounts.size(), size_t(29));
+        QCOMPARE(started.accounts().size(), size_t(29));
         QVERIFY(!f.child().document()->isModified());
 
         f.window().commands().file.schliessen->trigger();
