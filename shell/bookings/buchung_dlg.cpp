@@ -29,13 +29,6 @@ namespace {
 
 using Field = bookings::CBuchungForm::Field;
 
-QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    return button;
-}
-
 } // namespace
 
 CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <string>
 #include <vector>
@@ -21,6 +22,14 @@ inline QLineEdit* textEdit(QWidget* parent, int maximumWidth = 0) {
     if (maximumWidth > 0)
         edit->setMaximumWidth(maximumWidth);
     return edit;
+}
+
+// A flat arrow button, as beside the account fields of the booking dialogs.
+inline QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRaise(true);
+    return button;
 }
 
 inline QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
