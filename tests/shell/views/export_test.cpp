@@ -80,7 +80,10 @@ private slots:
     void theTextFileIsWindows1252UnlessUtf8IsChosen() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().document()->ledger().findKontoByText("Bargeld", true)->name = "Bärgeld";
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        ledger::CTWKonto bargeld = *doc.findKontoByText("Bargeld", true);
+        bargeld.name = "Bärgeld";
+        QVERIFY(doc.changeKonto(bargeld));
         f.child().document()->updateAllViews();
         const reports::ReportTable* table = f.child().activeView()->table();
         const std::string text =
