@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 # Both install missing Debian packages first, then build with CMake presets.
 
-.PHONY: run test build deps bench fuzz package clean
+.PHONY: run test build deps bench fuzz package coverage clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,16 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target talerwerk-bench
 	@build/release/bin/talerwerk-bench
+
+# The whole suite on a build with gcov counters, then the line and branch coverage of each
+# library: printed, and as HTML in build/coverage/html/index.html.
+coverage:
+	@scripts/install-deps coverage
+	@cmake --preset coverage >/dev/null
+	@cmake --build --preset coverage
+	@find build/coverage -name '*.gcda' -delete
+	@ctest --preset coverage
+	@scripts/coverage-report build/coverage
 
 # The Debian package talerwerk_<version>_<arch>.deb in this directory, checked against
 # packaging/files.txt and shown to lintian.
