@@ -1,8 +1,9 @@
 #include "shell/app/application.h"
 
 #include "shell/accounts/account_commands.h"
-#include "shell/bookings/booking_commands.h"
 #include "shell/app/help_window.h"
+#include "shell/bookings/booking_commands.h"
+#include "shell/views/view_commands.h"
 #include "shell/window/main_window.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,7 @@ Application::Application(platform::SettingsStore& store, QString programDir,
     current = this;
     registerAccountCommands();
     registerBookingCommands();
+    registerViewCommands();
 }
 
 Application::~Application() {

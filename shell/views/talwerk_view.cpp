@@ -1,9 +1,12 @@
 #include "shell/views/talwerk_view.h"
 
+#include "reports/chart_builder.h"
+#include "reports/chart_painter.h"
 #include "reports/report_builder.h"
 #include "reports/table_painter.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
+#include "shell/views/chart_output.h"
 #include "shell/views/table_export.h"
 #include "shell/window/view_menu.h"
 #include "shell/views/view_printer.h"
@@ -89,7 +92,16 @@ void CTalwerkView::refresh() {
 
 void CTalwerkView::rebuild() {
     outdated_ = false;
-    table_ = reports::buildReportTable(frame_.document()->ledger(), frame_.params());
+    const ledger::CTalwerkDoc& doc = frame_.document()->ledger();
+    const reports::ReportParams& params = frame_.params();
+    table_.reset();
+    chart_.reset();
+    if (params.viewKind == reports::kTotalChartView)
+        chart_ = reports::buildTotalChart(doc, params);
+    else if (params.viewKind == reports::kAccountChartView)
+        chart_ = reports::buildAccountChart(doc, params);
+    else
+        table_ = reports::buildReportTable(doc, params);
     if (table_)
         table_->layout(measurer_, reports::LayoutTarget::Screen);
     updateScrollBars();
@@ -101,8 +113,18 @@ const reports::ReportTable* CTalwerkView::table() {
     return table_ ? &*table_ : nullptr;
 }
 
+const reports::Chart* CTalwerkView::chart() {
+    if (outdated_)
+        rebuild();
+    return chart_ ? &*chart_ : nullptr;
+}
+
 void CTalwerkView::updateScrollBars() {
-    const reports::TableSize size = table_ ? table_->size() : reports::TableSize{};
+    reports::TableSize size = table_ ? table_->size() : reports::TableSize{};
+    if (chart_)
+        size = {chart_->width(reports::ChartTarget::Screen),
+                chart_->height(reports::ChartTarget::Screen)};
+    size = reports::scrollSize(size);
     const QSize visible = viewport()->size();
     const int width = static_cast<int>(measurer_.toLogical(visible.width()));
     const int height = static_cast<int>(measurer_.toLogical(visible.height()));
@@ -127,6 +149,14 @@ reports::RowTag CTalwerkView::rowTagAt(const QPoint& point) {
 void CTalwerkView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const reports::ReportTable* t = table();
+    if (chart_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QPoint scroll = scrollPosition();
+        QtSurface surface(painter, measurer_, QPointF(scroll.x(), -scroll.y()));
+        reports::drawChart(*chart_, surface, reports::ChartTarget::Screen, 0, 0);
+        return;
+    }
     if (!t) {
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
@@ -273,11 +303,20 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
 void CTalwerkView::print() {
     if (const reports::ReportTable* t = table())
         ViewPrinter(*t, frame_.document()->ledger().settings, this).print();
+    else if (const reports::Chart* c = chart())
+        ChartPrinter(*c, this).print();
 }
 
 void CTalwerkView::printPreview() {
     if (const reports::ReportTable* t = table())
         ViewPrinter(*t, frame_.document()->ledger().settings, this).preview();
+    else if (const reports::Chart* c = chart())
+        ChartPrinter(*c, this).preview();
+}
+
+void CTalwerkView::saveChartAs() {
+    if (const reports::Chart* c = chart())
+        shell::saveChartAs(*c, measurer_.dpi(), this);
 }
 
 void CTalwerkView::copyToClipboard() {

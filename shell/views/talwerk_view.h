@@ -3,6 +3,7 @@
 // scale, scrolls, hit-tests rows, and offers the context menus, printing and export.
 #pragma once
 
+#include "reports/chart.h"
 #include "reports/report_table.h"
 #include "shell/qt/qt_surface.h"
 
@@ -24,8 +25,11 @@ public:
     // Marks the report outdated; it is rebuilt at once while the pane is visible, else when
     // it is shown.
     void refresh();
-    // The report laid out for the screen, or nothing for a view kind that is not built yet.
+    // The report laid out for the screen, or nothing for a chart view and a view kind that is
+    // not built yet.
     const reports::ReportTable* table();
+    // The chart of a chart view, or nothing.
+    const reports::Chart* chart();
     // The tag of the row at a point of the viewport.
     reports::RowTag rowTagAt(const QPoint& point);
     // The scroll position in table units (tenths of a millimetre on the screen scale).
@@ -35,6 +39,8 @@ public:
     void printPreview();
     void copyToClipboard();
     void copyToTextFile();
+    // "Diagramm speichern unter...".
+    void saveChartAs();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,6 +61,7 @@ private:
     CChildFrame& frame_;
     QtTextMeasurer measurer_;
     std::optional<reports::ReportTable> table_;
+    std::optional<reports::Chart> chart_;
     bool outdated_ = true;
 };
 
