@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 # Both install missing Debian packages first, then build with CMake presets.
 
-.PHONY: run test build deps bench fuzz clean
+.PHONY: run test build deps bench fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,15 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target talerwerk-bench
 	@build/release/bin/talerwerk-bench
+
+# The Debian package talerwerk_<version>_<arch>.deb in this directory, checked against
+# packaging/files.txt and shown to lintian.
+package:
+	@scripts/install-deps package
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package
+	@cd build/package && cpack
+	@packaging/check-package "$$(ls -t talerwerk_*.deb | head -n 1)"
 
 # The reader under libFuzzer for FUZZ_SECONDS (clang); new inputs stay in build/fuzz/corpus.
 FUZZ_SECONDS ?= 600

@@ -16,12 +16,14 @@ namespace cli {
 
 namespace {
 constexpr std::array kCommands = {
-    Command{"account",
-            "new DATEI | edit DATEI NR | delete DATEI NR [--yes]  [--kind 0|1|2] [--name TEXT] "
-            "[--number NR] [--abbreviation TEXT] [--currency 0|1] [--opening-balance BETRAG] "
-            "[--category KAT] [--subcategory UKAT] [--alt1 KAT [--alt1-sub UKAT] | "
-            "--alt1-standard] [--alt2 ... | --alt2-standard] [--password KENNWORT]",
-            runAccount},
+    Command{
+        "account",
+        "new DATEI | edit DATEI NR | delete DATEI NR [--yes]  [--kind 0|1|2] [--name TEXT] "
+        "[--number NR] [--abbreviation TEXT] [--currency 0|1] [--opening-balance BETRAG] "
+        "[--category KAT] [--subcategory UKAT] [--alt1 KAT [--alt1-sub UKAT] | "
+        "--alt1-standard] [--alt2 KAT [--alt2-sub UKAT] | --alt2-standard] [--password KENNWORT] "
+        "[--now TT.MM.JJJJ]",
+        runAccount},
     Command{"booking",
             "new DATEI --date TT.MM.JJJJ --kind 0|1|2 --account1 KONTO --account2 KONTO "
             "--amount AUSDRUCK [--number NR] [--text TEXT] [--notes NOTIZEN] [--currency 0|1] "
@@ -29,7 +31,7 @@ constexpr std::array kCommands = {
             runBooking},
     Command{"category",
             "new|rename|delete DATEI --kind 0|1|2 [--category KAT] [--subcategory UKAT] "
-            "[--name TEXT] [--yes] [--password KENNWORT]",
+            "[--name TEXT] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
             runCategory},
     Command{"check", "DATEI [--password KENNWORT] [--now TT.MM.JJJJ]", runCheck},
     Command{"demo", "VERZEICHNIS [--now TT.MM.JJJJ]", runDemo},
@@ -37,7 +39,7 @@ constexpr std::array kCommands = {
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
             "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "
             "[--rule-amount NAME=BETRAG]... [--keep-preset] [--keep-national-amounts] "
-            "[--keep-view NAME]... [--password KENNWORT]",
+            "[--keep-view NAME]... [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
             runEuro},
     Command{"import",
             "DATEI TEXTDATEI [--kinds 0|1|2] [--ident 0|1|2] [--amounts 0|1|2] [--notes] "
@@ -53,7 +55,7 @@ constexpr std::array kCommands = {
         "[--without-provisional] [--select account:ID|category:ART:ID|subcategory:ART:ID:UNTER] "
         "[--filter 0..9] [--periods 0..3] [--compare 0|1|2] [--value 1..6] [--currency 0|1] "
         "[--svg DATEI] [--format fixed|tabs] [--password KENNWORT] "
-        "[--encoding cp1252] [--now TT.MM.JJJJ]",
+        "[--encoding utf-8|cp1252] [--now TT.MM.JJJJ]",
         runShow},
 };
 } // namespace
