@@ -30,6 +30,10 @@ constexpr std::array kSummaries = {
     CommandSummary{"demo",
                    "Schreibt die Beispieldateien DemoKontenplan.tlw und DemoDatei1.tlw in das "
                    "Verzeichnis."},
+    CommandSummary{"due",
+                   "Zeigt die fälligen Buchungen der regelmäßigen Buchungen bis zum "
+                   "Fälligkeitsdatum, alle markiert, und führt sie aus oder löscht sie, wie der "
+                   "Dialog \"Fällige Buchungen\"."},
     CommandSummary{"euro",
                    "Stellt eine Datei mit Landeswährung auf den Euro um, wie das Euro-Werkzeug "
                    "des Programms; ohne Optionen werden alle Schritte mit ihren Voreinstellungen "
@@ -40,6 +44,14 @@ constexpr std::array kSummaries = {
     CommandSummary{"new",
                    "Legt eine neue, leere Datei an: nur in Euro, in Euro und einer Landeswährung "
                    "oder in einer anderen Währung."},
+    CommandSummary{"options",
+                   "Zeigt alle Einstellungen der Seiten des Dialogs Optionen mit ihren Namen oder "
+                   "ändert sie mit den Prüfungen der Seiten; das Kennwort der Datei verschlüsselt "
+                   "die Buchungen nicht."},
+    CommandSummary{"rule",
+                   "Legt eine regelmäßige Buchung an (new), ändert (edit) oder löscht (delete) "
+                   "die regelmäßige Buchung NAME mit den Prüfungen ihres Dialogs, oder zeigt "
+                   "alle nach Bezeichnung (list)."},
     CommandSummary{"show", "Gibt eine Ansicht der Datei als Text aus, so wie sie gedruckt würde."},
 };
 
@@ -94,6 +106,24 @@ constexpr std::array kOptionTexts = {
                "Die Kategorie; bei new die Kategorie, unter der eine Unterkategorie entsteht."},
     OptionText{"category", "name", "Die neue Bezeichnung."},
 
+    OptionText{"due", "until", "Das Fälligkeitsdatum; ohne die Option das heutige Datum."},
+    OptionText{"due", "booking-date",
+               "Das Buchungsdatum der regelmäßigen Buchungen, die nach dem Buchungsdatum "
+               "gebucht werden; ohne die Option das heutige Datum."},
+    OptionText{"due", "first-number",
+               "Die erste Nummer für <NAECHSTE>; ohne die Option der Vorschlag aus den "
+               "Buchungen."},
+    OptionText{"due", "sort",
+               "Die Sortierung: 0 fällig am, 1 Datum, 2 Bez./fällig am, 3 Bez./Datum; sie wird "
+               "mit --execute oder --delete in der Datei gespeichert."},
+    OptionText{"due", "format",
+               "fixed richtet die Spalten mit Leerzeichen aus, tabs trennt sie mit "
+               "Tabulatoren."},
+    OptionText{"due", "execute", "Führt die markierten fälligen Buchungen aus."},
+    OptionText{"due", "delete", "Löscht die markierten fälligen Buchungen, ohne zu buchen."},
+    OptionText{"due", "rows",
+               "Markiert nur diese Zeilen der Liste (ab 1, in der Reihenfolge der Liste)."},
+
     OptionText{"euro", "currency", "Die Landeswährung, über ihr Kürzel (DEM, ATS, ...)."},
     OptionText{"euro", "eur-symbol", "Das Währungssymbol des Euro."},
     OptionText{"euro", "national-symbol", "Das Währungssymbol der Landeswährung."},
@@ -130,6 +160,51 @@ constexpr std::array kOptionTexts = {
     OptionText{"new", "symbols",
                "Die Währungssymbole von Euro und Landeswährung, durch ein Komma getrennt."},
     OptionText{"new", "other", "Eine Datei in einer anderen Währung mit diesem Symbol."},
+
+    OptionText{"options", "decimal-separator", "Das Dezimaltrennzeichen: , oder ."},
+    OptionText{"options", "thousands-separator", "Das Tausendertrennzeichen: . , oder '"},
+    OptionText{"options", "no-grouping", "1: kein Tausendertrennzeichen verwenden, 0: verwenden."},
+    OptionText{"options", "protect", "Schützt die Datei mit einem Kennwort."},
+    OptionText{"options", "unprotect", "Hebt den Kennwortschutz der Datei auf."},
+    OptionText{"options", "new-password", "Das neue Kennwort (nur Zeichen von Windows-1252)."},
+    OptionText{"options", "repeat", "Die Wiederholung des neuen Kennworts."},
+    OptionText{"options", "symbol", "Das neue Kürzel der ersten Währung."},
+    OptionText{"options", "second-symbol",
+               "Das neue Kürzel der zweiten Währung (nur in Dateien mit zwei Währungen)."},
+    OptionText{"options", "start-rule",
+               "Beginn des Zeitraums eines neuen Fensters: 0 Datum der ersten Buchung, 1 erster "
+               "Tag des Jahres, 2 erster Tag des Monats, 3 das Datum von --start-date."},
+    OptionText{"options", "start-date", "Der feste Beginn zu --start-rule 3."},
+    OptionText{"options", "end-rule",
+               "Ende des Zeitraums eines neuen Fensters: 0 heute, 1 letzter Tag des Monats, 2 "
+               "das Datum von --end-date."},
+    OptionText{"options", "end-date", "Das feste Ende zu --end-rule 2."},
+    OptionText{"options", "set",
+               "Setzt eine Einstellung über ihren Namen, den die Ausgabe in Klammern zeigt; "
+               "Längen in Zentimetern (1,5 oder 15mm), Listen als Bitsatz (0x1f)."},
+
+    OptionText{"rule", "kind", "Die Buchungsart: 0 Einnahme, 1 Ausgabe, 2 Umbuchung."},
+    OptionText{"rule", "account1",
+               "Das erste Konto (Bestandskonto einer Einnahme oder Ausgabe, Quelle einer "
+               "Umbuchung), wie im Buchungsdialog angegeben."},
+    OptionText{"rule", "account2",
+               "Das zweite Konto (Einnahmen- oder Ausgabenkonto, Ziel einer Umbuchung)."},
+    OptionText{"rule", "amount", "Der Betrag; ein Ausdruck wie 12,50+3 wird ausgerechnet."},
+    OptionText{"rule", "first",
+               "Das Datum der ersten Buchung (bei einer Regel mit ausgeführten Terminen: der "
+               "nächsten)."},
+    OptionText{"rule", "every", "Die Fälligkeit: alle N Tage, Wochen oder Monate."},
+    OptionText{"rule", "unit", "Die Einheit der Fälligkeit: 0 Tage, 1 Wochen, 2 Monate."},
+    OptionText{"rule", "number", "Die Vorlage der Buchungsnummer, mit <NAECHSTE> und <ZAEHLER>."},
+    OptionText{"rule", "counter", "Der Zähler der ersten (oder nächsten) Buchung."},
+    OptionText{"rule", "text", "Die Vorlage des Buchungstexts, mit Datumsplatzhaltern wie <MMMM>."},
+    OptionText{"rule", "notes", "Die Vorlage der Notizen, mit Datumsplatzhaltern."},
+    OptionText{"rule", "date-mode",
+               "Das Datum der Buchungen: 0 das Fälligkeitsdatum, 1 das beim Ausführen gewählte "
+               "Buchungsdatum."},
+    OptionText{"rule", "currency",
+               "Die Währung des Betrags: 0 die erste, 1 die zweite Währung der Datei."},
+    OptionText{"rule", "provisional", "Führt die Buchungen als vorläufige Buchungen aus."},
 
     OptionText{"show", "view",
                "Die Ansicht: 1 Konten, 2 Buchungen, 3 Konten nach Kategorien, 4 Buchungen für "

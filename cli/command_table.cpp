@@ -5,9 +5,12 @@
 #include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/demo_command.h"
+#include "cli/due_command.h"
 #include "cli/euro_command.h"
 #include "cli/import_command.h"
 #include "cli/new_command.h"
+#include "cli/options_command.h"
+#include "cli/rule_command.h"
 #include "cli/show_command.h"
 
 #include <array>
@@ -35,6 +38,11 @@ constexpr std::array kCommands = {
             runCategory},
     Command{"check", "DATEI [--password KENNWORT] [--now TT.MM.JJJJ]", runCheck},
     Command{"demo", "VERZEICHNIS [--now TT.MM.JJJJ]", runDemo},
+    Command{"due",
+            "DATEI [--until TT.MM.JJJJ] [--booking-date TT.MM.JJJJ] [--first-number NR] "
+            "[--sort 0..3] [--format fixed|tabs] [--execute | --delete] [--rows 1,3,...] [--yes] "
+            "[--password KENNWORT] [--now TT.MM.JJJJ]",
+            runDue},
     Command{"euro",
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
             "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "
@@ -49,6 +57,20 @@ constexpr std::array kCommands = {
             "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
             "--other SYMBOL) [--now TT.MM.JJJJ]",
             runNew},
+    Command{"options",
+            "DATEI [--decimal-separator ,|.] [--thousands-separator .|,|'] [--no-grouping 0|1] "
+            "[--protect | --unprotect] [--new-password TEXT] [--repeat TEXT] [--symbol TEXT] "
+            "[--second-symbol TEXT] [--start-rule 0..3 [--start-date TT.MM.JJJJ]] "
+            "[--end-rule 0..2 [--end-date TT.MM.JJJJ]] [--set NAME=WERT]... "
+            "[--password KENNWORT]",
+            runOptions},
+    Command{"rule",
+            "new DATEI | edit DATEI NAME | delete DATEI NAME [--yes] | list DATEI  [--name TEXT] "
+            "[--kind 0|1|2] [--account1 KONTO] [--account2 KONTO] [--amount BETRAG] "
+            "[--first TT.MM.JJJJ] [--every N] [--unit 0|1|2] [--number VORLAGE] [--counter N] "
+            "[--text VORLAGE] [--notes VORLAGE] [--date-mode 0|1] [--currency 0|1] "
+            "[--provisional] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            runRule},
     Command{
         "show",
         "DATEI --view N [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--grouping 0|1|2] "

@@ -3,6 +3,7 @@
 #include "shell/accounts/account_commands.h"
 #include "shell/app/help_window.h"
 #include "shell/bookings/booking_commands.h"
+#include "shell/options/optionen_dlg.h"
 #include "shell/views/view_commands.h"
 #include "shell/window/main_window.h"
 
@@ -28,6 +29,7 @@ Application::Application(platform::SettingsStore& store, QString programDir,
     current = this;
     registerAccountCommands();
     registerBookingCommands();
+    registerOptionsCommands();
     registerViewCommands();
 }
 
@@ -79,9 +81,11 @@ void Application::printerSetup(QWidget* parent) {
     dialog.exec();
 }
 
-void Application::showHelp() {
+void Application::showHelp(const QString& page) {
     if (!help_)
         help_ = std::make_unique<CHelpWindow>(programDir_);
+    if (!page.isEmpty())
+        help_->showPage(page);
     help_->show();
     help_->raise();
     help_->activateWindow();
