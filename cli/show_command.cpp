@@ -89,10 +89,6 @@ int takeViewKind(Arguments& args) {
     return kind;
 }
 
-bool isChartView(int viewKind) {
-    return viewKind == reports::kTotalChartView || viewKind == reports::kAccountChartView;
-}
-
 // The chart's title, then one line per day with the date and the value; with --svg the
 // chart is also written as an SVG drawing as it would be printed.
 int showChart(const ledger::CTalwerkDoc& doc, const ShowOptions& o, Io& io) {
@@ -156,7 +152,7 @@ int runShow(Arguments& args, Io& io) {
                               " gibt es nicht. Ansichten: 1 bis 9, 101 und 102.");
         return kExitUsage;
     }
-    const bool chart = isChartView(o.params.viewKind);
+    const bool chart = reports::isChartView(o.params.viewKind);
     if (o.svgPath && !chart) {
         printLine(io.err, "--svg gibt es nur für die Diagramme (Ansichten 101 und 102).");
         return kExitUsage;

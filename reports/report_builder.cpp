@@ -18,6 +18,14 @@ bool hasTableBuilder(int viewKind) {
            viewKind == kPeriodComparisonView;
 }
 
+bool isChartView(int viewKind) {
+    return viewKind == kTotalChartView || viewKind == kAccountChartView;
+}
+
+bool hasReport(int viewKind) {
+    return hasTableBuilder(viewKind) || isChartView(viewKind);
+}
+
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params) {
     switch (params.viewKind) {

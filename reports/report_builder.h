@@ -12,6 +12,10 @@ namespace reports {
 
 // Whether buildReportTable builds a table for the view kind.
 bool hasTableBuilder(int viewKind);
+// Whether the view kind is a chart view.
+bool isChartView(int viewKind);
+// Whether the view kind has its report: a table or a chart.
+bool hasReport(int viewKind);
 
 // The table of the view kind of the parameters, or nothing when the view kind has no table
 // builder (charts, unknown kinds, and kinds not built yet).

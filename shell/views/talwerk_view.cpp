@@ -269,7 +269,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
             action->setEnabled(frame_.canGoBack());
             break;
         default:
-            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
+            action->setEnabled(reports::hasReport(targetViewKind(entry.action, kind)));
             break;
         }
         connect(action, &QAction::triggered, this,

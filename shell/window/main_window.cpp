@@ -2,11 +2,11 @@
 
 #include "reports/report_builder.h"
 #include "shell/app/application.h"
+#include "shell/app/info_dlg.h"
+#include "shell/views/talwerk_view.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
-#include "shell/app/info_dlg.h"
 #include "shell/window/standardansicht_dlg.h"
-#include "shell/views/talwerk_view.h"
 #include "shell/window/view_bar.h"
 #include "shell/window/view_kinds.h"
 
@@ -144,6 +144,10 @@ void CMainFrame::connectViewCommands() {
         if (CChildFrame* child = activeChild())
             child->activeView()->copyToTextFile();
     });
+    connect(view.diagrammSpeichern, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->activeView()->saveChartAs();
+    });
 }
 
 void CMainFrame::connectWindowCommands() {
@@ -246,7 +250,8 @@ void CMainFrame::createMenus() {
                           c.view.kopierenTextdatei});
     viewMenu_->addAction(c.view.standardansicht);
     viewMenu_->addSeparator();
-    viewMenu_->addActions({c.view.kopierenZwischenablage, c.view.kopierenTextdatei});
+    viewMenu_->addActions(
+        {c.view.kopierenZwischenablage, c.view.kopierenTextdatei, c.view.diagrammSpeichern});
     documentOnly_.push_back(viewMenu_->addSeparator());
     viewMenu_->addActions({c.view.symbolleiste, c.view.dialogleiste, c.view.statusleiste});
 
@@ -330,14 +335,17 @@ void CMainFrame::updateMenus() {
     const Commands& c = *commands_;
     const int kind = hasDocument ? child->viewKind() : 0;
     const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
+    const bool chartShown = hasDocument && reports::isChartView(kind);
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
-    for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
-                            c.view.kopierenTextdatei})
+    for (QAction* action : {c.file.drucken, c.file.seitenansicht})
+        action->setEnabled(tableShown || chartShown);
+    for (QAction* action : {c.view.kopierenZwischenablage, c.view.kopierenTextdatei})
         action->setEnabled(tableShown);
+    c.view.diagrammSpeichern->setEnabled(chartShown);
 
     for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && reports::hasTableBuilder(action->data().toInt()));
+        action->setEnabled(hasDocument && reports::hasReport(action->data().toInt()));
         action->setChecked(action->data().toInt() == kind);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());

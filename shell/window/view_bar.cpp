@@ -53,7 +53,7 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     for (const ViewKindInfo& info : kViewKinds) {
         kinds_->addItem(QString::fromUtf16(info.label), info.kind);
         // View kinds without their report yet are listed but cannot be chosen.
-        kindModel->item(kinds_->count() - 1)->setEnabled(reports::hasTableBuilder(info.kind));
+        kindModel->item(kinds_->count() - 1)->setEnabled(reports::hasReport(info.kind));
     }
     connect(kinds_, &QComboBox::activated, this,
             [this](int index) { emit viewKindChosen(kinds_->itemData(index).toInt()); });
