@@ -1,11 +1,11 @@
 #include "bookings/buchung_import.h"
 
+#include "bookings/import_text.h"
 #include "bookings/konto_ident.h"
 #include "ledger/win1252.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -15,13 +15,19 @@ namespace {
 
 enum class Fehler { Format, KontoUnbekannt, FalscherVorgang };
 
+std::string zeile(int line, std::string_view text) {
+    return "Zeile " + std::to_string(line) + ": " + std::string(text);
+}
+
 std::string message(Fehler fehler, int line) {
-    const char* format = fehler == Fehler::Format           ? "Zeile %d: Formatfehler!"
-                         : fehler == Fehler::KontoUnbekannt ? "Zeile %d: Konto unbekannt!"
-                                                            : "Zeile %d: falscher Vorgang!";
-    char text[64];
-    std::snprintf(text, sizeof text, format, line);
-    return text;
+    return zeile(line, fehler == Fehler::Format           ? "Formatfehler!"
+                       : fehler == Fehler::KontoUnbekannt ? "Konto unbekannt!"
+                                                          : "falscher Vorgang!");
+}
+
+// "1 Buchung", "2 Buchungen"
+std::string anzahl(int count, const char* one, const char* more) {
+    return std::to_string(count) + " " + (count == 1 ? one : more);
 }
 
 // Hands out the lines of the data one after the other; a line ends at CR LF, LF or CR, and
@@ -122,8 +128,19 @@ public:
         : doc_(doc), options_(options), finder_(doc, options.identifikation),
           format_(doc.betragFormat()), dual_(doc.settings.dualCurrency != 0) {}
 
-    // Adds the booking of one line, or tells what is wrong with it.
-    std::optional<Fehler> importLine(std::string_view line) {
+    // Adds the booking of one line, or returns the message that tells what is wrong with it.
+    std::optional<std::string> importLine(std::string_view line, int lineNumber) {
+        const std::optional<Fehler> fehler = addBooking(line);
+        if (!fehler)
+            return std::nullopt;
+        std::string text = message(*fehler, lineNumber);
+        if (*fehler == Fehler::KontoUnbekannt)
+            text += " („" + std::string(unknownAccount_) + "“)";
+        return text;
+    }
+
+private:
+    std::optional<Fehler> addBooking(std::string_view line) {
         const bool withKind = options_.buchungen == kMitBuchungstyp;
         const bool withCurrency = options_.betraege == kMitWaehrungsangabe;
         const size_t count = 6 + withKind + withCurrency + options_.notizen;
@@ -145,8 +162,10 @@ public:
 
         const ledger::CTWKonto* first = finder_.find(account1);
         const ledger::CTWKonto* second = finder_.find(account2);
-        if (!first || !second)
+        if (!first || !second) {
+            unknownAccount_ = first ? account2 : account1;
             return Fehler::KontoUnbekannt;
+        }
         const std::optional<Paar> paar = decide(options_.buchungen, kind, first, second);
         if (!paar)
             return Fehler::FalscherVorgang;
@@ -165,7 +184,6 @@ public:
         return std::nullopt;
     }
 
-private:
     // Without a second currency every booking is in the first one.
     int currencyOf(std::string_view name) const {
         if (!dual_)
@@ -179,6 +197,7 @@ private:
     KontoFinder finder_;
     ledger::BetragFormat format_;
     bool dual_;
+    std::string_view unknownAccount_; // the account text of the last "Konto unbekannt!"
 };
 
 } // namespace
@@ -210,22 +229,42 @@ ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
                                const ImportOptionen& options, platform::Prompter& prompter) {
     ImportErgebnis result;
     Importer importer(doc, options);
-    LineReader lines(data);
+    const ImportText text = erkenneZeichensatz(data);
+    LineReader lines(text.text);
     std::string_view line;
+    std::string converted;
+    std::string fault;
     while (lines.next(line)) {
         // An empty line holds no booking.
         if (line.empty())
             continue;
-        if (const std::optional<Fehler> fehler = importer.importLine(line)) {
-            if (!prompter.askOkCancel(message(*fehler, lines.number()), kImportCaption)) {
-                result.cancelled = true;
-                break;
-            }
+        std::optional<std::string> fehler;
+        if (text.zeichensatz == ImportZeichensatz::Windows1252)
+            fehler = importer.importLine(line, lines.number());
+        else if (utf8Zeile(line, converted, fault))
+            fehler = importer.importLine(converted, lines.number());
+        else
+            fehler = zeile(lines.number(), fault);
+        if (!fehler) {
+            ++result.added;
             continue;
         }
-        ++result.added;
+        ++result.faulty;
+        if (!prompter.askOkCancel(*fehler, kImportCaption)) {
+            result.cancelled = true;
+            break;
+        }
     }
     return result;
+}
+
+std::string importBericht(const ImportErgebnis& result) {
+    std::string text = result.cancelled ? "Import abgebrochen: " : "";
+    text += anzahl(result.added, "Buchung", "Buchungen") + " hinzugefügt, ";
+    text +=
+        result.faulty == 0 ? std::string("keine Zeile") : anzahl(result.faulty, "Zeile", "Zeilen");
+    text += " fehlerhaft.";
+    return text;
 }
 
 } // namespace bookings

@@ -53,6 +53,7 @@ bool CBuchungImportForm::ok(ledger::CTalwerkDoc& doc, platform::Prompter& prompt
         return false;
     }
     result_ = importBuchungen(doc, data, options, prompter);
+    prompter.information(importBericht(result_), kImportCaption);
     return true;
 }
 

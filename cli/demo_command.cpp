@@ -13,6 +13,14 @@ int runDemo(Arguments& args, Io& io) {
     const auto clock = takeClockOption(args);
     const std::filesystem::path dir = args.positionals(1).front();
     const ledger::CNVKDatum today = ledger::CNVKDatum::today(*clock);
+    // A folder that does not exist yet is made, with the folders above it.
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) {
+        io.err << dir.string() << ": " << ledger::toUtf8("Der Ordner kann nicht angelegt werden.")
+               << '\n';
+        return kExitFailure;
+    }
 
     const struct {
         const char* name;

@@ -1,5 +1,7 @@
 #include "cli/demo_ledger.h"
 
+#include "accounts/start_kontenplan.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -10,48 +12,9 @@ using namespace ledger;
 
 namespace {
 
-struct KontoPlan {
-    int kind;
-    const char* name;
-    const char* abbreviation;
-    int number;
-    const char* category;
-    const char* subcategory; // nullptr: the category only
-    std::int64_t openingBalance;
-};
-
-// The chart of accounts; categories and sub-categories are created as they first appear.
-const KontoPlan kKonten[] = {
-    {kBestandskonto, "Girokonto", "GIRO", 1000, "Geldkonten", "Girokonten", 184250},
-    {kBestandskonto, "Tagesgeld", "TAGG", 1010, "Geldkonten", "Sparkonten", 500000},
-    {kBestandskonto, "Sparbuch", "SPAR", 1020, "Geldkonten", "Sparkonten", 1000000},
-    {kBestandskonto, "Bargeld", "BAR", 1100, "Bargeld", nullptr, 15000},
-    {kBestandskonto, "Kreditkarte", "KK", 1200, "Kredite", "Kreditkarten", 0},
-    {kEinnahmenkonto, "Gehalt", "GEH", 4000, "Arbeit", "Gehalt", 0},
-    {kEinnahmenkonto, "Nebenverdienst", "NEB", 4010, "Arbeit", "Nebenverdienst", 0},
-    {kEinnahmenkonto, "Zinsen", "ZINS", 4100, "Kapitalerträge", "Zinsen", 0},
-    {kEinnahmenkonto, "Kindergeld", "KIG", 4200, "Sonstige Einnahmen", "Staatliche Leistungen", 0},
-    {kEinnahmenkonto, "Erstattungen", "ERST", 4210, "Sonstige Einnahmen", "Erstattungen", 0},
-    {kAusgabenkonto, "Miete", "MIET", 6000, "Wohnen", "Miete", 0},
-    {kAusgabenkonto, "Nebenkosten", "NK", 6010, "Wohnen", "Nebenkosten", 0},
-    {kAusgabenkonto, "Strom", "STRM", 6020, "Wohnen", "Energie", 0},
-    {kAusgabenkonto, "Lebensmittel", "LEBM", 6100, "Lebenshaltung", "Lebensmittel", 0},
-    {kAusgabenkonto, "Drogerie", "DROG", 6110, "Lebenshaltung", "Haushalt", 0},
-    {kAusgabenkonto, "Kleidung", "KLEI", 6120, "Lebenshaltung", "Kleidung", 0},
-    {kAusgabenkonto, "Kraftstoff", "TANK", 6200, "Mobilität", "Auto", 0},
-    {kAusgabenkonto, "Kfz-Versicherung", "KFZV", 6210, "Mobilität", "Auto", 0},
-    {kAusgabenkonto, "Öffentlicher Nahverkehr", "ÖPNV", 6220, "Mobilität", "Bus und Bahn", 0},
-    {kAusgabenkonto, "Haftpflichtversicherung", "HAFT", 6300, "Versicherungen", nullptr, 0},
-    {kAusgabenkonto, "Hausratversicherung", "HAUS", 6310, "Versicherungen", nullptr, 0},
-    {kAusgabenkonto, "Telefon und Internet", "TEL", 6400, "Kommunikation", nullptr, 0},
-    {kAusgabenkonto, "Rundfunkbeitrag", "GEZ", 6410, "Kommunikation", nullptr, 0},
-    {kAusgabenkonto, "Restaurant", "REST", 6500, "Freizeit", "Essen gehen", 0},
-    {kAusgabenkonto, "Urlaub", "URL", 6510, "Freizeit", "Reisen", 0},
-    {kAusgabenkonto, "Bücher und Kultur", "KULT", 6520, "Freizeit", "Kultur", 0},
-    {kAusgabenkonto, "Apotheke", "APO", 6600, "Gesundheit", nullptr, 0},
-    {kAusgabenkonto, "Geschenke", "GESCH", 6700, "Sonstiges", "Geschenke", 0},
-    {kAusgabenkonto, "Spenden", "SPEN", 6710, "Sonstiges", "Spenden", 0},
-};
+// The opening balances of the demo's asset accounts.
+const std::pair<const char*, std::int64_t> kAnfangsbestaende[] = {
+    {"GIRO", 184250}, {"TAGG", 500000}, {"SPAR", 1000000}, {"BAR", 15000}};
 
 // A small deterministic generator, so that the same day gives the same demo file.
 class Zufall {
@@ -299,28 +262,9 @@ private:
 std::unique_ptr<CTalwerkDoc> demoKontenplan(const CNVKDatum& today) {
     auto doc = std::make_unique<CTalwerkDoc>();
     doc->newDocument(NeueDateiWaehrung{}, today);
-    for (const KontoPlan& plan : kKonten) {
-        CTWKategorie* category = doc->findKategorieByName(plan.kind, plan.category);
-        if (!category)
-            category = &doc->categories.addKategorie(plan.kind, plan.category);
-        CTWUnterkategorie* sub = nullptr;
-        if (plan.subcategory) {
-            sub = category->findUnterkategorie(std::string_view(plan.subcategory));
-            if (!sub)
-                sub = &category->addUnterkategorie(plan.subcategory);
-        }
-        CTWKonto konto;
-        konto.kind = plan.kind;
-        konto.name = plan.name;
-        konto.abbreviation = plan.abbreviation;
-        konto.number = plan.number;
-        konto.currencyIndex = plan.kind == kBestandskonto ? 0 : -1;
-        konto.openingBalance = plan.openingBalance;
-        konto.category = category->id;
-        konto.subcategory = sub ? sub->id : -1;
-        doc->addKonto(std::move(konto));
-    }
-    doc->rebuildKategorieUsageCounts();
+    accounts::legeStartKontenplanAn(*doc);
+    for (const auto& [abbreviation, balance] : kAnfangsbestaende)
+        doc->findKontoByText(abbreviation, false)->openingBalance = balance;
     doc->setModified(false);
     return doc;
 }

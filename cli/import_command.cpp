@@ -60,7 +60,7 @@ int runImport(Arguments& args, Io& io) {
             return kExitFailure;
         }
     }
-    printLine(io.out, std::to_string(result.added) + " Buchungen hinzugefügt");
+    printLine(io.out, bookings::importBericht(result));
     return prompter.shownCount() == 0 ? kExitOk : kExitFailure;
 }
 

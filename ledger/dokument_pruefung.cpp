@@ -166,11 +166,12 @@ private:
         }
     }
 
-    // Income: asset and income account; expense: asset and expense; transfer: two assets.
+    // Income: asset and income account; expense: asset and expense account. A transfer
+    // may join any two accounts (the booking dialog offers every account on both sides).
     static bool kindsFit(std::int32_t kind, std::int32_t kind1, std::int32_t kind2) {
-        const std::int32_t expected2 = kind == kEinnahme  ? kEinnahmenkonto
-                                       : kind == kAusgabe ? kAusgabenkonto
-                                                          : kBestandskonto;
+        if (kind == kUmbuchung)
+            return true;
+        const std::int32_t expected2 = kind == kEinnahme ? kEinnahmenkonto : kAusgabenkonto;
         return kind1 == kBestandskonto && kind2 == expected2;
     }
 

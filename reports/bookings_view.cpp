@@ -98,7 +98,7 @@ ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams
     ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
-    frame.addTitleRow(reportTitle(view.titleTemplate, doc, params));
+    frame.addTitleRow(rangeTitle(view.titleTemplate, params.start, params.end));
     columns.addTitles(frame, cells);
 
     table.reserveRows(table.rowCount() + static_cast<int>(selected.size()) + 3); // with the sums

@@ -4,6 +4,7 @@
 #include "shell/qt/qt_prompter.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -45,7 +46,8 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
       euroSymbol_(new QButtonGroup(this)), anderesKuerzel_(lineEdit(this)),
       landeswaehrung_(new QComboBox(this)), wechselkurs_(lineEdit(this, 110)),
       kursCode_(new QLabel(this)), eurSymbol_(lineEdit(this)), landesLabel_(new QLabel(this)),
-      landesSymbol_(lineEdit(this)), waehrungskuerzel_(lineEdit(this)) {
+      landesSymbol_(lineEdit(this)), waehrungskuerzel_(lineEdit(this)),
+      kontenplan_(new QCheckBox(u"Mit einem &Kontenplan für den Haushalt beginnen"_qs, this)) {
     setWindowTitle(QString::fromLatin1(Form::kCaption));
     for (const ledger::CTWWaehrungsinfo& info : nationalCurrencies)
         landeswaehrung_->addItem(toQString(info.name));
@@ -108,6 +110,14 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
     grid->addWidget(waehrungskuerzel_, row++, 2);
     otherFields_ = {kuerzelLabel, waehrungskuerzel_};
 
+    // Off unless asked for: a new file starts without accounts.
+    kontenplan_->setObjectName(u"kontenplan"_qs);
+    kontenplan_->setToolTip(u"Girokonto, Tagesgeld, Sparbuch, Bargeld, Kreditkarte, Gehalt und "
+                            u"die üblichen Ausgabenkonten, nach Kategorien geordnet"_qs);
+    grid->addWidget(kontenplan_, row++, 0, 1, 4);
+    grid->setRowMinimumHeight(row - 1, kontenplan_->sizeHint().height() + 12);
+    grid->setAlignment(kontenplan_, Qt::AlignBottom);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CNeueDateiDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -140,6 +150,7 @@ void CNeueDateiDlg::readFields() {
     form_.eurSymbol = toCp1252(eurSymbol_->text());
     form_.landesSymbol = toCp1252(landesSymbol_->text());
     form_.waehrungskuerzel = toCp1252(waehrungskuerzel_->text());
+    form_.startKontenplan = kontenplan_->isChecked();
 }
 
 void CNeueDateiDlg::showFields() {

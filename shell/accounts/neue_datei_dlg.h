@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -20,6 +21,10 @@ public:
 
     // The currency fields of the new file; valid after the dialog was accepted.
     ledger::NeueDateiWaehrung result() const { return form_.result(); }
+    // Makes the new file as the accepted dialog says.
+    void legeDateiAn(ledger::CTalwerkDoc& doc, const ledger::CNVKDatum& today) const {
+        form_.legeDateiAn(doc, today);
+    }
 
     void accept() override;
 
@@ -39,6 +44,7 @@ private:
     QLabel* landesLabel_;
     QLineEdit* landesSymbol_;
     QLineEdit* waehrungskuerzel_;
+    QCheckBox* kontenplan_;
     std::vector<QWidget*> euroOnlyFields_;
     std::vector<QWidget*> dualFields_;
     std::vector<QWidget*> otherFields_;

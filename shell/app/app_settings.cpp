@@ -10,6 +10,7 @@ namespace {
 
 const std::string kSettings = "Settings";
 const std::string kRecent = "Recent File List";
+const std::string kPrintFitsPageWidth = "PrintFitWidth";
 
 std::string recentKey(int i) {
     return "File" + std::to_string(i + 1);
@@ -54,6 +55,12 @@ void AppSettings::load(platform::SettingsStore& store, const std::string& progra
     placement.top = store.readInt(kSettings, "WTop", 50);
     placement.bottom = store.readInt(kSettings, "WBottom", screenHeight - 50);
     setDefaultViewKind(store.readInt(kSettings, "StdAns", 1));
+    printFitsPageWidth_ = store.readInt(kSettings, kPrintFitsPageWidth, 0) == 1;
+}
+
+void AppSettings::setPrintFitsPageWidth(platform::SettingsStore& store, bool fits) {
+    printFitsPageWidth_ = fits;
+    store.writeInt(kSettings, kPrintFitsPageWidth, fits ? 1 : 0);
 }
 
 void AppSettings::savePlacement(platform::SettingsStore& store) const {

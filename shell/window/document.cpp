@@ -3,9 +3,9 @@
 #include "ledger/dokument.h"
 #include "ledger/ledger_file.h"
 #include "platform/clock.h"
+#include "shell/accounts/neue_datei_dlg.h"
 #include "shell/app/application.h"
 #include "shell/qt/cp1252.h"
-#include "shell/accounts/neue_datei_dlg.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QFileDialog>
@@ -47,7 +47,7 @@ std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
-    ledger->newDocument(dialog.result(), theApp().today());
+    dialog.legeDateiAn(*ledger, theApp().today());
     return std::make_unique<Document>(std::move(ledger), QString(), u"Unbenannt%1"_qs.arg(number));
 }
 
@@ -144,11 +144,12 @@ void Document::detachWindow(QWidget* window) {
         emit windowsChanged();
 }
 
-void Document::closeWindows(QWidget* parent) {
+bool Document::closeWindows(QWidget* parent) {
     if (!maybeSave(parent))
-        return;
+        return false;
     closing_ = true;
     emit closeRequested();
+    return true;
 }
 
 } // namespace shell

@@ -7,16 +7,20 @@
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
 #include "shell/window/standardansicht_dlg.h"
+#include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
 #include "shell/window/view_kinds.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
@@ -55,8 +59,15 @@ CMainFrame::CMainFrame(Application& app) : app_(app), mdiArea_(new QMdiArea(this
     createActions();
     createMenus();
     createBars();
+    startHinweis_ = new CStartHinweis(commands_->file, mdiArea_->viewport());
     updateRecentFileActions();
     updateMenus();
+    // Logging out ends the program as "&Beenden" does: one question per changed ledger, and
+    // a cancel there cancels the logout.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction() && !close())
+            manager.cancel();
+    });
 }
 
 CMainFrame::~CMainFrame() {
@@ -320,6 +331,13 @@ void CMainFrame::connectViewBar() {
             [this] { runDialog(DialogCommand::FilterDefinieren); });
 }
 
+bool CMainFrame::anyWindowOpen() const {
+    // A closed window stays in the list, hidden, until it is deleted.
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QMdiSubWindow* window) { return !window->isHidden(); });
+}
+
 CChildFrame* CMainFrame::activeChild() const {
     if (QMdiSubWindow* window = mdiArea_->currentSubWindow())
         return qobject_cast<CChildFrame*>(window->widget());
@@ -331,6 +349,7 @@ void CMainFrame::updateMenus() {
     const bool hasDocument = child != nullptr;
     for (QAction* action : documentOnly_)
         action->setVisible(hasDocument);
+    startHinweis_->refresh(anyWindowOpen());
 
     const Commands& c = *commands_;
     const int kind = hasDocument ? child->viewKind() : 0;
@@ -407,6 +426,7 @@ void CMainFrame::updateRecentFileActions() {
         action->setData(path);
     }
     recentPlaceholder_->setVisible(files.empty());
+    startHinweis_->refresh(anyWindowOpen());
 }
 
 void CMainFrame::addRecentFile(const QString& path) {
@@ -511,17 +531,50 @@ void CMainFrame::arrangeIcons() {
     }
 }
 
+bool CMainFrame::closeAllDocuments() {
+    // By document, not by window: the windows of one ledger close together after one
+    // question, since a window closed in this same pass still counts as open.
+    QList<Document*> documents;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
+            if (!documents.contains(child->document()))
+                documents.append(child->document());
+    for (Document* document : documents)
+        if (!document->closeWindows(this))
+            return false;
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // Each document asks about its changes when its last window closes; a cancel keeps the
-    // program running with the windows that are still open.
-    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
-        if (!window->close()) {
-            event->ignore();
-            return;
-        }
+    // A cancel keeps the program running with the windows that are still open.
+    if (!closeAllDocuments()) {
+        event->ignore();
+        return;
     }
     app_.savePlacement();
     event->accept();
+}
+
+bool CMainFrame::focusNextPrevChild(bool next) {
+    // Tab stays in what the user works with: the view bar and the active window. Qt's own
+    // chain would run on into the windows of other ledgers.
+    QWidget* active = mdiArea_->activeSubWindow();
+    QList<QWidget*> chain;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        const bool inside = viewBar_->isAncestorOf(w) || (active && active->isAncestorOf(w));
+        // A collapsed pane of a split window is visible but has no size.
+        const bool shown = w->isVisibleTo(this) && (!isVisible() || !w->size().isEmpty());
+        if (inside && shown && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            !w->focusProxy())
+            chain.append(w);
+    }
+    if (chain.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+    const qsizetype at = chain.indexOf(QApplication::focusWidget());
+    const qsizetype count = chain.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,11 +1,11 @@
 #include "shell/window/view_bar.h"
 
 #include "reports/report_builder.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/window/view_kinds.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -58,10 +58,11 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     connect(kinds_, &QComboBox::activated, this,
             [this](int index) { emit viewKindChosen(kinds_->itemData(index).toInt()); });
 
-    start_ = addDate(u"von"_qs);
-    connect(start_, &QDateEdit::dateChanged, this, &CViewBar::startDateChosen);
-    end_ = addDate(u"bis"_qs);
-    connect(end_, &QDateEdit::dateChanged, this, &CViewBar::endDateChosen);
+    // A typed date applies when the field is left or Enter is pressed (CDatumEdit).
+    start_ = addDate(u"von"_qs, u"von"_qs);
+    connect(start_, &CDatumEdit::dateChanged, this, &CViewBar::startDateChosen);
+    end_ = addDate(u"bis"_qs, u"bis"_qs);
+    connect(end_, &CDatumEdit::dateChanged, this, &CViewBar::endDateChosen);
 
     auto* select = new QPushButton(u"Auswählen..."_qs, this);
     select_ = select;
@@ -107,16 +108,12 @@ QComboBox* CViewBar::addList(const QString& label, std::function<bool(int)> show
     return box;
 }
 
-QDateEdit* CViewBar::addDate(const QString& label) {
+CDatumEdit* CViewBar::addDate(const QString& label, const QString& name) {
     auto* caption = new QLabel(label, this);
     caption->setContentsMargins(8, 0, 4, 0);
     addControl(caption, datedView);
-    auto* edit = new QDateEdit(this);
-    edit->setDisplayFormat(u"dd.MM.yyyy"_qs);
-    edit->setDateRange(QDate(1970, 1, 2), QDate(2038, 1, 18));
-    edit->setCalendarPopup(true);
-    // Typing changes the date only when the entry is finished, not at every keystroke.
-    edit->setKeyboardTracking(false);
+    auto* edit = new CDatumEdit(this);
+    edit->setObjectName(name);
     addControl(edit, datedView);
     return edit;
 }
@@ -129,12 +126,8 @@ void CViewBar::showState(const ViewBarState& state) {
         return;
 
     selectQuietly(kinds_, kinds_->findData(kind_));
-    {
-        const QSignalBlocker blockStart(start_);
-        const QSignalBlocker blockEnd(end_);
-        start_->setDate(state.start);
-        end_->setDate(state.end);
-    }
+    start_->setDate(state.start);
+    end_->setDate(state.end);
     for (QComboBox* box : {periodKindTotal_, periodKindAccount_, chartPeriodKind_})
         selectQuietly(box, state.periodKind);
     selectQuietly(valueKinds_, state.valueKind - 1);

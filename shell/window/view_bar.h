@@ -9,9 +9,10 @@
 #include <vector>
 
 class QComboBox;
-class QDateEdit;
 
 namespace shell {
+
+class CDatumEdit;
 
 // What the bar shows for the active window; kind 0 means no document is open.
 struct ViewBarState {
@@ -52,7 +53,7 @@ private:
     // Adds a widget that is shown only while shownFor(kind) holds.
     void addControl(QWidget* widget, std::function<bool(int)> shownFor);
     QComboBox* addList(const QString& label, std::function<bool(int)> shownFor);
-    QDateEdit* addDate(const QString& label);
+    CDatumEdit* addDate(const QString& label, const QString& name);
 
     struct Control {
         QAction* action;
@@ -61,8 +62,8 @@ private:
     std::vector<Control> controls_;
     int kind_ = -1;
     QComboBox* kinds_;
-    QDateEdit* start_;
-    QDateEdit* end_;
+    CDatumEdit* start_;
+    CDatumEdit* end_;
     QComboBox* periodKindTotal_;
     QComboBox* periodKindAccount_;
     QComboBox* filters_;

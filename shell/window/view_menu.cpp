@@ -91,11 +91,16 @@ Entries accountsByCategoryView(int tagKind) {
 }
 
 // The booking views: the booking entries on a booking row, then the view's own entries.
-Entries bookingsView(int tagKind, const Entries& own) {
-    const Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten),
-                          dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen),
-                          dialog(u"Buchung &löschen", DC::BuchungLoeschen), kSeparator};
-    return tagKind == RowTag::kBuchung ? booking + own : own;
+// "bestätigen" only for a provisional booking of the bookings view.
+Entries bookingsView(int tagKind, const Entries& own, bool confirmable = false) {
+    if (tagKind != RowTag::kBuchung)
+        return own;
+    Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten)};
+    if (confirmable)
+        booking.push_back(dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen));
+    booking.push_back(dialog(u"Buchung &löschen", DC::BuchungLoeschen));
+    booking.push_back(kSeparator);
+    return booking + own;
 }
 
 Entries categoriesView(int tagKind) {
@@ -144,13 +149,13 @@ Entries newBooking(const MenuEntry& options) {
 
 } // namespace
 
-std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind) {
+std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind, bool provisional) {
     switch (viewKind) {
     case reports::kAccountsView:
         return accountsView(tagKind);
     case reports::kBookingsView:
-        return bookingsView(tagKind,
-                            newBooking(dialog(u"Optionen > B&uchungen...", DC::Optionen, 2)));
+        return bookingsView(
+            tagKind, newBooking(dialog(u"Optionen > B&uchungen...", DC::Optionen, 2)), provisional);
     case reports::kAccountsByCategoryView:
         return accountsByCategoryView(tagKind);
     case reports::kAccountBookingsView:

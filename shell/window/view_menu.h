@@ -27,8 +27,10 @@ struct MenuEntry {
 };
 
 // The entries of the context menu of view kind `viewKind` on a row with tag kind `tagKind`
-// (a reports::RowTag kind; kNone for rows without an object).
-std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind);
+// (a reports::RowTag kind; kNone for rows without an object). `provisional` tells whether
+// the booking of a booking row is provisional: only then does the bookings view offer
+// "Buchung be&stätigen...", and only the bookings view carries that extra command.
+std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind, bool provisional = false);
 
 // The view kind that a jump, AsChart or AsTable entry leads to from viewKind; 0 for none.
 int targetViewKind(MenuAction action, int viewKind);

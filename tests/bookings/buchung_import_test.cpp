@@ -109,10 +109,12 @@ TEST_F(ImportTest, LineNumbersCountEveryLineOfTheFile) {
     const std::string data = line("01.03.2012", "a") + "\r\n\r\n" + line("1.3.12", "b", "E") +
                              "\r" + line("02.03.2012", "c", "A", "Unbekannt") + "\n" +
                              "01.03.2012\tnur drei\tFelder\n";
-    EXPECT_EQ(run(data).added, 1);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Zeile 3: falscher Vorgang!", "Zeile 4: Konto unbekannt!",
-                                        "Zeile 5: Formatfehler!"}));
+    const auto r = run(data);
+    EXPECT_EQ(r.added, 1);
+    EXPECT_EQ(r.faulty, 3);
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Zeile 3: falscher Vorgang!",
+                                                          "Zeile 4: Konto unbekannt! („Unbekannt“)",
+                                                          "Zeile 5: Formatfehler!"}));
 }
 
 TEST_F(ImportTest, CancelKeepsWhatWasAddedBefore) {
@@ -154,8 +156,72 @@ TEST_F(ImportTest, FormatErrorsWinOverAccountErrors) {
     run(line("01.03.2012", "a", "A", "Unbekannt", "x") + "\n" +
         line("01.03.2012", "b", "A", "Unbekannt", "1") + "\n");
     EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Zeile 1: Formatfehler!", "Zeile 2: Konto unbekannt!"}));
+              (std::vector<std::string>{"Zeile 1: Formatfehler!",
+                                        "Zeile 2: Konto unbekannt! („Unbekannt“)"}));
     EXPECT_TRUE(ledger.doc.bookings.empty());
+}
+
+// The same line written by an editor in UTF-8 (with or without a byte-order mark) and by an
+// older program in Windows-1252 gives the same booking.
+TEST(ImportCharacterSets, Utf8AndWindows1252FilesGiveTheSameTexts) {
+    const std::string utf8 = "01.03.2012\t1\tB\xc3\xa4"
+                             "ckerei \xe2\x82\xac\tA\tGirokonto\t"
+                             "Lebensmittel\t5\tK\xc3\xbc"
+                             "chen \xe2\x80\x9e"
+                             "frisch\xe2\x80\x9c\n";
+    const std::string cp1252 = "01.03.2012\t1\tB\xe4"
+                               "ckerei \x80\tA\tGirokonto\tLebensmittel\t5\tK\xfc"
+                               "chen "
+                               "\x84"
+                               "frisch\x93\n";
+    ImportOptionen withNotes;
+    withNotes.notizen = true;
+    for (const std::string& data : {utf8, "\xef\xbb\xbf" + utf8, cp1252}) {
+        testledger::Buchungsledger ledger;
+        ScriptedPrompter prompter;
+        const ImportErgebnis r = importBuchungen(ledger.doc, data, withNotes, prompter);
+        EXPECT_EQ(r.added, 1) << data;
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{}) << data;
+        ASSERT_EQ(ledger.doc.bookings.size(), 1u);
+        EXPECT_EQ(ledger.doc.bookings[0]->text, "Bäckerei €");
+        EXPECT_EQ(ledger.doc.bookings[0]->notes, "Küchen „frisch“");
+    }
+}
+
+TEST_F(ImportTest, Utf8LineWithoutAWindows1252FormIsFaultyOnItsOwn) {
+    prompter.answer({true, true});
+    // U+0141 (L with stroke) has no Windows-1252 form; a byte-order mark makes a file UTF-8
+    // even when a line of it is not.
+    const std::string data = "\xef\xbb\xbf" +
+                             line("01.03.2012", "Gr\xc3\xbc\xc3\x9f"
+                                                "e") +
+                             "\n" +
+                             line("02.03.2012", "\xc5\x81\xc3\xb3"
+                                                "d\xc5\xba") +
+                             "\n" + line("03.03.2012", "kaputt \xff") + "\n" +
+                             line("04.03.2012", "Ende");
+    const auto r = run(data);
+    EXPECT_EQ(r.added, 2);
+    EXPECT_EQ(r.faulty, 2);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Grüße", "Ende"}));
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  "Zeile 2: Das Zeichen U+0141 gibt es im Zeichensatz Windows-1252 nicht!",
+                  "Zeile 3: Die Zeile ist kein gültiger UTF-8-Text!"}));
+}
+
+TEST(ImportBericht, CountsBookingsAndFaultyLines) {
+    struct Case {
+        ImportErgebnis result;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{1, 0, false}, "1 Buchung hinzugefügt, keine Zeile fehlerhaft."},
+        {{3, 2, false}, "3 Buchungen hinzugefügt, 2 Zeilen fehlerhaft."},
+        {{0, 1, true}, "Import abgebrochen: 0 Buchungen hinzugefügt, 1 Zeile fehlerhaft."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(importBericht(c.result), c.expected);
 }
 
 TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
@@ -253,6 +319,9 @@ TEST(BuchungImportForm, ChoicesAndOkReadsTheFile) {
         << "01.03.2012\t1\tGehalt\tE\tGirokonto\tLohn\t10\tEUR\n";
     EXPECT_TRUE(form.ok(dual.doc, prompter));
     EXPECT_EQ(form.result().added, 1);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[2].kind, ScriptedPrompter::Kind::Information);
+    EXPECT_EQ(prompter.texts()[2], "1 Buchung hinzugefügt, keine Zeile fehlerhaft.");
     std::remove(form.fileName.c_str());
 }
 

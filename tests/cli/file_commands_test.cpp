@@ -72,6 +72,19 @@ TEST_F(FileCommands, DemoWritesTwoSoundLedgersThatCheckAccepts) {
     EXPECT_EQ(doc->filters[2]->name, "Vorläufige Buchungen");
 }
 
+TEST_F(FileCommands, DemoMakesItsFolderOrSaysWhyItCannot) {
+    const fs::path nested = dir / "neu" / "Demo";
+    ASSERT_EQ(run({"demo", nested.string(), "--now", "15.06.2026"}).code, 0);
+    EXPECT_TRUE(fs::is_regular_file(nested / "DemoKontenplan.tlw"));
+    EXPECT_TRUE(fs::is_regular_file(nested / "DemoDatei1.tlw"));
+
+    // Below a file no folder can be made.
+    const fs::path blocked = nested / "DemoDatei1.tlw" / "unten";
+    const Outcome refused = run({"demo", blocked.string()});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, blocked.string() + ": Der Ordner kann nicht angelegt werden.\n");
+}
+
 TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
     const Outcome missing = run({"check", file("fehlt.tlw")});
     EXPECT_EQ(missing.code, 1);

@@ -12,6 +12,27 @@ TEST(DokumentPruefung, ASoundLedgerHasNoViolation) {
     EXPECT_EQ(pruefeDokument(*sampleLedger()), std::vector<std::string>{});
 }
 
+// A transfer may join any two different accounts, whatever their kinds.
+TEST(DokumentPruefung, TransfersBetweenAnyKindsOfAccountsAreSound) {
+    struct Case {
+        int from; // account ids of the sample: 0 Girokonto, 1 Sparbuch, 2 Gehalt, 3 Miete,
+        int to;   // 4 Lebensmittel
+    };
+    for (const Case c : {Case{0, 2}, Case{2, 0}, Case{3, 0}, Case{0, 4}, Case{2, 3}, Case{4, 3}}) {
+        auto doc = sampleLedger();
+        CTWBuchung b;
+        b.date = datum(4, 2, 2004);
+        b.kind = kUmbuchung;
+        b.konto1Id = c.from;
+        b.konto1Kind = doc->findKonto(c.from)->kind;
+        b.konto2Id = c.to;
+        b.konto2Kind = doc->findKonto(c.to)->kind;
+        b.amount = 1000;
+        doc->addBuchung(std::move(b));
+        EXPECT_EQ(pruefeDokument(*doc), std::vector<std::string>{}) << c.from << " -> " << c.to;
+    }
+}
+
 TEST(DokumentPruefung, EachDamageIsReported) {
     struct Case {
         const char* expected;
@@ -41,8 +62,8 @@ TEST(DokumentPruefung, EachDamageIsReported) {
          [](CTalwerkDoc& d) { std::swap(d.bookings[0], d.bookings[1]); }},
         {"Buchung 1: Die laufende Nummer ist nicht eindeutig.",
          [](CTalwerkDoc& d) { d.bookings[0]->serial = 1; }},
-        {"Buchung 1: Die Kontenarten passen nicht zum Vorgang 2.",
-         [](CTalwerkDoc& d) { d.bookings[1]->kind = kUmbuchung; }},
+        {"Buchung 1: Die Kontenarten passen nicht zum Vorgang 0.",
+         [](CTalwerkDoc& d) { d.bookings[1]->kind = kEinnahme; }},
         {"Buchung 0: Konto 77 fehlt.", [](CTalwerkDoc& d) { d.bookings[0]->konto2Id = 77; }},
         {"Buchung 1: Die gespeicherten Kontenarten weichen von den Konten ab.",
          [](CTalwerkDoc& d) { d.bookings[1]->konto2Kind = kEinnahmenkonto; }},

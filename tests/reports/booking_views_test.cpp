@@ -213,6 +213,22 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
                             [](const reports::ReportCell& c) { return c.text == "0,00"; }));
 }
 
+// The bookings view and the filtered bookings view fill only the dates into their titles;
+// the other placeholders stay as typed.
+TEST(BookingsView, TitlesReplaceOnlyTheDates) {
+    testledger::Ledger l = testledger::householdLedger();
+    const char* const kTemplate = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> <STARTDATUM>-<ENDDATUM>";
+    l.doc.settings.bookingsTitle = kTemplate;
+    l.doc.settings.filteredBookingsTitle = kTemplate;
+    const char* const kExpected = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> 01.01.2024-31.03.2024";
+    for (const int viewKind : {2, 7}) {
+        reports::ReportParams p = params(viewKind, "01.01.2024", "31.03.2024");
+        p.selection = {reports::Selection::kKonto, 0};
+        p.valueKind = reports::kGuthaben;
+        EXPECT_EQ(build(l.doc, p).row(0).cells[0].text, kExpected) << "view " << viewKind;
+    }
+}
+
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
     testledger::Ledger l = testledger::householdLedger();
     reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");

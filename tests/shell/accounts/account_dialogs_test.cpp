@@ -3,14 +3,16 @@
 #include "ledger/dokument.h"
 #include "reports/report_params.h"
 #include "reports/report_table.h"
+#include "shell/qt/cp1252.h"
+#include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
-#include "shell/views/talwerk_view.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -97,6 +99,47 @@ private slots:
         run(f, shell::DialogCommand::NeuesKonto);
         QCOMPARE(order, QStringList({QStringLiteral("Liste"), QStringLiteral("Ne&u..."),
                                      QStringLiteral("Liste"), QStringLiteral("N&eu...")}));
+    }
+
+    // The category rows line up with the account's rows above them.
+    void theCategoryRowLinesUpWithTheAccountFields() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        int nameX = -1, kategorieX = -2;
+        onNextModal([&](QWidget* dialog) {
+            dialog->layout()->activate();
+            const auto left = [dialog](const char* name) {
+                return dialog->findChild<QWidget*>(QString::fromLatin1(name))
+                    ->mapTo(dialog, QPoint(0, 0))
+                    .x();
+            };
+            nameX = left("bezeichnung");
+            kategorieX = left("kategorie");
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        run(f, shell::DialogCommand::NeuesKonto);
+        QCOMPARE(kategorieX, nameX);
+    }
+
+    // The account editor widens its columns to their texts: a long name is not cut.
+    void theAccountEditorShowsLongNamesWhole() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const QString name = u"Gemeinschaftskonto Haushalt und Urlaubsrücklage der Familie"_qs;
+        f.child().document()->ledger().findKontoByText("Bargeld", true)->name =
+            shell::toCp1252(name);
+        int width = 0, needed = 1;
+        qsizetype found = 0;
+        onNextModal([&](QWidget* dialog) {
+            auto* list = dialog->findChild<QTreeWidget*>();
+            found = list->findItems(name, Qt::MatchExactly, 0).size();
+            width = list->columnWidth(0);
+            needed = list->fontMetrics().horizontalAdvance(name);
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        run(f, shell::DialogCommand::KontenEditor);
+        QCOMPARE(found, qsizetype(1));
+        QVERIFY2(width >= needed, qPrintable(u"%1 < %2"_qs.arg(width).arg(needed)));
     }
 
     void deletingAnAccountFromTheViewAsksByName() {

@@ -1,15 +1,23 @@
 // Start-up and exit: the settings with their defaults, the first-start demo files, the
 // window placement rule and the main window without a document.
+#include "ledger/dokument.h"
+#include "platform/version.h"
 #include "shell/app/app_settings.h"
+#include "shell/app/command_line.h"
 #include "shell/qt/cp1252.h"
+#include "shell/window/document.h"
+#include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTest>
+#include <QToolButton>
 
 namespace shelltest {
 
@@ -52,6 +60,45 @@ private slots:
         QCOMPARE(f.window().viewBar()->shownKind(), 0);
         QVERIFY(!f.window().commands().view.kinds[0]->isVisible());
         QVERIFY(f.window().commands().view.standardansicht->isVisible());
+    }
+
+    // Without a document the main window says how to begin and lists the recent files; a new
+    // file starts with the household chart of accounts only when asked for.
+    void anEmptyMainWindowShowsHowToBegin() {
+        AppFixture f;
+        bool offeredOff = false;
+        onNextModal([&offeredOff](QWidget* dialog) {
+            auto* chart = dialog->findChild<QCheckBox*>(u"kontenplan"_qs);
+            offeredOff = chart && !chart->isChecked();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        f.start({});
+        QVERIFY(offeredOff);
+        auto* hint = f.window().findChild<shell::CStartHinweis*>();
+        QVERIFY(hint && !hint->isHidden());
+        QStringList texts;
+        for (QToolButton* button : hint->findChildren<QToolButton*>())
+            if (!button->isHidden())
+                texts.append(button->text());
+        const QString dir = f.dir.path();
+        QCOMPARE(texts,
+                 (QStringList{u"Neue Datei anlegen (Datei > Neu...)"_qs,
+                              u"Vorhandene Datei öffnen (Datei > Öffnen...)"_qs,
+                              dir + u"/DemoKontenplan.tlw"_qs, dir + u"/DemoDatei1.tlw"_qs}));
+
+        onNextModal([](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>(u"kontenplan"_qs)->setChecked(true);
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        hint->findChildren<QToolButton*>().first()->click();
+        QVERIFY(hint->isHidden());
+        const ledger::CTalwerkDoc& started = f.child().document()->ledger();
+        QCOMPARE(started.accounts.size(), size_t(29));
+        QVERIFY(!f.child().document()->isModified());
+
+        f.window().commands().file.schliessen->trigger();
+        QApplication::processEvents();
+        QVERIFY(!hint->isHidden());
     }
 
     void storedDefaultViewKindsAreValidated() {
@@ -108,6 +155,37 @@ private slots:
         QVERIFY(f.store.readInt("Settings", "WRight", 0) > 0);
         // The opened file became the newest recent file.
         QCOMPARE(f.store.readText("Recent File List", "File1"), file.toStdString());
+    }
+
+    // "--help" and "--version" answer on the terminal, even where no display is reachable.
+    void helpAndVersionAreAnsweredWithoutADisplay() {
+        struct Case {
+            QString option;
+            QStringList expected;
+        };
+        const Case cases[] = {
+            {u"--help"_qs,
+             {u"Aufruf: talerwerk [DATEI.tlw]"_qs, u"--screenshot BILD.png"_qs, u"--view N"_qs,
+              u"2 Buchungen"_qs, u"102 Diagramm - Konto/Kat."_qs, u"--version"_qs}},
+            {u"--version"_qs,
+             {u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion) +
+              u"\n"_qs}},
+        };
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        for (const Case& c : cases) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(TALERWERK_PROGRAM), {c.option});
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            for (const QString& text : c.expected)
+                QVERIFY2(out.contains(text), qPrintable(c.option + u": "_qs + out));
+        }
+        QCOMPARE(shell::parseCommandLine({u"--hilfe"_qs}).error, u"Unbekannte Option: --hilfe"_qs);
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
@@ -80,6 +81,33 @@ private slots:
         f.window().commands().edit.neueBuchung->trigger();
         QCOMPARE(order, QStringList({u"datum"_qs, u"nummer"_qs, u"text"_qs, u"vorgang"_qs,
                                      u"konto1"_qs, u"konto2"_qs, u"betrag"_qs}));
+    }
+
+    // Changing the kind of booking changes the account labels, but no field moves.
+    void theFieldsStayInPlaceWhenTheKindChanges() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QList<QList<QRect>> places;
+        onNextModal([&](QWidget* dlg) {
+            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
+            for (const int k : {0, 1, 2, 0}) {
+                kind->setCurrentIndex(k);
+                emit kind->activated(k);
+                dlg->layout()->activate();
+                QList<QRect> now{dlg->rect()};
+                for (const QString& name :
+                     {u"datum"_qs, u"konto1"_qs, u"konto2"_qs, u"betrag"_qs, u"vorgang"_qs}) {
+                    const QWidget* w = dlg->findChild<QWidget*>(name);
+                    now.append(QRect(w->mapTo(dlg, QPoint(0, 0)), w->size()));
+                }
+                places.append(now);
+            }
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(places.size(), 4);
+        for (const QList<QRect>& now : places)
+            QCOMPARE(now, places.first());
     }
 
     // Every shortcut letter of the booking dialog leads to one field, for each kind of booking.

@@ -1,6 +1,7 @@
 // The recurring booking dialogs in the running program: the rule list with a new rule, the due
 // bookings with their check boxes, and the rule that follows a booking to be repeated.
 #include "ledger/dokument.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
 #include "shell_fixture.h"
@@ -9,7 +10,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -133,8 +133,9 @@ private slots:
                     status = label->text();
             onNextModal([&](QWidget* rule) {
                 ruleName = rule->findChild<QLineEdit*>(u"bezeichnung"_qs)->text();
-                ruleDate =
-                    rule->findChild<QDateEdit*>(u"datum"_qs)->date().toString(u"dd.MM.yyyy"_qs);
+                ruleDate = rule->findChild<shell::CDatumEdit*>(u"datum"_qs)
+                               ->date()
+                               .toString(u"dd.MM.yyyy"_qs);
                 qobject_cast<QDialog*>(rule)->accept();
             });
             qobject_cast<QDialog*>(dlg)->accept();

@@ -1,17 +1,21 @@
 // Documents in the desktop program: opening a ledger, one window per file, the view kinds with
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
-#include "shell/window/document.h"
+#include "ledger/dokument.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
+#include "shell/window/document.h"
 #include "shell/window/view_bar.h"
 #include "shell/window/view_menu.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
@@ -209,6 +213,93 @@ private slots:
         QCOMPARE(view->rowTagAt(QPoint(20, 5000)).kind, int(reports::RowTag::kNone));
     }
 
+    // Tab leads round the view bar and the active window, never into another ledger's window.
+    void tabStaysInsideTheActiveWindow() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QMdiArea* area = f.window().mdiArea();
+        QMdiSubWindow* other = area->currentSubWindow();
+        QVERIFY(f.window().openFile(f.writeSample(QStringLiteral("zweite.tlw"))));
+        QMdiSubWindow* active = area->currentSubWindow();
+        f.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+        auto* end = f.window().viewBar()->findChild<shell::CDatumEdit*>(QStringLiteral("bis"));
+        QVERIFY(end);
+        end->lineEdit()->setFocus();
+        bool reachedTheView = false;
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(),
+                            i % 7 == 6 ? Qt::Key_Backtab : Qt::Key_Tab);
+            QWidget* now = QApplication::focusWidget();
+            QVERIFY(now);
+            QVERIFY2(!other->isAncestorOf(now), qPrintable(now->metaObject()->className()));
+            reachedTheView = reachedTheView || active->isAncestorOf(now);
+        }
+        QCOMPARE(area->activeSubWindow(), active);
+        QVERIFY(reachedTheView);
+    }
+
+    // Only the bookings view confirms bookings, and only provisional ones; a right click
+    // marks the row its menu acts on.
+    void aRightClickMarksTheBookingItsMenuActsOn() {
+        const QString confirm = QStringLiteral("Buchung be&stätigen...");
+        const auto offers = [&](int kind, bool provisional) {
+            for (const shell::MenuEntry& entry :
+                 shell::contextMenuEntries(kind, reports::RowTag::kBuchung, provisional))
+                if (entry.label && QString::fromUtf16(entry.label) == confirm)
+                    return true;
+            return false;
+        };
+        for (const int kind : {2, 4, 7})
+            QCOMPARE(offers(kind, false), false);
+        QCOMPARE(offers(2, true), true);
+        QCOMPARE(offers(4, true), false);
+        QCOMPARE(offers(7, true), false);
+
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(2);
+        f.child().setStartDate(QDate(2024, 1, 1));
+        shell::CTalwerkView* view = f.child().activeView();
+        view->resize(900, 1400);
+        const reports::ReportTable* table = view->table();
+        const ledger::CTalwerkDoc& ledger = f.child().document()->ledger();
+        int plain = -1;
+        int provisional = -1;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const reports::RowTag& tag = table->row(r).tag;
+            if (tag.kind != reports::RowTag::kBuchung)
+                continue;
+            (ledger.bookings[tag.id1]->provisional ? provisional : plain) = r;
+        }
+        QVERIFY(plain >= 0 && provisional >= 0);
+        for (const int row : {plain, provisional}) {
+            const int middle = -(table->rowTop(row) + table->rowBottom(row)) / 2;
+            const QPoint at(20, static_cast<int>(middle * view->logicalDpiY() / 254.0));
+            QStringList shown;
+            int marked = -2;
+            QTimer::singleShot(50, [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                for (QAction* action : menu->actions())
+                    shown.append(action->text());
+                marked = view->markedRow();
+                menu->close();
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                    view->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(view->viewport(), &event);
+            QCOMPARE(marked, row);
+            QCOMPARE(shown.contains(confirm), row == provisional);
+            QVERIFY(shown.contains(QStringLiteral("Buchung &löschen")));
+            // The mark stays while the command runs, and goes with the next rebuild.
+            QCOMPARE(view->markedRow(), row);
+        }
+        f.child().setStartDate(QDate(2024, 2, 1));
+        view->table();
+        QCOMPARE(view->markedRow(), -1);
+    }
+
     void keysScrollOnlyWhereThereIsSomethingToScroll() {
         AppFixture f;
         f.start({f.writeSample()});
@@ -294,6 +385,48 @@ private slots:
         AppFixture reopened;
         reopened.start({file});
         QCOMPARE(reopened.child().document()->screenScale(), 1.5);
+    }
+
+    // "Beenden" (and the window manager's close, and logout, which go the same way) asks once
+    // per changed ledger however many windows show it, and a cancel closes nothing more.
+    void quittingAsksOncePerChangedLedgerWhateverItsWindows() {
+        AppFixture f;
+        const QString first = f.writeSample();
+        const QString second = f.writeSample(QStringLiteral("zweite.tlw"));
+        f.start({first});
+        QVERIFY(f.window().openFile(second));
+        QMdiArea* area = f.window().mdiArea();
+        for (QMdiSubWindow* window : area->subWindowList()) {
+            area->setActiveSubWindow(window);
+            f.window().commands().window.neuesFenster->trigger();
+            f.window().commands().edit.scale[4]->trigger();
+        }
+        QCOMPARE(area->subWindowList().size(), 4);
+
+        QStringList questions;
+        QMessageBox::StandardButton answer = QMessageBox::Cancel;
+        QTimer answering;
+        QObject::connect(&answering, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questions.append(box->text());
+                box->button(answer)->click();
+            }
+        });
+        answering.start(10);
+
+        f.window().commands().file.beenden->trigger();
+        QCOMPARE(questions.size(), 1);
+        QApplication::processEvents();
+        QCOMPARE(area->subWindowList().size(), 4);
+
+        questions.clear();
+        answer = QMessageBox::No;
+        QVERIFY(f.window().close());
+        QCOMPARE(questions.size(), 2);
+        QVERIFY(questions[0].contains(QStringLiteral("haushalt.tlw")));
+        QVERIFY(questions[1].contains(QStringLiteral("zweite.tlw")));
+        QApplication::processEvents();
+        QCOMPARE(area->subWindowList().size(), 0);
     }
 };
 
