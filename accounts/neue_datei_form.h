@@ -42,7 +42,6 @@ public:
     Buchfuehrung buchfuehrung = Buchfuehrung::NurEuro;
     EuroSymbol euroSymbol = EuroSymbol::Eur;
     std::string anderesKuerzel;
-    std::string eurSymbol = "EUR";
     std::string waehrungskuerzel = "Sfr";
     // Start with the household chart of accounts (accounts/start_kontenplan.h) instead of
     // none; off unless the user asks for it.

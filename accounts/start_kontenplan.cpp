@@ -52,14 +52,14 @@ const KontoPlan kKonten[] = {
 
 void legeStartKontenplanAn(CTalwerkDoc& doc) {
     for (const KontoPlan& plan : kKonten) {
-        CTWKategorie* category = doc.findKategorieByName(plan.kind, plan.category);
-        if (!category)
-            category = &doc.categories.addKategorie(plan.kind, plan.category);
-        CTWUnterkategorie* sub = nullptr;
+        const CTWKategorie* found = doc.findKategorieByName(plan.kind, plan.category);
+        const int32_t categoryId = found ? found->id : doc.addKategorie(plan.kind, plan.category);
+        int32_t subcategoryId = -1;
         if (plan.subcategory) {
-            sub = category->findUnterkategorie(std::string_view(plan.subcategory));
-            if (!sub)
-                sub = &category->addUnterkategorie(plan.subcategory);
+            const CTWUnterkategorie* sub =
+                doc.findUnterkategorieByName(plan.kind, plan.category, plan.subcategory);
+            subcategoryId =
+                sub ? sub->id : doc.addUnterkategorie(plan.kind, categoryId, plan.subcategory);
         }
         CTWKonto konto;
         konto.kind = plan.kind;
@@ -67,11 +67,10 @@ void legeStartKontenplanAn(CTalwerkDoc& doc) {
         konto.abbreviation = plan.abbreviation;
         konto.number = plan.number;
         konto.currencyIndex = plan.kind == kBestandskonto ? 0 : -1;
-        konto.category = category->id;
-        konto.subcategory = sub ? sub->id : -1;
+        konto.category = categoryId;
+        konto.subcategory = subcategoryId;
         doc.addKonto(std::move(konto));
     }
-    doc.rebuildKategorieUsageCounts();
 }
 
 } // namespace accounts

@@ -126,7 +126,7 @@ class Importer {
 public:
     Importer(ledger::CTalwerkDoc& doc, const ImportOptionen& options)
         : doc_(doc), options_(options), finder_(doc, options.identifikation),
-          format_(doc.betragFormat()), dual_(doc.settings.dualCurrency != 0) {}
+          format_(doc.betragFormat()), dual_(doc.settings().dualCurrency != 0) {}
 
     // Adds the booking of one line, or returns the message that tells what is wrong with it.
     std::optional<std::string> importLine(std::string_view line, int lineNumber) {
@@ -139,7 +139,11 @@ public:
         return text;
     }
 
+    // Adds the bookings taken so far to the document, in one pass over its list.
+    void finish() { doc_.addBuchungen(std::move(taken_)); }
+
 private:
+    // Takes the booking of one line, or tells what is wrong with it.
     std::optional<Fehler> addBooking(std::string_view line) {
         const bool withKind = options_.buchungen == kMitBuchungstyp;
         const bool withCurrency = options_.betraege == kMitWaehrungsangabe;
@@ -180,7 +184,7 @@ private:
         b.amount = *amount;
         b.currencyIndex = currency;
         b.notes = notes;
-        doc_.addBuchung(std::move(b));
+        taken_.push_back(std::move(b));
         return std::nullopt;
     }
 
@@ -188,7 +192,7 @@ private:
     int currencyOf(std::string_view name) const {
         if (!dual_)
             return 0;
-        return ledger::equalsNoCase(name, doc_.settings.firstCurrencySymbol) ? 0 : 1;
+        return ledger::equalsNoCase(name, doc_.settings().firstCurrencySymbol) ? 0 : 1;
     }
     int fixedCurrency() const { return dual_ && options_.betraege == kAlleInZweiter ? 1 : 0; }
 
@@ -198,6 +202,7 @@ private:
     ledger::BetragFormat format_;
     bool dual_;
     std::string_view unknownAccount_; // the account text of the last "Konto unbekannt!"
+    std::vector<ledger::CTWBuchung> taken_;
 };
 
 } // namespace
@@ -255,6 +260,7 @@ ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
             break;
         }
     }
+    importer.finish();
     return result;
 }
 

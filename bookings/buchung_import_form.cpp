@@ -6,7 +6,7 @@
 namespace bookings {
 
 CBuchungImportForm::CBuchungImportForm(const ledger::CTalwerkDoc& doc) : doc_(doc) {
-    options.betraege = doc.settings.dualCurrency != 0 ? kMitWaehrungsangabe : kAlleInErster;
+    options.betraege = doc.settings().dualCurrency != 0 ? kMitWaehrungsangabe : kAlleInErster;
 }
 
 std::vector<std::string> CBuchungImportForm::buchungenNames() const {
@@ -19,9 +19,9 @@ std::vector<std::string> CBuchungImportForm::identifikationNames() const {
 
 std::vector<std::string> CBuchungImportForm::betraegeNames() const {
     std::vector<std::string> names{"mit Währungsangabe",
-                                   "alle in " + doc_.settings.firstCurrencySymbol};
-    if (doc_.settings.dualCurrency != 0)
-        names.push_back("alle in " + doc_.settings.secondCurrencySymbol);
+                                   "alle in " + doc_.settings().firstCurrencySymbol};
+    if (doc_.settings().dualCurrency != 0)
+        names.push_back("alle in " + doc_.settings().secondCurrencySymbol);
     return names;
 }
 

@@ -47,7 +47,7 @@ int runBooking(Arguments& args, Io& io) {
     if (!opened.document)
         return kExitFailure;
     ledger::CTalwerkDoc& doc = *opened.document;
-    if (currency == 1 && doc.settings.dualCurrency == 0) {
+    if (currency == 1 && doc.settings().dualCurrency == 0) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
     }
@@ -76,7 +76,7 @@ int runBooking(Arguments& args, Io& io) {
         io.err << path << ": " << ledger::toUtf8(message) << '\n';
         return kExitFailure;
     }
-    const ledger::CTWBuchung& added = *doc.bookings[doc.indexOfBuchung(form.addedSerial())];
+    const ledger::CTWBuchung& added = *doc.bookings()[doc.indexOfBuchung(form.addedSerial())];
     printLine(io.out, "Buchung " + std::to_string(added.serial) +
                           " hinzugefügt: " + added.date.text() + " " + added.number + " " +
                           doc.formatBetrag(added.amount));

@@ -50,8 +50,8 @@ std::string monatsname(int month) {
 class DemoBuilder {
 public:
     DemoBuilder(CTalwerkDoc& doc, const CNVKDatum& today) : doc_(doc), today_(today) {
-        for (const auto& k : doc_.accounts)
-            byAbbreviation_[k->abbreviation] = k.get();
+        for (const auto& k : doc_.accounts())
+            byAbbreviation_[k->abbreviation] = k;
     }
 
     void build() {
@@ -128,7 +128,8 @@ private:
     // Every occurrence due up to three days ago is booked and marked executed; later ones
     // stay due.
     void executeRules() {
-        for (const auto& r : doc_.rules) {
+        for (int index = 0; index < static_cast<int>(doc_.rules().size()); ++index) {
+            const CTWBuchungRegel* r = doc_.rules()[index];
             for (int k = 0;; ++k) {
                 const CNVKDatum due = plusMonths(r->firstDate, k * r->intervalCount);
                 if (due.dayNumber() + 3 > today_.dayNumber())
@@ -143,7 +144,7 @@ private:
                 const CTWKonto* k2 = doc_.findKonto(r->konto2Id);
                 buchung(due, k1->abbreviation.c_str(), k2->abbreviation.c_str(), r->amount, text,
                         true);
-                r->occurrenceStates.push_back(kAusgefuehrt);
+                doc_.setVorkommen(index, k, kAusgefuehrt);
             }
         }
     }
@@ -228,25 +229,29 @@ private:
     }
 
     void addFilters() {
-        CTWBuchungsFilterNeu& gross = *doc_.filters[0];
+        CTWBuchungsFilterNeu gross = *doc_.filters()[0];
         gross.name = "Große Ausgaben";
         gross.kindConditionOn = 1;
         gross.kind = kAusgabe;
         gross.amountConditionOn = 1;
         gross.amountFrom = 50000;
         gross.amountTo = 100000000;
-        CTWBuchungsFilterNeu& essen = *doc_.filters[1];
+        CTWBuchungsFilterNeu essen = *doc_.filters()[1];
         essen.name = "Lebensmittel";
         essen.accountConditionOn = 1;
         essen.accountId = konto("LEBM").id;
-        CTWBuchungsFilterNeu& offen = *doc_.filters[2];
+        CTWBuchungsFilterNeu offen = *doc_.filters()[2];
         offen.name = "Vorläufige Buchungen";
         offen.provisionalMode = kNurVorlaeufige;
-        CTWBuchungsFilterNeu& mobil = *doc_.filters[3];
+        CTWBuchungsFilterNeu mobil = *doc_.filters()[3];
         mobil.name = "Tanken und Supermarkt";
         mobil.textConditionOn = 1;
         mobil.textMode = kEnthaelt;
         mobil.textPattern = "Tankstelle ODER Supermarkt";
+        doc_.changeFilter(0, std::move(gross));
+        doc_.changeFilter(1, std::move(essen));
+        doc_.changeFilter(2, std::move(offen));
+        doc_.changeFilter(3, std::move(mobil));
     }
 
     CTalwerkDoc& doc_;
@@ -263,8 +268,11 @@ std::unique_ptr<CTalwerkDoc> demoKontenplan(const CNVKDatum& today) {
     auto doc = std::make_unique<CTalwerkDoc>();
     doc->newDocument(NeueDateiWaehrung{}, today);
     accounts::legeStartKontenplanAn(*doc);
-    for (const auto& [abbreviation, balance] : kAnfangsbestaende)
-        doc->findKontoByText(abbreviation, false)->openingBalance = balance;
+    for (const auto& [abbreviation, balance] : kAnfangsbestaende) {
+        CTWKonto konto = *doc->findKontoByText(abbreviation, false);
+        konto.openingBalance = balance;
+        doc->changeKonto(konto);
+    }
     doc->setModified(false);
     return doc;
 }

@@ -36,7 +36,7 @@ int runImport(Arguments& args, Io& io) {
     if (!opened.document)
         return kExitFailure;
     ledger::CTalwerkDoc& doc = *opened.document;
-    const bool dual = doc.settings.dualCurrency != 0;
+    const bool dual = doc.settings().dualCurrency != 0;
     if (amounts == bookings::kAlleInZweiter && !dual) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;

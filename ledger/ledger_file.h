@@ -43,6 +43,6 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
 // Writes the document to path; on success raises its save counter by one, clears the
 // modified flag and returns an empty text, else returns "Fehler beim Speichern des
 // Dokuments." and leaves both the document and the file on disk as they were.
-std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path);
+[[nodiscard]] std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path);
 
 } // namespace ledger

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "accounts/neue_datei_form.h"
+#include "shell/accounts/landeswaehrung_widgets.h"
 
 #include <QDialog>
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -37,12 +37,9 @@ private:
     QButtonGroup* buchfuehrung_;
     QButtonGroup* euroSymbol_;
     QLineEdit* anderesKuerzel_;
-    QComboBox* landeswaehrung_;
-    QLineEdit* wechselkurs_;
+    LandeswaehrungWidgets landeswaehrung_;
     QLabel* kursCode_;
-    QLineEdit* eurSymbol_;
     QLabel* landesLabel_;
-    QLineEdit* landesSymbol_;
     QLineEdit* waehrungskuerzel_;
     QCheckBox* kontenplan_;
     std::vector<QWidget*> euroOnlyFields_;

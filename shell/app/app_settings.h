@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/settings_store.h"
+#include "reports/view_kind.h"
 
 #include <string>
 #include <vector>
@@ -49,8 +50,8 @@ public:
     void removeRecentFile(const std::string& path);
 
     const std::vector<std::string>& recentFiles() const { return recentFiles_; }
-    int defaultViewKind() const { return defaultViewKind_; }
-    void setDefaultViewKind(int kind);
+    reports::ViewKind defaultViewKind() const { return defaultViewKind_; }
+    void setDefaultViewKind(reports::ViewKind kind) { defaultViewKind_ = kind; }
 
     // "An Seitenbreite anpassen" of printing and the print preview; off unless the user
     // turned it on.
@@ -61,7 +62,7 @@ public:
     WindowPlacement placement;
 
 private:
-    int defaultViewKind_ = 1;
+    reports::ViewKind defaultViewKind_ = reports::ViewKind::Konten;
     bool printFitsPageWidth_ = false;
     std::vector<std::string> recentFiles_;
 };

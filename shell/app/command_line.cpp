@@ -1,7 +1,8 @@
 #include "shell/app/command_line.h"
 
 #include "platform/version.h"
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
+#include "shell/qt/cp1252.h"
 
 namespace shell {
 
@@ -20,8 +21,8 @@ CommandLine parseCommandLine(const QStringList& args) {
                 line.screenshot = value;
             } else if (arg == u"--view"_qs) {
                 bool ok = false;
-                line.viewKind = value.toInt(&ok);
-                if (!ok || !isViewKind(line.viewKind))
+                line.viewKind = reports::viewKindFromNumber(value.toInt(&ok));
+                if (!ok || !line.viewKind)
                     line.error = u"Unbekannte Ansicht: %1"_qs.arg(value);
             } else {
                 line.now = QDate::fromString(value, u"dd.MM.yyyy"_qs);
@@ -49,8 +50,9 @@ QString usageText() {
     const QString indent(25, u' ');
     QString views;
     qsizetype lineLength = 0;
-    for (const ViewKindInfo& info : kViewKinds) {
-        const QString item = u"%1 %2"_qs.arg(info.kind).arg(QString::fromUtf16(info.label));
+    for (const reports::ViewKindInfo& info : reports::kViewKinds) {
+        const QString item =
+            u"%1 %2"_qs.arg(reports::viewKindNumber(info.kind)).arg(toQString(info.label));
         if (lineLength > 0 && lineLength + item.size() + 2 > 52) {
             views += u",\n"_qs + indent;
             lineLength = 0;

@@ -2,10 +2,10 @@
 #include "platform/memory_tuning.h"
 #include "shell/app/application.h"
 #include "shell/app/command_line.h"
+#include "shell/app/screenshot.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_settings_store.h"
-#include "shell/app/screenshot.h"
 
 #include <QApplication>
 #include <QDir>

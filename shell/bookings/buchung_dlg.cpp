@@ -6,6 +6,7 @@
 #include "shell/bookings/buchungstext_dlg.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/datum_edit.h"
+#include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
 
@@ -28,24 +29,11 @@ namespace {
 
 using Field = bookings::CBuchungForm::Field;
 
-QLineEdit* lineEdit(QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new Cp1252Validator(edit));
-    return edit;
-}
-
-QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    return button;
-}
-
 } // namespace
 
 CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc, QWidget* parent)
-    : QDialog(parent), form_(form), doc_(doc), date_(new CDatumEdit(this)), number_(lineEdit(this)),
-      text_(lineEdit(this)), kind_(new QComboBox(this)), amount_(lineEdit(this)),
+    : QDialog(parent), form_(form), doc_(doc), date_(new CDatumEdit(this)), number_(textEdit(this)),
+      text_(textEdit(this)), kind_(new QComboBox(this)), amount_(textEdit(this)),
       amountInfo_(new QLabel(this)), currency_(new QComboBox(this)),
       notes_(new QPlainTextEdit(this)),
       repeat_(new QCheckBox(u"Buchung regelmäßig ausführen"_qs, this)),
@@ -353,7 +341,7 @@ void CBuchungDlg::newAccount(int side) {
                      this);
     if (dlg.exec() != QDialog::Accepted || dlg.index() < 0)
         return;
-    form_.accountCreated(side, doc_.accounts[dlg.index()]->id);
+    form_.accountCreated(side, doc_.accounts()[dlg.index()]->id);
     showAccountLists();
 }
 

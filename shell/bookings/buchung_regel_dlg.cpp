@@ -29,13 +29,6 @@ namespace {
 
 using Field = bookings::CBuchungRegelForm::Field;
 
-QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    return button;
-}
-
 } // namespace
 
 CBuchungRegelDlg::CBuchungRegelDlg(bookings::CBuchungRegelForm& form, QWidget* parent)

@@ -1,15 +1,14 @@
 #include "shell/views/talwerk_view.h"
 
 #include "ledger/dokument.h"
-#include "reports/chart_builder.h"
 #include "reports/chart_painter.h"
-#include "reports/report_builder.h"
 #include "reports/table_painter.h"
+#include "reports/view_kinds.h"
+#include "shell/views/chart_output.h"
 #include "shell/views/table_export.h"
 #include "shell/views/view_printer.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
-#include "shell/views/chart_output.h"
 #include "shell/window/view_menu.h"
 
 #include <QContextMenuEvent>
@@ -97,14 +96,8 @@ void CTalwerkView::rebuild() {
     markedRow_ = -1;
     const ledger::CTalwerkDoc& doc = frame_.document()->ledger();
     const reports::ReportParams& params = frame_.params();
-    table_.reset();
-    chart_.reset();
-    if (params.viewKind == reports::kTotalChartView)
-        chart_ = reports::buildTotalChart(doc, params);
-    else if (params.viewKind == reports::kAccountChartView)
-        chart_ = reports::buildAccountChart(doc, params);
-    else
-        table_ = reports::buildReportTable(doc, params);
+    table_ = reports::buildReportTable(doc, params);
+    chart_ = reports::buildChart(doc, params);
     if (table_)
         table_->layout(measurer_, reports::LayoutTarget::Screen);
     updateScrollBars();
@@ -199,7 +192,7 @@ void CTalwerkView::paintEvent(QPaintEvent* event) {
     const auto right = static_cast<int>(measurer_.toLogical(dirty.right() + 1)) + scroll.x() + 1;
     const auto bottom =
         -(static_cast<int>(measurer_.toLogical(dirty.bottom() + 1)) + scroll.y() + 1);
-    reports::drawTable(*t, surface, frame_.document()->ledger().settings.tableDisplayMode,
+    reports::drawTable(*t, surface, frame_.document()->ledger().settings().tableDisplayMode,
                        {left, top, right, bottom});
     drawMark(painter, surface);
 }
@@ -274,9 +267,8 @@ void CTalwerkView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const int kind = frame_.viewKind();
-    const bool table = (kind >= 1 && kind <= 4) || (kind >= 7 && kind <= 9);
-    if (!table || event->button() != Qt::LeftButton)
+    if (!reports::viewKindInfo(frame_.viewKind()).commands.rowDialogs ||
+        event->button() != Qt::LeftButton)
         return;
     const reports::RowTag tag = rowTagAt(event->position().toPoint());
     if (const std::optional<DialogCommand> command = doubleClickCommand(tag.kind))
@@ -290,11 +282,11 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
     const int row = rowAt(viewport()->mapFromGlobal(event->globalPos()));
     markRow(row);
     const reports::RowTag tag = row < 0 ? reports::RowTag{} : table()->row(row).tag;
-    const int kind = frame_.viewKind();
+    const reports::ViewKind kind = frame_.viewKind();
     const ledger::CTalwerkDoc& ledger = frame_.document()->ledger();
     const bool provisional = tag.kind == reports::RowTag::kBuchung && tag.id1 >= 0 &&
-                             tag.id1 < static_cast<int>(ledger.bookings.size()) &&
-                             ledger.bookings[tag.id1]->provisional != 0;
+                             tag.id1 < static_cast<int>(ledger.bookings().size()) &&
+                             ledger.bookings()[tag.id1]->provisional != 0;
     QMenu menu(this);
     for (const MenuEntry& entry : contextMenuEntries(kind, tag.kind, provisional)) {
         if (entry.action == MenuAction::Separator) {
@@ -310,7 +302,7 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
             action->setEnabled(frame_.canGoBack());
             break;
         default:
-            action->setEnabled(reports::hasReport(targetViewKind(entry.action, kind)));
+            action->setEnabled(targetViewKind(entry.action, kind).has_value());
             break;
         }
         connect(action, &QAction::triggered, this,
@@ -330,11 +322,13 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
     case MenuAction::JumpBookings:
     case MenuAction::JumpValues:
     case MenuAction::JumpChart:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()), selectionOf(tag));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target, selectionOf(tag));
         break;
     case MenuAction::AsChart:
     case MenuAction::AsTable:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target);
         break;
     case MenuAction::Separator:
         break;
@@ -343,14 +337,14 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
 
 void CTalwerkView::print() {
     if (const reports::ReportTable* t = table())
-        ViewPrinter(*t, frame_.document()->ledger().settings, this).print();
+        ViewPrinter(*t, frame_.document()->ledger().settings(), this).print();
     else if (const reports::Chart* c = chart())
         ChartPrinter(*c, this).print();
 }
 
 void CTalwerkView::printPreview() {
     if (const reports::ReportTable* t = table())
-        ViewPrinter(*t, frame_.document()->ledger().settings, this).preview();
+        ViewPrinter(*t, frame_.document()->ledger().settings(), this).preview();
     else if (const reports::Chart* c = chart())
         ChartPrinter(*c, this).preview();
 }

@@ -25,8 +25,7 @@ public:
     // Marks the report outdated; it is rebuilt at once while the pane is visible, else when
     // it is shown.
     void refresh();
-    // The report laid out for the screen, or nothing for a chart view and a view kind that is
-    // not built yet.
+    // The report laid out for the screen, or nothing for a chart view.
     const reports::ReportTable* table();
     // The chart of a chart view, or nothing.
     const reports::Chart* chart();

@@ -17,7 +17,8 @@ namespace {
 bool chooseComparisonPeriods(const CommandContext& c) {
     if (!c.document || !c.frame)
         return false;
-    ledger::CTWEinstellungen& settings = c.document->ledger().settings;
+    ledger::CTalwerkDoc& doc = c.document->ledger();
+    const ledger::CTWEinstellungen& settings = doc.settings();
     QStringList currencies{toQString(settings.firstCurrencySymbol)};
     if (settings.dualCurrency != 0)
         currencies << toQString(settings.secondCurrencySymbol);
@@ -25,7 +26,7 @@ bool chooseComparisonPeriods(const CommandContext& c) {
                          c.parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    dlg.store(settings);
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) { dlg.store(s); });
     return true;
 }
 

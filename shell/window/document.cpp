@@ -60,7 +60,7 @@ bool Document::isModified() const {
 }
 
 double Document::screenScale() const {
-    return ledger_->screenScale;
+    return ledger_->screenScale();
 }
 
 void Document::setModified(bool modified) {
@@ -120,9 +120,9 @@ bool Document::maybeSave(QWidget* parent) {
 }
 
 void Document::setScreenScale(double scale) {
-    if (std::abs(ledger_->screenScale - scale) < 1e-9)
+    if (std::abs(ledger_->screenScale() - scale) < 1e-9)
         return;
-    ledger_->screenScale = scale;
+    ledger_->setScreenScale(scale);
     setModified();
     updateAllViews();
 }

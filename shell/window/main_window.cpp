@@ -1,6 +1,6 @@
 #include "shell/window/main_window.h"
 
-#include "reports/report_builder.h"
+#include "reports/view_kinds.h"
 #include "shell/app/application.h"
 #include "shell/app/info_dlg.h"
 #include "shell/views/talwerk_view.h"
@@ -9,7 +9,6 @@
 #include "shell/window/standardansicht_dlg.h"
 #include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
-#include "shell/window/view_kinds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,10 +31,6 @@ namespace shell {
 namespace {
 
 const QString kFileFilter = u"Talerwerk-Dateien (*.tlw);;Alle Dateien (*)"_qs;
-
-bool groupingApplies(int kind) {
-    return kind == 1 || kind == 3 || kind == 4 || kind == 6 || kind == 9 || kind == 102;
-}
 
 std::vector<QString> droppedFiles(const QMimeData* mime) {
     std::vector<QString> files;
@@ -121,7 +116,7 @@ void CMainFrame::connectViewCommands() {
     for (QAction* kind : view.kinds)
         connect(kind, &QAction::triggered, this, [this, kind] {
             if (CChildFrame* child = activeChild())
-                child->chooseViewKind(kind->data().toInt());
+                child->chooseViewKind(kind->data().value<reports::ViewKind>());
         });
     connect(view.zurueck, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
@@ -192,15 +187,15 @@ void CMainFrame::connectDialogCommands() {
                       {edit.euroTool, DialogCommand::EuroTool}};
     for (const auto& [action, command] : dialogActions_)
         connect(action, &QAction::triggered, this, [this, command] { runDialog(command); });
-    // "&Optionen..." opens the page of the current view kind; both charts share one page.
+    // "&Optionen..." opens the page of the current view kind.
     dialogActions_.emplace_back(edit.optionen, DialogCommand::Optionen);
     connect(edit.optionen, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
-            runDialog(DialogCommand::Optionen, child->viewKind() == 102 ? 101 : child->viewKind());
+            runDialog(DialogCommand::Optionen, reports::optionsPage(child->viewKind()));
     });
 }
 
-void CMainFrame::runDialog(DialogCommand command, int optionsPage) {
+void CMainFrame::runDialog(DialogCommand command, std::optional<reports::ViewKind> optionsPage) {
     if (CChildFrame* child = activeChild())
         runDialogCommand(command, *child, this, {}, optionsPage);
 }
@@ -352,26 +347,28 @@ void CMainFrame::updateMenus() {
     startHinweis_->refresh(anyWindowOpen());
 
     const Commands& c = *commands_;
-    const int kind = hasDocument ? child->viewKind() : 0;
-    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
-    const bool chartShown = hasDocument && reports::isChartView(kind);
+    // Without a document every kind-dependent command is off, as for a kind that has none.
+    const reports::ViewKindInfo* kind =
+        hasDocument ? &reports::viewKindInfo(child->viewKind()) : nullptr;
+    const bool tableShown = kind && !kind->chart;
+    const bool chartShown = kind && kind->chart;
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht})
-        action->setEnabled(tableShown || chartShown);
+        action->setEnabled(hasDocument);
     for (QAction* action : {c.view.kopierenZwischenablage, c.view.kopierenTextdatei})
         action->setEnabled(tableShown);
     c.view.diagrammSpeichern->setEnabled(chartShown);
 
-    for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && reports::hasReport(action->data().toInt()));
-        action->setChecked(action->data().toInt() == kind);
+    for (size_t i = 0; i < reports::kViewKinds.size(); ++i) {
+        c.view.kinds[i]->setEnabled(hasDocument);
+        c.view.kinds[i]->setChecked(kind == &reports::kViewKinds[i]);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());
-    c.view.ohneVorlaeufige->setEnabled(hasDocument && kind != 8);
+    c.view.ohneVorlaeufige->setEnabled(kind && kind->commands.withoutProvisional);
     c.view.ohneVorlaeufige->setChecked(hasDocument && child->withoutProvisional());
     for (int i = 0; i < 3; ++i) {
-        c.view.grouping[i]->setEnabled(groupingApplies(kind));
+        c.view.grouping[i]->setEnabled(kind && kind->commands.grouping);
         c.view.grouping[i]->setChecked(hasDocument && child->grouping() == i);
     }
     for (size_t i = 0; i < kScreenScales.size(); ++i) {

@@ -62,7 +62,7 @@ private:
     void connectViewCommands();
     void connectWindowCommands();
     void connectDialogCommands();
-    void runDialog(DialogCommand command, int optionsPage = 0);
+    void runDialog(DialogCommand command, std::optional<reports::ViewKind> optionsPage = {});
     void connectViewBar();
     void updateWindowMenu();
     void updateRecentFileActions();

@@ -127,21 +127,21 @@ TEST(NeueDateiForm, TheStarterChartOnlyWhenAskedFor) {
     CNeueDateiForm form(kTable);
     ledger::CTalwerkDoc empty;
     form.legeDateiAn(empty, today);
-    EXPECT_TRUE(empty.accounts.empty());
-    EXPECT_EQ(empty.settings.firstCurrencySymbol, "EUR");
+    EXPECT_TRUE(empty.accounts().empty());
+    EXPECT_EQ(empty.settings().firstCurrencySymbol, "EUR");
 
     form.startKontenplan = true;
     ledger::CTalwerkDoc started;
     form.legeDateiAn(started, today);
     EXPECT_FALSE(started.isModified());
     EXPECT_EQ(ledger::pruefeDokument(started), std::vector<std::string>{});
-    ASSERT_EQ(started.accounts.size(), 29u);
+    ASSERT_EQ(started.accounts().size(), 29u);
     for (const char* name : {"Girokonto", "Bargeld", "Sparbuch", "Gehalt", "Miete", "Lebensmittel"})
         EXPECT_NE(started.findKontoByText(name, true), nullptr) << name;
     const ledger::CTWKonto& giro = *started.findKontoByText("Girokonto", true);
     EXPECT_EQ(started.kategorieName(ledger::kBestandskonto, giro.category), "Geldkonten");
     EXPECT_EQ(giro.openingBalance, 0);
-    EXPECT_EQ(started.bookings.size(), 0u);
+    EXPECT_EQ(started.bookings().size(), 0u);
 }
 
 } // namespace

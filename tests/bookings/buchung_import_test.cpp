@@ -15,10 +15,10 @@ protected:
     ImportErgebnis run(std::string_view data, ImportOptionen options = {}) {
         return importBuchungen(ledger.doc, data, options, prompter);
     }
-    const ledger::CTWBuchung& booking(int i) const { return *ledger.doc.bookings.at(i); }
+    const ledger::CTWBuchung& booking(int i) const { return *ledger.doc.bookings().at(i); }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (const auto& b : ledger.doc.bookings)
+        for (const auto& b : ledger.doc.bookings())
             out.push_back(b->text);
         return out;
     }
@@ -69,10 +69,10 @@ TEST_F(ImportTest, LastFieldOfLineFeedFileStaysOnItsLine) {
     const std::string data =
         line("01.03.2001", "a") + "\tDM\tnote a\n" + line("02.03.2001", "b") + "\tEUR\tnote b\n";
     EXPECT_EQ(importBuchungen(dual.doc, data, options, prompter).added, 2);
-    EXPECT_EQ(dual.doc.bookings[0]->currencyIndex, 1);
-    EXPECT_EQ(dual.doc.bookings[0]->notes, "note a");
-    EXPECT_EQ(dual.doc.bookings[1]->currencyIndex, 0);
-    EXPECT_EQ(dual.doc.bookings[1]->notes, "note b");
+    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings()[0]->notes, "note a");
+    EXPECT_EQ(dual.doc.bookings()[1]->currencyIndex, 0);
+    EXPECT_EQ(dual.doc.bookings()[1]->notes, "note b");
 }
 
 TEST_F(ImportTest, MixedLineEndsAllImport) {
@@ -135,7 +135,7 @@ TEST_F(ImportTest, FieldValues) {
                              line("31.12.99", "b", "ausgabe", "Miete", "12,345") + "\n" +
                              line(" 3 . 4 . 2010", "c", "Umbuchung", "Kasse", "1.000") + "\n";
     EXPECT_EQ(run(data).added, 3);
-    const auto& docBookings = ledger.doc.bookings;
+    const auto& docBookings = ledger.doc.bookings();
     EXPECT_EQ(docBookings[0]->date, date(31, 12, 1999));
     EXPECT_EQ(docBookings[0]->kind, ledger::kAusgabe);
     EXPECT_EQ(docBookings[0]->amount, 1234);
@@ -158,7 +158,7 @@ TEST_F(ImportTest, FormatErrorsWinOverAccountErrors) {
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{"Zeile 1: Formatfehler!",
                                         "Zeile 2: Konto unbekannt! („Unbekannt“)"}));
-    EXPECT_TRUE(ledger.doc.bookings.empty());
+    EXPECT_TRUE(ledger.doc.bookings().empty());
 }
 
 // The same line written by an editor in UTF-8 (with or without a byte-order mark) and by an
@@ -182,9 +182,9 @@ TEST(ImportCharacterSets, Utf8AndWindows1252FilesGiveTheSameTexts) {
         const ImportErgebnis r = importBuchungen(ledger.doc, data, withNotes, prompter);
         EXPECT_EQ(r.added, 1) << data;
         EXPECT_EQ(prompter.texts(), std::vector<std::string>{}) << data;
-        ASSERT_EQ(ledger.doc.bookings.size(), 1u);
-        EXPECT_EQ(ledger.doc.bookings[0]->text, "Bäckerei €");
-        EXPECT_EQ(ledger.doc.bookings[0]->notes, "Küchen „frisch“");
+        ASSERT_EQ(ledger.doc.bookings().size(), 1u);
+        EXPECT_EQ(ledger.doc.bookings()[0]->text, "Bäckerei €");
+        EXPECT_EQ(ledger.doc.bookings()[0]->notes, "Küchen „frisch“");
     }
 }
 
@@ -232,7 +232,7 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
     };
     run(pair("Lohn", "Girokonto") + pair("Girokonto", "Miete") + pair("Girokonto", "Kasse"),
         vonAuf);
-    ASSERT_EQ(ledger.doc.bookings.size(), 3u);
+    ASSERT_EQ(ledger.doc.bookings().size(), 3u);
     EXPECT_EQ(booking(0).kind, ledger::kEinnahme);
     EXPECT_EQ(booking(0).konto1Id, ledger.giro);
     EXPECT_EQ(booking(0).konto2Id, ledger.lohn);
@@ -249,7 +249,7 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
                     pair("Miete", "Girokonto") + pair("Girokonto", "Lohn") +
                         pair("Kasse", "Girokonto"),
                     aufVon, prompter);
-    const auto& b = other.doc.bookings;
+    const auto& b = other.doc.bookings();
     EXPECT_EQ(b[0]->kind, ledger::kAusgabe);
     EXPECT_EQ(b[0]->konto1Id, other.giro);
     EXPECT_EQ(b[0]->konto2Id, other.miete);
@@ -279,7 +279,7 @@ TEST_F(ImportTest, CurrencyChoices) {
     ImportOptionen second;
     second.betraege = kAlleInZweiter;
     importBuchungen(dual.doc, line("01.03.2001", "a") + "\n", second, prompter);
-    EXPECT_EQ(dual.doc.bookings[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, 1);
 
     // A ledger with one currency has no second currency to put a booking in.
     ImportOptionen named;

@@ -20,6 +20,8 @@
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 namespace {
 
 void pressOk(QWidget* dialog) {
@@ -126,8 +128,10 @@ private slots:
         AppFixture f;
         f.start({f.writeSample()});
         const QString name = u"Gemeinschaftskonto Haushalt und Urlaubsrücklage der Familie"_qs;
-        f.child().document()->ledger().findKontoByText("Bargeld", true)->name =
-            shell::toCp1252(name);
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        ledger::CTWKonto bargeld = *doc.findKontoByText("Bargeld", true);
+        bargeld.name = shell::toCp1252(name);
+        doc.changeKonto(bargeld);
         int width = 0, needed = 1;
         qsizetype found = 0;
         onNextModal([&](QWidget* dialog) {
@@ -158,7 +162,7 @@ private slots:
     void categoriesViewCreatesACategoryOfTheRowsKind() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(8);
+        f.child().chooseViewKind(K::Kategorien);
         QString refusal;
         onNextModal([&refusal](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Kategorie"));
@@ -201,10 +205,12 @@ private slots:
     void euroToolConvertsADeutscheMarkLedger() {
         AppFixture f;
         testledger::Ledger l = testledger::householdLedger();
-        l.doc.settings.euroOnly = 0;
-        l.doc.settings.firstCurrencySymbol = "DM";
+        l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+            s.euroOnly = 0;
+            s.firstCurrencySymbol = "DM";
+        });
         const QString path = f.dir.filePath(QStringLiteral("mark.tlw"));
-        ledger::saveLedgerFile(l.doc, path.toStdString());
+        QVERIFY(ledger::saveLedgerFile(l.doc, path.toStdString()).empty());
         f.start({path});
         QStringList titles;
         confirmDialogs(3, &titles); // no recurring bookings: steps 1, 2 and 4
@@ -213,9 +219,9 @@ private slots:
                                       QStringLiteral("Euro-Tool: Kontowährung für Bestandskonten"),
                                       QStringLiteral("Euro-Tool: Buchungs-Dialog und Ansichten")}));
         const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
-        QCOMPARE(doc.settings.dualCurrency, 1);
-        QCOMPARE(doc.settings.secondCurrencySymbol, std::string("DM"));
-        QCOMPARE(doc.accounts.front()->switchDates.size(), size_t(1));
+        QCOMPARE(doc.settings().dualCurrency, 1);
+        QCOMPARE(doc.settings().secondCurrencySymbol, std::string("DM"));
+        QCOMPARE(doc.accounts().front()->switchDates.size(), size_t(1));
         QVERIFY(f.child().isWindowModified());
     }
 };

@@ -21,6 +21,8 @@
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 namespace {
 
 QStringList menuTitles(QMenuBar* bar) {
@@ -48,7 +50,7 @@ private slots:
         QCOMPARE(app.settings().recentFiles(),
                  (std::vector<std::string>{dir + "/DemoKontenplan.tlw", dir + "/DemoDatei1.tlw"}));
         QCOMPARE(f.store.readText("Recent File List", "File2"), dir + "/DemoDatei1.tlw");
-        QCOMPARE(app.settings().defaultViewKind(), 1);
+        QCOMPARE(app.settings().defaultViewKind(), K::Konten);
         QVERIFY(app.settings().placement.maximized);
         QCOMPARE(app.settings().placement.left, 50);
 
@@ -57,7 +59,7 @@ private slots:
         QCOMPARE(menuTitles(f.window().menuBar()),
                  (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Ansicht"),
                               QStringLiteral("&Hilfe")}));
-        QCOMPARE(f.window().viewBar()->shownKind(), 0);
+        QCOMPARE(f.window().viewBar()->shownKind(), std::optional<K>());
         QVERIFY(!f.window().commands().view.kinds[0]->isVisible());
         QVERIFY(f.window().commands().view.standardansicht->isVisible());
     }
@@ -93,7 +95,7 @@ private slots:
         hint->findChildren<QToolButton*>().first()->click();
         QVERIFY(hint->isHidden());
         const ledger::CTalwerkDoc& started = f.child().document()->ledger();
-        QCOMPARE(started.accounts.size(), size_t(29));
+        QCOMPARE(started.accounts().size(), size_t(29));
         QVERIFY(!f.child().document()->isModified());
 
         f.window().commands().file.schliessen->trigger();
@@ -102,7 +104,10 @@ private slots:
     }
 
     void storedDefaultViewKindsAreValidated() {
-        for (const auto& [stored, expected] : {std::pair{10, 1}, {100, 1}, {101, 101}, {3, 3}}) {
+        for (const auto& [stored, expected] : {std::pair{10, K::Konten},
+                                               {100, K::Konten},
+                                               {101, K::DiagrammGesamt},
+                                               {3, K::KontenNachKategorien}}) {
             AppFixture f;
             f.store.writeInt("Settings", "StdAns", stored);
             const QString file = f.writeSample();
@@ -148,7 +153,7 @@ private slots:
         AppFixture f;
         const QString file = f.writeSample();
         f.start({file});
-        f.app->settings().setDefaultViewKind(8);
+        f.app->settings().setDefaultViewKind(K::Kategorien);
         QVERIFY(f.window().close());
         QCOMPARE(f.store.readInt("Settings", "StdAns", 0), 8);
         QCOMPARE(f.store.readInt("Settings", "WMax", -1), 1);

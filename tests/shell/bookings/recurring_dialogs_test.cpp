@@ -47,7 +47,7 @@ private slots:
         f.start({f.writeSample()});
         ledger::CTalwerkDoc& doc = f.child().document()->ledger();
         addRent(doc);
-        const size_t before = doc.bookings.size();
+        const size_t before = doc.bookings().size();
         int rows = -1, rowsAfter = -1;
         QString firstNumber, secondNumberUnticked, header;
         bool executeEnabledWithoutMarks = true;
@@ -76,8 +76,8 @@ private slots:
         QCOMPARE(secondNumberUnticked.left(2), u"M-"_qs);
         QVERIFY(!executeEnabledWithoutMarks);
         QCOMPARE(rowsAfter, 2);
-        QCOMPARE(doc.bookings.size(), before + 1);
-        QCOMPARE(doc.rules[0]->occurrenceStates, (std::vector<uint8_t>{0, 0, 1}));
+        QCOMPARE(doc.bookings().size(), before + 1);
+        QCOMPARE(doc.rules()[0]->occurrenceStates, (std::vector<uint8_t>{0, 0, 1}));
         QVERIFY(f.child().document()->isModified());
     }
 
@@ -110,9 +110,9 @@ private slots:
         f.window().commands().edit.regelmaessigeBuchungen->trigger();
         QCOMPARE(names, QStringList({u"Abo"_qs, u"Miete"_qs}));
         QCOMPARE(selected, u"Abo"_qs);
-        QCOMPARE(doc.rules.size(), size_t(2));
-        QCOMPARE(doc.rules[1]->konto2Id, doc.findKontoByText("Strom", true)->id);
-        QCOMPARE(doc.rules[1]->amount, int64_t(990));
+        QCOMPARE(doc.rules().size(), size_t(2));
+        QCOMPARE(doc.rules()[1]->konto2Id, doc.findKontoByText("Strom", true)->id);
+        QCOMPARE(doc.rules()[1]->amount, int64_t(990));
         QVERIFY(f.child().document()->isModified());
     }
 
@@ -145,8 +145,8 @@ private slots:
         QCOMPARE(ruleName, u"Gehalt"_qs);
         // The booking is dated today (15.04.2024); the rule starts one month later.
         QCOMPARE(ruleDate, u"15.05.2024"_qs);
-        QCOMPARE(doc.rules.size(), size_t(1));
-        QCOMPARE(doc.rules[0]->counterStart, 2);
+        QCOMPARE(doc.rules().size(), size_t(1));
+        QCOMPARE(doc.rules()[0]->counterStart, 2);
     }
 
     // Every shortcut letter of the rule dialog leads to one field, for each kind of booking.

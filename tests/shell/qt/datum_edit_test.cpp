@@ -155,9 +155,9 @@ private slots:
             qobject_cast<QDialog*>(dlg)->accept();
         });
         f.window().commands().edit.neueBuchung->trigger();
-        const int index = doc.indexOfBuchung(doc.settings.nextBookingSerial - 1);
+        const int index = doc.indexOfBuchung(doc.settings().nextBookingSerial - 1);
         QVERIFY(index >= 0);
-        QCOMPARE(doc.bookings[index]->date.text(), std::string("15.04.2025"));
+        QCOMPARE(doc.bookings()[index]->date.text(), std::string("15.04.2025"));
     }
 };
 

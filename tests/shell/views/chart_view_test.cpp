@@ -25,7 +25,7 @@ private slots:
     void chartViewsDrawAndWriteTheirFiles() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(101);
+        f.child().chooseViewKind(reports::ViewKind::DiagrammGesamt);
         shell::CTalwerkView* view = f.child().activeView();
         const reports::Chart* chart = view->chart();
         QVERIFY(chart);
@@ -66,7 +66,7 @@ private slots:
         QVERIFY(printed.readAll().contains("/Count 1"));
 
         // The value table of the same figures is a table again.
-        f.child().chooseViewKind(5);
+        f.child().chooseViewKind(reports::ViewKind::WertetabelleGesamt);
         QVERIFY(view->table());
         QVERIFY(!view->chart());
     }

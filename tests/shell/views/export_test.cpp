@@ -22,6 +22,8 @@
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 class ExportTest : public QObject {
     Q_OBJECT
 private slots:
@@ -58,7 +60,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(f.dir.filePath(QStringLiteral("konten.pdf")));
         printer.setPageOrientation(QPageLayout::Portrait);
-        shell::ViewPrinter(*table, ledger.settings, nullptr).render(printer);
+        shell::ViewPrinter(*table, ledger.settings(), nullptr).render(printer);
 
         // The same pagination as the printer's page and the document's margins give.
         reports::ReportTable copy = *table;
@@ -78,7 +80,10 @@ private slots:
     void theTextFileIsWindows1252UnlessUtf8IsChosen() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().document()->ledger().findKontoByText("Bargeld", true)->name = "Bärgeld";
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        ledger::CTWKonto bargeld = *doc.findKontoByText("Bargeld", true);
+        bargeld.name = "Bärgeld";
+        QVERIFY(doc.changeKonto(bargeld));
         f.child().document()->updateAllViews();
         const reports::ReportTable* table = f.child().activeView()->table();
         const std::string text =
@@ -112,14 +117,14 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(f.dir.filePath(QStringLiteral("angepasst.pdf")));
         printer.setPageOrientation(QPageLayout::Portrait);
-        const shell::ViewPrinter pages(*table, ledger.settings, nullptr);
+        const shell::ViewPrinter pages(*table, ledger.settings(), nullptr);
 
         QVERIFY(!f.app->settings().printFitsPageWidth());
         QVERIFY(pages.pageCount(printer) >= 2);
         f.app->setPrintFitsPageWidth(true);
         QCOMPARE(pages.pageCount(printer), 1);
         QCOMPARE(f.store.readInt("Settings", "PrintFitWidth", 0), 1);
-        shell::ViewPrinter(*table, ledger.settings, nullptr).render(printer);
+        shell::ViewPrinter(*table, ledger.settings(), nullptr).render(printer);
         QFile pdf(printer.outputFileName());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().contains("/Count 1"));
@@ -147,7 +152,8 @@ private slots:
     void registeredDialogsAreEnabledAndTheirChangesRefreshTheViews() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(7); // the filtered bookings view has the filter button
+        f.child().chooseViewKind(
+            K::BuchungenGefiltert); // the filtered bookings view has the filter button
         shell::CViewBar* bar = f.window().viewBar();
         // The booking commands register the filter dialog at start-up.
         QVERIFY(f.child().viewBarState().canEditFilter);
@@ -159,7 +165,7 @@ private slots:
                                          ++calls;
                                          return context.frame != nullptr;
                                      });
-        f.child().chooseViewKind(7);
+        f.child().chooseViewKind(K::BuchungenGefiltert);
         QVERIFY(f.child().viewBarState().canEditFilter);
         emit bar->editFilterRequested();
         QCOMPARE(calls, 1);

@@ -2,6 +2,7 @@
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
 #include "ledger/dokument.h"
+#include "reports/view_kinds.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/document.h"
@@ -18,14 +19,17 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <array>
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 namespace {
 
-QAction* kindAction(shell::CMainFrame& window, int kind) {
+QAction* kindAction(shell::CMainFrame& window, K kind) {
     for (QAction* action : window.commands().view.kinds)
-        if (action->data().toInt() == kind)
+        if (action->data().value<K>() == kind)
             return action;
     return nullptr;
 }
@@ -49,11 +53,11 @@ private slots:
         shell::CChildFrame& child = f.child();
         QCOMPARE(child.windowTitle(), QStringLiteral("haushalt.tlw[*]"));
         QVERIFY(!child.isWindowModified());
-        QCOMPARE(child.viewKind(), 1);
+        QCOMPARE(child.viewKind(), K::Konten);
         // The initial display period of a new ledger: first day of the month until today.
         QCOMPARE(child.viewBarState().start, QDate(2024, 4, 1));
         QCOMPARE(child.viewBarState().end, QDate(2024, 4, 15));
-        QCOMPARE(f.window().viewBar()->shownKind(), 1);
+        QCOMPARE(f.window().viewBar()->shownKind(), std::optional(K::Konten));
 
         const reports::ReportTable* table = child.activeView()->table();
         QVERIFY(table);
@@ -68,8 +72,8 @@ private slots:
         f.window().commands().window.neuesFenster->trigger();
         QCOMPARE(f.window().mdiArea()->subWindowList().size(), 2);
         QCOMPARE(f.child().windowTitle(), QStringLiteral("haushalt.tlw:2[*]"));
-        f.child().chooseViewKind(8);
-        QCOMPARE(child.viewKind(), 1);
+        f.child().chooseViewKind(K::Kategorien);
+        QCOMPARE(child.viewKind(), K::Konten);
     }
 
     void aFileThatCannotBeReadOpensNothing() {
@@ -90,8 +94,7 @@ private slots:
     void aProtectedFileAsksForItsPassword() {
         AppFixture f;
         testledger::Ledger l = testledger::householdLedger();
-        l.doc.password.password = "Geheim";
-        l.doc.password.protection = 1;
+        l.doc.setPassword({"Geheim", 1});
         const QString file = f.dir.filePath(QStringLiteral("geschuetzt.tlw"));
         QVERIFY(ledger::saveLedgerFile(l.doc, file.toStdString()).empty());
         f.start({f.writeSample()});
@@ -137,26 +140,26 @@ private slots:
         const shell::Commands& c = f.window().commands();
         QVERIFY(!c.view.zurueck->isEnabled());
 
-        child.jumpToViewKind(3);
-        child.jumpToViewKind(8);
-        QCOMPARE(child.history(), (std::vector<int>{1, 3}));
+        child.jumpToViewKind(K::KontenNachKategorien);
+        child.jumpToViewKind(K::Kategorien);
+        QCOMPARE(child.history(), (std::vector<K>{K::Konten, K::KontenNachKategorien}));
         QVERIFY(c.view.zurueck->isEnabled());
-        QVERIFY(kindAction(f.window(), 8)->isChecked());
+        QVERIFY(kindAction(f.window(), K::Kategorien)->isChecked());
         c.view.zurueck->trigger();
-        QCOMPARE(child.viewKind(), 3);
+        QCOMPARE(child.viewKind(), K::KontenNachKategorien);
         c.view.zurueck->trigger();
-        QCOMPARE(child.viewKind(), 1);
+        QCOMPARE(child.viewKind(), K::Konten);
         QVERIFY(!c.view.zurueck->isEnabled());
         child.goBack(); // nothing left: nothing happens
-        QCOMPARE(child.viewKind(), 1);
+        QCOMPARE(child.viewKind(), K::Konten);
 
         // A view kind from the menu empties the history.
-        child.jumpToViewKind(3);
-        kindAction(f.window(), 8)->trigger();
-        QCOMPARE(child.viewKind(), 8);
+        child.jumpToViewKind(K::KontenNachKategorien);
+        kindAction(f.window(), K::Kategorien)->trigger();
+        QCOMPARE(child.viewKind(), K::Kategorien);
         QVERIFY(child.history().empty());
         QVERIFY(!c.view.zurueck->isEnabled());
-        QCOMPARE(f.window().viewBar()->shownKind(), 8);
+        QCOMPARE(f.window().viewBar()->shownKind(), std::optional(K::Kategorien));
     }
 
     void menuStatesFollowTheViewKind() {
@@ -166,8 +169,9 @@ private slots:
         QVERIFY(c.view.grouping[0]->isEnabled());
         QVERIFY(c.view.grouping[0]->isChecked());
         QVERIFY(c.view.ohneVorlaeufige->isEnabled());
-        // Every view kind has its report.
-        QVERIFY(kindAction(f.window(), 101)->isEnabled());
+        // Every view kind can be chosen.
+        for (const reports::ViewKindInfo& info : reports::kViewKinds)
+            QVERIFY(kindAction(f.window(), info.kind)->isEnabled());
         // Dialog commands are enabled once their dialogs registered them.
         QVERIFY(c.edit.neueBuchung->isEnabled());
 
@@ -177,23 +181,39 @@ private slots:
         c.view.ohneVorlaeufige->trigger();
         QVERIFY(f.child().withoutProvisional());
 
-        kindAction(f.window(), 8)->trigger();
+        kindAction(f.window(), K::Kategorien)->trigger();
         QVERIFY(!c.view.grouping[0]->isEnabled());
         QVERIFY(!c.view.ohneVorlaeufige->isEnabled());
+
+        // A table copies as text, a chart saves as a picture; both print.
+        const auto exports = [&] {
+            return std::array{c.file.drucken->isEnabled(), c.file.seitenansicht->isEnabled(),
+                              c.view.kopierenZwischenablage->isEnabled(),
+                              c.view.kopierenTextdatei->isEnabled(),
+                              c.view.diagrammSpeichern->isEnabled()};
+        };
+        QCOMPARE(exports(), (std::array{true, true, true, true, false}));
+        kindAction(f.window(), K::DiagrammGesamt)->trigger();
+        QCOMPARE(exports(), (std::array{true, true, false, false, true}));
+        kindAction(f.window(), K::WertetabelleGesamt)->trigger();
+        QCOMPARE(exports(), (std::array{true, true, true, true, false}));
     }
 
     void contextMenusAndJumpsFollowTheRow() {
         using shell::MenuAction;
         // Group rows of the accounts view offer only the general entries.
-        QVERIFY(!hasEntry(shell::contextMenuEntries(1, reports::RowTag::kNone),
+        QVERIFY(!hasEntry(shell::contextMenuEntries(K::Konten, reports::RowTag::kNone),
                           MenuAction::JumpBookings));
-        QVERIFY(hasEntry(shell::contextMenuEntries(1, reports::RowTag::kKonto),
+        QVERIFY(hasEntry(shell::contextMenuEntries(K::Konten, reports::RowTag::kKonto),
                          MenuAction::JumpBookings));
-        QVERIFY(hasEntry(shell::contextMenuEntries(3, reports::RowTag::kUnterkategorie),
-                         MenuAction::JumpChart));
-        QCOMPARE(shell::contextMenuEntries(8, reports::RowTag::kKontoArt).size(), 5u);
-        QCOMPARE(shell::targetViewKind(MenuAction::AsChart, 6), 102);
-        QCOMPARE(shell::targetViewKind(MenuAction::AsTable, 101), 5);
+        QVERIFY(hasEntry(
+            shell::contextMenuEntries(K::KontenNachKategorien, reports::RowTag::kUnterkategorie),
+            MenuAction::JumpChart));
+        QCOMPARE(shell::contextMenuEntries(K::Kategorien, reports::RowTag::kKontoArt).size(), 5u);
+        QCOMPARE(shell::targetViewKind(MenuAction::AsChart, K::WertetabelleKonto),
+                 std::optional(K::DiagrammKonto));
+        QCOMPARE(shell::targetViewKind(MenuAction::AsTable, K::DiagrammGesamt),
+                 std::optional(K::WertetabelleGesamt));
 
         AppFixture f;
         f.start({f.writeSample()});
@@ -243,22 +263,22 @@ private slots:
     // marks the row its menu acts on.
     void aRightClickMarksTheBookingItsMenuActsOn() {
         const QString confirm = QStringLiteral("Buchung be&stätigen...");
-        const auto offers = [&](int kind, bool provisional) {
+        const auto offers = [&](K kind, bool provisional) {
             for (const shell::MenuEntry& entry :
                  shell::contextMenuEntries(kind, reports::RowTag::kBuchung, provisional))
                 if (entry.label && QString::fromUtf16(entry.label) == confirm)
                     return true;
             return false;
         };
-        for (const int kind : {2, 4, 7})
+        for (const K kind : {K::Buchungen, K::BuchungenKonto, K::BuchungenGefiltert})
             QCOMPARE(offers(kind, false), false);
-        QCOMPARE(offers(2, true), true);
-        QCOMPARE(offers(4, true), false);
-        QCOMPARE(offers(7, true), false);
+        QCOMPARE(offers(K::Buchungen, true), true);
+        QCOMPARE(offers(K::BuchungenKonto, true), false);
+        QCOMPARE(offers(K::BuchungenGefiltert, true), false);
 
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(2);
+        f.child().chooseViewKind(K::Buchungen);
         f.child().setStartDate(QDate(2024, 1, 1));
         shell::CTalwerkView* view = f.child().activeView();
         view->resize(900, 1400);
@@ -270,7 +290,7 @@ private slots:
             const reports::RowTag& tag = table->row(r).tag;
             if (tag.kind != reports::RowTag::kBuchung)
                 continue;
-            (ledger.bookings[tag.id1]->provisional ? provisional : plain) = r;
+            (ledger.bookings()[tag.id1]->provisional ? provisional : plain) = r;
         }
         QVERIFY(plain >= 0 && provisional >= 0);
         for (const int row : {plain, provisional}) {
