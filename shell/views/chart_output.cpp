@@ -8,6 +8,7 @@
 #include "shell/qt/qt_surface.h"
 #include "shell/views/view_printer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,9 +27,25 @@ namespace {
 // Logical units are tenths of a millimetre: 254 of them per inch.
 constexpr int kLogicalDpi = 254;
 
-const QString kPngFilter = u"PNG-Bild (*.png)"_qs;
-const QString kSvgFilter = u"SVG-Grafik (*.svg)"_qs;
-const QString kPdfFilter = u"PDF-Dokument (*.pdf)"_qs;
+// The kinds of chart files with the filter of the file dialog and the extension.
+struct ChartFileType {
+    ChartFile kind;
+    const char16_t* filter;
+    const char16_t* suffix;
+};
+constexpr ChartFileType kChartFileTypes[] = {
+    {ChartFile::Png, u"PNG-Bild (*.png)", u"png"},
+    {ChartFile::Svg, u"SVG-Grafik (*.svg)", u"svg"},
+    {ChartFile::Pdf, u"PDF-Dokument (*.pdf)", u"pdf"},
+};
+
+// The type of a name filter of the dialog; the first for an unknown one.
+const ChartFileType& typeOfFilter(const QString& filter) {
+    for (const ChartFileType& type : kChartFileTypes)
+        if (filter == QString::fromUtf16(type.filter))
+            return type;
+    return kChartFileTypes[0];
+}
 
 // Draws the chart as on the screen onto a painter of the resolution.
 void paintScreenChart(const reports::Chart& chart, QPainter& painter, int dpi) {
@@ -124,26 +141,27 @@ bool writeChartFile(const reports::Chart& chart, const QString& path, ChartFile 
 }
 
 void saveChartAs(const reports::Chart& chart, int screenDpi, QWidget* parent) {
-    QString filter = kPngFilter;
-    QString path = QFileDialog::getSaveFileName(
-        parent, u"Diagramm speichern unter"_qs, {},
-        kPngFilter + u";;"_qs + kSvgFilter + u";;"_qs + kPdfFilter, &filter);
-    if (path.isEmpty())
+    QFileDialog dialog(parent, u"Diagramm speichern unter"_qs);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const ChartFileType& type : kChartFileTypes)
+        filters << QString::fromUtf16(type.filter);
+    dialog.setNameFilters(filters);
+    // A name without extension gets the chosen type's before the dialog asks about
+    // overwriting, so the question is about the file that will be written.
+    dialog.setDefaultSuffix(QString::fromUtf16(kChartFileTypes[0].suffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        dialog.setDefaultSuffix(QString::fromUtf16(typeOfFilter(f).suffix));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    // The type follows the name's extension; a name without one gets the chosen type's.
+    const QString path = dialog.selectedFiles().front();
+    // The type follows the name's extension, else the chosen filter.
+    ChartFile kind = typeOfFilter(dialog.selectedNameFilter()).kind;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    ChartFile kind = filter == kSvgFilter
-                         ? ChartFile::Svg
-                         : (filter == kPdfFilter ? ChartFile::Pdf : ChartFile::Png);
-    if (suffix == u"png"_qs)
-        kind = ChartFile::Png;
-    else if (suffix == u"svg"_qs)
-        kind = ChartFile::Svg;
-    else if (suffix == u"pdf"_qs)
-        kind = ChartFile::Pdf;
-    else
-        path += kind == ChartFile::Png ? u".png"_qs
-                                       : (kind == ChartFile::Svg ? u".svg"_qs : u".pdf"_qs);
+    for (const ChartFileType& type : kChartFileTypes)
+        if (suffix == QString::fromUtf16(type.suffix))
+            kind = type.kind;
     if (!writeChartFile(chart, path, kind, screenDpi))
         QtPrompter(parent).information("Das Diagramm konnte nicht in die Datei " +
                                            toCp1252(QDir::toNativeSeparators(path)) +

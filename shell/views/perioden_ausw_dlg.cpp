@@ -58,12 +58,17 @@ CPeriodenAuswDlg::CPeriodenAuswDlg(const ledger::CTWEinstellungen& settings,
     type_ = new QComboBox(this);
     type_->addItems({u"Monate"_qs, u"Quartale"_qs, u"Jahre"_qs});
     type_->setCurrentIndex(form_.periodType());
+    type_->setObjectName(u"perioden"_qs);
     count_ = new QLabel(this);
+    count_->setObjectName(u"anzahl"_qs);
     periodsGrid->addWidget(buddyLabel(u"&Perioden:"_qs, type_, this), 0, 0);
     periodsGrid->addWidget(type_, 0, 1);
     periodsGrid->addWidget(count_, 0, 2, 1, 3);
     window_ = {numberField(form_.window.startDay), numberField(form_.window.startMonth),
                numberField(form_.window.endDay), numberField(form_.window.endMonth)};
+    const char16_t* windowNames[] = {u"startTag", u"startMonat", u"endTag", u"endMonat"};
+    for (int i = 0; i < 4; ++i)
+        window_[i]->setObjectName(QString::fromUtf16(windowNames[i]));
     auto* line = new QHBoxLayout;
     line->addWidget(buddyLabel(u"&Jeweils vom"_qs, window_[0], this));
     line->addWidget(window_[0]);
@@ -77,6 +82,7 @@ CPeriodenAuswDlg::CPeriodenAuswDlg(const ledger::CTWEinstellungen& settings,
     line->addStretch();
     periodsGrid->addLayout(line, 1, 0, 1, 5);
     auto* complete = new QPushButton(u"&Komplette Perioden"_qs, this);
+    complete->setObjectName(u"komplett"_qs);
     periodsGrid->addWidget(complete, 2, 0, 1, 2);
 
     auto* assetBox = new QGroupBox(u"Bestandskonten"_qs, this);
@@ -87,6 +93,7 @@ CPeriodenAuswDlg::CPeriodenAuswDlg(const ledger::CTWEinstellungen& settings,
                              form_.assetValue, assetRows, this);
 
     currency_ = new QComboBox(this);
+    currency_->setObjectName(u"waehrung"_qs);
     currency_->addItems(currencies);
     currency_->setCurrentIndex(std::min<int>(form_.currency, currencies.size() - 1));
     auto* currencyRow = new QHBoxLayout;
@@ -97,8 +104,11 @@ CPeriodenAuswDlg::CPeriodenAuswDlg(const ledger::CTWEinstellungen& settings,
     change_ =
         new QCheckBox(u"&Veränderung in % zwischen zwei ausgewählten Perioden anzeigen"_qs, this);
     change_->setChecked(form_.showChange);
+    change_->setObjectName(u"veraenderung"_qs);
     fromPeriod_ = numberField(form_.fromPeriod);
     toPeriod_ = numberField(form_.toPeriod);
+    fromPeriod_->setObjectName(u"vonPeriode"_qs);
+    toPeriod_->setObjectName(u"bisPeriode"_qs);
     changePeriods_ = new QLabel(this);
     auto* changeRow = new QHBoxLayout;
     changeRow->addWidget(buddyLabel(u"&Zwischen"_qs, fromPeriod_, this));
