@@ -1,11 +1,13 @@
 #include "bookings/buchung_import.h"
 
 #include "bookings/konto_ident.h"
+#include "ledger/file_store.h"
 #include "ledger/win1252.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -13,15 +15,52 @@ namespace bookings {
 
 namespace {
 
-enum class Fehler { Format, KontoUnbekannt, FalscherVorgang };
+enum class FehlerArt { Format, KontoUnbekannt, FalscherVorgang, Steuerzeichen };
 
-std::string message(Fehler fehler, int line) {
-    const char* format = fehler == Fehler::Format           ? "Zeile %d: Formatfehler!"
-                         : fehler == Fehler::KontoUnbekannt ? "Zeile %d: Konto unbekannt!"
-                                                            : "Zeile %d: falscher Vorgang!";
-    char text[64];
-    std::snprintf(text, sizeof text, format, line);
+struct Fehler {
+    FehlerArt art;
+    unsigned char zeichen = 0; // the control character of FehlerArt::Steuerzeichen
+};
+
+// The usual abbreviation of a control character (DEL for 127).
+std::string controlName(unsigned char ch) {
+    static constexpr const char* kAll[33] = {
+        "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT",  "LF",
+        "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
+        "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",  "DEL"};
+    return kAll[ch < 32 ? ch : 32];
+}
+
+std::string message(const Fehler& fehler, int line) {
+    char text[96];
+    switch (fehler.art) {
+    case FehlerArt::Format:
+        std::snprintf(text, sizeof text, "Zeile %d: Formatfehler!", line);
+        break;
+    case FehlerArt::KontoUnbekannt:
+        std::snprintf(text, sizeof text, "Zeile %d: Konto unbekannt!", line);
+        break;
+    case FehlerArt::FalscherVorgang:
+        std::snprintf(text, sizeof text, "Zeile %d: falscher Vorgang!", line);
+        break;
+    case FehlerArt::Steuerzeichen:
+        std::snprintf(text, sizeof text, "Zeile %d: Steuerzeichen %s (%d) im Text!", line,
+                      controlName(fehler.zeichen).c_str(), fehler.zeichen);
+        break;
+    }
     return text;
+}
+
+// The first control character of a text field other than the tab, which a field of the last
+// column may hold; a control character stored in a booking would later reach terminals and
+// other programs' text files.
+std::optional<unsigned char> controlCharacterIn(std::string_view field) {
+    for (const char c : field) {
+        const auto ch = static_cast<unsigned char>(c);
+        if ((ch < 0x20 && ch != '\t') || ch == 0x7F)
+            return ch;
+    }
+    return std::nullopt;
 }
 
 // Hands out the lines of the data one after the other; a line ends at CR LF, LF or CR, and
@@ -129,7 +168,7 @@ public:
         const size_t count = 6 + withKind + withCurrency + options_.notizen;
         const auto fields = splitFields(line, count);
         if (!fields)
-            return Fehler::Format;
+            return Fehler{FehlerArt::Format};
         size_t f = 0;
         const std::optional<ledger::CNVKDatum> date = parseImportDatum((*fields)[f++]);
         const std::string_view number = (*fields)[f++];
@@ -141,15 +180,18 @@ public:
         const int currency = withCurrency ? currencyOf((*fields)[f++]) : fixedCurrency();
         const std::string_view notes = options_.notizen ? (*fields)[f++] : std::string_view();
         if (!date || !amount)
-            return Fehler::Format;
+            return Fehler{FehlerArt::Format};
+        for (const std::string_view field : {number, text, notes})
+            if (const auto ch = controlCharacterIn(field))
+                return Fehler{FehlerArt::Steuerzeichen, *ch};
 
         const ledger::CTWKonto* first = finder_.find(account1);
         const ledger::CTWKonto* second = finder_.find(account2);
         if (!first || !second)
-            return Fehler::KontoUnbekannt;
+            return Fehler{FehlerArt::KontoUnbekannt};
         const std::optional<Paar> paar = decide(options_.buchungen, kind, first, second);
         if (!paar)
-            return Fehler::FalscherVorgang;
+            return Fehler{FehlerArt::FalscherVorgang};
 
         ledger::CTWBuchung b;
         b.date = *date;
@@ -182,6 +224,29 @@ private:
 };
 
 } // namespace
+
+ImportText readImportText(const std::string& fileName) {
+    ImportText text;
+    try {
+        ledger::ReadResult file = ledger::readRegularFile(fileName, kMaxImportBytes);
+        switch (file.failure) {
+        case ledger::ReadFailure::None:
+            text.data.assign(file.bytes.begin(), file.bytes.end());
+            break;
+        case ledger::ReadFailure::TooLarge:
+            text.message = kMeldungZuGross;
+            break;
+        case ledger::ReadFailure::CannotOpen:
+        case ledger::ReadFailure::NotRegular:
+            text.message = kMeldungNichtOeffnen;
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        text.data.clear();
+        text.message = kMeldungKeinSpeicher;
+    }
+    return text;
+}
 
 std::optional<ledger::CNVKDatum> parseImportDatum(std::string_view field) {
     std::array<int, 3> parts{};

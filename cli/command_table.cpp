@@ -32,7 +32,7 @@ constexpr std::array kCommands = {
             "[--name TEXT] [--yes] [--password KENNWORT]",
             runCategory},
     Command{"check", "DATEI [--password KENNWORT] [--now TT.MM.JJJJ]", runCheck},
-    Command{"demo", "VERZEICHNIS [--now TT.MM.JJJJ]", runDemo},
+    Command{"demo", "VERZEICHNIS [--overwrite] [--now TT.MM.JJJJ]", runDemo},
     Command{"euro",
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
             "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "
@@ -45,7 +45,7 @@ constexpr std::array kCommands = {
             runImport},
     Command{"new",
             "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
-            "--other SYMBOL) [--now TT.MM.JJJJ]",
+            "--other SYMBOL) [--overwrite] [--now TT.MM.JJJJ]",
             runNew},
     Command{
         "show",
