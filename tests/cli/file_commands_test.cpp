@@ -46,7 +46,7 @@ TEST_F(FileCommands, UsageErrorsExitWithTwo) {
 TEST_F(FileCommands, DemoWritesTwoSoundLedgersThatCheckAccepts) {
     ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
     const auto first = testsupport::readFile(dir / "DemoDatei1.tlw");
-    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
+    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026", "--overwrite"}).code, 0);
     EXPECT_EQ(testsupport::readFile(dir / "DemoDatei1.tlw"), first) << "same day, same file";
 
     const Outcome plan = run({"check", file("DemoKontenplan.tlw")});

@@ -133,8 +133,8 @@ TEST_F(FileStore, ReadingTakesOnlyRegularFilesUpToTheBound) {
         std::uint64_t bound;
         ReadFailure failure;
     } cases[] = {
-        {target, 1000, ReadFailure::None},       {target, 999, ReadFailure::TooLarge},
-        {fifo, 1000, ReadFailure::NotRegular},   {"/dev/zero", 1000, ReadFailure::NotRegular},
+        {target, 1000, ReadFailure::None},           {target, 999, ReadFailure::TooLarge},
+        {fifo, 1000, ReadFailure::NotRegular},       {"/dev/zero", 1000, ReadFailure::NotRegular},
         {dir.path(), 1000, ReadFailure::NotRegular}, {dir / "fehlt", 1000, ReadFailure::CannotOpen},
     };
     for (const auto& c : cases) {
@@ -149,10 +149,10 @@ TEST_F(FileStore, ReadingTakesOnlyRegularFilesUpToTheBound) {
 TEST_F(FileStore, LinksAreFollowedToTheFileTheyName) {
     fs::create_directory(dir / "echt");
     writeFile(dir / "echt" / "r.tlw", old);
-    fs::create_symlink("echt/r.tlw", dir / "a.tlw");           // relative to its folder
-    fs::create_symlink(dir / "a.tlw", dir / "b.tlw");          // a chain, absolute
-    fs::create_symlink("echt/neu.tlw", dir / "c.tlw");         // dangling
-    fs::create_symlink("kreis2.tlw", dir / "kreis1.tlw");      // a circle ends somewhere
+    fs::create_symlink("echt/r.tlw", dir / "a.tlw");      // relative to its folder
+    fs::create_symlink(dir / "a.tlw", dir / "b.tlw");     // a chain, absolute
+    fs::create_symlink("echt/neu.tlw", dir / "c.tlw");    // dangling
+    fs::create_symlink("kreis2.tlw", dir / "kreis1.tlw"); // a circle ends somewhere
     fs::create_symlink("kreis1.tlw", dir / "kreis2.tlw");
     EXPECT_EQ(fs::canonical(followLinks(dir / "b.tlw")), fs::canonical(dir / "echt" / "r.tlw"));
     EXPECT_EQ(followLinks(dir / "c.tlw"), dir / "echt/neu.tlw");

@@ -95,7 +95,8 @@ TEST_F(Store, AChangeByAnotherProgramIsNoticed) {
     const auto rewrite = [&] { writeFile(file, {8}); };
     const auto replace = [&] { ASSERT_EQ(replaceFile(file, {7}).failure, WriteFailure::None); };
     const auto remove = [&] { fs::remove(file); };
-    for (const auto& change : std::initializer_list<std::function<void()>>{rewrite, replace, remove}) {
+    for (const auto& change :
+         std::initializer_list<std::function<void()>>{rewrite, replace, remove}) {
         std::this_thread::sleep_for(10ms); // a newer modification time
         change();
         EXPECT_TRUE(store.changedOnDisk());
