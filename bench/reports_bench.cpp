@@ -1,13 +1,16 @@
-// Figures for the report builders: building and laying out the account and category views
-// over the whole range of a generated ledger of 100 000 bookings.
+// Figures for the report builders: building and laying out the views, computing and drawing
+// the charts over the whole range of a generated ledger of 100 000 bookings.
 #include "bench/ledger_generator.h"
+#include "reports/chart_builder.h"
+#include "reports/chart_painter.h"
 #include "reports/report_builder.h"
+#include "reports/svg_surface.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const ledger::CTalwerkDoc& sharedLedger(bool dual) {
+ledger::CTalwerkDoc& sharedLedger(bool dual) {
     static const auto single = bench::generateLedger({});
     static const auto twoCurrencies = [] {
         bench::LedgerOptions options;
@@ -39,3 +42,91 @@ BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryViewDual, 3, true)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The value tables, the period comparison and the charts over the whole 30 years.
+namespace {
+
+reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, int viewKind) {
+    reports::ReportParams params;
+    params.viewKind = viewKind;
+    params.start = doc.bookings.front()->date;
+    params.end = doc.bookings.back()->date;
+    return params;
+}
+
+// View 9 with monthly periods (about 360 of them).
+void periodComparisonMonthly(benchmark::State& state, bool dual) {
+    ledger::CTalwerkDoc& doc = sharedLedger(dual);
+    doc.settings.comparisonPeriodType = 0;
+    doc.settings.comparisonAssetValue = static_cast<int>(state.range(0));
+    const reports::ReportParams params = wholeRange(doc, reports::kPeriodComparisonView);
+    const platform::FixedWidthMeasurer measurer;
+    for (auto _ : state) {
+        std::optional<reports::ReportTable> table = reports::buildReportTable(doc, params);
+        benchmark::DoNotOptimize(table->layout(measurer, reports::LayoutTarget::Screen));
+    }
+    doc.settings.comparisonAssetValue = 0;
+}
+
+void totalChartComputed(benchmark::State& state) {
+    const ledger::CTalwerkDoc& doc = sharedLedger(false);
+    reports::ReportParams params = wholeRange(doc, reports::kTotalChartView);
+    params.valueKind = reports::kVermoegen;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reports::buildTotalChart(doc, params));
+}
+
+// A surface that only counts, so that the figure is the painter's own work.
+class CountingSurface final : public platform::Surface {
+public:
+    int textWidth(const platform::FontSpec& font, std::string_view text) const override {
+        return measurer_.textWidth(font, text);
+    }
+    void fillRect(const platform::Rect&, platform::Color) override { ++calls; }
+    void drawLine(int, int, int, int, int, platform::Color) override { ++calls; }
+    void drawText(const platform::Rect&, std::string_view, const platform::FontSpec&,
+                  platform::HAlign, platform::Color) override {
+        ++calls;
+    }
+    void setClip(const platform::Rect&) override {}
+    void resetClip() override {}
+    int dotsPerInch() const override { return 96; }
+    long calls = 0;
+
+private:
+    platform::FixedWidthMeasurer measurer_;
+};
+
+void totalChartDrawn(benchmark::State& state, bool svg) {
+    const ledger::CTalwerkDoc& doc = sharedLedger(false);
+    reports::ReportParams params = wholeRange(doc, reports::kTotalChartView);
+    params.valueKind = reports::kVermoegen;
+    const reports::Chart chart = reports::buildTotalChart(doc, params);
+    long calls = 0;
+    for (auto _ : state) {
+        if (svg) {
+            reports::SvgSurface surface;
+            reports::drawChart(chart, surface, reports::ChartTarget::Screen, 0, 0);
+            benchmark::DoNotOptimize(surface.document({0, 0, 1500, -1000}));
+        } else {
+            CountingSurface surface;
+            reports::drawChart(chart, surface, reports::ChartTarget::Screen, 0, 0);
+            calls = surface.calls;
+        }
+    }
+    state.counters["points"] = static_cast<double>(chart.points().size());
+    state.counters["calls"] = static_cast<double>(calls);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(buildAndLayOut, totalValuesDays, 5, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, totalValuesDaysDual, 5, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(periodComparisonMonthly, single, false)
+    ->Arg(0)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(periodComparisonMonthly, dual, true)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(totalChartComputed)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(totalChartDrawn, painter, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(totalChartDrawn, svg, true)->Unit(benchmark::kMillisecond);

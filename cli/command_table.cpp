@@ -51,7 +51,8 @@ constexpr std::array kCommands = {
         "show",
         "DATEI --view N [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--grouping 0|1|2] "
         "[--without-provisional] [--select account:ID|category:ART:ID|subcategory:ART:ID:UNTER] "
-        "[--filter 0..9] [--format fixed|tabs] [--password KENNWORT] "
+        "[--filter 0..9] [--periods 0..3] [--compare 0|1|2] [--value 1..6] [--currency 0|1] "
+        "[--svg DATEI] [--format fixed|tabs] [--password KENNWORT] "
         "[--encoding cp1252] [--now TT.MM.JJJJ]",
         runShow},
 };

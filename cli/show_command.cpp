@@ -4,10 +4,14 @@
 #include "cli/common_options.h"
 #include "cli/terminal.h"
 #include "ledger/win1252.h"
+#include "reports/chart_builder.h"
+#include "reports/chart_painter.h"
 #include "reports/report_builder.h"
+#include "reports/svg_surface.h"
 #include "reports/table_text.h"
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,9 @@ struct ShowOptions {
     std::optional<ledger::CNVKDatum> to;
     reports::TextFormat format = reports::TextFormat::FixedWidths;
     bool cp1252 = false;
+    // --compare: the period type of the period comparison instead of the document's.
+    std::optional<int> comparisonType;
+    std::optional<std::string> svgPath;
 };
 
 // A whole text as a decimal number.
@@ -82,6 +89,41 @@ int takeViewKind(Arguments& args) {
     return kind;
 }
 
+bool isChartView(int viewKind) {
+    return viewKind == reports::kTotalChartView || viewKind == reports::kAccountChartView;
+}
+
+// The chart's title, then one line per day with the date and the value; with --svg the
+// chart is also written as an SVG drawing as it would be printed.
+int showChart(const ledger::CTalwerkDoc& doc, const ShowOptions& o, Io& io) {
+    const reports::Chart chart = o.params.viewKind == reports::kTotalChartView
+                                     ? reports::buildTotalChart(doc, o.params)
+                                     : reports::buildAccountChart(doc, o.params);
+    const auto write = [&](const std::string& cp1252) {
+        io.out << (o.cp1252 ? cp1252 : ledger::toUtf8(cp1252));
+    };
+    const ledger::BetragFormat format = doc.betragFormat();
+    std::string text = chart.title() + "\n";
+    uint32_t day = chart.firstDay().dayNumber();
+    for (const int64_t value : chart.points())
+        text += ledger::CNVKDatum(day++).text() + "\t" + format.format(value) + "\n";
+    write(text);
+    if (!o.svgPath)
+        return kExitOk;
+
+    reports::SvgSurface svg;
+    const reports::ChartTarget target = reports::ChartTarget::Printer;
+    reports::drawChart(chart, svg, target, 0, 0);
+    std::ofstream file(*o.svgPath, std::ios::binary | std::ios::trunc);
+    file << svg.document({0, 0, chart.width(target), -chart.height(target)});
+    file.close();
+    if (!file) {
+        printLine(io.err, "Die Datei " + *o.svgPath + " konnte nicht geschrieben werden.");
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
 } // namespace
 
 int runShow(Arguments& args, Io& io) {
@@ -97,6 +139,13 @@ int runShow(Arguments& args, Io& io) {
     o.format =
         static_cast<reports::TextFormat>(takeChoiceOption(args, "format", {"fixed", "tabs"}, 0));
     o.cp1252 = takeChoiceOption(args, "encoding", {"utf-8", "cp1252"}, 0) == 1;
+    o.params.periodKind = takeChoiceOption(args, "periods", {"0", "1", "2", "3"}, 0);
+    o.params.valueKind =
+        takeChoiceOption(args, "value", {"1", "2", "3", "4", "5", "6"}, 0) + reports::kGuthaben;
+    o.params.displayCurrency = takeChoiceOption(args, "currency", {"0", "1"}, 0);
+    if (const int type = takeChoiceOption(args, "compare", {"0", "1", "2"}, -1); type >= 0)
+        o.comparisonType = type;
+    o.svgPath = args.option("svg");
     const auto password = args.option("password");
     const auto clock = takeClockOption(args);
     const std::string path = args.positionals(1).front();
@@ -107,9 +156,9 @@ int runShow(Arguments& args, Io& io) {
                               " gibt es nicht. Ansichten: 1 bis 9, 101 und 102.");
         return kExitUsage;
     }
-    if (!reports::hasTableBuilder(o.params.viewKind)) {
-        printLine(io.err, "Die Ansicht " + std::to_string(o.params.viewKind) + " (" + label +
-                              ") kann talerwerk-cli noch nicht zeigen.");
+    const bool chart = isChartView(o.params.viewKind);
+    if (o.svgPath && !chart) {
+        printLine(io.err, "--svg gibt es nur für die Diagramme (Ansichten 101 und 102).");
         return kExitUsage;
     }
     if (o.from && o.to && *o.to < *o.from) {
@@ -131,6 +180,11 @@ int runShow(Arguments& args, Io& io) {
         else
             o.params.end = o.params.start;
     }
+
+    if (o.comparisonType)
+        opened.document->settings.comparisonPeriodType = *o.comparisonType;
+    if (chart)
+        return showChart(*opened.document, o, io);
 
     std::optional<reports::ReportTable> table =
         reports::buildReportTable(*opened.document, o.params);

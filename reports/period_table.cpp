@@ -1,7 +1,5 @@
 #include "reports/period_table.h"
 
-#include "reports/report_params.h"
-
 #include <limits>
 
 namespace reports {
@@ -135,31 +133,16 @@ void PeriodTable::normalise(ledger::CNVKDatum end) {
     }
 }
 
-int64_t PeriodTable::total(int valueKind, int displayCurrency) const {
-    std::array<int64_t, 2> sums{};
-    for (const PeriodRecord& r : records_) {
-        if (r.isAsset) {
-            const bool take = valueKind == kVermoegen ||
-                              (valueKind == kGuthaben && r.end.amount >= 0) ||
-                              (valueKind == kSchulden && r.end.amount < 0);
-            if (take)
-                sums[r.end.currency] = addBetrag(sums[r.end.currency], r.end.amount);
-            continue;
-        }
-        const bool take = valueKind == kSparbetrag || (valueKind == kEinnahmen && r.isIncome) ||
-                          (valueKind == kAusgaben && !r.isIncome);
-        if (!take)
-            continue;
-        // "Sparbetrag" is income minus expenses; the other two take their accounts as they are.
-        const bool subtract = valueKind == kSparbetrag && !r.isIncome;
+void PeriodTable::restartAt(ledger::CNVKDatum start) {
+    for (PeriodRecord& r : records_) {
+        r.bookingCount = 0;
+        if (r.isAsset)
+            r.start = r.running;
         for (int slot = 0; slot < 2; ++slot)
-            sums[slot] =
-                addBetrag(sums[slot], subtract ? negate(r.fromStart[slot]) : r.fromStart[slot]);
+            r.beforeStart[slot] = addBetrag(r.beforeStart[slot], r.fromStart[slot]);
+        r.fromStart = {};
     }
-    if (!umrechner_.dualCurrency())
-        return sums[0];
-    const int d = umrechner_.slotOf(displayCurrency);
-    return addBetrag(sums[d], umrechner_.convert(sums[1 - d], 1 - d));
+    start_ = start;
 }
 
 PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
@@ -173,18 +156,6 @@ PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& i
     }
     table.normalise(end);
     return table;
-}
-
-DayByDay::DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
-                   bool withoutProvisional)
-    : doc_(doc), table_(doc, index, start), withoutProvisional_(withoutProvisional) {
-    for (; next_ < doc.bookings.size() && doc.bookings[next_]->date < start; ++next_)
-        table_.apply(*doc.bookings[next_], withoutProvisional_);
-}
-
-void DayByDay::advanceTo(ledger::CNVKDatum day) {
-    for (; next_ < doc_.bookings.size() && doc_.bookings[next_]->date <= day; ++next_)
-        table_.apply(*doc_.bookings[next_], withoutProvisional_);
 }
 
 } // namespace reports

@@ -83,9 +83,12 @@ public:
     const PeriodRecord* record(int32_t accountId) const;
     // The records in ascending order of account id (the order of the index).
     const std::vector<PeriodRecord>& records() const { return records_; }
-    // A total figure (ValueKind) of the not yet normalised table, in the display currency.
-    int64_t total(int valueKind, int displayCurrency) const;
+    // Moves the start date forward to `start` (not before the current one): the balances
+    // reached so far become the start balances, flows and booking counts begin again. The
+    // table then equals a new one with that start date that was given the same bookings.
+    void restartAt(ledger::CNVKDatum start);
     const Umrechner& umrechner() const { return umrechner_; }
+    const KontoIndex& index() const { return index_; }
 
 private:
     // Moves money between two accounts: `source` loses it, `target` gains it.
@@ -106,24 +109,6 @@ private:
 PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                              ledger::CNVKDatum start, ledger::CNVKDatum end,
                              bool withoutProvisional);
-
-// Walks a range day by day over a not normalised period table: flows count from the start
-// date, balances include everything up to the day reached. Each booking is applied once.
-class DayByDay {
-public:
-    // Applies the bookings dated before the start date.
-    DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
-             bool withoutProvisional);
-    // Applies the following bookings dated on or before the day.
-    void advanceTo(ledger::CNVKDatum day);
-    const PeriodTable& table() const { return table_; }
-
-private:
-    const ledger::CTalwerkDoc& doc_;
-    PeriodTable table_;
-    bool withoutProvisional_;
-    std::size_t next_ = 0;
-};
 
 // Saturating addition of amounts, so that a damaged file cannot overflow a sum.
 int64_t addBetrag(int64_t a, int64_t b);

@@ -1,7 +1,9 @@
 // talerwerk-cli show, end to end on the demo ledgers.
 #include "cli_run.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <unistd.h>
@@ -66,21 +68,64 @@ TEST_F(ShowCommand, RangeFollowsTheInitialPeriodUnlessGiven) {
     EXPECT_NE(show(all).out, show(without).out);
 }
 
+TEST_F(ShowCommand, ValueTablesAndPeriodComparison) {
+    const Outcome months =
+        show({"--view", "5", "--periods", "1", "--from", "01.01.2025", "--to", "31.03.2025"});
+    ASSERT_EQ(months.code, 0) << months.err;
+    EXPECT_TRUE(months.out.starts_with("Wertetabelle - Gesamt (01.01.2025 bis 31.03.2025)"));
+    EXPECT_TRUE(contains(months.out, "\n03/2025 "));
+    EXPECT_TRUE(contains(months.out, "\nSumme "));
+
+    const Outcome years = show({"--view", "9", "--compare", "2", "--from", "01.01.2024"});
+    ASSERT_EQ(years.code, 0) << years.err;
+    EXPECT_TRUE(years.out.starts_with("Periodenvergleich (01.01.2024 bis 15.06.2026)"));
+    EXPECT_TRUE(contains(years.out, "01.01.2026"));
+    EXPECT_FALSE(contains(years.out, "01.02.2026")) << "years, not months";
+}
+
+TEST_F(ShowCommand, ChartsPrintOneLinePerDayAndWriteSvg) {
+    const fs::path svg = dir / "diagramm.svg";
+    const Outcome chart = show({"--view", "101", "--value", "3", "--from", "01.01.2025", "--to",
+                                "03.01.2025", "--format", "tabs", "--svg", svg.string()});
+    ASSERT_EQ(chart.code, 0) << chart.err;
+    EXPECT_TRUE(chart.out.starts_with("Verm\xc3\xb6gen (01.01.2025 bis 03.01.2025)\n01.01.2025\t"));
+    EXPECT_EQ(std::count(chart.out.begin(), chart.out.end(), '\n'), 4);
+    std::ifstream in(svg);
+    std::stringstream written;
+    written << in.rdbuf();
+    EXPECT_TRUE(written.str().starts_with("<?xml"));
+    EXPECT_TRUE(contains(written.str(), "</svg>"));
+
+    // One day still draws two points.
+    const Outcome oneDay = show(
+        {"--view", "102", "--select", "account:0", "--from", "05.01.2025", "--to", "05.01.2025"});
+    ASSERT_EQ(oneDay.code, 0) << oneDay.err;
+    EXPECT_TRUE(contains(oneDay.out, "(04.01.2025 bis 05.01.2025)\n04.01.2025\t"));
+    EXPECT_EQ(std::count(oneDay.out.begin(), oneDay.out.end(), '\n'), 3);
+
+    const Outcome unwritable = show({"--view", "101", "--svg", (dir / "fehlt" / "x.svg").string()});
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_TRUE(contains(unwritable.err, "konnte nicht geschrieben werden"));
+}
+
 TEST_F(ShowCommand, RefusesWhatItCannotShow) {
     const Outcome unknown = show({"--view", "42"});
     EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(contains(unknown.err, "Eine Ansicht 42 gibt es nicht."));
-    const Outcome notYet = show({"--view", "101"});
-    EXPECT_EQ(notYet.code, 2);
-    EXPECT_TRUE(contains(notYet.err, "Die Ansicht 101 ("));
-    EXPECT_TRUE(contains(notYet.err, ") kann talerwerk-cli noch nicht zeigen."));
-    EXPECT_TRUE(notYet.out.empty());
+    const Outcome svgOfTable = show({"--view", "1", "--svg", (dir / "x.svg").string()});
+    EXPECT_EQ(svgOfTable.code, 2);
+    EXPECT_TRUE(contains(svgOfTable.err, "--svg gibt es nur"));
+    EXPECT_FALSE(fs::exists(dir / "x.svg"));
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{},
           {"--view", "eins"},
           {"--view", "1", "--from", "31.02.2025"},
           {"--view", "1", "--grouping", "3"},
           {"--view", "1", "--format", "csv"},
+          {"--view", "5", "--periods", "4"},
+          {"--view", "101", "--value", "7"},
+          {"--view", "102", "--currency", "2"},
+          {"--view", "9", "--compare", "3"},
           {"--view", "1", "--encoding", "latin1"},
           {"--view", "1", "--farbe", "rot"},
           {"--view", "1", "--from", "02.01.2025", "--to", "01.01.2025"}})

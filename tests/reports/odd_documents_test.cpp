@@ -1,7 +1,7 @@
 // Documents that load but hold unusual values: huge amounts and rates, damaged table settings,
 // bookings at the ends of the date range. The views must build, lay out and render them
 // without overflow (the test build runs under the sanitizers).
-#include "reports/period_table.h"
+#include "reports/day_by_day.h"
 #include "reports/report_builder.h"
 #include "reports/table_painter.h"
 #include "reports/table_text.h"
@@ -74,8 +74,8 @@ TEST(OddDocuments, OneCurrencyLedgerKeepsEveryAmountInItsCurrency) {
     EXPECT_EQ(t.record(miete)->endValue[0], 100);
     reports::DayByDay walk(l.doc, index, date("01.01.2024"), false);
     walk.advanceTo(date("31.01.2024"));
-    EXPECT_EQ(walk.table().total(reports::kVermoegen, 0), 1200);
-    EXPECT_EQ(walk.table().total(reports::kSparbetrag, 0), 200);
+    EXPECT_EQ(walk.total(reports::kVermoegen, 0), 1200);
+    EXPECT_EQ(walk.total(reports::kSparbetrag, 0), 200);
 }
 
 TEST(OddDocuments, DamagedTableSettingsStayWithinRange) {

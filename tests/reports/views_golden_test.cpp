@@ -52,6 +52,71 @@ TEST(ViewsGolden, HouseholdLedger) {
             reports::renderText(*t, reports::TextFormat::FixedWidths, reports::kClipboardLineEnd)));
 }
 
+// A value table or period comparison over the range with the period kind and selection.
+std::string renderValues(const ledger::CTalwerkDoc& doc, int viewKind, const char* from,
+                         const char* to, int periodKind, reports::Selection selection = {}) {
+    reports::ReportParams p;
+    p.viewKind = viewKind;
+    p.start = date(from);
+    p.end = date(to);
+    p.periodKind = periodKind;
+    p.selection = selection;
+    std::optional<reports::ReportTable> table = reports::buildReportTable(doc, p);
+    table->layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
+    return ledger::toUtf8(
+        reports::renderText(*table, reports::TextFormat::FixedWidths, reports::kClipboardLineEnd));
+}
+
+TEST(ViewsGolden, ValueTables) {
+    using reports::Selection;
+    const testledger::Ledger household = testledger::householdLedger();
+    const ledger::CTalwerkDoc& h = household.doc;
+    testgolden::expectGolden("reports/household_view5_months.txt",
+                             renderValues(h, 5, "01.01.2024", "10.04.2024", 1));
+    testgolden::expectGolden("reports/household_view5_days.txt",
+                             renderValues(h, 5, "28.02.2024", "05.03.2024", 0));
+    // Category "Wohnen" (expenses) per quarter, and the giro account day by day.
+    testgolden::expectGolden(
+        "reports/household_view6_wohnen.txt",
+        renderValues(
+            h, 6, "01.12.2023", "10.04.2024", 2,
+            {Selection::kKategorie, -1, ledger::kAusgabenkonto,
+             h.categories.findKategorie(ledger::kAusgabenkonto, std::string_view("Wohnen"))->id}));
+    testgolden::expectGolden(
+        "reports/household_view6_giro.txt",
+        renderValues(h, 6, "27.03.2024", "02.04.2024", 0, {Selection::kKonto, h.accounts[0]->id}));
+
+    const testledger::Ledger dual = testledger::dualCurrencyLedger();
+    const ledger::CTalwerkDoc& d = dual.doc;
+    testgolden::expectGolden("reports/dual_view5_months.txt",
+                             renderValues(d, 5, "01.11.2001", "31.01.2002", 1));
+    testgolden::expectGolden(
+        "reports/dual_view6_spar.txt",
+        renderValues(d, 6, "30.12.2001", "03.01.2002", 0, {Selection::kKonto, d.accounts[1]->id}));
+}
+
+TEST(ViewsGolden, PeriodComparison) {
+    testledger::Ledger household = testledger::householdLedger();
+    ledger::CTWEinstellungen& s = household.doc.settings;
+    testgolden::expectGolden("reports/household_view9.txt",
+                             renderValues(household.doc, 9, "01.01.2024", "10.04.2024", 0));
+    // Flat, sorted by number descending, with shares, the change from the first to the third
+    // month and the average balance of each month.
+    s.comparisonLayout = 0;
+    s.periodComparisonSortKey = 1;
+    s.periodComparisonSortDirection = 1;
+    s.periodComparisonData = 0x1 | 0x2 | 0x100 | 0x1000 | 0x4000 | 0x10000 | 0x20000;
+    s.comparisonAssetValue = 2;
+    s.changeToPeriod = 3;
+    testgolden::expectGolden("reports/household_view9_flat.txt",
+                             renderValues(household.doc, 9, "01.01.2024", "31.03.2024", 0));
+
+    testledger::Ledger dual = testledger::dualCurrencyLedger();
+    dual.doc.settings.comparisonCurrency = 1;
+    testgolden::expectGolden("reports/dual_view9.txt",
+                             renderValues(dual.doc, 9, "01.12.2001", "31.01.2002", 0));
+}
+
 TEST(ViewsGolden, DualCurrencyLedger) {
     testledger::Ledger l = testledger::dualCurrencyLedger();
     testgolden::expectGolden("reports/dual_view1.txt",

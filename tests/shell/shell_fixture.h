@@ -5,10 +5,10 @@
 
 #include "ledger/ledger_file.h"
 #include "reports/sample_ledgers.h"
-#include "shell/application.h"
-#include "shell/child_frame.h"
-#include "shell/main_window.h"
-#include "shell/qt_settings_store.h"
+#include "shell/app/application.h"
+#include "shell/window/child_frame.h"
+#include "shell/window/main_window.h"
+#include "shell/qt/qt_settings_store.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,88 @@
+#include "shell/app/application.h"
+
+#include "shell/accounts/account_commands.h"
+#include "shell/bookings/booking_commands.h"
+#include "shell/app/help_window.h"
+#include "shell/window/main_window.h"
+
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScreen>
+
+namespace shell {
+
+namespace {
+Application* current = nullptr;
+}
+
+Application& theApp() {
+    return *current;
+}
+
+Application::Application(platform::SettingsStore& store, QString programDir,
+                         const platform::Clock& clock)
+    : nationalCurrencies_(ledger::buildNationalCurrencyTable()), store_(store),
+      programDir_(std::move(programDir)), clock_(clock), today_(ledger::CNVKDatum::today(clock)) {
+    current = this;
+    registerAccountCommands();
+    registerBookingCommands();
+}
+
+Application::~Application() {
+    mainWindow_.reset();
+    current = nullptr;
+}
+
+bool Application::start(const QStringList& files, bool show) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    settings_.load(store_, programDir_.toStdString(), screen.width(), screen.height());
+
+    mainWindow_ = std::make_unique<CMainFrame>(*this);
+    const WindowPlacement placement = settings_.placement;
+    const PixelRect r = placeWindow(placement, screen.width(), screen.height());
+    mainWindow_->setGeometry(r.x, r.y, r.width, r.height);
+
+    if (files.isEmpty())
+        mainWindow_->newFile();
+    else if (!mainWindow_->openFile(files.first()))
+        return false;
+
+    if (show) {
+        if (placement.maximized)
+            mainWindow_->showMaximized();
+        else
+            mainWindow_->show();
+    }
+    return true;
+}
+
+void Application::saveRecentFiles() {
+    settings_.saveRecentFiles(store_);
+}
+
+void Application::savePlacement() {
+    settings_.savePlacement(store_);
+}
+
+QPrinter& Application::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void Application::printerSetup(QWidget* parent) {
+    QPageSetupDialog dialog(&printer(), parent);
+    dialog.setWindowTitle(u"Druckereinrichtung"_qs);
+    dialog.exec();
+}
+
+void Application::showHelp() {
+    if (!help_)
+        help_ = std::make_unique<CHelpWindow>(programDir_);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+} // namespace shell

@@ -1,0 +1,71 @@
+// The application object: the program directory, the per-user settings, today's date, the
+// shared printer and the main window; start-up and exit in their fixed order.
+#pragma once
+
+#include "ledger/datum.h"
+#include "ledger/waehrung.h"
+#include "platform/clock.h"
+#include "platform/settings_store.h"
+#include "shell/app/app_settings.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QPrinter;
+class QWidget;
+
+namespace shell {
+
+class CMainFrame;
+class CHelpWindow;
+
+class Application {
+public:
+    Application(platform::SettingsStore& store, QString programDir, const platform::Clock& clock);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Reads the settings, creates the main window and opens the file named on the command
+    // line, or runs "&Neu..." without one. False when the named file could not be opened;
+    // the program then ends. The window is shown unless show is false.
+    bool start(const QStringList& files, bool show = true);
+
+    AppSettings& settings() { return settings_; }
+    void saveRecentFiles();
+    // Writes the placement and the default view kind (at exit).
+    void savePlacement();
+
+    const QString& programDir() const { return programDir_; }
+    // The date of program start.
+    ledger::CNVKDatum today() const { return today_; }
+    const platform::Clock& clock() const { return clock_; }
+    const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies() const {
+        return nationalCurrencies_;
+    }
+    CMainFrame* mainWindow() const { return mainWindow_.get(); }
+
+    // The printer every print, preview and printer setup of this session uses.
+    QPrinter& printer();
+    void printerSetup(QWidget* parent);
+    // Opens the manual.
+    void showHelp();
+
+private:
+    std::vector<ledger::CTWWaehrungsinfo> nationalCurrencies_;
+    platform::SettingsStore& store_;
+    QString programDir_;
+    const platform::Clock& clock_;
+    ledger::CNVKDatum today_;
+    AppSettings settings_;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<CMainFrame> mainWindow_;
+    std::unique_ptr<CHelpWindow> help_;
+};
+
+// The application object of this process (set while an Application exists).
+Application& theApp();
+
+} // namespace shell

@@ -1,0 +1,82 @@
+// talerwerk: the desktop program.
+#include "platform/memory_tuning.h"
+#include "shell/app/application.h"
+#include "shell/app/command_line.h"
+#include "shell/qt/cp1252.h"
+#include "shell/qt/qt_dates.h"
+#include "shell/qt/qt_settings_store.h"
+#include "shell/app/screenshot.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// The directory with the help and demo files: beside the program in the build tree, in
+// share/talerwerk when installed.
+QString findProgramDir() {
+    const QDir bin(QCoreApplication::applicationDirPath());
+    if (QFileInfo::exists(bin.filePath(u"help"_qs)))
+        return bin.absolutePath();
+    const QString installed = bin.absoluteFilePath(u"../share/talerwerk"_qs);
+    if (QFileInfo::exists(installed))
+        return QDir(installed).canonicalPath();
+    return bin.absolutePath();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    platform::keepFreedMemoryForReuse();
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    const shell::CommandLine line = shell::parseCommandLine(args);
+    if (!line.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication qapp(argc, argv);
+    // The icon lives in the shell library's resources, which a static library does not load
+    // on its own.
+    Q_INIT_RESOURCE(talerwerk);
+    QApplication::setOrganizationName(u"Talerwerk"_qs);
+    QApplication::setApplicationName(u"Talerwerk"_qs);
+    QApplication::setWindowIcon(QIcon(u":/talerwerk.png"_qs));
+    QGuiApplication::setDesktopFileName(u"talerwerk"_qs);
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::German), u"qtbase"_qs, u"_"_qs,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+    qapp.installEventFilter(new shell::Cp1252InputGuard(&qapp));
+
+    if (!line.ok()) {
+        std::fprintf(stderr, "talerwerk: %s\n", qPrintable(line.error));
+        return 2;
+    }
+
+    // The screenshot mode leaves the user's settings alone.
+    QTemporaryDir scratch;
+    std::unique_ptr<shell::QtSettingsStore> store =
+        line.screenshot.isEmpty()
+            ? std::make_unique<shell::QtSettingsStore>()
+            : std::make_unique<shell::QtSettingsStore>(scratch.filePath(u"settings.ini"_qs));
+    platform::SystemClock systemClock;
+    platform::FixedClock fixedClock(shell::toDatum(line.now).toLocalTime());
+    const platform::Clock& clock =
+        line.now.isValid() ? static_cast<const platform::Clock&>(fixedClock) : systemClock;
+
+    shell::Application app(*store, findProgramDir(), clock);
+    if (!line.screenshot.isEmpty())
+        return shell::takeScreenshot(app, line.files.first(), line.viewKind, line.screenshot);
+    if (!app.start(line.files))
+        return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,104 @@
+#include "shell/bookings/booking_commands.h"
+
+#include "bookings/buchung_form.h"
+#include "reports/report_params.h"
+#include "shell/app/application.h"
+#include "shell/bookings/buchung_dlg.h"
+#include "shell/bookings/buchung_import_dlg.h"
+#include "shell/window/child_frame.h"
+#include "shell/window/dialog_commands.h"
+#include "shell/window/document.h"
+#include "shell/bookings/filter_dlg.h"
+#include "shell/qt/qt_prompter.h"
+
+namespace shell {
+
+namespace {
+
+// The booking a row command acts on, or -1.
+int bookingIndex(const CommandContext& c) {
+    const int index = c.tag.kind == reports::RowTag::kBuchung ? c.tag.id1 : -1;
+    return index >= 0 && index < static_cast<int>(c.document->ledger().bookings.size()) ? index
+                                                                                        : -1;
+}
+
+// The booking text selection stores its choices in the ledger at once; the window titles
+// show that the ledger changed.
+void showModified(Document& document) {
+    if (document.ledger().isModified())
+        document.setModified();
+}
+
+// Runs the booking dialog until it is no longer asked for a further booking; after each run
+// that added a booking the views show it.
+bool newBooking(const CommandContext& c) {
+    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
+    form.openNew();
+    std::optional<QPoint> position;
+    while (true) {
+        CBuchungDlg dlg(form, c.document->ledger(), c.parent);
+        if (position)
+            dlg.move(*position);
+        dlg.exec();
+        if (form.changed()) {
+            c.document->setModified();
+            c.document->updateAllViews();
+        }
+        showModified(*c.document);
+        if (!form.furtherRequested())
+            return false;
+        position = dlg.pos();
+        form.openFurther();
+    }
+}
+
+bool editBooking(const CommandContext& c, bool confirm) {
+    const int index = bookingIndex(c);
+    if (index < 0)
+        return false;
+    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
+    form.openEdit(index, confirm);
+    CBuchungDlg dlg(form, c.document->ledger(), c.parent);
+    dlg.exec();
+    showModified(*c.document);
+    return form.changed();
+}
+
+bool deleteBooking(const CommandContext& c) {
+    const int index = bookingIndex(c);
+    if (index < 0)
+        return false;
+    QtPrompter prompter(c.parent);
+    if (!prompter.askYesNo("Möchten Sie diese Buchung wirklich löschen?", "Buchung löschen"))
+        return false;
+    return c.document->ledger().removeBuchung(index) >= 0;
+}
+
+bool defineFilter(const CommandContext& c) {
+    const int index = c.frame ? c.frame->params().filterIndex : 0;
+    if (index < 0 || index >= static_cast<int>(c.document->ledger().filters.size()))
+        return false;
+    CFilterDlg dlg(c.document->ledger(), index, c.parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool importBookings(const CommandContext& c) {
+    CBuchungImportDlg dlg(c.document->ledger(), c.parent);
+    dlg.exec();
+    return dlg.added() > 0;
+}
+
+} // namespace
+
+void registerBookingCommands() {
+    registerDialogCommand(DialogCommand::NeueBuchung, newBooking);
+    registerDialogCommand(DialogCommand::BuchungBearbeiten,
+                          [](const CommandContext& c) { return editBooking(c, false); });
+    registerDialogCommand(DialogCommand::BuchungBestaetigen,
+                          [](const CommandContext& c) { return editBooking(c, true); });
+    registerDialogCommand(DialogCommand::BuchungLoeschen, deleteBooking);
+    registerDialogCommand(DialogCommand::FilterDefinieren, defineFilter);
+    registerDialogCommand(DialogCommand::BuchungenImportieren, importBookings);
+}
+
+} // namespace shell

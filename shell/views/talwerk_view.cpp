@@ -1,0 +1,293 @@
+#include "shell/views/talwerk_view.h"
+
+#include "reports/report_builder.h"
+#include "reports/table_painter.h"
+#include "shell/window/child_frame.h"
+#include "shell/window/document.h"
+#include "shell/views/table_export.h"
+#include "shell/window/view_menu.h"
+#include "shell/views/view_printer.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace shell {
+
+namespace {
+
+// Scroll steps in table units.
+constexpr int kPageStep = 200;
+constexpr int kLineStep = 10;
+// A wheel notch moves three ordinary rows.
+constexpr int kWheelStep = 120;
+
+// Double-clicking a row opens the dialog of the object it shows.
+std::optional<DialogCommand> doubleClickCommand(int tagKind) {
+    switch (tagKind) {
+    case reports::RowTag::kBuchung:
+        return DialogCommand::BuchungBearbeiten;
+    case reports::RowTag::kKonto:
+        return DialogCommand::KontoBearbeiten;
+    case reports::RowTag::kKategorie:
+        return DialogCommand::KategorieBearbeiten;
+    case reports::RowTag::kUnterkategorie:
+        return DialogCommand::UnterkategorieBearbeiten;
+    case reports::RowTag::kKontoArt:
+        return DialogCommand::NeueKategorie;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The selection a jump from a row sets: the row's account, category or sub-category.
+reports::Selection selectionOf(const reports::RowTag& tag) {
+    reports::Selection s;
+    switch (tag.kind) {
+    case reports::RowTag::kKonto:
+        s.kind = reports::Selection::kKonto;
+        s.accountId = tag.id1;
+        break;
+    case reports::RowTag::kKategorie:
+        s.kind = reports::Selection::kKategorie;
+        s.accountKind = tag.id1;
+        s.categoryId = tag.id2;
+        break;
+    case reports::RowTag::kUnterkategorie:
+        s.kind = reports::Selection::kUnterkategorie;
+        s.accountKind = tag.id1;
+        s.categoryId = tag.id2;
+        s.subcategoryId = tag.id3;
+        break;
+    default:
+        break;
+    }
+    return s;
+}
+
+} // namespace
+
+CTalwerkView::CTalwerkView(CChildFrame& frame, QWidget* parent)
+    : QAbstractScrollArea(parent), frame_(frame), measurer_(logicalDpiY()) {
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    horizontalScrollBar()->setSingleStep(kLineStep);
+    verticalScrollBar()->setSingleStep(kLineStep);
+    horizontalScrollBar()->setPageStep(kPageStep);
+    verticalScrollBar()->setPageStep(kPageStep);
+}
+
+void CTalwerkView::refresh() {
+    outdated_ = true;
+    if (isVisible() && width() > 0 && height() > 0)
+        rebuild();
+    viewport()->update();
+}
+
+void CTalwerkView::rebuild() {
+    outdated_ = false;
+    table_ = reports::buildReportTable(frame_.document()->ledger(), frame_.params());
+    if (table_)
+        table_->layout(measurer_, reports::LayoutTarget::Screen);
+    updateScrollBars();
+}
+
+const reports::ReportTable* CTalwerkView::table() {
+    if (outdated_)
+        rebuild();
+    return table_ ? &*table_ : nullptr;
+}
+
+void CTalwerkView::updateScrollBars() {
+    const reports::TableSize size = table_ ? table_->size() : reports::TableSize{};
+    const QSize visible = viewport()->size();
+    const int width = static_cast<int>(measurer_.toLogical(visible.width()));
+    const int height = static_cast<int>(measurer_.toLogical(visible.height()));
+    horizontalScrollBar()->setRange(0, std::max(0, size.width - width));
+    verticalScrollBar()->setRange(0, std::max(0, size.height - height));
+}
+
+QPoint CTalwerkView::scrollPosition() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+reports::RowTag CTalwerkView::rowTagAt(const QPoint& point) {
+    const reports::ReportTable* t = table();
+    if (!t)
+        return {};
+    const int y =
+        -(verticalScrollBar()->value() + static_cast<int>(measurer_.toLogical(point.y())));
+    const int row = t->findRow(y);
+    return row < 0 ? reports::RowTag{} : t->row(row).tag;
+}
+
+void CTalwerkView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const reports::ReportTable* t = table();
+    if (!t) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
+                         Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap,
+                         u"Diese Ansicht steht noch nicht zur Verfügung."_qs);
+        return;
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QPoint scroll = scrollPosition();
+    QtSurface surface(painter, measurer_, QPointF(scroll.x(), -scroll.y()));
+    const QRect dirty = event->rect();
+    const auto left = static_cast<int>(measurer_.toLogical(dirty.left())) + scroll.x();
+    const auto top = -(static_cast<int>(measurer_.toLogical(dirty.top())) + scroll.y());
+    const auto right = static_cast<int>(measurer_.toLogical(dirty.right() + 1)) + scroll.x() + 1;
+    const auto bottom =
+        -(static_cast<int>(measurer_.toLogical(dirty.bottom() + 1)) + scroll.y() + 1);
+    reports::drawTable(*t, surface, frame_.document()->ledger().settings.tableDisplayMode,
+                       {left, top, right, bottom});
+}
+
+void CTalwerkView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (outdated_ && width() > 0 && height() > 0)
+        rebuild();
+    else
+        updateScrollBars();
+}
+
+void CTalwerkView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (outdated_)
+        rebuild();
+}
+
+void CTalwerkView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void CTalwerkView::scrollBy(QScrollBar* bar, int units) {
+    if (bar->maximum() > 0)
+        bar->setValue(bar->value() + units);
+}
+
+void CTalwerkView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        scrollBy(verticalScrollBar(), -kPageStep);
+        break;
+    case Qt::Key_PageDown:
+        scrollBy(verticalScrollBar(), kPageStep);
+        break;
+    case Qt::Key_Home:
+        scrollBy(horizontalScrollBar(), -kPageStep);
+        break;
+    case Qt::Key_End:
+        scrollBy(horizontalScrollBar(), kPageStep);
+        break;
+    case Qt::Key_Up:
+        scrollBy(verticalScrollBar(), -kLineStep);
+        break;
+    case Qt::Key_Down:
+        scrollBy(verticalScrollBar(), kLineStep);
+        break;
+    case Qt::Key_Left:
+        scrollBy(horizontalScrollBar(), -kLineStep);
+        break;
+    case Qt::Key_Right:
+        scrollBy(horizontalScrollBar(), kLineStep);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CTalwerkView::wheelEvent(QWheelEvent* event) {
+    const QPoint notches = event->angleDelta() / 120;
+    const bool horizontal = notches.y() == 0 || (event->modifiers() & Qt::ShiftModifier);
+    const int steps = notches.y() != 0 ? notches.y() : notches.x();
+    scrollBy(horizontal ? horizontalScrollBar() : verticalScrollBar(), -steps * kWheelStep);
+    event->accept();
+}
+
+void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int kind = frame_.viewKind();
+    const bool table = (kind >= 1 && kind <= 4) || (kind >= 7 && kind <= 9);
+    if (!table || event->button() != Qt::LeftButton)
+        return;
+    const reports::RowTag tag = rowTagAt(event->position().toPoint());
+    if (const std::optional<DialogCommand> command = doubleClickCommand(tag.kind))
+        runDialogCommand(*command, frame_, this, tag);
+}
+
+void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
+    const reports::RowTag tag = rowTagAt(viewport()->mapFrom(this, event->pos()));
+    const int kind = frame_.viewKind();
+    QMenu menu(this);
+    for (const MenuEntry& entry : contextMenuEntries(kind, tag.kind)) {
+        if (entry.action == MenuAction::Separator) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromUtf16(entry.label));
+        switch (entry.action) {
+        case MenuAction::Dialog:
+            action->setEnabled(hasDialogCommand(entry.dialog));
+            break;
+        case MenuAction::Back:
+            action->setEnabled(frame_.canGoBack());
+            break;
+        default:
+            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
+            break;
+        }
+        connect(action, &QAction::triggered, this,
+                [this, entry, tag] { runMenuEntry(entry, tag); });
+    }
+    menu.exec(event->globalPos());
+}
+
+void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag) {
+    switch (entry.action) {
+    case MenuAction::Dialog:
+        runDialogCommand(entry.dialog, frame_, this, tag, entry.optionsPage);
+        break;
+    case MenuAction::Back:
+        frame_.goBack();
+        break;
+    case MenuAction::JumpBookings:
+    case MenuAction::JumpValues:
+    case MenuAction::JumpChart:
+        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()), selectionOf(tag));
+        break;
+    case MenuAction::AsChart:
+    case MenuAction::AsTable:
+        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()));
+        break;
+    case MenuAction::Separator:
+        break;
+    }
+}
+
+void CTalwerkView::print() {
+    if (const reports::ReportTable* t = table())
+        ViewPrinter(*t, frame_.document()->ledger().settings, this).print();
+}
+
+void CTalwerkView::printPreview() {
+    if (const reports::ReportTable* t = table())
+        ViewPrinter(*t, frame_.document()->ledger().settings, this).preview();
+}
+
+void CTalwerkView::copyToClipboard() {
+    if (const reports::ReportTable* t = table())
+        CZwischenablageDlg::run(*t, this);
+}
+
+void CTalwerkView::copyToTextFile() {
+    if (const reports::ReportTable* t = table())
+        CTextdateiDlg::run(*t, this);
+}
+
+} // namespace shell

@@ -1,0 +1,61 @@
+// CTalwerkView: one pane of a document window. It rebuilds the report of its window's view
+// kind whenever the document or the window's parameters change, draws it with the screen
+// scale, scrolls, hit-tests rows, and offers the context menus, printing and export.
+#pragma once
+
+#include "reports/report_table.h"
+#include "shell/qt/qt_surface.h"
+
+#include <QAbstractScrollArea>
+#include <optional>
+
+namespace shell {
+
+class CChildFrame;
+struct MenuEntry;
+
+class CTalwerkView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CTalwerkView(CChildFrame& frame, QWidget* parent = nullptr);
+
+    CChildFrame& frame() const { return frame_; }
+
+    // Marks the report outdated; it is rebuilt at once while the pane is visible, else when
+    // it is shown.
+    void refresh();
+    // The report laid out for the screen, or nothing for a view kind that is not built yet.
+    const reports::ReportTable* table();
+    // The tag of the row at a point of the viewport.
+    reports::RowTag rowTagAt(const QPoint& point);
+    // The scroll position in table units (tenths of a millimetre on the screen scale).
+    QPoint scrollPosition() const;
+
+    void print();
+    void printPreview();
+    void copyToClipboard();
+    void copyToTextFile();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void rebuild();
+    void updateScrollBars();
+    void scrollBy(QScrollBar* bar, int units);
+    void runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag);
+
+    CChildFrame& frame_;
+    QtTextMeasurer measurer_;
+    std::optional<reports::ReportTable> table_;
+    bool outdated_ = true;
+};
+
+} // namespace shell

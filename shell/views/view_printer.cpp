@@ -1,0 +1,87 @@
+#include "shell/views/view_printer.h"
+
+#include "reports/page_painter.h"
+#include "shell/app/application.h"
+#include "shell/qt/qt_surface.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+int tenths(double millimetres) {
+    return static_cast<int>(std::lround(millimetres * 10));
+}
+
+} // namespace
+
+ViewPrinter::ViewPrinter(const reports::ReportTable& table,
+                         const ledger::CTWEinstellungen& settings, QWidget* parent)
+    : table_(table), settings_(settings), parent_(parent) {}
+
+reports::PageGeometry ViewPrinter::pageGeometry(const QPrinter& printer) {
+    const QRectF paper = printer.paperRect(QPrinter::Millimeter);
+    const QRectF printable = printer.pageRect(QPrinter::Millimeter);
+    return {tenths(paper.width()), tenths(paper.height()), tenths(printable.left() - paper.left()),
+            tenths(printable.top() - paper.top())};
+}
+
+reports::Pagination ViewPrinter::paginate(QPrinter& printer, reports::ReportTable& table) const {
+    const QtTextMeasurer measurer(printer.resolution());
+    table.layout(measurer, reports::LayoutTarget::Printer);
+    const reports::PageMargins margins{settings_.printMarginLeft, settings_.printMarginTop,
+                                       settings_.printMarginRight, settings_.printMarginBottom};
+    return reports::paginate(table, pageGeometry(printer), margins);
+}
+
+void ViewPrinter::print() {
+    QPrinter& printer = theApp().printer();
+    // The margins are the document's, counted from the paper's edges: the printer only
+    // keeps the area it cannot print on.
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    reports::ReportTable table = table_;
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(u"Drucken"_qs);
+    dialog.setMinMax(1, paginate(printer, table).pageCount());
+    if (dialog.exec() == QDialog::Accepted)
+        render(printer);
+}
+
+void ViewPrinter::preview() {
+    QPrinter& printer = theApp().printer();
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPrintPreviewDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(u"Seitenansicht"_qs);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [this](QPrinter* target) { render(*target); });
+    dialog.exec();
+}
+
+void ViewPrinter::render(QPrinter& printer) {
+    reports::ReportTable table = table_;
+    const reports::Pagination pagination = paginate(printer, table);
+    int first = 1;
+    int last = pagination.pageCount();
+    if (printer.printRange() == QPrinter::PageRange) {
+        first = std::max(first, printer.fromPage());
+        last = std::min(last, printer.toPage());
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QtTextMeasurer measurer(printer.resolution());
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
+            printer.newPage();
+        QtSurface surface(painter, measurer);
+        reports::drawPage(table, pagination, surface, settings_.printDisplayMode, page);
+    }
+    painter.end();
+}
+
+} // namespace shell

@@ -1,0 +1,154 @@
+#include "shell/window/document.h"
+
+#include "ledger/dokument.h"
+#include "ledger/ledger_file.h"
+#include "platform/clock.h"
+#include "shell/app/application.h"
+#include "shell/qt/cp1252.h"
+#include "shell/accounts/neue_datei_dlg.h"
+#include "shell/qt/qt_prompter.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+} // namespace
+
+Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName)
+    : ledger_(std::move(ledger)), path_(std::move(path)), untitledName_(std::move(untitledName)) {}
+
+Document::~Document() = default;
+
+std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
+    QtPrompter prompter(parent);
+    QtPasswordSource passwords(parent);
+    ledger::LoadedLedger loaded =
+        ledger::loadLedgerFile(toPath(path), prompter, passwords, theApp().clock());
+    if (!loaded.document) {
+        prompter.warning(loaded.message, "Talerwerk");
+        return nullptr;
+    }
+    return std::make_unique<Document>(std::move(loaded.document),
+                                      QFileInfo(path).absoluteFilePath(), QString());
+}
+
+std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
+    CNeueDateiDlg dialog(theApp().nationalCurrencies(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    auto ledger = std::make_unique<ledger::CTalwerkDoc>();
+    ledger->newDocument(dialog.result(), theApp().today());
+    return std::make_unique<Document>(std::move(ledger), QString(), u"Unbenannt%1"_qs.arg(number));
+}
+
+QString Document::displayName() const {
+    return path_.isEmpty() ? untitledName_ : QFileInfo(path_).fileName();
+}
+
+bool Document::isModified() const {
+    return ledger_->isModified();
+}
+
+double Document::screenScale() const {
+    return ledger_->screenScale;
+}
+
+void Document::setModified(bool modified) {
+    ledger_->setModified(modified);
+    emit modificationChanged(modified);
+}
+
+bool Document::save(QWidget* parent) {
+    return path_.isEmpty() ? saveAs(parent) : saveTo(path_, parent);
+}
+
+bool Document::saveAs(QWidget* parent) {
+    QFileDialog dialog(parent, u"Speichern unter"_qs,
+                       path_.isEmpty() ? displayName() + u".tlw"_qs : path_,
+                       u"Talerwerk-Dateien (*.tlw)"_qs);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(u"tlw"_qs);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveTo(dialog.selectedFiles().constFirst(), parent);
+}
+
+bool Document::saveTo(const QString& path, QWidget* parent) {
+    const std::string failure = ledger::saveLedgerFile(*ledger_, toPath(path));
+    if (!failure.empty()) {
+        QtPrompter(parent).warning(failure, "Talerwerk");
+        return false;
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool renamed = absolute != path_;
+    path_ = absolute;
+    setModified(false);
+    if (renamed)
+        emit pathChanged();
+    return true;
+}
+
+bool Document::maybeSave(QWidget* parent) {
+    if (!isModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, u"Talerwerk"_qs,
+                    u"Die Datei \u201E%1\u201C wurde geändert.\n"
+                    u"Möchten Sie die Änderungen speichern?"_qs.arg(displayName()),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(u"&Ja"_qs);
+    box.button(QMessageBox::No)->setText(u"&Nein"_qs);
+    box.button(QMessageBox::Cancel)->setText(u"Abbrechen"_qs);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return save(parent);
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Document::setScreenScale(double scale) {
+    if (std::abs(ledger_->screenScale - scale) < 1e-9)
+        return;
+    ledger_->screenScale = scale;
+    setModified();
+    updateAllViews();
+}
+
+void Document::updateAllViews(QObject* sender, int hint) {
+    emit viewsOutdated(sender, hint);
+}
+
+void Document::attachWindow(QWidget* window) {
+    windows_.append(window);
+    emit windowsChanged();
+}
+
+void Document::detachWindow(QWidget* window) {
+    windows_.removeOne(window);
+    if (windows_.isEmpty())
+        deleteLater();
+    else
+        emit windowsChanged();
+}
+
+void Document::closeWindows(QWidget* parent) {
+    if (!maybeSave(parent))
+        return;
+    closing_ = true;
+    emit closeRequested();
+}
+
+} // namespace shell

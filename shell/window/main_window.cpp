@@ -1,0 +1,554 @@
+#include "shell/window/main_window.h"
+
+#include "reports/report_builder.h"
+#include "shell/app/application.h"
+#include "shell/window/child_frame.h"
+#include "shell/window/document.h"
+#include "shell/app/info_dlg.h"
+#include "shell/window/standardansicht_dlg.h"
+#include "shell/views/talwerk_view.h"
+#include "shell/window/view_bar.h"
+#include "shell/window/view_kinds.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+const QString kFileFilter = u"Talerwerk-Dateien (*.tlw);;Alle Dateien (*)"_qs;
+
+bool groupingApplies(int kind) {
+    return kind == 1 || kind == 3 || kind == 4 || kind == 6 || kind == 9 || kind == 102;
+}
+
+std::vector<QString> droppedFiles(const QMimeData* mime) {
+    std::vector<QString> files;
+    if (mime && mime->hasUrls())
+        for (const QUrl& url : mime->urls())
+            if (url.isLocalFile())
+                files.push_back(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(Application& app) : app_(app), mdiArea_(new QMdiArea(this)) {
+    setWindowTitle(u"Talerwerk"_qs);
+    setAcceptDrops(true);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateMenus);
+
+    createActions();
+    createMenus();
+    createBars();
+    updateRecentFileActions();
+    updateMenus();
+}
+
+CMainFrame::~CMainFrame() {
+    // The windows go first, while this object is still whole: their teardown must not
+    // reach updateMenus() of a half-destroyed main window.
+    mdiArea_->blockSignals(true);
+    delete mdiArea_;
+}
+
+void CMainFrame::createActions() {
+    commands_ = std::make_unique<Commands>(this);
+    connectFileCommands();
+    connectViewCommands();
+    connectWindowCommands();
+    connectDialogCommands();
+    connect(commands_->help.inhalt, &QAction::triggered, this, [this] { app_.showHelp(); });
+    connect(commands_->help.info, &QAction::triggered, this, [this] { CInfoDlg(this).exec(); });
+}
+
+void CMainFrame::connectFileCommands() {
+    const FileCommands& file = commands_->file;
+    connect(file.neu, &QAction::triggered, this, &CMainFrame::newFile);
+    connect(file.oeffnen, &QAction::triggered, this, &CMainFrame::open);
+    connect(file.schliessen, &QAction::triggered, this, &CMainFrame::closeDocument);
+    connect(file.speichern, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->document()->save(this);
+    });
+    connect(file.speichernUnter, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->document()->saveAs(this);
+    });
+    connect(file.drucken, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->activeView()->print();
+    });
+    connect(file.seitenansicht, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->activeView()->printPreview();
+    });
+    connect(file.druckereinrichtung, &QAction::triggered, this,
+            [this] { app_.printerSetup(this); });
+    for (QAction* recent : file.recent)
+        connect(recent, &QAction::triggered, this,
+                [this, recent] { openFile(recent->data().toString()); });
+    connect(file.beenden, &QAction::triggered, this, &QWidget::close);
+}
+
+void CMainFrame::connectViewCommands() {
+    const ViewCommands& view = commands_->view;
+    for (QAction* kind : view.kinds)
+        connect(kind, &QAction::triggered, this, [this, kind] {
+            if (CChildFrame* child = activeChild())
+                child->chooseViewKind(kind->data().toInt());
+        });
+    connect(view.zurueck, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->goBack();
+    });
+    connect(view.ohneVorlaeufige, &QAction::triggered, this, [this](bool checked) {
+        if (CChildFrame* child = activeChild())
+            child->setWithoutProvisional(checked);
+    });
+    for (int i = 0; i < 3; ++i)
+        connect(view.grouping[i], &QAction::triggered, this, [this, i] {
+            if (CChildFrame* child = activeChild())
+                child->setGrouping(i);
+        });
+    const EditCommands& edit = commands_->edit;
+    for (size_t i = 0; i < kScreenScales.size(); ++i)
+        connect(edit.scale[i], &QAction::triggered, this, [this, i] {
+            if (CChildFrame* child = activeChild())
+                child->document()->setScreenScale(kScreenScales[i].factor);
+        });
+    connect(view.standardansicht, &QAction::triggered, this, [this] {
+        CStandardansichtDlg dialog(app_.settings().defaultViewKind(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            app_.settings().setDefaultViewKind(dialog.selectedKind());
+    });
+    connect(view.kopierenZwischenablage, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->activeView()->copyToClipboard();
+    });
+    connect(view.kopierenTextdatei, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->activeView()->copyToTextFile();
+    });
+}
+
+void CMainFrame::connectWindowCommands() {
+    const WindowCommands& window = commands_->window;
+    connect(window.neuesFenster, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            createChild(child->document());
+    });
+    connect(window.ueberlappend, &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
+    connect(window.uebereinander, &QAction::triggered, this,
+            [this] { tileSubWindows(Qt::Vertical); });
+    connect(window.nebeneinander, &QAction::triggered, this,
+            [this] { tileSubWindows(Qt::Horizontal); });
+    connect(window.symboleAnordnen, &QAction::triggered, this, &CMainFrame::arrangeIcons);
+    connect(window.teilen, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->split();
+    });
+}
+
+void CMainFrame::connectDialogCommands() {
+    const EditCommands& edit = commands_->edit;
+    dialogActions_ = {{edit.neueBuchung, DialogCommand::NeueBuchung},
+                      {edit.buchungsEditor, DialogCommand::BuchungsEditor},
+                      {edit.faelligeBuchungen, DialogCommand::FaelligeBuchungen},
+                      {edit.regelmaessigeBuchungen, DialogCommand::RegelmaessigeBuchungen},
+                      {edit.importieren, DialogCommand::BuchungenImportieren},
+                      {edit.neuesKonto, DialogCommand::NeuesKonto},
+                      {edit.kontenEditor, DialogCommand::KontenEditor},
+                      {edit.kategorieEditor, DialogCommand::KategorieEditor},
+                      {edit.euroTool, DialogCommand::EuroTool}};
+    for (const auto& [action, command] : dialogActions_)
+        connect(action, &QAction::triggered, this, [this, command] { runDialog(command); });
+    // "&Optionen..." opens the page of the current view kind; both charts share one page.
+    dialogActions_.emplace_back(edit.optionen, DialogCommand::Optionen);
+    connect(edit.optionen, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            runDialog(DialogCommand::Optionen, child->viewKind() == 102 ? 101 : child->viewKind());
+    });
+}
+
+void CMainFrame::runDialog(DialogCommand command, int optionsPage) {
+    if (CChildFrame* child = activeChild())
+        runDialogCommand(command, *child, this, {}, optionsPage);
+}
+
+void CMainFrame::createMenus() {
+    const Commands& c = *commands_;
+    fileMenu_ = menuBar()->addMenu(u"&Datei"_qs);
+    fileMenu_->addActions({c.file.neu, c.file.oeffnen, c.file.schliessen});
+    fileMenu_->addSeparator();
+    fileMenu_->addActions({c.file.speichern, c.file.speichernUnter});
+    documentOnly_.push_back(fileMenu_->addSeparator());
+    fileMenu_->addActions({c.file.drucken, c.file.seitenansicht, c.file.druckereinrichtung});
+    fileMenu_->addSeparator();
+    recentPlaceholder_ = fileMenu_->addAction(u"Letzte Datei"_qs);
+    recentPlaceholder_->setEnabled(false);
+    for (QAction* recent : c.file.recent)
+        fileMenu_->addAction(recent);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(c.file.beenden);
+    documentOnly_.insert(documentOnly_.end(),
+                         {c.file.schliessen, c.file.speichern, c.file.speichernUnter,
+                          c.file.drucken, c.file.seitenansicht});
+
+    editMenu_ = menuBar()->addMenu(u"&Bearbeiten"_qs);
+    editMenu_->addActions({c.edit.neueBuchung, c.edit.buchungsEditor});
+    editMenu_->addSeparator();
+    editMenu_->addActions({c.edit.faelligeBuchungen, c.edit.regelmaessigeBuchungen});
+    editMenu_->addSeparator();
+    editMenu_->addAction(c.edit.importieren);
+    editMenu_->addSeparator();
+    editMenu_->addActions({c.edit.neuesKonto, c.edit.kontenEditor, c.edit.kategorieEditor});
+    editMenu_->addSeparator();
+    editMenu_->addAction(c.edit.euroTool);
+    editMenu_->addSeparator();
+    editMenu_->addAction(c.edit.optionen);
+    QMenu* scale = editMenu_->addMenu(u"Bilds&chirmschriftgröße"_qs);
+    for (QAction* action : c.edit.scale)
+        scale->addAction(action);
+    documentOnly_.push_back(editMenu_->menuAction());
+
+    viewMenu_ = menuBar()->addMenu(u"&Ansicht"_qs);
+    for (size_t i = 0; i < c.view.kinds.size(); ++i) {
+        viewMenu_->addAction(c.view.kinds[i]);
+        documentOnly_.push_back(c.view.kinds[i]);
+        // Separators after the accounts, booking, comparison, categories and table groups.
+        if (i == 1 || i == 4 || i == 5 || i == 6 || i == 8)
+            documentOnly_.push_back(viewMenu_->addSeparator());
+    }
+    documentOnly_.push_back(viewMenu_->addSeparator());
+    viewMenu_->addAction(c.view.ohneVorlaeufige);
+    documentOnly_.push_back(viewMenu_->addSeparator());
+    for (QAction* grouping : c.view.grouping)
+        viewMenu_->addAction(grouping);
+    documentOnly_.push_back(viewMenu_->addSeparator());
+    documentOnly_.insert(documentOnly_.end(),
+                         {c.view.ohneVorlaeufige, c.view.grouping[0], c.view.grouping[1],
+                          c.view.grouping[2], c.view.kopierenZwischenablage,
+                          c.view.kopierenTextdatei});
+    viewMenu_->addAction(c.view.standardansicht);
+    viewMenu_->addSeparator();
+    viewMenu_->addActions({c.view.kopierenZwischenablage, c.view.kopierenTextdatei});
+    documentOnly_.push_back(viewMenu_->addSeparator());
+    viewMenu_->addActions({c.view.symbolleiste, c.view.dialogleiste, c.view.statusleiste});
+
+    windowMenu_ = menuBar()->addMenu(u"&Fenster"_qs);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
+    updateWindowMenu();
+    documentOnly_.push_back(windowMenu_->menuAction());
+
+    QMenu* help = menuBar()->addMenu(u"&Hilfe"_qs);
+    help->addAction(c.help.inhalt);
+    help->addSeparator();
+    help->addAction(c.help.info);
+}
+
+void CMainFrame::createBars() {
+    const Commands& c = *commands_;
+    toolBar_ = addToolBar(u"Symbolleiste"_qs);
+    toolBar_->setObjectName(u"Symbolleiste"_qs);
+    toolBar_->addActions({c.file.neu, c.file.oeffnen, c.file.speichern});
+    toolBar_->addSeparator();
+    toolBar_->addAction(c.view.zurueck);
+    toolBar_->addSeparator();
+    toolBar_->addAction(c.help.inhalt);
+
+    viewBar_ = new CViewBar(this);
+    addToolBar(viewBar_);
+    connectViewBar();
+
+    // The idle text returns whenever a status tip goes away.
+    statusBar()->showMessage(u"Bereit"_qs);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(u"Bereit"_qs);
+    });
+
+    const std::pair<QAction*, QWidget*> toggles[] = {{c.view.symbolleiste, toolBar_},
+                                                     {c.view.dialogleiste, viewBar_},
+                                                     {c.view.statusleiste, statusBar()}};
+    for (const auto& [action, bar] : toggles) {
+        action->setChecked(true);
+        connect(action, &QAction::toggled, bar, &QWidget::setVisible);
+    }
+    connect(toolBar_, &QToolBar::visibilityChanged, c.view.symbolleiste, &QAction::setChecked);
+    connect(viewBar_, &QToolBar::visibilityChanged, c.view.dialogleiste, &QAction::setChecked);
+}
+
+void CMainFrame::connectViewBar() {
+    auto toChild = [this](auto member) {
+        return [this, member](auto value) {
+            if (CChildFrame* child = activeChild())
+                (child->*member)(value);
+        };
+    };
+    connect(viewBar_, &CViewBar::viewKindChosen, this, toChild(&CChildFrame::chooseViewKind));
+    connect(viewBar_, &CViewBar::startDateChosen, this, toChild(&CChildFrame::setStartDate));
+    connect(viewBar_, &CViewBar::endDateChosen, this, toChild(&CChildFrame::setEndDate));
+    connect(viewBar_, &CViewBar::periodKindChosen, this, toChild(&CChildFrame::setPeriodKind));
+    connect(viewBar_, &CViewBar::valueKindChosen, this, toChild(&CChildFrame::setValueKind));
+    connect(viewBar_, &CViewBar::currencyChosen, this, toChild(&CChildFrame::setCurrency));
+    connect(viewBar_, &CViewBar::filterChosen, this, toChild(&CChildFrame::setFilterIndex));
+    connect(viewBar_, &CViewBar::selectRequested, this, [this] {
+        if (CChildFrame* child = activeChild())
+            runDialog(selectionCommand(child->viewKind()));
+    });
+    connect(viewBar_, &CViewBar::editFilterRequested, this,
+            [this] { runDialog(DialogCommand::FilterDefinieren); });
+}
+
+CChildFrame* CMainFrame::activeChild() const {
+    if (QMdiSubWindow* window = mdiArea_->currentSubWindow())
+        return qobject_cast<CChildFrame*>(window->widget());
+    return nullptr;
+}
+
+void CMainFrame::updateMenus() {
+    CChildFrame* child = activeChild();
+    const bool hasDocument = child != nullptr;
+    for (QAction* action : documentOnly_)
+        action->setVisible(hasDocument);
+
+    const Commands& c = *commands_;
+    const int kind = hasDocument ? child->viewKind() : 0;
+    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
+    for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
+        action->setEnabled(hasDocument);
+    for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
+                            c.view.kopierenTextdatei})
+        action->setEnabled(tableShown);
+
+    for (QAction* action : c.view.kinds) {
+        action->setEnabled(hasDocument && reports::hasTableBuilder(action->data().toInt()));
+        action->setChecked(action->data().toInt() == kind);
+    }
+    c.view.zurueck->setEnabled(hasDocument && child->canGoBack());
+    c.view.ohneVorlaeufige->setEnabled(hasDocument && kind != 8);
+    c.view.ohneVorlaeufige->setChecked(hasDocument && child->withoutProvisional());
+    for (int i = 0; i < 3; ++i) {
+        c.view.grouping[i]->setEnabled(groupingApplies(kind));
+        c.view.grouping[i]->setChecked(hasDocument && child->grouping() == i);
+    }
+    for (size_t i = 0; i < kScreenScales.size(); ++i) {
+        c.edit.scale[i]->setEnabled(hasDocument);
+        c.edit.scale[i]->setChecked(hasDocument && std::abs(child->document()->screenScale() -
+                                                            kScreenScales[i].factor) < 1e-9);
+    }
+    for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
+                            c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen})
+        action->setEnabled(hasDocument);
+    // A dialog command is enabled once its part has registered the dialog.
+    for (const auto& [action, command] : dialogActions_)
+        action->setEnabled(hasDocument && hasDialogCommand(command));
+    updateViewBar();
+}
+
+void CMainFrame::updateViewBar() {
+    CChildFrame* child = activeChild();
+    viewBar_->showState(child ? child->viewBarState() : ViewBarState{});
+}
+
+void CMainFrame::updateWindowMenu() {
+    const Commands& c = *commands_;
+    windowMenu_->clear();
+    windowMenu_->addActions({c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
+                             c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen});
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (!windows.isEmpty())
+        windowMenu_->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const QString title = window->widget()->windowTitle().remove(u"[*]"_qs);
+        const QString text =
+            i < 9 ? u"&%1 %2"_qs.arg(i + 1).arg(title) : u"%1 %2"_qs.arg(i + 1).arg(title);
+        QAction* action = windowMenu_->addAction(
+            text, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
+        action->setCheckable(true);
+        action->setChecked(window == mdiArea_->activeSubWindow());
+    }
+}
+
+void CMainFrame::updateRecentFileActions() {
+    const std::vector<std::string>& files = app_.settings().recentFiles();
+    const FileCommands& file = commands_->file;
+    for (size_t i = 0; i < file.recent.size(); ++i) {
+        QAction* action = file.recent[i];
+        action->setVisible(i < files.size());
+        if (i >= files.size())
+            continue;
+        const QString path = QString::fromStdString(files[i]);
+        action->setText(u"&%1 %2"_qs.arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        action->setData(path);
+    }
+    recentPlaceholder_->setVisible(files.empty());
+}
+
+void CMainFrame::addRecentFile(const QString& path) {
+    app_.settings().addRecentFile(QFileInfo(path).absoluteFilePath().toStdString());
+    app_.saveRecentFiles();
+    updateRecentFileActions();
+}
+
+bool CMainFrame::newFile() {
+    std::unique_ptr<Document> document = Document::createNew(this, ++untitledCount_);
+    if (!document)
+        return false;
+    createChild(document.release());
+    return true;
+}
+
+void CMainFrame::open() {
+    const QString path = QFileDialog::getOpenFileName(this, u"Öffnen"_qs, QString(), kFileFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool CMainFrame::openFile(const QString& path) {
+    if (QMdiSubWindow* existing = findDocumentWindow(path)) {
+        mdiArea_->setActiveSubWindow(existing);
+        return true;
+    }
+    std::unique_ptr<Document> document = Document::open(path, this);
+    if (!document) {
+        if (!QFileInfo::exists(path)) {
+            app_.settings().removeRecentFile(QFileInfo(path).absoluteFilePath().toStdString());
+            app_.saveRecentFiles();
+            updateRecentFileActions();
+        }
+        return false;
+    }
+    addRecentFile(path);
+    createChild(document.release());
+    return true;
+}
+
+QMdiSubWindow* CMainFrame::findDocumentWindow(const QString& path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty())
+        return nullptr;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(window->widget());
+        if (child && QFileInfo(child->document()->filePath()).canonicalFilePath() == canonical)
+            return window;
+    }
+    return nullptr;
+}
+
+CChildFrame* CMainFrame::createChild(Document* document) {
+    document->setParent(this);
+    auto* child = new CChildFrame(document, app_.settings().defaultViewKind(), app_.today());
+    QMdiSubWindow* window = mdiArea_->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(child, &CChildFrame::stateChanged, this, &CMainFrame::updateMenus);
+    connect(document, &Document::pathChanged, this,
+            [this, document] { addRecentFile(document->filePath()); });
+    window->showMaximized();
+    mdiArea_->setActiveSubWindow(window);
+    updateMenus();
+    return child;
+}
+
+void CMainFrame::closeDocument() {
+    if (CChildFrame* child = activeChild())
+        child->document()->closeWindows(this);
+}
+
+void CMainFrame::tileSubWindows(Qt::Orientation orientation) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (!window->isMinimized())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    const QRect area = mdiArea_->viewport()->rect();
+    const int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        windows[i]->showNormal();
+        if (orientation == Qt::Vertical) {
+            const int h = area.height() / n;
+            windows[i]->setGeometry(0, i * h, area.width(), h);
+        } else {
+            const int w = area.width() / n;
+            windows[i]->setGeometry(i * w, 0, w, area.height());
+        }
+    }
+}
+
+void CMainFrame::arrangeIcons() {
+    const QRect area = mdiArea_->viewport()->rect();
+    int x = 0;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, area.height() - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Each document asks about its changes when its last window closes; a cancel keeps the
+    // program running with the windows that are still open.
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    app_.savePlacement();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<QString> files = droppedFiles(event->mimeData());
+    if (files.empty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    for (const QString& path : files)
+        openFile(path);
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    trackPlacement();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    trackPlacement();
+}
+
+void CMainFrame::trackPlacement() {
+    WindowPlacement& placement = app_.settings().placement;
+    if (isMaximized()) {
+        placement.maximized = true;
+    } else if (!isMinimized() && isVisible()) {
+        const QRect r = geometry();
+        placement = {false, r.left(), r.left() + r.width(), r.top(), r.top() + r.height()};
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,38 @@
+#include "shell/window/standardansicht_dlg.h"
+
+#include "shell/window/view_kinds.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace shell {
+
+CStandardansichtDlg::CStandardansichtDlg(int currentKind, QWidget* parent)
+    : QDialog(parent), list_(new QListWidget(this)) {
+    setWindowTitle(u"Standardansicht"_qs);
+    for (const ViewKindInfo& info : kViewKinds) {
+        auto* item = new QListWidgetItem(QString::fromUtf16(info.label), list_);
+        item->setData(Qt::UserRole, info.kind);
+        if (info.kind == currentKind)
+            list_->setCurrentItem(item);
+    }
+    list_->setMinimumHeight(list_->sizeHintForRow(0) * static_cast<int>(kViewKinds.size()) +
+                            2 * list_->frameWidth());
+    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(buttons);
+}
+
+int CStandardansichtDlg::selectedKind() const {
+    const QListWidgetItem* item = list_->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : kViewKinds.front().kind;
+}
+
+} // namespace shell

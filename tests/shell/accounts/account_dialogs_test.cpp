@@ -1,0 +1,186 @@
+// The account, category and Euro tool commands in the desktop program: each runs its dialog on
+// the active document, and every view follows the change.
+#include "ledger/dokument.h"
+#include "reports/report_params.h"
+#include "reports/report_table.h"
+#include "shell/window/dialog_commands.h"
+#include "shell/window/document.h"
+#include "shell/views/talwerk_view.h"
+#include "shell_fixture.h"
+#include "shell_tests.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace shelltest {
+
+namespace {
+
+void pressOk(QWidget* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+// Confirms the next `count` dialogs one after the other with OK.
+void confirmDialogs(int count, QStringList* titles) {
+    if (count == 0)
+        return;
+    onNextModal([count, titles](QWidget* dialog) {
+        titles->append(dialog->windowTitle());
+        confirmDialogs(count - 1, titles);
+        pressOk(dialog);
+    });
+}
+
+bool viewShows(shell::CChildFrame& child, const std::string& text) {
+    const reports::ReportTable* table = child.activeView()->table();
+    for (const reports::ReportRow& row : table->rows())
+        for (const reports::ReportCell& cell : row.cells)
+            if (cell.text == text)
+                return true;
+    return false;
+}
+
+void run(AppFixture& f, shell::DialogCommand command, const reports::RowTag& tag = {}) {
+    shell::runDialogCommand(command, f.child(), &f.window(), tag);
+}
+
+} // namespace
+
+class AccountDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newAccountIsCheckedCreatedAndShown() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QString refusal;
+        onNextModal([&refusal](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Neues Konto"));
+            auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("kontonummer"));
+            number->setText(QStringLiteral("1300")); // taken by "Bargeld"
+            dialog->findChild<QLineEdit*>(QStringLiteral("bezeichnung"))
+                ->setText(QStringLiteral("Haushaltskasse"));
+            dialog->findChild<QLineEdit*>(QStringLiteral("abkuerzung"))
+                ->setText(QStringLiteral("HK"));
+            answerMessageBox(QMessageBox::Ok, &refusal);
+            pressOk(dialog);
+            number->setText(QStringLiteral("1400"));
+            pressOk(dialog);
+        });
+        run(f, shell::DialogCommand::NeuesKonto);
+        QCOMPARE(refusal, QStringLiteral("Ein Konto mit dieser Kontonummer existiert bereits!"));
+        const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        QVERIFY(doc.findKontoByNumber(1400));
+        QVERIFY(f.child().isWindowModified());
+        QVERIFY(viewShows(f.child(), "Haushaltskasse"));
+    }
+
+    // Tab leads through the category row, its button, then the sub-category row and its button.
+    void theCategoryRowsAreTabbedInOrder() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QStringList order;
+        onNextModal([&order](QWidget* dialog) {
+            QWidget* w = dialog->findChild<QLineEdit*>(QStringLiteral("anfangsbestand"));
+            while (order.size() < 4) {
+                w = w->nextInFocusChain();
+                if (auto* button = qobject_cast<QPushButton*>(w))
+                    order << button->text();
+                else if (qobject_cast<QComboBox*>(w))
+                    order << QStringLiteral("Liste");
+            }
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        run(f, shell::DialogCommand::NeuesKonto);
+        QCOMPARE(order, QStringList({QStringLiteral("Liste"), QStringLiteral("Ne&u..."),
+                                     QStringLiteral("Liste"), QStringLiteral("N&eu...")}));
+    }
+
+    void deletingAnAccountFromTheViewAsksByName() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const int32_t bargeld = f.child().document()->ledger().findKontoByNumber(1300)->id;
+        QString question;
+        answerMessageBox(QMessageBox::Yes, &question);
+        run(f, shell::DialogCommand::KontoLoeschen, reports::RowTag::konto(bargeld));
+        QCOMPARE(question, QStringLiteral("Möchten Sie das Konto \"Bargeld\" (1300/Bar) wirklich "
+                                          "löschen?"));
+        QVERIFY(!f.child().document()->ledger().findKonto(bargeld));
+        QVERIFY(!viewShows(f.child(), "Bargeld"));
+    }
+
+    void categoriesViewCreatesACategoryOfTheRowsKind() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(8);
+        QString refusal;
+        onNextModal([&refusal](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Kategorie"));
+            auto* name = dialog->findChild<QLineEdit*>();
+            name->setText(QStringLiteral("WOHNEN"));
+            answerMessageBox(QMessageBox::Ok, &refusal);
+            pressOk(dialog);
+            name->setText(QStringLiteral("Freizeit"));
+            pressOk(dialog);
+        });
+        run(f, shell::DialogCommand::NeueKategorie, reports::RowTag::kontoArt(2));
+        QCOMPARE(refusal, QStringLiteral("Diese Kategorie ist bereits vorhanden!"));
+        QVERIFY(f.child().document()->ledger().findKategorieByName(2, "Freizeit"));
+        QVERIFY(viewShows(f.child(), "Freizeit"));
+    }
+
+    void choosingAnAccountSetsTheWindowsSelection() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const int32_t strom = f.child().document()->ledger().findKontoByNumber(6100)->id;
+        onNextModal([](QWidget* dialog) {
+            auto* tree = dialog->findChild<QTreeWidget*>();
+            const auto found =
+                tree->findItems(QStringLiteral("Strom"), Qt::MatchExactly | Qt::MatchRecursive);
+            QCOMPARE(found.size(), 0); // asset accounts are shown first
+            auto* kind = dialog->findChild<QComboBox*>();
+            kind->setCurrentIndex(2);
+            emit kind->activated(2);
+            tree->setCurrentItem(
+                tree->findItems(QStringLiteral("Strom"), Qt::MatchExactly | Qt::MatchRecursive)
+                    .value(0));
+            pressOk(dialog);
+        });
+        run(f, shell::DialogCommand::KontoKategorieAuswaehlen);
+        QCOMPARE(f.child().params().selection.kind, int(reports::Selection::kKonto));
+        QCOMPARE(f.child().params().selection.accountId, strom);
+        QVERIFY(!f.child().isWindowModified());
+    }
+
+    void euroToolConvertsADeutscheMarkLedger() {
+        AppFixture f;
+        testledger::Ledger l = testledger::householdLedger();
+        l.doc.settings.euroOnly = 0;
+        l.doc.settings.firstCurrencySymbol = "DM";
+        const QString path = f.dir.filePath(QStringLiteral("mark.tlw"));
+        ledger::saveLedgerFile(l.doc, path.toStdString());
+        f.start({path});
+        QStringList titles;
+        confirmDialogs(3, &titles); // no recurring bookings: steps 1, 2 and 4
+        run(f, shell::DialogCommand::EuroTool);
+        QCOMPARE(titles, (QStringList{QStringLiteral("Euro-Tool: Doppelte Währungsbuchführung"),
+                                      QStringLiteral("Euro-Tool: Kontowährung für Bestandskonten"),
+                                      QStringLiteral("Euro-Tool: Buchungs-Dialog und Ansichten")}));
+        const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        QCOMPARE(doc.settings.dualCurrency, 1);
+        QCOMPARE(doc.settings.secondCurrencySymbol, std::string("DM"));
+        QCOMPARE(doc.accounts.front()->switchDates.size(), size_t(1));
+        QVERIFY(f.child().isWindowModified());
+    }
+};
+
+namespace {
+Register<AccountDialogsTest> registered;
+}
+
+} // namespace shelltest
+
+#include "account_dialogs_test.moc"

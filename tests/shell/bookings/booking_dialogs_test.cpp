@@ -1,0 +1,168 @@
+// The booking dialogs in the running program: a new booking with a further one, and the
+// delete question of a booking row.
+#include "ledger/dokument.h"
+#include "shell/window/dialog_commands.h"
+#include "shell/window/document.h"
+#include "shell_fixture.h"
+#include "shell_tests.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QTest>
+
+namespace shelltest {
+
+class BookingDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newBookingWithAFurtherOne() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        const size_t before = doc.bookings.size();
+        bool firstSeen = false, secondSeen = false;
+        QString secondNumber, secondAmount;
+        onNextModal([&](QWidget* dlg) {
+            firstSeen = true;
+            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-009"_qs);
+            dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Bäcker"_qs);
+            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
+            kind->setCurrentIndex(1);
+            emit kind->activated(1);
+            dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Miete"_qs);
+            dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"12,5"_qs);
+            onNextModal([&](QWidget* again) {
+                secondSeen = true;
+                secondNumber = again->findChild<QLineEdit*>(u"nummer"_qs)->text();
+                secondAmount = again->findChild<QLineEdit*>(u"betrag"_qs)->text();
+                qobject_cast<QDialog*>(again)->reject();
+            });
+            dlg->findChild<QPushButton*>(u"weitere"_qs)->click();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QVERIFY(firstSeen);
+        QVERIFY(secondSeen);
+        QCOMPARE(secondNumber, u"R-010"_qs);
+        QCOMPARE(secondAmount, u"0,00"_qs);
+        QCOMPARE(doc.bookings.size(), before + 1);
+        const int index = doc.indexOfBuchung(doc.settings.nextBookingSerial - 1);
+        QVERIFY(index >= 0);
+        QCOMPARE(doc.bookings[index]->amount, int64_t(1250));
+        QCOMPARE(doc.bookings[index]->text, std::string("B\xe4"
+                                                        "cker"));
+        QVERIFY(f.child().document()->isModified());
+    }
+
+    // Tab leads from the kind of booking through both accounts to the amount.
+    void theFocusFollowsTheRows() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QStringList order;
+        onNextModal([&](QWidget* dlg) {
+            const QStringList named = {u"datum"_qs,  u"nummer"_qs, u"text"_qs,  u"vorgang"_qs,
+                                       u"konto1"_qs, u"konto2"_qs, u"betrag"_qs};
+            QWidget* w = dlg->findChild<QWidget*>(u"datum"_qs);
+            for (int steps = 0; steps < 200 && order.size() < named.size(); ++steps) {
+                const QString name = w->objectName().isEmpty() && w->parentWidget()
+                                         ? w->parentWidget()->objectName()
+                                         : w->objectName();
+                if (named.contains(name) && !order.contains(name))
+                    order.append(name);
+                w = w->nextInFocusChain();
+            }
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(order, QStringList({u"datum"_qs, u"nummer"_qs, u"text"_qs, u"vorgang"_qs,
+                                     u"konto1"_qs, u"konto2"_qs, u"betrag"_qs}));
+    }
+
+    // Every shortcut letter of the booking dialog leads to one field, for each kind of booking.
+    void theBookingShortcutsAreUnique() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QStringList clashes;
+        onNextModal([&](QWidget* dlg) {
+            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
+            for (int k = 0; k < kind->count(); ++k) {
+                kind->setCurrentIndex(k);
+                emit kind->activated(k);
+                QMap<QChar, QString> seen;
+                QStringList texts;
+                for (QLabel* label : dlg->findChildren<QLabel*>())
+                    texts << label->text();
+                for (QAbstractButton* button : dlg->findChildren<QAbstractButton*>())
+                    texts << button->text();
+                for (const QString& text : texts) {
+                    const qsizetype amp = text.indexOf(u'&');
+                    if (amp < 0 || amp + 1 >= text.size())
+                        continue;
+                    const QChar key = text.at(amp + 1).toLower();
+                    if (seen.contains(key))
+                        clashes << seen[key] + u" / "_qs + text;
+                    seen[key] = text;
+                }
+            }
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(clashes, QStringList());
+    }
+
+    void theImportFileNameHasItsShortcut() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        bool buddyIsTheField = false;
+        onNextModal([&](QWidget* dlg) {
+            for (QLabel* label : dlg->findChildren<QLabel*>())
+                if (label->text() == u"&Dateiname"_qs)
+                    buddyIsTheField = qobject_cast<QLineEdit*>(label->buddy()) != nullptr;
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.importieren->trigger();
+        QVERIFY(buddyIsTheField);
+    }
+
+    void deletingABookingRowAsksFirst() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        const size_t before = doc.bookings.size();
+        const reports::RowTag row = reports::RowTag::buchung(0);
+        answerMessageBox(QMessageBox::No);
+        shell::runDialogCommand(shell::DialogCommand::BuchungLoeschen, f.child(), &f.window(), row);
+        QCOMPARE(doc.bookings.size(), before);
+        QString question;
+        answerMessageBox(QMessageBox::Yes, &question);
+        shell::runDialogCommand(shell::DialogCommand::BuchungLoeschen, f.child(), &f.window(), row);
+        QCOMPARE(question, u"Möchten Sie diese Buchung wirklich löschen?"_qs);
+        QCOMPARE(doc.bookings.size(), before - 1);
+    }
+
+    void aRenamedFilterShowsInTheViewBar() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(7);
+        onNextModal([](QWidget* dlg) {
+            dlg->findChild<QLineEdit*>(u"bezeichnung"_qs)->setText(u"Miete"_qs);
+            qobject_cast<QDialog*>(dlg)->accept();
+        });
+        emit f.window().viewBar()->editFilterRequested();
+        QCOMPARE(f.child().document()->ledger().filters[0]->name, std::string("Miete"));
+        QCOMPARE(f.child().viewBarState().filterNames.first(), u"Miete"_qs);
+        auto* list = f.window().viewBar()->findChild<QComboBox*>(u"filter"_qs);
+        QVERIFY(list);
+        QCOMPARE(list->itemText(0), u"Miete"_qs);
+    }
+};
+
+static Register<BookingDialogsTest> registerBookingDialogs;
+
+} // namespace shelltest
+
+#include "booking_dialogs_test.moc"

@@ -1,0 +1,304 @@
+// Documents in the desktop program: opening a ledger, one window per file, the view kinds with
+// their back history and menu states, the screen scale and the question before a modified
+// document is closed.
+#include "shell/window/document.h"
+#include "shell/views/talwerk_view.h"
+#include "shell/window/view_bar.h"
+#include "shell/window/view_menu.h"
+#include "shell_fixture.h"
+#include "shell_tests.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTest>
+
+namespace shelltest {
+
+namespace {
+
+QAction* kindAction(shell::CMainFrame& window, int kind) {
+    for (QAction* action : window.commands().view.kinds)
+        if (action->data().toInt() == kind)
+            return action;
+    return nullptr;
+}
+
+bool hasEntry(const std::vector<shell::MenuEntry>& entries, shell::MenuAction action) {
+    for (const shell::MenuEntry& entry : entries)
+        if (entry.action == action)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void openingShowsTheAccountsViewOnce() {
+        AppFixture f;
+        const QString file = f.writeSample();
+        f.start({file});
+        shell::CChildFrame& child = f.child();
+        QCOMPARE(child.windowTitle(), QStringLiteral("haushalt.tlw[*]"));
+        QVERIFY(!child.isWindowModified());
+        QCOMPARE(child.viewKind(), 1);
+        // The initial display period of a new ledger: first day of the month until today.
+        QCOMPARE(child.viewBarState().start, QDate(2024, 4, 1));
+        QCOMPARE(child.viewBarState().end, QDate(2024, 4, 15));
+        QCOMPARE(f.window().viewBar()->shownKind(), 1);
+
+        const reports::ReportTable* table = child.activeView()->table();
+        QVERIFY(table);
+        QVERIFY(table->rowCount() > 10);
+        QVERIFY(f.window().commands().file.drucken->isEnabled());
+
+        // Opening the same file again activates its window.
+        QVERIFY(f.window().openFile(file));
+        QCOMPARE(f.window().mdiArea()->subWindowList().size(), 1);
+
+        // A second window on the document is numbered, and independent.
+        f.window().commands().window.neuesFenster->trigger();
+        QCOMPARE(f.window().mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(f.child().windowTitle(), QStringLiteral("haushalt.tlw:2[*]"));
+        f.child().chooseViewKind(8);
+        QCOMPARE(child.viewKind(), 1);
+    }
+
+    void aFileThatCannotBeReadOpensNothing() {
+        AppFixture f;
+        const QString file = f.dir.filePath(QStringLiteral("kaputt.tlw"));
+        QFile broken(file);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("kein Talerwerk");
+        broken.close();
+        QString message;
+        answerMessageBox(QMessageBox::Ok, &message);
+        f.app = std::make_unique<shell::Application>(f.store, f.dir.path(), f.clock);
+        QVERIFY(!f.app->start({file}, false));
+        QCOMPARE(message, QStringLiteral("Unerwartetes Dateiformat."));
+        QVERIFY(f.window().activeChild() == nullptr);
+    }
+
+    void aProtectedFileAsksForItsPassword() {
+        AppFixture f;
+        testledger::Ledger l = testledger::householdLedger();
+        l.doc.password.password = "Geheim";
+        l.doc.password.protection = 1;
+        const QString file = f.dir.filePath(QStringLiteral("geschuetzt.tlw"));
+        QVERIFY(ledger::saveLedgerFile(l.doc, file.toStdString()).empty());
+        f.start({f.writeSample()});
+
+        const auto typePassword = [](const QString& password) {
+            onNextModal([password](QWidget* dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Kennwort"));
+                dialog->findChild<QLineEdit*>()->setText(password);
+                qobject_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        for (const QString& wrong : {QStringLiteral("geheim"), QString()}) {
+            typePassword(wrong);
+            QString message;
+            // The message box follows the password dialog.
+            QTimer::singleShot(200, [&message] { answerMessageBox(QMessageBox::Ok, &message); });
+            QVERIFY(!f.window().openFile(file));
+            QCOMPARE(message, QStringLiteral("Fehler beim Öffnen des Dokuments."));
+        }
+        typePassword(QStringLiteral("Geheim"));
+        QVERIFY(f.window().openFile(file));
+        QCOMPARE(f.window().mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(f.child().document()->displayName(), QStringLiteral("geschuetzt.tlw"));
+    }
+
+    void theDateRangeNeverRunsBackwards() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::CChildFrame& child = f.child();
+        child.setStartDate(QDate(2024, 5, 1)); // after the end date 15.04.2024
+        QCOMPARE(child.viewBarState().start, QDate(2024, 4, 15));
+        child.setEndDate(QDate(2024, 1, 1));
+        QCOMPARE(child.viewBarState().end, QDate(2024, 4, 15));
+        emit f.window().viewBar()->startDateChosen(QDate(2024, 1, 1));
+        QCOMPARE(child.viewBarState().start, QDate(2024, 1, 1));
+        QVERIFY(!child.document()->isModified());
+    }
+
+    void viewKindsKeepABackHistory() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::CChildFrame& child = f.child();
+        const shell::Commands& c = f.window().commands();
+        QVERIFY(!c.view.zurueck->isEnabled());
+
+        child.jumpToViewKind(3);
+        child.jumpToViewKind(8);
+        QCOMPARE(child.history(), (std::vector<int>{1, 3}));
+        QVERIFY(c.view.zurueck->isEnabled());
+        QVERIFY(kindAction(f.window(), 8)->isChecked());
+        c.view.zurueck->trigger();
+        QCOMPARE(child.viewKind(), 3);
+        c.view.zurueck->trigger();
+        QCOMPARE(child.viewKind(), 1);
+        QVERIFY(!c.view.zurueck->isEnabled());
+        child.goBack(); // nothing left: nothing happens
+        QCOMPARE(child.viewKind(), 1);
+
+        // A view kind from the menu empties the history.
+        child.jumpToViewKind(3);
+        kindAction(f.window(), 8)->trigger();
+        QCOMPARE(child.viewKind(), 8);
+        QVERIFY(child.history().empty());
+        QVERIFY(!c.view.zurueck->isEnabled());
+        QCOMPARE(f.window().viewBar()->shownKind(), 8);
+    }
+
+    void menuStatesFollowTheViewKind() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const shell::Commands& c = f.window().commands();
+        QVERIFY(c.view.grouping[0]->isEnabled());
+        QVERIFY(c.view.grouping[0]->isChecked());
+        QVERIFY(c.view.ohneVorlaeufige->isEnabled());
+        // Views without a builder yet are offered but disabled.
+        QVERIFY(!kindAction(f.window(), 101)->isEnabled());
+        // Dialog commands are enabled once their dialogs registered them.
+        QVERIFY(c.edit.neueBuchung->isEnabled());
+
+        c.view.grouping[2]->trigger();
+        QCOMPARE(f.child().grouping(), 2);
+        QVERIFY(c.view.grouping[2]->isChecked());
+        c.view.ohneVorlaeufige->trigger();
+        QVERIFY(f.child().withoutProvisional());
+
+        kindAction(f.window(), 8)->trigger();
+        QVERIFY(!c.view.grouping[0]->isEnabled());
+        QVERIFY(!c.view.ohneVorlaeufige->isEnabled());
+    }
+
+    void contextMenusAndJumpsFollowTheRow() {
+        using shell::MenuAction;
+        // Group rows of the accounts view offer only the general entries.
+        QVERIFY(!hasEntry(shell::contextMenuEntries(1, reports::RowTag::kNone),
+                          MenuAction::JumpBookings));
+        QVERIFY(hasEntry(shell::contextMenuEntries(1, reports::RowTag::kKonto),
+                         MenuAction::JumpBookings));
+        QVERIFY(hasEntry(shell::contextMenuEntries(3, reports::RowTag::kUnterkategorie),
+                         MenuAction::JumpChart));
+        QCOMPARE(shell::contextMenuEntries(8, reports::RowTag::kKontoArt).size(), 5u);
+        QCOMPARE(shell::targetViewKind(MenuAction::AsChart, 6), 102);
+        QCOMPARE(shell::targetViewKind(MenuAction::AsTable, 101), 5);
+
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::CTalwerkView* view = f.child().activeView();
+        view->resize(900, 700);
+        const reports::ReportTable* table = view->table();
+        QVERIFY(table);
+        // Find the first account row and hit it in the middle.
+        int accountRow = -1;
+        for (int r = 0; r < table->rowCount() && accountRow < 0; ++r)
+            if (table->row(r).tag.kind == reports::RowTag::kKonto)
+                accountRow = r;
+        QVERIFY(accountRow >= 0);
+        const int middle = -(table->rowTop(accountRow) + table->rowBottom(accountRow)) / 2;
+        const int pixel = static_cast<int>(middle * view->logicalDpiY() / 254.0);
+        QCOMPARE(view->rowTagAt(QPoint(20, pixel)), table->row(accountRow).tag);
+        QCOMPARE(view->rowTagAt(QPoint(20, 5000)).kind, int(reports::RowTag::kNone));
+    }
+
+    void keysScrollOnlyWhereThereIsSomethingToScroll() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.window().commands().edit.scale[7]->trigger(); // 250 %: a table taller than the window
+        f.window().resize(500, 400);
+        f.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+        shell::CTalwerkView* view = f.child().activeView();
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(view->scrollPosition().y(), 200);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->scrollPosition().y(), 210);
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(view->scrollPosition().x(), 200);
+        QTest::keyClick(view, Qt::Key_Home);
+        QCOMPARE(view->scrollPosition().x(), 0);
+
+        f.window().resize(2500, 2000);
+        QApplication::processEvents();
+        QCOMPARE(view->verticalScrollBar()->maximum(), 0);
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(view->scrollPosition().y(), 0);
+    }
+
+    void screenScaleMarksTheDocumentOnlyWhenItChanges() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::Document* document = f.child().document();
+        const shell::Commands& c = f.window().commands();
+        QVERIFY(c.edit.scale[1]->isChecked()); // 100 %
+
+        c.edit.scale[1]->trigger();
+        QVERIFY(!document->isModified());
+        QVERIFY(!f.child().isWindowModified());
+
+        const int before =
+            f.child().activeView()->table()->rowHeight(0, reports::LayoutTarget::Screen);
+        c.edit.scale[3]->trigger(); // 125 %
+        QVERIFY(document->isModified());
+        QVERIFY(f.child().isWindowModified());
+        QCOMPARE(document->screenScale(), 1.25);
+        QVERIFY(c.edit.scale[3]->isChecked());
+        const int after =
+            f.child().activeView()->table()->rowHeight(0, reports::LayoutTarget::Screen);
+        QCOMPARE(after, 50);
+        QCOMPARE(before, 40);
+    }
+
+    void closingAModifiedDocumentAsksFirst() {
+        AppFixture f;
+        const QString file = f.writeSample();
+        QFile original(file);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        original.close();
+        f.start({file});
+        f.window().commands().edit.scale[4]->trigger();
+        QMdiArea* area = f.window().mdiArea();
+
+        QString question;
+        answerMessageBox(QMessageBox::Cancel, &question);
+        f.window().commands().file.schliessen->trigger();
+        QVERIFY(question.contains(QStringLiteral("haushalt.tlw")));
+        QCOMPARE(area->subWindowList().size(), 1);
+
+        // Closing the main window asks as well; Cancel keeps the program running.
+        answerMessageBox(QMessageBox::Cancel);
+        QVERIFY(!f.window().close());
+
+        answerMessageBox(QMessageBox::No);
+        f.window().commands().file.schliessen->trigger();
+        QApplication::processEvents();
+        QCOMPARE(area->subWindowList().size(), 0);
+        QFile unchanged(file);
+        QVERIFY(unchanged.open(QIODevice::ReadOnly));
+        QCOMPARE(unchanged.readAll(), bytes);
+
+        // Yes saves before closing.
+        QVERIFY(f.window().openFile(file));
+        f.window().commands().edit.scale[4]->trigger();
+        answerMessageBox(QMessageBox::Yes);
+        QVERIFY(f.window().close());
+        AppFixture reopened;
+        reopened.start({file});
+        QCOMPARE(reopened.child().document()->screenScale(), 1.5);
+    }
+};
+
+static Register<DocumentTest> registerDocument;
+
+} // namespace shelltest
+
+#include "document_test.moc"
