@@ -11,6 +11,7 @@
 namespace shell {
 
 int takeScreenshot(Application& app, const QString& file, int viewKind, const QString& out) {
+    app.setOpensFilesReadOnly(true);
     if (!app.start({file}, false))
         return 1;
     CMainFrame* window = app.mainWindow();

@@ -3,10 +3,10 @@
 #include "ledger/dokument.h"
 #include "reports/report_params.h"
 #include "shell/qt/cp1252.h"
-#include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/views/talwerk_view.h"
+#include "shell/window/dialog_commands.h"
+#include "shell/window/document.h"
 #include "shell/window/view_kinds.h"
 
 #include <QApplication>
@@ -76,6 +76,8 @@ void CChildFrame::updateTitle() {
     const QList<QWidget*>& windows = document_->windows();
     if (windows.size() > 1)
         title += u":%1"_qs.arg(windows.indexOf(this) + 1);
+    if (document_->isReadOnly())
+        title += u" (schreibgeschützt)"_qs;
     setWindowTitle(title + u"[*]"_qs);
 }
 

@@ -1,8 +1,9 @@
 // Documents in the desktop program: opening a ledger, one window per file, the view kinds with
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
-#include "shell/window/document.h"
+#include "ledger/ledger_store.h"
 #include "shell/views/talwerk_view.h"
+#include "shell/window/document.h"
 #include "shell/window/view_bar.h"
 #include "shell/window/view_menu.h"
 #include "shell_fixture.h"
@@ -255,6 +256,39 @@ private slots:
             f.child().activeView()->table()->rowHeight(0, reports::LayoutTarget::Screen);
         QCOMPARE(after, 50);
         QCOMPARE(before, 40);
+    }
+
+    void anOpenLedgerIsLockedAndAnotherProgramsLedgerOpensReadOnly() {
+        AppFixture f;
+        const QString file = f.writeSample();
+        const QString other = f.writeSample(QStringLiteral("anderes.tlw"));
+        f.start({file});
+        ledger::LedgerStore probe(file.toStdString());
+        QCOMPARE(probe.lock(std::chrono::milliseconds(0)), std::string(ledger::kMeldungGesperrt));
+
+        // Another program edits the second ledger: No opens nothing, Yes opens it read-only.
+        ledger::LedgerStore holder(other.toStdString());
+        QVERIFY(holder.lock(std::chrono::milliseconds(0)).empty());
+        QString question;
+        answerMessageBox(QMessageBox::No, &question);
+        QVERIFY(!f.window().openFile(other));
+        QVERIFY(question.contains(u"schreibgeschützt öffnen"_qs));
+        answerMessageBox(QMessageBox::Yes);
+        QVERIFY(f.window().openFile(other));
+        QCOMPARE(f.child().windowTitle(), u"anderes.tlw (schreibgeschützt)[*]"_qs);
+
+        // Saving offers another name and leaves the file alone.
+        QFile original(other);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        original.close();
+        f.window().commands().edit.scale[4]->trigger();
+        answerMessageBox(QMessageBox::No, &question);
+        f.window().commands().file.speichern->trigger();
+        QVERIFY(question.startsWith(u"Die Datei ist schreibgeschützt."_qs));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), bytes);
+        f.child().document()->setModified(false);
     }
 
     void closingAModifiedDocumentAsksFirst() {
