@@ -166,8 +166,11 @@ void Document::attachWindow(QWidget* window) {
 
 void Document::detachWindow(QWidget* window) {
     windows_.removeOne(window);
-    if (windows_.isEmpty())
+    if (windows_.isEmpty()) {
+        // Closed: the file is free for others at once, not only once the object is deleted.
+        session_ = std::make_unique<ledger::LedgerSession>();
         deleteLater();
+    }
     else
         emit windowsChanged();
 }
