@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 # Both install missing Debian packages first, then build with CMake presets.
 
-.PHONY: run test build deps bench fuzz soak clean
+.PHONY: run test build deps bench fuzz soak package clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,15 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target talerwerk-bench
 	@build/release/bin/talerwerk-bench
+
+# The Debian package talerwerk_<version>_<arch>.deb in this directory, checked against
+# packaging/files.txt and shown to lintian.
+package:
+	@scripts/install-deps package
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package
+	@cd build/package && cpack
+	@packaging/check-package "$$(ls -t talerwerk_*.deb | head -n 1)"
 
 # The ledger reader and the import under libFuzzer (clang), each for FUZZ_SECONDS or with
 # other FUZZ_FLAGS (FUZZ_FLAGS=-runs=10000000); at the lowest priority, since they take all the

@@ -127,11 +127,7 @@ std::string CBuchungForm::statusText() const {
 }
 
 std::string CBuchungForm::kontoLabel(int side) const {
-    if (kind_ == ledger::kUmbuchung)
-        return side == 0 ? "von &Konto" : "auf K&onto";
-    if (side == 0)
-        return "Bestands&konto";
-    return kind_ == ledger::kEinnahme ? "Einnahmenk&onto" : "Ausgabenk&onto";
+    return vorgangKontoLabel(kind_, side);
 }
 
 const ledger::CTWKonto* CBuchungForm::listedKonto(int side) const {
@@ -180,19 +176,10 @@ void CBuchungForm::rememberChoices() {
 }
 
 void CBuchungForm::rebuildLists() {
-    using ledger::CTWKonto;
-    const auto asset = [](const CTWKonto& k) { return k.isAsset(); };
-    const auto any = [](const CTWKonto&) { return true; };
-    const auto income = [](const CTWKonto& k) { return k.kind == ledger::kEinnahmenkonto; };
-    const auto expense = [](const CTWKonto& k) { return k.kind == ledger::kAusgabenkonto; };
-    const bool transfer = kind_ == ledger::kUmbuchung;
-    lists_[0] = buildKontoListe(doc_, mode_[0], transfer ? any : asset);
-    if (transfer)
-        lists_[1] = buildKontoListe(doc_, mode_[1], any);
-    else
-        lists_[1] = buildKontoListe(doc_, mode_[1], kind_ == ledger::kEinnahme ? income : expense);
-    for (int side = 0; side < 2; ++side)
+    for (int side = 0; side < 2; ++side) {
+        lists_[side] = vorgangKontoListe(doc_, kind_, side, mode_[side]);
         preselect(side);
+    }
 }
 
 void CBuchungForm::preselect(int side) {

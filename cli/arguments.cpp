@@ -4,11 +4,26 @@
 
 namespace cli {
 
+namespace {
+
+// "--name VALUE" and "--name=VALUE" both name the option; the second carries its value.
+bool namesOption(const std::string& arg, const std::string& key) {
+    return arg.starts_with(key) && (arg.size() == key.size() || arg[key.size()] == '=');
+}
+
+} // namespace
+
 std::optional<std::string> Arguments::option(std::string_view name) {
     const std::string key = "--" + std::string(name);
-    const auto it = std::find(args_.begin(), args_.end(), key);
+    const auto it = std::find_if(args_.begin(), args_.end(),
+                                 [&](const std::string& arg) { return namesOption(arg, key); });
     if (it == args_.end())
         return std::nullopt;
+    if (it->size() > key.size()) {
+        std::string value = it->substr(key.size() + 1);
+        args_.erase(it);
+        return value;
+    }
     if (it + 1 == args_.end())
         throw UsageError("Option " + key + " ohne Wert");
     std::string value = *(it + 1);
@@ -18,9 +33,12 @@ std::optional<std::string> Arguments::option(std::string_view name) {
 
 bool Arguments::flag(std::string_view name) {
     const std::string key = "--" + std::string(name);
-    const auto it = std::find(args_.begin(), args_.end(), key);
+    const auto it = std::find_if(args_.begin(), args_.end(),
+                                 [&](const std::string& arg) { return namesOption(arg, key); });
     if (it == args_.end())
         return false;
+    if (it->size() > key.size())
+        throw UsageError("Option " + key + " erwartet keinen Wert");
     args_.erase(it);
     return true;
 }

@@ -19,9 +19,10 @@ class Arguments {
 public:
     explicit Arguments(std::vector<std::string> args) : args_(std::move(args)) {}
 
-    // Takes "--name VALUE" out of the arguments; nothing when the option is absent.
+    // Takes "--name VALUE" or "--name=VALUE" out of the arguments; nothing when the option is
+    // absent.
     std::optional<std::string> option(std::string_view name);
-    // Takes "--name" out of the arguments.
+    // Takes "--name" out of the arguments; "--name=VALUE" is a usage error.
     bool flag(std::string_view name);
     // Takes the first argument out when it is not an option (a sub-command's name).
     std::optional<std::string> first();

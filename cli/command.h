@@ -1,5 +1,6 @@
 // A command of talerwerk-cli: its name, its usage line and the function that runs it.
-// The table of all commands is in command_table.cpp; a new command adds one line there.
+// The table of all commands is in command_table.cpp; a new command adds one line there and
+// its summary and option texts in command_help.cpp.
 #pragma once
 
 #include <ostream>

@@ -1,15 +1,23 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_help.h"
 #include "ledger/win1252.h"
+#include "platform/version.h"
+
+#include <algorithm>
 
 namespace cli {
 
 namespace {
 
 void printUsage(std::ostream& err) {
-    err << "Aufruf: talerwerk-cli --version\n";
+    err << "Aufruf: talerwerk-cli --help | --version\n";
     for (const Command& c : commands())
         err << "       talerwerk-cli " << c.name << ' ' << ledger::toUtf8(c.usage) << '\n';
+}
+
+bool isHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
 }
 
 } // namespace
@@ -19,9 +27,23 @@ int dispatch(const std::vector<std::string>& args, Io& io) {
         printUsage(io.err);
         return kExitUsage;
     }
+    if (args.size() == 1 && isHelp(args.front())) {
+        printProgramHelp(io.out);
+        return kExitOk;
+    }
+    if (args.size() == 1 && args.front() == "--version") {
+        io.out << "talerwerk-cli " << platform::kProgramVersion << '\n';
+        return kExitOk;
+    }
     for (const Command& c : commands()) {
         if (c.name != args.front())
             continue;
+        // "--help" anywhere after the command; a value that reads "--help" is given as
+        // "--option=--help".
+        if (std::any_of(args.begin() + 1, args.end(), isHelp)) {
+            printCommandHelp(c, io.out);
+            return kExitOk;
+        }
         Arguments rest(std::vector<std::string>(args.begin() + 1, args.end()));
         try {
             return c.run(rest, io);

@@ -2,7 +2,6 @@
 #include "cli/command.h"
 #include "cli/terminal_output.h"
 
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <unistd.h>
@@ -37,10 +36,6 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "talerwerk-cli " << TALERWERK_VERSION << '\n';
-        return cli::kExitOk;
-    }
     const TerminalGuard out(std::cout, STDOUT_FILENO);
     const TerminalGuard err(std::cerr, STDERR_FILENO);
     cli::Io io{std::cout, std::cerr};

@@ -1,8 +1,9 @@
 #include "shell/app/application.h"
 
 #include "shell/accounts/account_commands.h"
-#include "shell/bookings/booking_commands.h"
 #include "shell/app/help_window.h"
+#include "shell/bookings/booking_commands.h"
+#include "shell/options/optionen_dlg.h"
 #include "shell/window/main_window.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,7 @@ Application::Application(platform::SettingsStore& store, QString programDir,
     current = this;
     registerAccountCommands();
     registerBookingCommands();
+    registerOptionsCommands();
 }
 
 Application::~Application() {
@@ -77,9 +79,11 @@ void Application::printerSetup(QWidget* parent) {
     dialog.exec();
 }
 
-void Application::showHelp() {
+void Application::showHelp(const QString& page) {
     if (!help_)
         help_ = std::make_unique<CHelpWindow>(programDir_);
+    if (!page.isEmpty())
+        help_->showPage(page);
     help_->show();
     help_->raise();
     help_->activateWindow();

@@ -55,8 +55,8 @@ public:
     // The printer every print, preview and printer setup of this session uses.
     QPrinter& printer();
     void printerSetup(QWidget* parent);
-    // Opens the manual.
-    void showHelp();
+    // Opens the manual, at one of its pages (a file name in help/) when given.
+    void showHelp(const QString& page = {});
 
 private:
     std::vector<ledger::CTWWaehrungsinfo> nationalCurrencies_;

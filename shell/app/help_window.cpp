@@ -9,7 +9,8 @@
 namespace shell {
 
 CHelpWindow::CHelpWindow(const QString& programDir, QWidget* parent)
-    : QMainWindow(parent), browser_(new QTextBrowser(this)) {
+    : QMainWindow(parent), helpDir_(QDir(programDir).filePath(u"help"_qs)),
+      browser_(new QTextBrowser(this)) {
     setWindowTitle(u"Talerwerk - Hilfe"_qs);
     resize(820, 640);
     setCentralWidget(browser_);
@@ -28,12 +29,18 @@ CHelpWindow::CHelpWindow(const QString& programDir, QWidget* parent)
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
-    const QString index = QDir(programDir).filePath(u"help/index.html"_qs);
+    const QString index = QDir(helpDir_).filePath(u"index.html"_qs);
     if (QFileInfo::exists(index))
         browser_->setSource(QUrl::fromLocalFile(index));
     else
         browser_->setHtml(u"<p>Das Handbuch wurde nicht gefunden:<br>%1</p>"_qs.arg(
             QDir::toNativeSeparators(index).toHtmlEscaped()));
+}
+
+void CHelpWindow::showPage(const QString& page) {
+    const QString path = QDir(helpDir_).filePath(page);
+    if (QFileInfo::exists(path))
+        browser_->setSource(QUrl::fromLocalFile(path));
 }
 
 } // namespace shell

@@ -14,8 +14,11 @@ public:
     explicit CHelpWindow(const QString& programDir, QWidget* parent = nullptr);
 
     QTextBrowser* browser() const { return browser_; }
+    // Shows the page (a file name in help/) when the manual has it.
+    void showPage(const QString& page);
 
 private:
+    QString helpDir_;
     QTextBrowser* browser_;
 };
 

@@ -1,5 +1,7 @@
 #include "shell/app/info_dlg.h"
 
+#include "platform/version.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -15,7 +17,8 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(QString::fromUtf16(kProgramVersion), this);
+    auto* name =
+        new QLabel(u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion), this);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);

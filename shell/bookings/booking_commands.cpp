@@ -5,11 +5,12 @@
 #include "shell/app/application.h"
 #include "shell/bookings/buchung_dlg.h"
 #include "shell/bookings/buchung_import_dlg.h"
+#include "shell/bookings/filter_dlg.h"
+#include "shell/bookings/recurring_commands.h"
+#include "shell/qt/qt_prompter.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
-#include "shell/bookings/filter_dlg.h"
-#include "shell/qt/qt_prompter.h"
 
 namespace shell {
 
@@ -39,8 +40,14 @@ bool newBooking(const CommandContext& c) {
         CBuchungDlg dlg(form, c.document->ledger(), c.parent);
         if (position)
             dlg.move(*position);
-        dlg.exec();
+        const int result = dlg.exec();
         if (form.changed()) {
+            c.document->setModified();
+            c.document->updateAllViews();
+        }
+        // A booking saved to be repeated is followed by the rule dialog filled from it.
+        if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0 &&
+            repeatBooking(c.parent, c.document->ledger(), form.addedSerial())) {
             c.document->setModified();
             c.document->updateAllViews();
         }
@@ -99,6 +106,8 @@ void registerBookingCommands() {
     registerDialogCommand(DialogCommand::BuchungLoeschen, deleteBooking);
     registerDialogCommand(DialogCommand::FilterDefinieren, defineFilter);
     registerDialogCommand(DialogCommand::BuchungenImportieren, importBookings);
+    registerDialogCommand(DialogCommand::RegelmaessigeBuchungen, editRules);
+    registerDialogCommand(DialogCommand::FaelligeBuchungen, dueBookings);
 }
 
 } // namespace shell

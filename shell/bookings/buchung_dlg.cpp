@@ -1,10 +1,10 @@
 #include "shell/bookings/buchung_dlg.h"
 
 #include "bookings/buchungsoptionen_form.h"
+#include "shell/accounts/konto_neu_dlg.h"
 #include "shell/bookings/buchungsoptionen_dlg.h"
 #include "shell/bookings/buchungstext_dlg.h"
 #include "shell/qt/cp1252.h"
-#include "shell/accounts/konto_neu_dlg.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
 
@@ -163,8 +163,8 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         furtherButton->setObjectName(u"weitere"_qs);
         connect(furtherButton, &QPushButton::clicked, this, &CBuchungDlg::further);
     }
-    // Recurring bookings are entered in their own dialog; this one only books once.
-    repeat_->setEnabled(false);
+    // Only a new booking can be followed by the rule that repeats it.
+    repeat_->setEnabled(form_.newBookingButtons());
     connect(buttons, &QDialogButtonBox::accepted, this, &CBuchungDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(options, &QPushButton::clicked, this, &CBuchungDlg::editOptions);
