@@ -325,6 +325,7 @@ private slots:
         f.window().commands().edit.scale[4]->trigger();
         answerMessageBox(QMessageBox::Yes);
         QVERIFY(f.window().close());
+        f.app.reset(); // the program ends and with it its lock of the file
         AppFixture reopened;
         reopened.start({file});
         QCOMPARE(reopened.child().document()->screenScale(), 1.5);
