@@ -228,6 +228,8 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (lastWindow)
+        document_->releaseFile();
 }
 
 } // namespace shell

@@ -76,6 +76,10 @@ void Document::setModified(bool modified) {
     emit modificationChanged(modified);
 }
 
+void Document::releaseFile() {
+    session_ = std::make_unique<ledger::LedgerSession>();
+}
+
 bool Document::isReadOnly() const {
     return session_->isReadOnly();
 }
@@ -166,11 +170,8 @@ void Document::attachWindow(QWidget* window) {
 
 void Document::detachWindow(QWidget* window) {
     windows_.removeOne(window);
-    if (windows_.isEmpty()) {
-        // Closed: the file is free for others at once, not only once the object is deleted.
-        session_ = std::make_unique<ledger::LedgerSession>();
+    if (windows_.isEmpty())
         deleteLater();
-    }
     else
         emit windowsChanged();
 }

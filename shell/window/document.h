@@ -46,6 +46,10 @@ public:
     // Sets or clears the modified flag and tells the windows.
     void setModified(bool modified = true);
 
+    // As its last window closes: the file's lock is released at once, not only when the
+    // object is deleted later.
+    void releaseFile();
+
     // Opened read-only: saving offers "Speichern unter" instead.
     bool isReadOnly() const;
 
