@@ -40,12 +40,12 @@ std::vector<Ansicht> ansichten() {
 } // namespace
 
 CEuroAnsichtenForm::CEuroAnsichtenForm(const ledger::CTalwerkDoc& doc)
-    : euroVoreingestelltEnabled(doc.settings.presetCurrency == 1),
+    : euroVoreingestelltEnabled(doc.settings().presetCurrency == 1),
       euroVoreingestellt(euroVoreingestelltEnabled),
-      keineLandeswaehrungEnabled(doc.settings.noNationalAmountOfEuro == 0),
+      keineLandeswaehrungEnabled(doc.settings().noNationalAmountOfEuro == 0),
       keineLandeswaehrung(keineLandeswaehrungEnabled) {
     for (Ansicht& ansicht : ansichten()) {
-        const uint32_t flags = doc.settings.*ansicht.flags;
+        const uint32_t flags = doc.settings().*ansicht.flags;
         bool oldColumns = false;
         for (const Ersetzung& e : ansicht.ersetzungen)
             oldColumns = oldColumns || (flags & e.from) != 0;
@@ -59,14 +59,15 @@ bool CEuroAnsichtenForm::empty() const {
 }
 
 void CEuroAnsichtenForm::apply(ledger::CTalwerkDoc& doc) const {
+    ledger::CTWEinstellungen settings = doc.settings();
     if (euroVoreingestelltEnabled && euroVoreingestellt)
-        doc.settings.presetCurrency = 0;
+        settings.presetCurrency = 0;
     if (keineLandeswaehrungEnabled && keineLandeswaehrung)
-        doc.settings.noNationalAmountOfEuro = 1;
+        settings.noNationalAmountOfEuro = 1;
     for (const Zeile& zeile : zeilen) {
         if (!zeile.ticked)
             continue;
-        uint32_t& flags = doc.settings.*zeile.flags;
+        uint32_t& flags = settings.*zeile.flags;
         for (const Ersetzung& e : zeile.ersetzungen) {
             if ((flags & e.from) != 0) {
                 flags &= ~e.from;
@@ -74,7 +75,7 @@ void CEuroAnsichtenForm::apply(ledger::CTalwerkDoc& doc) const {
             }
         }
     }
-    doc.setModified();
+    doc.setSettings(std::move(settings));
 }
 
 } // namespace accounts

@@ -9,7 +9,7 @@ ledger::CNVKDatum euroStichtag() {
 }
 
 CEuroKontenForm::CEuroKontenForm(const ledger::CTalwerkDoc& doc) {
-    for (const auto& konto : doc.accounts)
+    for (const auto& konto : doc.accounts())
         if (konto->isAsset() && konto->finalCurrencyIndex() == 1)
             zeilen.push_back({konto->id, konto->name,
                               std::to_string(static_cast<uint32_t>(konto->number)),
@@ -19,17 +19,18 @@ CEuroKontenForm::CEuroKontenForm(const ledger::CTalwerkDoc& doc) {
 void CEuroKontenForm::apply(ledger::CTalwerkDoc& doc) const {
     const ledger::CNVKDatum stichtag = euroStichtag();
     for (const Zeile& zeile : zeilen) {
-        ledger::CTWKonto* konto = doc.findKonto(zeile.kontoId);
-        if (!zeile.ticked || !konto)
+        const ledger::CTWKonto* found = doc.findKonto(zeile.kontoId);
+        if (!zeile.ticked || !found)
             continue;
-        auto& dates = konto->switchDates;
+        ledger::CTWKonto konto = *found;
+        auto& dates = konto.switchDates;
         const auto position = std::lower_bound(dates.begin(), dates.end(), stichtag);
         if (position != dates.end() && *position == stichtag)
             dates.erase(position);
         else
             dates.insert(position, stichtag);
+        doc.changeKonto(konto);
     }
-    doc.setModified();
 }
 
 } // namespace accounts

@@ -3,8 +3,8 @@
 namespace accounts {
 
 CEuroRegelnForm::CEuroRegelnForm(const ledger::CTalwerkDoc& doc) : doc_(doc) {
-    for (size_t i = 0; i < doc.rules.size(); ++i) {
-        const ledger::CTWBuchungRegel& regel = *doc.rules[i];
+    for (size_t i = 0; i < doc.rules().size(); ++i) {
+        const ledger::CTWBuchungRegel& regel = *doc.rules()[i];
         if (regel.currencyIndex == 1)
             zeilen.push_back({static_cast<int>(i), regel.name, regel.amount,
                               doc.convertBetrag(regel.amount, 1).amount});
@@ -14,8 +14,8 @@ CEuroRegelnForm::CEuroRegelnForm(const ledger::CTalwerkDoc& doc) : doc_(doc) {
 std::vector<std::string> CEuroRegelnForm::cells(int row) const {
     const Zeile& zeile = zeilen.at(row);
     return {zeile.name,
-            doc_.formatBetrag(zeile.oldAmount) + " " + doc_.settings.secondCurrencySymbol,
-            doc_.formatBetrag(zeile.newAmount) + " " + doc_.settings.firstCurrencySymbol};
+            doc_.formatBetrag(zeile.oldAmount) + " " + doc_.settings().secondCurrencySymbol,
+            doc_.formatBetrag(zeile.newAmount) + " " + doc_.settings().firstCurrencySymbol};
 }
 
 void CEuroRegelnForm::selectRow(int row) {
@@ -41,13 +41,13 @@ void CEuroRegelnForm::leaveBetrag() {
 
 void CEuroRegelnForm::apply(ledger::CTalwerkDoc& doc) const {
     for (const Zeile& zeile : zeilen) {
-        if (!zeile.ticked || zeile.regelIndex >= static_cast<int>(doc.rules.size()))
+        if (!zeile.ticked || zeile.regelIndex >= static_cast<int>(doc.rules().size()))
             continue;
-        ledger::CTWBuchungRegel& regel = *doc.rules[zeile.regelIndex];
+        ledger::CTWBuchungRegel regel = *doc.rules()[zeile.regelIndex];
         regel.amount = zeile.newAmount;
         regel.currencyIndex = 0;
+        doc.changeBuchungRegel(zeile.regelIndex, std::move(regel));
     }
-    doc.setModified();
 }
 
 } // namespace accounts

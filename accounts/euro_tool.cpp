@@ -5,7 +5,7 @@ namespace accounts {
 bool runEuroTool(ledger::CTalwerkDoc& doc,
                  const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies,
                  platform::Prompter& prompter, EuroToolDialoge& dialoge) {
-    if (doc.settings.euroOnly != 0) {
+    if (doc.settings().euroOnly != 0) {
         prompter.information("Diese Datei wird nur in Euro geführt. Eine Umstellung auf den "
                              "Euro ist daher weder notwendig noch möglich.",
                              kEuroToolCaption);
@@ -24,8 +24,8 @@ bool runEuroTool(ledger::CTalwerkDoc& doc,
         return true;
     };
 
-    if (doc.settings.dualCurrency == 0) {
-        CEuroToolForm form(nationalCurrencies, doc.settings.firstCurrencySymbol);
+    if (doc.settings().dualCurrency == 0) {
+        CEuroToolForm form(nationalCurrencies, doc.settings().firstCurrencySymbol);
         if (!step(form, &EuroToolDialoge::doppelteWaehrung))
             return changed;
     }

@@ -24,19 +24,7 @@ void CEuroToolForm::apply(ledger::CTalwerkDoc& doc) const {
     const auto rate = ledger::parseRate(wechselkurs);
     if (!rate)
         return;
-    doc.settings.nationalCurrencyIndex = landeswaehrung;
-    doc.rate = *rate;
-    doc.settings.dualCurrency = 1;
-    doc.settings.firstCurrencySymbol = eurSymbol;
-    doc.settings.secondCurrencySymbol = landesSymbol;
-    for (auto& konto : doc.accounts)
-        if (konto->isAsset())
-            konto->currencyIndex = 1;
-    for (auto& buchung : doc.bookings)
-        buchung->currencyIndex = 1;
-    for (auto& regel : doc.rules)
-        regel->currencyIndex = 1;
-    doc.setModified();
+    doc.convertToEuro(landeswaehrung, *rate, eurSymbol, landesSymbol);
 }
 
 } // namespace accounts

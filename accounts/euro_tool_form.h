@@ -35,8 +35,6 @@ public:
 
     const std::string& bisher() const { return bisher_; }
 
-    std::string eurSymbol = "EUR";
-
 private:
     std::string bisher_;
 };

@@ -30,7 +30,7 @@ void KategorieAuswahl::selectUnterkategorie(std::string name) {
 std::vector<std::string> KategorieAuswahl::kategorien() const {
     std::vector<std::string> names;
     if (kind_ >= 0 && kind_ < ledger::kKontoArten)
-        for (const auto& category : doc_.categories.trees[kind_])
+        for (const auto& category : doc_.categories().tree(kind_))
             names.push_back(category->name);
     sortNamen(names);
     return mitKeine(std::move(names));
@@ -39,7 +39,7 @@ std::vector<std::string> KategorieAuswahl::kategorien() const {
 std::vector<std::string> KategorieAuswahl::unterkategorien() const {
     std::vector<std::string> names;
     if (const ledger::CTWKategorie* category = doc_.findKategorieByName(kind_, kategorie_))
-        for (const auto& sub : category->subcategories)
+        for (const auto& sub : category->subcategories())
             names.push_back(sub->name);
     sortNamen(names);
     return mitKeine(std::move(names));

@@ -38,21 +38,21 @@ void CKategorieEditorForm::selectKategorie(int32_t categoryId) {
 }
 
 std::vector<CKategorieEditorForm::Eintrag> CKategorieEditorForm::kategorien() const {
-    return sorted(doc_.categories.trees[kind_]);
+    return sorted(doc_.categories().tree(kind_));
 }
 
 std::vector<CKategorieEditorForm::Eintrag> CKategorieEditorForm::unterkategorien() const {
     const ledger::CTWKategorie* category = doc_.findKategorie(kind_, kategorie_);
-    return category ? sorted(category->subcategories) : std::vector<Eintrag>{};
+    return category ? sorted(category->subcategories()) : std::vector<Eintrag>{};
 }
 
 bool CKategorieEditorForm::kategorieListEnabled() const {
-    return !doc_.categories.trees[kind_].empty();
+    return !doc_.categories().tree(kind_).empty();
 }
 
 bool CKategorieEditorForm::unterkategorieListEnabled() const {
     const ledger::CTWKategorie* category = doc_.findKategorie(kind_, kategorie_);
-    return category && !category->subcategories.empty();
+    return category && !category->subcategories().empty();
 }
 
 KategorieBenennung CKategorieEditorForm::neueKategorie() const {

@@ -28,7 +28,7 @@ KategorieBenennung::KategorieBenennung(CBezeichnungForm form, int kind, int32_t 
 KategorieBenennung KategorieBenennung::neueKategorie(const ledger::CTalwerkDoc& doc, int kind) {
     std::vector<std::string> taken{ledger::kKeine};
     if (kind >= 0 && kind < ledger::kKontoArten)
-        taken = takenNames(doc.categories.trees[kind], nullptr);
+        taken = takenNames(doc.categories().tree(kind), nullptr);
     return {CBezeichnungForm(Modus::Neu, Ebene::Kategorie, {}, std::move(taken)), kind, -1, -1};
 }
 
@@ -39,7 +39,7 @@ KategorieBenennung::neueUnterkategorie(const ledger::CTalwerkDoc& doc, int kind,
     if (!category)
         return std::nullopt;
     return KategorieBenennung(CBezeichnungForm(Modus::Neu, Ebene::Unterkategorie, {},
-                                               takenNames(category->subcategories, nullptr)),
+                                               takenNames(category->subcategories(), nullptr)),
                               kind, categoryId, -1);
 }
 
@@ -51,7 +51,7 @@ KategorieBenennung::kategorieBearbeiten(const ledger::CTalwerkDoc& doc, int kind
         return std::nullopt;
     return KategorieBenennung(
         CBezeichnungForm(Modus::Umbenennen, Ebene::Kategorie, category->name,
-                         takenNames(doc.categories.trees[kind], &category->name)),
+                         takenNames(doc.categories().tree(kind), &category->name)),
         kind, categoryId, -1);
 }
 
@@ -64,7 +64,7 @@ KategorieBenennung::unterkategorieBearbeiten(const ledger::CTalwerkDoc& doc, int
     if (!sub)
         return std::nullopt;
     return KategorieBenennung(CBezeichnungForm(Modus::Umbenennen, Ebene::Unterkategorie, sub->name,
-                                               takenNames(category->subcategories, &sub->name)),
+                                               takenNames(category->subcategories(), &sub->name)),
                               kind, categoryId, subcategoryId);
 }
 
@@ -75,21 +75,15 @@ int32_t KategorieBenennung::apply(ledger::CTalwerkDoc& doc) const {
         if (neu) {
             if (kind_ < 0 || kind_ >= ledger::kKontoArten)
                 return -1;
-            id = doc.categories.addKategorie(kind_, form.name).id;
-        } else if (ledger::CTWKategorie* category = doc.findKategorie(kind_, categoryId_)) {
-            category->name = form.name;
-            id = category->id;
+            id = doc.addKategorie(kind_, form.name);
+        } else if (doc.renameKategorie(kind_, categoryId_, form.name)) {
+            id = categoryId_;
         }
-    } else if (ledger::CTWKategorie* category = doc.findKategorie(kind_, categoryId_)) {
-        if (neu) {
-            id = category->addUnterkategorie(form.name).id;
-        } else if (ledger::CTWUnterkategorie* sub = category->findUnterkategorie(subcategoryId_)) {
-            sub->name = form.name;
-            id = sub->id;
-        }
+    } else if (neu) {
+        id = doc.addUnterkategorie(kind_, categoryId_, form.name);
+    } else if (doc.renameUnterkategorie(kind_, categoryId_, subcategoryId_, form.name)) {
+        id = subcategoryId_;
     }
-    if (id != -1)
-        doc.setModified();
     return id;
 }
 
@@ -111,16 +105,13 @@ bool deleteKategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int
     if (!prompter.askYesNo(question, caption))
         return false;
     // Its sub-categories go with it: they are only ever assigned together with it.
-    auto& tree = doc.categories.trees[kind];
-    tree.erase(std::find_if(tree.begin(), tree.end(),
-                            [&](const auto& element) { return element.get() == category; }));
-    doc.setModified();
+    doc.removeKategorie(kind, categoryId);
     return true;
 }
 
 bool deleteUnterkategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int kind,
                           int32_t categoryId, int32_t subcategoryId, LoeschMeldungen meldungen) {
-    ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
+    const ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
     const ledger::CTWUnterkategorie* sub =
         category ? category->findUnterkategorie(subcategoryId) : nullptr;
     if (!sub)
@@ -138,10 +129,7 @@ bool deleteUnterkategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter
             : "Möchten Sie die Unterkategorie '" + sub->name + "' wirklich löschen?";
     if (!prompter.askYesNo(question, caption))
         return false;
-    auto& subs = category->subcategories;
-    subs.erase(std::find_if(subs.begin(), subs.end(),
-                            [&](const auto& element) { return element.get() == sub; }));
-    doc.setModified();
+    doc.removeUnterkategorie(kind, categoryId, subcategoryId);
     return true;
 }
 

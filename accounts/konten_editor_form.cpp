@@ -87,11 +87,11 @@ std::vector<CKontenEditorForm::SpaltenKopf> CKontenEditorForm::spalten() const {
 
 std::vector<CKontenEditorForm::Zeile> CKontenEditorForm::zeilen() const {
     std::vector<SortKey> keys;
-    for (const auto& konto : doc_.accounts) {
+    for (const auto& konto : doc_.accounts()) {
         if (!listed(*konto))
             continue;
         const ledger::CTWKategorie* category = doc_.findKategorie(konto->kind, konto->category);
-        keys.push_back({konto.get(), category,
+        keys.push_back({konto, category,
                         category ? category->findUnterkategorie(konto->subcategory) : nullptr});
     }
     std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
@@ -131,7 +131,7 @@ std::vector<CKontenEditorForm::Zeile> CKontenEditorForm::zeilen() const {
 }
 
 std::string CKontenEditorForm::anzahl() const {
-    return std::to_string(std::count_if(doc_.accounts.begin(), doc_.accounts.end(),
+    return std::to_string(std::count_if(doc_.accounts().begin(), doc_.accounts().end(),
                                         [&](const auto& konto) { return listed(*konto); }));
 }
 
@@ -161,8 +161,8 @@ CKontoBearbeitenForm CKontenEditorForm::bearbeitenForm() const {
 
 void CKontenEditorForm::neuClosed(const CKontoNeuForm& form, bool accepted, int index) {
     changed_ = changed_ || form.changed() || accepted;
-    if (accepted && index >= 0 && index < static_cast<int>(doc_.accounts.size()))
-        selectedId = doc_.accounts[index]->id;
+    if (accepted && index >= 0 && index < static_cast<int>(doc_.accounts().size()))
+        selectedId = doc_.accounts()[index]->id;
 }
 
 void CKontenEditorForm::bearbeitenClosed(const CKontoBearbeitenForm& form, bool accepted) {

@@ -5,18 +5,23 @@
 namespace accounts {
 
 CKontoBearbeitenForm::CKontoBearbeitenForm(ledger::CTalwerkDoc& doc, int index)
-    : KontoForm(doc, doc.accounts.at(index)->kind, kCaption, doc.accounts.at(index).get()),
-      konto_(*doc.accounts.at(index)) {
-    name = konto_.name;
-    number = konto_.number;
-    abbreviation = konto_.abbreviation;
-    if (konto_.isAsset()) {
-        currencyIndex = konto_.currencyIndex;
-        openingBalance = doc.formatBetrag(konto_.openingBalance);
+    : KontoForm(doc, doc.accounts()[index]->kind, kCaption, doc.accounts()[index]),
+      kontoId_(doc.accounts()[index]->id) {
+    const ledger::CTWKonto& k = konto();
+    name = k.name;
+    number = k.number;
+    abbreviation = k.abbreviation;
+    if (k.isAsset()) {
+        currencyIndex = k.currencyIndex;
+        openingBalance = doc.formatBetrag(k.openingBalance);
     }
-    standard.setIds(konto_.category, konto_.subcategory);
-    alt1 = alt1Of(konto_);
-    alt2 = alt2Of(konto_);
+    standard.setIds(k.category, k.subcategory);
+    alt1 = alt1Of(k);
+    alt2 = alt2Of(k);
+}
+
+const ledger::CTWKonto& CKontoBearbeitenForm::konto() const {
+    return *doc_.findKonto(kontoId_);
 }
 
 std::string CKontoBearbeitenForm::kindName() const {
@@ -24,11 +29,11 @@ std::string CKontoBearbeitenForm::kindName() const {
 }
 
 bool CKontoBearbeitenForm::waehrungsumstellungEnabled() const {
-    return konto_.isAsset() && doc_.settings.dualCurrency != 0;
+    return konto().isAsset() && doc_.settings().dualCurrency != 0;
 }
 
 CKontoWaehrungForm CKontoBearbeitenForm::waehrungForm(const ledger::CNVKDatum& today) {
-    return CKontoWaehrungForm(doc_, konto_, currencyIndex, today);
+    return CKontoWaehrungForm(doc_, kontoId_, currencyIndex, today);
 }
 
 void CKontoBearbeitenForm::takeWaehrung(const CKontoWaehrungForm& form) {
@@ -36,9 +41,9 @@ void CKontoBearbeitenForm::takeWaehrung(const CKontoWaehrungForm& form) {
 }
 
 void CKontoBearbeitenForm::apply() {
-    releaseZuordnungen(doc_, konto_);
-    store(konto_);
-    doc_.setModified();
+    ledger::CTWKonto changed = konto();
+    store(changed);
+    doc_.changeKonto(changed);
     changed_ = true;
 }
 

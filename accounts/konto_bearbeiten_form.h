@@ -1,6 +1,6 @@
 // CKontoBearbeitenForm: the rules of the dialog "Konto bearbeiten": the account's fields with
-// its fixed kind, the currency switch of an asset account, and storing the changes with the
-// usage counts of the old assignments released and the new ones counted.
+// its fixed kind, the currency switch of an asset account, and storing the changes through
+// the document's changeKonto.
 #pragma once
 
 #include "accounts/konto_form.h"
@@ -28,10 +28,11 @@ public:
     // Stores the fields after a successful check.
     void apply();
 
-    const ledger::CTWKonto& konto() const { return konto_; }
+    // The account as the document holds it now.
+    const ledger::CTWKonto& konto() const;
 
 private:
-    ledger::CTWKonto& konto_;
+    int32_t kontoId_;
 };
 
 } // namespace accounts

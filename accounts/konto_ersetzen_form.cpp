@@ -22,14 +22,14 @@ void CKontoErsetzenForm::setKind(int kind) {
 std::vector<CKontoErsetzenForm::Eintrag> CKontoErsetzenForm::eintraege(Liste liste) const {
     const Beschriftung beschriftung = beschriftung_[liste];
     std::vector<std::pair<const ledger::CTWKonto*, std::string>> labelled;
-    for (const auto& konto : doc_.accounts) {
+    for (const auto& konto : doc_.accounts()) {
         if (konto->kind != kind_)
             continue;
         std::string label = beschriftung == Beschriftung::Bezeichnung ? konto->name
                             : beschriftung == Beschriftung::Abkuerzung
                                 ? konto->abbreviation
                                 : std::to_string(static_cast<uint32_t>(konto->number));
-        labelled.emplace_back(konto.get(), std::move(label));
+        labelled.emplace_back(konto, std::move(label));
     }
     // Numbers sort by value, texts alphabetically.
     std::stable_sort(labelled.begin(), labelled.end(), [&](const auto& a, const auto& b) {

@@ -35,9 +35,9 @@ void KontoForm::leaveOpeningBalance() {
 }
 
 std::vector<std::string> KontoForm::currencies() const {
-    std::vector<std::string> symbols{doc_.settings.firstCurrencySymbol};
-    if (doc_.settings.dualCurrency != 0)
-        symbols.push_back(doc_.settings.secondCurrencySymbol);
+    std::vector<std::string> symbols{doc_.settings().firstCurrencySymbol};
+    if (doc_.settings().dualCurrency != 0)
+        symbols.push_back(doc_.settings().secondCurrencySymbol);
     return symbols;
 }
 
@@ -77,8 +77,8 @@ std::optional<KontoForm::Field> KontoForm::check(platform::Prompter& prompter) c
                       Field::Kontonummer);
     if (abbreviation.empty())
         return refuse("Bitte geben Sie eine Abkürzung für das Konto ein!", Field::Abkuerzung);
-    for (const auto& konto : doc_.accounts) {
-        if (konto.get() == edited_)
+    for (const auto& konto : doc_.accounts()) {
+        if (konto == edited_)
             continue;
         if (ledger::equalsNoCase(konto->name, name))
             return refuse("Ein Konto mit dieser Bezeichnung existiert bereits!",

@@ -45,16 +45,16 @@ std::vector<Knoten> CKontoKatAuswahlForm::baum() const {
         std::vector<Knoten> subs;
     };
     std::vector<Zweig> branches;
-    for (const auto& category : doc_.categories.trees[kind_]) {
+    for (const auto& category : doc_.categories().tree(kind_)) {
         Zweig branch{{Auswahl::kategorie(kind_, category->id), category->name, {}}, {}};
-        for (const auto& sub : category->subcategories)
+        for (const auto& sub : category->subcategories())
             branch.subs.push_back(
                 {Auswahl::unterkategorie(kind_, category->id, sub->id), sub->name, {}});
         branches.push_back(std::move(branch));
     }
 
     std::vector<Knoten> top;
-    for (const auto& konto : doc_.accounts) {
+    for (const auto& konto : doc_.accounts()) {
         if (konto->kind != kind_)
             continue;
         Knoten leaf{Auswahl::konto(konto->id), konto->name, {}};

@@ -1,7 +1,5 @@
 #include "accounts/konto_loeschen.h"
 
-#include "accounts/zuordnung.h"
-
 namespace accounts {
 
 namespace {
@@ -19,7 +17,7 @@ bool deleteKonto(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int32_t
     const int index = doc.indexOfKonto(kontoId);
     if (index < 0)
         return false;
-    const ledger::CTWKonto& konto = *doc.accounts[index];
+    const ledger::CTWKonto& konto = *doc.accounts()[index];
     const char* caption = "Konto löschen";
     const bool editor = meldungen == LoeschMeldungen::Editor;
     const std::string subject = editor ? "Dieses Konto" : "Das Konto " + kennung(konto);
@@ -43,9 +41,7 @@ bool deleteKonto(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int32_t
         return false;
 
     // The switch dates are owned by the account and go with it.
-    releaseZuordnungen(doc, konto);
-    doc.accounts.erase(doc.accounts.begin() + index);
-    doc.setModified();
+    doc.removeKonto(kontoId);
     return true;
 }
 

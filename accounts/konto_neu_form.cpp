@@ -5,7 +5,7 @@ namespace accounts {
 CKontoNeuForm::CKontoNeuForm(ledger::CTalwerkDoc& doc, std::optional<int> fixedKind)
     : KontoForm(doc, fixedKind.value_or(ledger::kBestandskonto), kCaption, nullptr),
       kindSelectable_(!fixedKind) {
-    number = static_cast<int64_t>(doc.settings.nextAccountId) + 1;
+    number = static_cast<int64_t>(doc.settings().nextAccountId) + 1;
     applyKind(kind());
 }
 
@@ -22,7 +22,7 @@ int CKontoNeuForm::apply() {
     konto.kind = kind();
     store(konto);
     doc_.addKonto(std::move(konto));
-    return static_cast<int>(doc_.accounts.size()) - 1;
+    return static_cast<int>(doc_.accounts().size()) - 1;
 }
 
 } // namespace accounts

@@ -4,12 +4,13 @@
 
 namespace accounts {
 
-CKontoWaehrungForm::CKontoWaehrungForm(ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
+CKontoWaehrungForm::CKontoWaehrungForm(ledger::CTalwerkDoc& doc, int32_t kontoId,
                                        int32_t originalCurrency, const ledger::CNVKDatum& today)
-    : datum(today), doc_(doc), konto_(konto), original_(originalCurrency) {}
+    : datum(today), doc_(doc), konto_(*doc.findKonto(kontoId)), original_(originalCurrency) {}
 
 std::string CKontoWaehrungForm::symbol(int32_t currency) const {
-    return currency == 1 ? doc_.settings.secondCurrencySymbol : doc_.settings.firstCurrencySymbol;
+    return currency == 1 ? doc_.settings().secondCurrencySymbol
+                         : doc_.settings().firstCurrencySymbol;
 }
 
 std::string CKontoWaehrungForm::originalSymbol() const {
@@ -41,7 +42,7 @@ bool CKontoWaehrungForm::rueckgaengigEnabled() const {
 
 void CKontoWaehrungForm::commit() {
     konto_.currencyIndex = original_;
-    doc_.setModified();
+    doc_.changeKonto(konto_);
     changed_ = true;
 }
 

@@ -22,7 +22,8 @@ public:
 
     // originalCurrency: the original currency as the account dialog currently shows it; it is
     // stored in the account together with the first switch date changed here.
-    CKontoWaehrungForm(ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto, int32_t originalCurrency,
+    // kontoId: an existing account of the document.
+    CKontoWaehrungForm(ledger::CTalwerkDoc& doc, int32_t kontoId, int32_t originalCurrency,
                        const ledger::CNVKDatum& today);
 
     // "Ursprüngliche Währung:".
@@ -48,10 +49,11 @@ public:
 
 private:
     std::string symbol(int32_t currency) const;
+    // Stores the changed dates with the original currency in the document's account.
     void commit();
 
     ledger::CTalwerkDoc& doc_;
-    ledger::CTWKonto& konto_;
+    ledger::CTWKonto konto_; // the account as stored by the last change
     int32_t original_;
     bool changed_ = false;
 };

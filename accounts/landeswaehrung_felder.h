@@ -1,5 +1,6 @@
-// LandeswaehrungFelder: the fields of an old national currency with its fixed rate, as the
-// new-file dialog and the Euro tool's first dialog show them: choosing a currency fills its
+// LandeswaehrungFelder: the fields of an old national currency with its fixed rate and the
+// symbols of the Euro and of that currency, as the new-file dialog and the Euro tool's first
+// dialog show them: choosing a currency fills its
 // rate and symbol, leaving the rate field writes a valid rate back formatted.
 #pragma once
 
@@ -23,6 +24,7 @@ public:
 
     int landeswaehrung = 0;
     std::string wechselkurs;
+    std::string eurSymbol = "EUR";
     std::string landesSymbol;
 
 protected:

@@ -1,5 +1,7 @@
 #include "accounts/neue_datei_form.h"
 
+#include "accounts/start_kontenplan.h"
+
 namespace accounts {
 
 namespace {
@@ -65,6 +67,13 @@ ledger::NeueDateiWaehrung CNeueDateiForm::result() const {
         break;
     }
     return r;
+}
+
+void CNeueDateiForm::legeDateiAn(ledger::CTalwerkDoc& doc, const ledger::CNVKDatum& today) const {
+    doc.newDocument(result(), today);
+    if (startKontenplan)
+        legeStartKontenplanAn(doc);
+    doc.setModified(false);
 }
 
 } // namespace accounts

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "accounts/landeswaehrung_felder.h"
+#include "ledger/dokument.h"
 #include "ledger/waehrung.h"
 #include "platform/prompter.h"
 
@@ -34,12 +35,17 @@ public:
     std::optional<Field> check(platform::Prompter& prompter) const;
     // The currency fields of the new file; valid after a successful check.
     ledger::NeueDateiWaehrung result() const;
+    // Makes `doc` the new file: its currencies and, when asked for, the starter chart of
+    // accounts. The new file counts as unchanged.
+    void legeDateiAn(ledger::CTalwerkDoc& doc, const ledger::CNVKDatum& today) const;
 
     Buchfuehrung buchfuehrung = Buchfuehrung::NurEuro;
     EuroSymbol euroSymbol = EuroSymbol::Eur;
     std::string anderesKuerzel;
-    std::string eurSymbol = "EUR";
     std::string waehrungskuerzel = "Sfr";
+    // Start with the household chart of accounts (accounts/start_kontenplan.h) instead of
+    // none; off unless the user asks for it.
+    bool startKontenplan = false;
 };
 
 } // namespace accounts

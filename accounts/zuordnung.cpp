@@ -4,18 +4,6 @@ namespace accounts {
 
 namespace {
 
-// Adds delta to the usage count of the category and, when it belongs to it, the
-// sub-category; ids that are not found change nothing.
-void count(ledger::CTalwerkDoc& doc, int kind, int32_t categoryId, int32_t subcategoryId,
-           int delta) {
-    ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
-    if (!category)
-        return;
-    category->usageCount += delta;
-    if (ledger::CTWUnterkategorie* sub = category->findUnterkategorie(subcategoryId))
-        sub->usageCount += delta;
-}
-
 // The ids of an alternative as they are stored: -1 unless they exist and the flag is clear.
 AltZuordnung stored(const ledger::CTalwerkDoc& doc, int kind, const AltZuordnung& alt) {
     AltZuordnung result{alt.useStandard, -1, -1};
@@ -40,15 +28,7 @@ AltZuordnung alt2Of(const ledger::CTWKonto& konto) {
     return {konto.alt2UseStandard != 0, konto.alt2Category, konto.alt2Subcategory};
 }
 
-void releaseZuordnungen(ledger::CTalwerkDoc& doc, const ledger::CTWKonto& konto) {
-    count(doc, konto.kind, konto.category, konto.subcategory, -1);
-    if (konto.alt1UseStandard == 0)
-        count(doc, konto.kind, konto.alt1Category, konto.alt1Subcategory, -1);
-    if (konto.alt2UseStandard == 0)
-        count(doc, konto.kind, konto.alt2Category, konto.alt2Subcategory, -1);
-}
-
-void setZuordnungen(ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
+void setZuordnungen(const ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
                     std::string_view categoryName, std::string_view subcategoryName,
                     const AltZuordnung& alt1, const AltZuordnung& alt2) {
     konto.category = -1;
@@ -58,7 +38,6 @@ void setZuordnungen(ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
         if (const ledger::CTWUnterkategorie* sub = category->findUnterkategorie(subcategoryName))
             konto.subcategory = sub->id;
     }
-    count(doc, konto.kind, konto.category, konto.subcategory, +1);
 
     const AltZuordnung a1 = stored(doc, konto.kind, alt1);
     konto.alt1UseStandard = a1.useStandard ? 1 : 0;
@@ -68,10 +47,6 @@ void setZuordnungen(ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
     konto.alt2UseStandard = a2.useStandard ? 1 : 0;
     konto.alt2Category = a2.category;
     konto.alt2Subcategory = a2.subcategory;
-    if (!a1.useStandard)
-        count(doc, konto.kind, a1.category, a1.subcategory, +1);
-    if (!a2.useStandard)
-        count(doc, konto.kind, a2.category, a2.subcategory, +1);
 }
 
 } // namespace accounts

@@ -1,6 +1,6 @@
-// The category assignments of an account and the usage counts that follow them. Every
-// operation that sets, changes or drops an account's assignments goes through here, so that
-// each category's and sub-category's usage count equals the assignments pointing at it.
+// The category assignments of an account as the dialogs set them. The usage counts that
+// follow the assignments are kept by the document's account operations (addKonto,
+// changeKonto, removeKonto), so each count equals the assignments pointing at it.
 #pragma once
 
 #include "ledger/dokument.h"
@@ -27,15 +27,10 @@ inline constexpr AltZuordnung kAlt2Default{false, -1, -1};
 AltZuordnung alt1Of(const ledger::CTWKonto& konto);
 AltZuordnung alt2Of(const ledger::CTWKonto& konto);
 
-// Lowers the usage counts of the standard assignment and of each alternative whose
-// use-standard flag is clear; the account's ids stay as they are.
-void releaseZuordnungen(ledger::CTalwerkDoc& doc, const ledger::CTWKonto& konto);
-
-// Sets all three assignments of the account and raises the usage counts they point at. The
-// standard assignment is looked up by name (exact); a name that is "(keine)" or not found
-// gives no category. An alternative with a clear flag keeps only ids that exist in the tree
-// of the account's kind.
-void setZuordnungen(ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
+// Sets all three assignments of the account record. The standard assignment is looked up by
+// name (exact); a name that is "(keine)" or not found gives no category. An alternative with
+// a clear flag keeps only ids that exist in the tree of the account's kind.
+void setZuordnungen(const ledger::CTalwerkDoc& doc, ledger::CTWKonto& konto,
                     std::string_view categoryName, std::string_view subcategoryName,
                     const AltZuordnung& alt1, const AltZuordnung& alt2);
 

@@ -3,7 +3,7 @@
 // generated ledger of 100 000 bookings, and the import of its bookings as a text file.
 #include "bench/ledger_generator.h"
 #include "bookings/buchung_import.h"
-#include "reports/report_builder.h"
+#include "reports/view_kinds.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -43,31 +43,33 @@ void buildAndLayOut(benchmark::State& state, const ledger::CTalwerkDoc& doc,
     }
 }
 
-reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, int viewKind) {
+reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, reports::ViewKind viewKind) {
     reports::ReportParams params;
     params.viewKind = viewKind;
-    params.start = doc.bookings.front()->date;
-    params.end = doc.bookings.back()->date;
+    params.start = doc.bookings().front()->date;
+    params.end = doc.bookings().back()->date;
     return params;
 }
 
 void bookingsViewByTextDescending(benchmark::State& state) {
     static const auto doc = [] {
         auto d = bench::generateLedger({});
-        d->settings.bookingsSortKey = 2; // "Buchungstext"
-        d->settings.bookingsSortDirection = 1;
+        d->changeSettings([](ledger::CTWEinstellungen& s) {
+            s.bookingsSortKey = 2; // "Buchungstext"
+            s.bookingsSortDirection = 1;
+        });
         return d;
     }();
-    buildAndLayOut(state, *doc, wholeRange(*doc, reports::kBookingsView));
+    buildAndLayOut(state, *doc, wholeRange(*doc, reports::ViewKind::Buchungen));
 }
 BENCHMARK(bookingsViewByTextDescending)->Unit(benchmark::kMillisecond);
 
 void accountBookingsOfBusiestAccount(benchmark::State& state) {
     const ledger::CTalwerkDoc& doc = sharedLedger();
     const auto busiest = std::max_element(
-        doc.accounts.begin(), doc.accounts.end(),
+        doc.accounts().begin(), doc.accounts().end(),
         [](const auto& a, const auto& b) { return a->bookingCount < b->bookingCount; });
-    reports::ReportParams params = wholeRange(doc, reports::kAccountBookingsView);
+    reports::ReportParams params = wholeRange(doc, reports::ViewKind::BuchungenKonto);
     params.selection.kind = reports::Selection::kKonto;
     params.selection.accountId = (*busiest)->id;
     buildAndLayOut(state, doc, params);
@@ -89,7 +91,7 @@ public:
 std::string exportedText(const ledger::CTalwerkDoc& doc) {
     static const char* const kinds[] = {"E", "A", "U"};
     std::string text;
-    for (const auto& b : doc.bookings) {
+    for (const auto& b : doc.bookings()) {
         text += b->date.text() + '\t' + b->number + '\t' + b->text + '\t' + kinds[b->kind] + '\t' +
                 doc.findKonto(b->konto1Id)->name + '\t' + doc.findKonto(b->konto2Id)->name + '\t' +
                 doc.formatBetrag(b->amount) + "\r\n";

@@ -1,7 +1,9 @@
 // Figures for the ledger document: keeping the booking order while adding, and restoring it.
 #include "bench/ledger_generator.h"
+#include "ledger/ledger_loading.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 namespace {
 
@@ -20,7 +22,7 @@ void addBookingsInRandomDateOrder(benchmark::State& state) {
         state.ResumeTiming();
         for (CTWBuchung& b : input)
             doc->addBuchung(std::move(b));
-        benchmark::DoNotOptimize(doc->bookings.data());
+        benchmark::DoNotOptimize(doc->bookings().front());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(bookings.size()));
 }
@@ -33,12 +35,13 @@ void sortUnsortedBookings(benchmark::State& state) {
     const std::vector<CTWBuchung> bookings = bench::generateBookings(*doc, options);
     for (auto _ : state) {
         state.PauseTiming();
-        doc->bookings.clear();
+        LedgerLoading loading(*doc);
+        loading.bookings().clear();
         for (const CTWBuchung& b : bookings)
-            doc->bookings.push_back(std::make_unique<CTWBuchung>(b));
+            loading.bookings().push_back(std::make_unique<CTWBuchung>(b));
         state.ResumeTiming();
-        doc->sortBuchungen();
-        benchmark::DoNotOptimize(doc->bookings.data());
+        loading.sortBuchungen();
+        benchmark::DoNotOptimize(doc->bookings().front());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(bookings.size()));
 }
@@ -50,5 +53,49 @@ void generateLedger(benchmark::State& state) {
         benchmark::DoNotOptimize(bench::generateLedger());
 }
 BENCHMARK(generateLedger)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Heap bytes in use, for what an undo step holds.
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
+
+// Removes every second booking of the generated ledger (50 000 of 100 000) in one change set
+// and takes the step back. The step keeps the removed records themselves and their places.
+void removeHalfTheBookingsAndUndo(benchmark::State& state) {
+    auto doc = bench::generateLedger();
+    std::vector<int32_t> serials;
+    for (std::size_t i = 0; i < doc->bookings().size(); i += 2)
+        serials.push_back(doc->bookings()[i]->serial);
+    std::size_t stepBytes = 0;
+    for (auto _ : state) {
+        const std::size_t before = heapInUse();
+        doc->beginAenderung();
+        doc->removeBuchungen(serials);
+        Aenderung step = doc->commitAenderung();
+        stepBytes = heapInUse() - before;
+        doc->undo(step);
+    }
+    state.counters["step_bytes_beyond_records"] = static_cast<double>(stepBytes);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(serials.size()));
+}
+BENCHMARK(removeHalfTheBookingsAndUndo)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Adds 1 000 bookings spread over the years to the generated ledger in one step (executing
+// due bookings, an import) and takes them back.
+void addThousandBookingsAndUndo(benchmark::State& state) {
+    bench::LedgerOptions options;
+    auto doc = bench::generateLedger(options);
+    options.bookingCount = 1'000;
+    options.seed += 1;
+    const std::vector<CTWBuchung> added = bench::generateBookings(*doc, options);
+    for (auto _ : state) {
+        doc->beginAenderung();
+        doc->addBuchungen(added);
+        Aenderung step = doc->commitAenderung();
+        doc->undo(step);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(added.size()));
+}
+BENCHMARK(addThousandBookingsAndUndo)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

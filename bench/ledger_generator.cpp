@@ -77,16 +77,16 @@ private:
 
 std::vector<const CTWKonto*> accountsOfKind(const CTalwerkDoc& doc, int32_t kind) {
     std::vector<const CTWKonto*> out;
-    for (const auto& konto : doc.accounts)
+    for (const auto& konto : doc.accounts())
         if (konto->kind == kind)
-            out.push_back(konto.get());
+            out.push_back(konto);
     return out;
 }
 
 int categoryCount(const CTalwerkDoc& doc) {
     int n = 0;
-    for (const auto& tree : doc.categories.trees)
-        n += static_cast<int>(tree.size());
+    for (int kind = 0; kind < kKontoArten; ++kind)
+        n += static_cast<int>(doc.categories().tree(kind).size());
     return n;
 }
 
@@ -94,15 +94,15 @@ int categoryCount(const CTalwerkDoc& doc) {
 // each) in turn for the three kinds, then accounts "Konto N", mostly expense accounts, each
 // in one of the new categories of its kind.
 void addNumberedAccounts(CTalwerkDoc& doc, const LedgerOptions& options, int32_t number) {
-    std::vector<CTWKategorie*> added[kKontoArten];
+    std::vector<const CTWKategorie*> added[kKontoArten];
     for (int i = 0; categoryCount(doc) < options.categoryCount; ++i) {
         const int kind = i % kKontoArten;
-        CTWKategorie& category =
-            doc.categories.addKategorie(kind, "Bereich " + std::to_string(categoryCount(doc) + 1));
-        category.addUnterkategorie("Allgemein");
-        added[kind].push_back(&category);
+        const int32_t id =
+            doc.addKategorie(kind, "Bereich " + std::to_string(categoryCount(doc) + 1));
+        doc.addUnterkategorie(kind, id, "Allgemein");
+        added[kind].push_back(doc.findKategorie(kind, id));
     }
-    for (int i = 0; static_cast<int>(doc.accounts.size()) < options.accountCount; ++i) {
+    for (int i = 0; static_cast<int>(doc.accounts().size()) < options.accountCount; ++i) {
         const KontoArt kind = i % 10 < 7   ? kAusgabenkonto
                               : i % 10 < 9 ? kEinnahmenkonto
                                            : kBestandskonto;
@@ -116,7 +116,7 @@ void addNumberedAccounts(CTalwerkDoc& doc, const LedgerOptions& options, int32_t
         if (!added[kind].empty()) {
             const CTWKategorie* category = added[kind][i % added[kind].size()];
             konto.category = category->id;
-            konto.subcategory = i % 2 == 0 ? category->subcategories.front()->id : -1;
+            konto.subcategory = i % 2 == 0 ? category->subcategories().front()->id : -1;
         }
         doc.addKonto(std::move(konto));
     }
@@ -138,8 +138,10 @@ void addRules(CTalwerkDoc& doc, const LedgerOptions& options) {
         regel.konto2Id = target->id;
         regel.amount = 1'000 + 500 * i;
         regel.firstDate = *CNVKDatum::fromCalendar(1 + i, 1, options.firstYear);
-        CTWBuchungRegel& added = doc.addBuchungRegel(std::move(regel));
-        added.occurrenceStates.assign(static_cast<std::size_t>(options.years) * 12, kAusgefuehrt);
+        CTWBuchungRegel executed = doc.addBuchungRegel(std::move(regel));
+        executed.occurrenceStates.assign(static_cast<std::size_t>(options.years) * 12,
+                                         kAusgefuehrt);
+        doc.changeBuchungRegel(i, std::move(executed));
     }
 }
 
@@ -159,14 +161,15 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
 
     int32_t number = 1000;
     for (const AccountTemplate& entry : kAccounts) {
-        CTWKategorie* category = doc->categories.findKategorie(entry.kind, entry.category);
-        if (!category)
-            category = &doc->categories.addKategorie(entry.kind, entry.category);
-        CTWUnterkategorie* sub = nullptr;
+        const CTWKategorie* found = doc->findKategorieByName(entry.kind, entry.category);
+        const int32_t categoryId =
+            found ? found->id : doc->addKategorie(entry.kind, entry.category);
+        int32_t subcategoryId = -1;
         if (*entry.subcategory) {
-            sub = category->findUnterkategorie(std::string_view(entry.subcategory));
-            if (!sub)
-                sub = &category->addUnterkategorie(entry.subcategory);
+            const CTWUnterkategorie* sub =
+                doc->findUnterkategorieByName(entry.kind, entry.category, entry.subcategory);
+            subcategoryId =
+                sub ? sub->id : doc->addUnterkategorie(entry.kind, categoryId, entry.subcategory);
         }
 
         CTWKonto konto;
@@ -174,8 +177,8 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
         konto.name = entry.name;
         konto.abbreviation = entry.abbreviation;
         konto.number = number++;
-        konto.category = category->id;
-        konto.subcategory = sub ? sub->id : -1;
+        konto.category = categoryId;
+        konto.subcategory = subcategoryId;
         if (entry.kind == kBestandskonto) {
             konto.currencyIndex = options.dualCurrency ? 1 : 0;
             konto.openingBalance = 100'000;
@@ -187,7 +190,6 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
         doc->addKonto(std::move(konto));
     }
     addNumberedAccounts(*doc, options, number);
-    doc->rebuildKategorieUsageCounts();
     doc->setModified(false);
     return doc;
 }
@@ -207,7 +209,6 @@ std::vector<CTWBuchung> generateBookings(const CTalwerkDoc& doc, const LedgerOpt
     bookings.reserve(options.bookingCount);
     for (int i = 0; i < options.bookingCount; ++i) {
         CTWBuchung b;
-        b.serial = i;
         b.date = CNVKDatum(firstDay + random.below(lastDay - firstDay + 1));
         const uint32_t roll = random.below(100);
         // Most payments leave the current account or the cash box; a few use the others.
@@ -249,13 +250,8 @@ std::vector<CTWBuchung> generateBookings(const CTalwerkDoc& doc, const LedgerOpt
 
 std::unique_ptr<CTalwerkDoc> generateLedger(const LedgerOptions& options) {
     auto doc = generateChartOfAccounts(options);
-    std::vector<CTWBuchung> bookings = generateBookings(*doc, options);
-    std::stable_sort(bookings.begin(), bookings.end(),
-                     [](const CTWBuchung& a, const CTWBuchung& b) { return sortsAfter(b, a); });
-    // In booking order every booking is appended at the end of its date's run.
-    for (CTWBuchung& b : bookings)
-        doc->addBuchung(std::move(b));
-    doc->settings.nextBookingSerial = options.bookingCount;
+    // The bookings take their serials in the order of generation.
+    doc->addBuchungen(generateBookings(*doc, options));
     addRules(*doc, options);
     doc->setModified(false);
     return doc;

@@ -29,8 +29,8 @@ struct LedgerOptions {
 // household's accounts, then numbered ones up to the account and category counts.
 std::unique_ptr<ledger::CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& options);
 
-// Bookings between the document's accounts, in random date order (not booking order), with
-// serials 0, 1, 2, ... in that order.
+// Bookings between the document's accounts, in random date order (not booking order), without
+// serials: adding them gives them the serials 0, 1, 2, ... in that order.
 std::vector<ledger::CTWBuchung> generateBookings(const ledger::CTalwerkDoc& doc,
                                                  const LedgerOptions& options);
 

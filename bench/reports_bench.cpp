@@ -3,8 +3,8 @@
 #include "bench/ledger_generator.h"
 #include "reports/chart_builder.h"
 #include "reports/chart_painter.h"
-#include "reports/report_builder.h"
 #include "reports/svg_surface.h"
+#include "reports/view_kinds.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,25 +20,31 @@ ledger::CTalwerkDoc& sharedLedger(bool dual) {
     return dual ? *twoCurrencies : *single;
 }
 
-void buildAndLayOut(benchmark::State& state, int viewKind, bool dual) {
+void buildAndLayOut(benchmark::State& state, reports::ViewKind viewKind, bool dual) {
     const ledger::CTalwerkDoc& doc = sharedLedger(dual);
     reports::ReportParams params;
     params.viewKind = viewKind;
-    params.start = doc.bookings.front()->date;
-    params.end = doc.bookings.back()->date;
+    params.start = doc.bookings().front()->date;
+    params.end = doc.bookings().back()->date;
     const platform::FixedWidthMeasurer measurer;
     for (auto _ : state) {
         std::optional<reports::ReportTable> table = reports::buildReportTable(doc, params);
         benchmark::DoNotOptimize(table->layout(measurer, reports::LayoutTarget::Screen));
     }
-    state.counters["bookings"] = static_cast<double>(doc.bookings.size());
+    state.counters["bookings"] = static_cast<double>(doc.bookings().size());
 }
 
-BENCHMARK_CAPTURE(buildAndLayOut, accountsView, 1, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryView, 3, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, categoriesView, 8, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, accountsViewDual, 1, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryViewDual, 3, true)
+BENCHMARK_CAPTURE(buildAndLayOut, accountsView, reports::ViewKind::Konten, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryView, reports::ViewKind::KontenNachKategorien,
+                  false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, categoriesView, reports::ViewKind::Kategorien, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, accountsViewDual, reports::ViewKind::Konten, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryViewDual,
+                  reports::ViewKind::KontenNachKategorien, true)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -46,31 +52,33 @@ BENCHMARK_CAPTURE(buildAndLayOut, accountsByCategoryViewDual, 3, true)
 // The value tables, the period comparison and the charts over the whole 30 years.
 namespace {
 
-reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, int viewKind) {
+reports::ReportParams wholeRange(const ledger::CTalwerkDoc& doc, reports::ViewKind viewKind) {
     reports::ReportParams params;
     params.viewKind = viewKind;
-    params.start = doc.bookings.front()->date;
-    params.end = doc.bookings.back()->date;
+    params.start = doc.bookings().front()->date;
+    params.end = doc.bookings().back()->date;
     return params;
 }
 
-// View 9 with monthly periods (about 360 of them).
+// The period comparison with monthly periods (about 360 of them).
 void periodComparisonMonthly(benchmark::State& state, bool dual) {
     ledger::CTalwerkDoc& doc = sharedLedger(dual);
-    doc.settings.comparisonPeriodType = 0;
-    doc.settings.comparisonAssetValue = static_cast<int>(state.range(0));
-    const reports::ReportParams params = wholeRange(doc, reports::kPeriodComparisonView);
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.comparisonPeriodType = 0;
+        s.comparisonAssetValue = static_cast<int>(state.range(0));
+    });
+    const reports::ReportParams params = wholeRange(doc, reports::ViewKind::Periodenvergleich);
     const platform::FixedWidthMeasurer measurer;
     for (auto _ : state) {
         std::optional<reports::ReportTable> table = reports::buildReportTable(doc, params);
         benchmark::DoNotOptimize(table->layout(measurer, reports::LayoutTarget::Screen));
     }
-    doc.settings.comparisonAssetValue = 0;
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.comparisonAssetValue = 0; });
 }
 
 void totalChartComputed(benchmark::State& state) {
     const ledger::CTalwerkDoc& doc = sharedLedger(false);
-    reports::ReportParams params = wholeRange(doc, reports::kTotalChartView);
+    reports::ReportParams params = wholeRange(doc, reports::ViewKind::DiagrammGesamt);
     params.valueKind = reports::kVermoegen;
     for (auto _ : state)
         benchmark::DoNotOptimize(reports::buildTotalChart(doc, params));
@@ -99,7 +107,7 @@ private:
 
 void totalChartDrawn(benchmark::State& state, bool svg) {
     const ledger::CTalwerkDoc& doc = sharedLedger(false);
-    reports::ReportParams params = wholeRange(doc, reports::kTotalChartView);
+    reports::ReportParams params = wholeRange(doc, reports::ViewKind::DiagrammGesamt);
     params.valueKind = reports::kVermoegen;
     const reports::Chart chart = reports::buildTotalChart(doc, params);
     long calls = 0;
@@ -120,8 +128,10 @@ void totalChartDrawn(benchmark::State& state, bool svg) {
 
 } // namespace
 
-BENCHMARK_CAPTURE(buildAndLayOut, totalValuesDays, 5, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(buildAndLayOut, totalValuesDaysDual, 5, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, totalValuesDays, reports::ViewKind::WertetabelleGesamt, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildAndLayOut, totalValuesDaysDual, reports::ViewKind::WertetabelleGesamt, true)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(periodComparisonMonthly, single, false)
     ->Arg(0)
     ->Arg(2)

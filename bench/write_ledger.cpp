@@ -16,7 +16,9 @@ int main(int argc, char** argv) {
     auto doc = bench::generateLedger(options);
     // The desktop program opens its views from the first booking on, so that opening the
     // file shows (and times) all of them.
-    doc->initialPeriod.startRule = ledger::kErsteBuchung;
+    ledger::Darstellungszeitraum period = doc->initialPeriod();
+    period.startRule = ledger::kErsteBuchung;
+    doc->setInitialPeriod(period);
     const std::string failure = ledger::saveLedgerFile(*doc, argv[1]);
     if (!failure.empty()) {
         std::cerr << argv[1] << ": " << failure << '\n';

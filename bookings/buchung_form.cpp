@@ -35,7 +35,7 @@ CBuchungForm::CBuchungForm(ledger::CTalwerkDoc& doc, const platform::Clock& cloc
 }
 
 void CBuchungForm::startRun() {
-    mode_.fill(doc_.settings.accountInputMode);
+    mode_.fill(doc_.settings().accountInputMode);
     changed_ = false;
     furtherRequested_ = false;
     addedSerial_ = -1;
@@ -52,7 +52,7 @@ void CBuchungForm::openNew() {
     notes.clear();
     if (auto suggestion = suggestBuchungsnummer(doc_))
         number = std::move(*suggestion);
-    currency = doc_.settings.presetCurrency;
+    currency = doc_.settings().presetCurrency;
     remembered_.fill(kNone);
     repeat = false;
     provisional = false;
@@ -74,7 +74,7 @@ void CBuchungForm::openEdit(int index, bool confirm) {
     startRun();
     edited_ = index;
     confirm_ = confirm;
-    const ledger::CTWBuchung& b = *doc_.bookings.at(index);
+    const ledger::CTWBuchung& b = *doc_.bookings().at(index);
     date = b.date;
     number = b.number;
     text = b.text;
@@ -105,15 +105,15 @@ std::vector<std::string> CBuchungForm::currencyNames() const {
 }
 
 bool CBuchungForm::numberEnabled() const {
-    return doc_.settings.disableNumberField == 0;
+    return doc_.settings().disableNumberField == 0;
 }
 
 bool CBuchungForm::currencyEnabled() const {
-    return doc_.settings.disableCurrencyField == 0;
+    return doc_.settings().disableCurrencyField == 0;
 }
 
 bool CBuchungForm::notesEnabled() const {
-    return doc_.settings.disableNotesField == 0;
+    return doc_.settings().disableNotesField == 0;
 }
 
 std::string CBuchungForm::statusText() const {
@@ -161,8 +161,8 @@ std::string CBuchungForm::amountInfo() const {
     if (!amount)
         return {};
     std::string info = "= " + doc_.formatBetrag(*amount) + " " + waehrungsName(doc_, currency);
-    const bool hideConverted = currency == 1 && doc_.settings.noNationalAmountOfEuro != 0;
-    if (doc_.settings.dualCurrency != 0 && !hideConverted) {
+    const bool hideConverted = currency == 1 && doc_.settings().noNationalAmountOfEuro != 0;
+    if (doc_.settings().dualCurrency != 0 && !hideConverted) {
         const ledger::WaehrungsBetrag other = doc_.convertBetrag(*amount, currency);
         info += " / " + doc_.formatBetrag(other.amount) + " " +
                 waehrungsName(doc_, other.currencyIndex);
@@ -188,20 +188,20 @@ void CBuchungForm::preselect(int side) {
         accountText[side] = kontoText(*konto, mode_[side]);
         return;
     }
-    if (doc_.settings.preselectMostUsedAccounts != 0) {
+    if (doc_.settings().preselectMostUsedAccounts != 0) {
         std::unordered_map<int32_t, int> uses;
-        const int count = static_cast<int>(doc_.bookings.size());
+        const int count = static_cast<int>(doc_.bookings().size());
         for (int i = count - 1; i >= std::max(count - kPreselectWindow, 0); --i) {
-            const ledger::CTWBuchung& b = *doc_.bookings[i];
+            const ledger::CTWBuchung& b = *doc_.bookings()[i];
             if (b.kind == kind_)
                 ++uses[side == 0 ? b.konto1Id : b.konto2Id];
         }
         const ledger::CTWKonto* best = nullptr;
         int bestUses = 0;
-        for (const auto& konto : doc_.accounts) {
+        for (const auto& konto : doc_.accounts()) {
             const auto it = uses.find(konto->id);
             if (it != uses.end() && it->second > bestUses) {
-                best = konto.get();
+                best = konto;
                 bestUses = it->second;
             }
         }
@@ -253,7 +253,7 @@ void CBuchungForm::accountCreated(int side, int32_t accountId) {
 
 void CBuchungForm::optionsApplied(bool numberSourceChanged) {
     rememberChoices();
-    mode_.fill(doc_.settings.accountInputMode);
+    mode_.fill(doc_.settings().accountInputMode);
     if (numberSourceChanged)
         if (auto suggestion = suggestBuchungsnummer(doc_))
             number = std::move(*suggestion);
@@ -285,13 +285,13 @@ std::optional<CBuchungForm::Field> CBuchungForm::check(platform::Prompter& promp
         prompter.information(message, cap);
         return std::optional<Field>(field);
     };
-    if (number.empty() && doc_.settings.noAskMissingNumber == 0 &&
+    if (number.empty() && doc_.settings().noAskMissingNumber == 0 &&
         !prompter.askYesNo(kKeineNummer, cap)) {
         if (!numberEnabled())
-            number = std::to_string(static_cast<int64_t>(doc_.settings.nextBookingSerial) + 1);
+            number = std::to_string(static_cast<int64_t>(doc_.settings().nextBookingSerial) + 1);
         return Field::Number;
     }
-    if (text.empty() && doc_.settings.noAskMissingText == 0 && !prompter.askYesNo(kKeinText, cap))
+    if (text.empty() && doc_.settings().noAskMissingText == 0 && !prompter.askYesNo(kKeinText, cap))
         return Field::Text;
 
     const ledger::CTWKonto* konto1 = KontoFinder(doc_, mode_[0]).find(accountText[0]);
@@ -324,16 +324,18 @@ std::optional<CBuchungForm::Field> CBuchungForm::check(platform::Prompter& promp
     out.konto2Id = konto2->id;
     out.amount = *amount;
     // A document with one currency has no second one to book in.
-    out.currencyIndex = doc_.settings.dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
+    out.currencyIndex = doc_.settings().dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
     out.notes = notes;
     out.provisional = provisional ? 1 : 0;
     return std::nullopt;
 }
 
-void CBuchungForm::save(ledger::CTWBuchung buchung, int32_t serial) {
-    buchung.serial = serial;
-    const int index = doc_.addBuchung(std::move(buchung));
-    addedSerial_ = doc_.bookings[index]->serial;
+void CBuchungForm::save(ledger::CTWBuchung buchung) {
+    // The changed booking takes the serial of the one it replaces and so keeps its place in
+    // the order of entry.
+    const int index = isEditing() ? doc_.replaceBuchung(edited_, std::move(buchung))
+                                  : doc_.addBuchung(std::move(buchung));
+    addedSerial_ = doc_.bookings()[index]->serial;
     changed_ = true;
 }
 
@@ -341,13 +343,8 @@ std::optional<CBuchungForm::Field> CBuchungForm::ok(platform::Prompter& prompter
     ledger::CTWBuchung buchung;
     if (const auto failed = check(prompter, buchung))
         return failed;
-    int32_t serial = -1;
-    if (isEditing()) {
-        // Nothing changes before every check has passed; the changed booking then takes
-        // the serial of the one it replaces and so keeps its place in the order of entry.
-        serial = doc_.removeBuchung(edited_);
-    }
-    save(std::move(buchung), serial);
+    // Nothing changes before every check has passed.
+    save(std::move(buchung));
     return std::nullopt;
 }
 
@@ -357,7 +354,7 @@ std::optional<CBuchungForm::Field> CBuchungForm::further(platform::Prompter& pro
     ledger::CTWBuchung buchung;
     if (const auto failed = check(prompter, buchung))
         return failed;
-    save(std::move(buchung), -1);
+    save(std::move(buchung));
     furtherRequested_ = true;
     return std::nullopt;
 }

@@ -105,7 +105,7 @@ public:
 private:
     // Runs the checks; on success the booking (without serial) is returned in `out`.
     std::optional<Field> check(platform::Prompter& prompter, ledger::CTWBuchung& out);
-    void save(ledger::CTWBuchung buchung, int32_t serial);
+    void save(ledger::CTWBuchung buchung);
     void startRun();
     void rebuildLists();
     void preselect(int side);

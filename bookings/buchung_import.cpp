@@ -1,12 +1,12 @@
 #include "bookings/buchung_import.h"
 
+#include "bookings/import_text.h"
 #include "bookings/konto_ident.h"
 #include "ledger/file_store.h"
 #include "ledger/win1252.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <new>
 #include <string>
 #include <vector>
@@ -15,12 +15,11 @@ namespace bookings {
 
 namespace {
 
-enum class FehlerArt { Format, KontoUnbekannt, FalscherVorgang, Steuerzeichen };
+enum class Fehler { Format, KontoUnbekannt, FalscherVorgang, Steuerzeichen };
 
-struct Fehler {
-    FehlerArt art;
-    unsigned char zeichen = 0; // the control character of FehlerArt::Steuerzeichen
-};
+std::string zeile(int line, std::string_view text) {
+    return "Zeile " + std::to_string(line) + ": " + std::string(text);
+}
 
 // The usual abbreviation of a control character (DEL for 127).
 std::string controlName(unsigned char ch) {
@@ -29,26 +28,6 @@ std::string controlName(unsigned char ch) {
         "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
         "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",  "DEL"};
     return kAll[ch < 32 ? ch : 32];
-}
-
-std::string message(const Fehler& fehler, int line) {
-    char text[96];
-    switch (fehler.art) {
-    case FehlerArt::Format:
-        std::snprintf(text, sizeof text, "Zeile %d: Formatfehler!", line);
-        break;
-    case FehlerArt::KontoUnbekannt:
-        std::snprintf(text, sizeof text, "Zeile %d: Konto unbekannt!", line);
-        break;
-    case FehlerArt::FalscherVorgang:
-        std::snprintf(text, sizeof text, "Zeile %d: falscher Vorgang!", line);
-        break;
-    case FehlerArt::Steuerzeichen:
-        std::snprintf(text, sizeof text, "Zeile %d: Steuerzeichen %s (%d) im Text!", line,
-                      controlName(fehler.zeichen).c_str(), fehler.zeichen);
-        break;
-    }
-    return text;
 }
 
 // The first control character of a text field other than the tab, which a field of the last
@@ -61,6 +40,11 @@ std::optional<unsigned char> controlCharacterIn(std::string_view field) {
             return ch;
     }
     return std::nullopt;
+}
+
+// "1 Buchung", "2 Buchungen"
+std::string anzahl(int count, const char* one, const char* more) {
+    return std::to_string(count) + " " + (count == 1 ? one : more);
 }
 
 // Hands out the lines of the data one after the other; a line ends at CR LF, LF or CR, and
@@ -159,16 +143,39 @@ class Importer {
 public:
     Importer(ledger::CTalwerkDoc& doc, const ImportOptionen& options)
         : doc_(doc), options_(options), finder_(doc, options.identifikation),
-          format_(doc.betragFormat()), dual_(doc.settings.dualCurrency != 0) {}
+          format_(doc.betragFormat()), dual_(doc.settings().dualCurrency != 0) {}
 
-    // Adds the booking of one line, or tells what is wrong with it.
-    std::optional<Fehler> importLine(std::string_view line) {
+    // Adds the booking of one line, or returns the message that tells what is wrong with it.
+    std::optional<std::string> importLine(std::string_view line, int lineNumber) {
+        const std::optional<Fehler> fehler = addBooking(line);
+        if (!fehler)
+            return std::nullopt;
+        switch (*fehler) {
+        case Fehler::Format:
+            return zeile(lineNumber, "Formatfehler!");
+        case Fehler::KontoUnbekannt:
+            return zeile(lineNumber, "Konto unbekannt! („" + std::string(unknownAccount_) + "“)");
+        case Fehler::FalscherVorgang:
+            return zeile(lineNumber, "falscher Vorgang!");
+        case Fehler::Steuerzeichen:
+            break;
+        }
+        return zeile(lineNumber, "Steuerzeichen " + controlName(controlCharacter_) + " (" +
+                                     std::to_string(controlCharacter_) + ") im Text!");
+    }
+
+    // Adds the bookings taken so far to the document, in one pass over its list.
+    void finish() { doc_.addBuchungen(std::move(taken_)); }
+
+private:
+    // Takes the booking of one line, or tells what is wrong with it.
+    std::optional<Fehler> addBooking(std::string_view line) {
         const bool withKind = options_.buchungen == kMitBuchungstyp;
         const bool withCurrency = options_.betraege == kMitWaehrungsangabe;
         const size_t count = 6 + withKind + withCurrency + options_.notizen;
         const auto fields = splitFields(line, count);
         if (!fields)
-            return Fehler{FehlerArt::Format};
+            return Fehler::Format;
         size_t f = 0;
         const std::optional<ledger::CNVKDatum> date = parseImportDatum((*fields)[f++]);
         const std::string_view number = (*fields)[f++];
@@ -180,18 +187,23 @@ public:
         const int currency = withCurrency ? currencyOf((*fields)[f++]) : fixedCurrency();
         const std::string_view notes = options_.notizen ? (*fields)[f++] : std::string_view();
         if (!date || !amount)
-            return Fehler{FehlerArt::Format};
-        for (const std::string_view field : {number, text, notes})
-            if (const auto ch = controlCharacterIn(field))
-                return Fehler{FehlerArt::Steuerzeichen, *ch};
+            return Fehler::Format;
+        for (const std::string_view field : {number, text, notes}) {
+            if (const auto ch = controlCharacterIn(field)) {
+                controlCharacter_ = *ch;
+                return Fehler::Steuerzeichen;
+            }
+        }
 
         const ledger::CTWKonto* first = finder_.find(account1);
         const ledger::CTWKonto* second = finder_.find(account2);
-        if (!first || !second)
-            return Fehler{FehlerArt::KontoUnbekannt};
+        if (!first || !second) {
+            unknownAccount_ = first ? account2 : account1;
+            return Fehler::KontoUnbekannt;
+        }
         const std::optional<Paar> paar = decide(options_.buchungen, kind, first, second);
         if (!paar)
-            return Fehler{FehlerArt::FalscherVorgang};
+            return Fehler::FalscherVorgang;
 
         ledger::CTWBuchung b;
         b.date = *date;
@@ -203,16 +215,15 @@ public:
         b.amount = *amount;
         b.currencyIndex = currency;
         b.notes = notes;
-        doc_.addBuchung(std::move(b));
+        taken_.push_back(std::move(b));
         return std::nullopt;
     }
 
-private:
     // Without a second currency every booking is in the first one.
     int currencyOf(std::string_view name) const {
         if (!dual_)
             return 0;
-        return ledger::equalsNoCase(name, doc_.settings.firstCurrencySymbol) ? 0 : 1;
+        return ledger::equalsNoCase(name, doc_.settings().firstCurrencySymbol) ? 0 : 1;
     }
     int fixedCurrency() const { return dual_ && options_.betraege == kAlleInZweiter ? 1 : 0; }
 
@@ -221,31 +232,34 @@ private:
     KontoFinder finder_;
     ledger::BetragFormat format_;
     bool dual_;
+    std::string_view unknownAccount_;    // the account text of the last "Konto unbekannt!"
+    unsigned char controlCharacter_ = 0; // the character of the last "Steuerzeichen"
+    std::vector<ledger::CTWBuchung> taken_;
 };
 
 } // namespace
 
-ImportText readImportText(const std::string& fileName) {
-    ImportText text;
+ImportDatei readImportDatei(const std::string& fileName) {
+    ImportDatei datei;
     try {
         ledger::ReadResult file = ledger::readRegularFile(fileName, kMaxImportBytes);
         switch (file.failure) {
         case ledger::ReadFailure::None:
-            text.data.assign(file.bytes.begin(), file.bytes.end());
+            datei.data.assign(file.bytes.begin(), file.bytes.end());
             break;
         case ledger::ReadFailure::TooLarge:
-            text.message = kMeldungZuGross;
+            datei.message = kMeldungZuGross;
             break;
         case ledger::ReadFailure::CannotOpen:
         case ledger::ReadFailure::NotRegular:
-            text.message = kMeldungNichtOeffnen;
+            datei.message = kMeldungNichtOeffnen;
             break;
         }
     } catch (const std::bad_alloc&) {
-        text.data.clear();
-        text.message = kMeldungKeinSpeicher;
+        datei.data.clear();
+        datei.message = kMeldungKeinSpeicher;
     }
-    return text;
+    return datei;
 }
 
 std::optional<ledger::CNVKDatum> parseImportDatum(std::string_view field) {
@@ -275,22 +289,43 @@ ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
                                const ImportOptionen& options, platform::Prompter& prompter) {
     ImportErgebnis result;
     Importer importer(doc, options);
-    LineReader lines(data);
+    const ImportText text = erkenneZeichensatz(data);
+    LineReader lines(text.text);
     std::string_view line;
+    std::string converted;
+    std::string fault;
     while (lines.next(line)) {
         // An empty line holds no booking.
         if (line.empty())
             continue;
-        if (const std::optional<Fehler> fehler = importer.importLine(line)) {
-            if (!prompter.askOkCancel(message(*fehler, lines.number()), kImportCaption)) {
-                result.cancelled = true;
-                break;
-            }
+        std::optional<std::string> fehler;
+        if (text.zeichensatz == ImportZeichensatz::Windows1252)
+            fehler = importer.importLine(line, lines.number());
+        else if (utf8Zeile(line, converted, fault))
+            fehler = importer.importLine(converted, lines.number());
+        else
+            fehler = zeile(lines.number(), fault);
+        if (!fehler) {
+            ++result.added;
             continue;
         }
-        ++result.added;
+        ++result.faulty;
+        if (!prompter.askOkCancel(*fehler, kImportCaption)) {
+            result.cancelled = true;
+            break;
+        }
     }
+    importer.finish();
     return result;
+}
+
+std::string importBericht(const ImportErgebnis& result) {
+    std::string text = result.cancelled ? "Import abgebrochen: " : "";
+    text += anzahl(result.added, "Buchung", "Buchungen") + " hinzugefügt, ";
+    text +=
+        result.faulty == 0 ? std::string("keine Zeile") : anzahl(result.faulty, "Zeile", "Zeilen");
+    text += " fehlerhaft.";
+    return text;
 }
 
 } // namespace bookings

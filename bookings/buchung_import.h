@@ -39,25 +39,31 @@ struct ImportOptionen {
 
 struct ImportErgebnis {
     int added = 0;
+    int faulty = 0; // lines reported as faulty, the one of a Cancel included
     bool cancelled = false;
 };
 
-// Adds a booking for every valid line of the data. A number, text or notes field holding a
-// control character other than the tab makes its line faulty ("Zeile %d: Steuerzeichen ESC
-// (27) im Text!"), so that no stored text can steer a terminal. A faulty line shows "Zeile %d: ..."
-// with its line number in the file (caption "Buchungen importieren"); OK goes on with the next
-// line, Cancel ends the import and keeps what was added.
+// Adds a booking for every valid line of the data, read as UTF-8 or Windows-1252
+// (bookings/import_text.h). A number, text or notes field holding a control character other
+// than the tab makes its line faulty ("Zeile %d: Steuerzeichen ESC (27) im Text!"), so that
+// no stored text can steer a terminal. A faulty line shows "Zeile %d: ..." with its line
+// number in the file (caption "Buchungen importieren"); an unknown account is named after the
+// message. OK goes on with the next line, Cancel ends the import and keeps what was added.
 ImportErgebnis importBuchungen(ledger::CTalwerkDoc& doc, std::string_view data,
                                const ImportOptionen& options, platform::Prompter& prompter);
 
 // The whole text file to import, or the message why it cannot be read: a file that is not a
 // regular file (a folder, a device, a FIFO) or cannot be read gives kMeldungNichtOeffnen, one
 // over kMaxImportBytes kMeldungZuGross.
-struct ImportText {
+struct ImportDatei {
     std::string data;
     const char* message = nullptr;
 };
-ImportText readImportText(const std::string& fileName);
+ImportDatei readImportDatei(const std::string& fileName);
+
+// What an import did: "3 Buchungen hinzugefügt, 1 Zeile fehlerhaft." (after Cancel with
+// "Import abgebrochen: " in front).
+std::string importBericht(const ImportErgebnis& result);
 
 // A date field: digits, up to two '.' and blanks; a two-digit year below 50 is 20xx, else
 // 19xx. Nothing when it is not a valid date.

@@ -3,7 +3,7 @@
 namespace bookings {
 
 CBuchungImportForm::CBuchungImportForm(const ledger::CTalwerkDoc& doc) : doc_(doc) {
-    options.betraege = doc.settings.dualCurrency != 0 ? kMitWaehrungsangabe : kAlleInErster;
+    options.betraege = doc.settings().dualCurrency != 0 ? kMitWaehrungsangabe : kAlleInErster;
 }
 
 std::vector<std::string> CBuchungImportForm::buchungenNames() const {
@@ -16,9 +16,9 @@ std::vector<std::string> CBuchungImportForm::identifikationNames() const {
 
 std::vector<std::string> CBuchungImportForm::betraegeNames() const {
     std::vector<std::string> names{"mit Währungsangabe",
-                                   "alle in " + doc_.settings.firstCurrencySymbol};
-    if (doc_.settings.dualCurrency != 0)
-        names.push_back("alle in " + doc_.settings.secondCurrencySymbol);
+                                   "alle in " + doc_.settings().firstCurrencySymbol};
+    if (doc_.settings().dualCurrency != 0)
+        names.push_back("alle in " + doc_.settings().secondCurrencySymbol);
     return names;
 }
 
@@ -29,12 +29,13 @@ bool CBuchungImportForm::ok(ledger::CTalwerkDoc& doc, platform::Prompter& prompt
                              kImportCaption);
         return false;
     }
-    const ImportText text = readImportText(fileName);
+    const ImportDatei text = readImportDatei(fileName);
     if (text.message) {
         prompter.warning(text.message, kImportCaption);
         return false;
     }
     result_ = importBuchungen(doc, text.data, options, prompter);
+    prompter.information(importBericht(result_), kImportCaption);
     return true;
 }
 

@@ -27,8 +27,9 @@ public:
     // "alle in ..." of the second currency only under dual-currency bookkeeping.
     std::vector<std::string> betraegeNames() const;
 
-    // OK: checks the file name, reads the file and imports it. Returns false while the
-    // dialog stays open (a message has been shown); true when the import ran.
+    // OK: checks the file name, reads the file, imports it and says what the import did.
+    // Returns false while the dialog stays open (a message has been shown); true when the
+    // import ran.
     bool ok(ledger::CTalwerkDoc& doc, platform::Prompter& prompter);
     const ImportErgebnis& result() const { return result_; }
 

@@ -38,7 +38,7 @@ CBuchungRegelForm::CBuchungRegelForm(ledger::CTalwerkDoc& doc, const platform::C
 }
 
 void CBuchungRegelForm::start(int kind, int32_t konto1, int32_t konto2) {
-    mode_.fill(doc_.settings.accountInputMode);
+    mode_.fill(doc_.settings().accountInputMode);
     remembered_.fill(kNone);
     kind_ = std::clamp(kind, 0, 2);
     remembered_[kind_] = {konto1, konto2};
@@ -54,7 +54,7 @@ void CBuchungRegelForm::start(int kind, int32_t konto1, int32_t konto2) {
     notesTemplate.clear();
     dateMode = kFaelligkeitsdatum;
     counter = 1;
-    currency = doc_.settings.presetCurrency;
+    currency = doc_.settings().presetCurrency;
     amountText = doc_.formatBetrag(0);
     intervalCount = 1;
     intervalUnit = ledger::kMonate;
@@ -83,7 +83,7 @@ void CBuchungRegelForm::openFromBooking(const ledger::CTWBuchung& buchung) {
 }
 
 void CBuchungRegelForm::openEdit(int index) {
-    const ledger::CTWBuchungRegel& regel = *doc_.rules.at(index);
+    const ledger::CTWBuchungRegel& regel = *doc_.rules().at(index);
     start(regel.kind, regel.konto1Id, regel.konto2Id);
     edited_ = index;
     name = regel.name;
@@ -231,7 +231,7 @@ std::optional<CBuchungRegelForm::Field> CBuchungRegelForm::ok(platform::Prompter
     regel.konto2Id = konto2->id;
     regel.amount = *amount;
     // A document with one currency has no second one to book in.
-    regel.currencyIndex = doc_.settings.dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
+    regel.currencyIndex = doc_.settings().dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
     regel.notesTemplate = notesTemplate;
     regel.provisional = provisional ? 1 : 0;
     regel.counterStart = counter;
@@ -241,10 +241,9 @@ std::optional<CBuchungRegelForm::Field> CBuchungRegelForm::ok(platform::Prompter
 
     if (!isEditing()) {
         doc_.addBuchungRegel(std::move(regel));
-        savedIndex_ = static_cast<int>(doc_.rules.size()) - 1;
+        savedIndex_ = static_cast<int>(doc_.rules().size()) - 1;
     } else {
-        ledger::CTWBuchungRegel& old = *doc_.rules.at(edited_);
-        regel.serial = old.serial;
+        const ledger::CTWBuchungRegel& old = *doc_.rules().at(edited_);
         if (!old.occurrenceStates.empty() && (locked_ || nextScheduleUnchanged())) {
             // The schedule and what was done in it stay.
             regel.counterStart = old.counterStart;
@@ -254,8 +253,7 @@ std::optional<CBuchungRegelForm::Field> CBuchungRegelForm::ok(platform::Prompter
             regel.occurrenceStates = old.occurrenceStates;
         }
         // Otherwise counting starts afresh at the shown date with no occurrence done.
-        old = std::move(regel);
-        doc_.setModified();
+        doc_.changeBuchungRegel(edited_, std::move(regel));
         savedIndex_ = edited_;
     }
     changed_ = true;

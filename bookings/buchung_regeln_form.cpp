@@ -12,8 +12,8 @@ CBuchungRegelnForm::CBuchungRegelnForm(ledger::CTalwerkDoc& doc) : doc_(doc) {
 
 void CBuchungRegelnForm::rebuild() {
     entries_.clear();
-    for (size_t i = 0; i < doc_.rules.size(); ++i)
-        entries_.push_back({doc_.rules[i]->name, static_cast<int>(i)});
+    for (size_t i = 0; i < doc_.rules().size(); ++i)
+        entries_.push_back({doc_.rules()[i]->name, static_cast<int>(i)});
     std::stable_sort(entries_.begin(), entries_.end(), [](const Eintrag& a, const Eintrag& b) {
         return ledger::compareNoCase(a.name, b.name) < 0;
     });
@@ -31,8 +31,7 @@ bool CBuchungRegelnForm::remove(int row, platform::Prompter& prompter) {
         return false;
     if (!prompter.askYesNo("Möchten Sie diese regelmäßige Buchung wirklich löschen", kCaption))
         return false;
-    doc_.rules.erase(doc_.rules.begin() + entries_[static_cast<size_t>(row)].ruleIndex);
-    doc_.setModified();
+    doc_.removeBuchungRegel(entries_[static_cast<size_t>(row)].ruleIndex);
     changed_ = true;
     rebuild();
     return true;

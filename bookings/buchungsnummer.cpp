@@ -32,15 +32,15 @@ std::string incrementBuchungsnummer(std::string_view number) {
 }
 
 std::optional<std::string> suggestBuchungsnummer(const ledger::CTalwerkDoc& doc) {
-    if (doc.bookings.empty())
+    if (doc.bookings().empty())
         return std::nullopt;
-    const ledger::CTWBuchung* base = doc.bookings.back().get();
-    if (doc.settings.bookingNumberSource == kZuletztEingegeben) {
+    const ledger::CTWBuchung* base = doc.bookings().back();
+    if (doc.settings().bookingNumberSource == kZuletztEingegeben) {
         // The first booking in list order that carries the highest entry serial.
-        base = doc.bookings.front().get();
-        for (const auto& b : doc.bookings)
+        base = doc.bookings().front();
+        for (const auto& b : doc.bookings())
             if (b->serial > base->serial)
-                base = b.get();
+                base = b;
     }
     return incrementBuchungsnummer(base->number);
 }

@@ -7,8 +7,8 @@
 namespace bookings {
 
 CBuchungsoptionenForm::CBuchungsoptionenForm(const ledger::CTalwerkDoc& doc)
-    : dualCurrency_(doc.settings.dualCurrency != 0), currencyNames_(waehrungsNamen(doc)) {
-    const ledger::CTWEinstellungen& s = doc.settings;
+    : dualCurrency_(doc.settings().dualCurrency != 0), currencyNames_(waehrungsNamen(doc)) {
+    const ledger::CTWEinstellungen& s = doc.settings();
     accountInputMode = s.accountInputMode;
     bookingNumberSource = s.bookingNumberSource;
     presetCurrency = s.presetCurrency;
@@ -20,7 +20,7 @@ CBuchungsoptionenForm::CBuchungsoptionenForm(const ledger::CTalwerkDoc& doc)
     disableNumberField = s.disableNumberField != 0;
     disableCurrencyField = s.disableCurrencyField != 0;
     disableNotesField = s.disableNotesField != 0;
-    hiddenTexts = doc.hiddenBookingTexts;
+    hiddenTexts = doc.hiddenBookingTexts();
 }
 
 void CBuchungsoptionenForm::showTextAgain(platform::Prompter& prompter) {
@@ -34,7 +34,7 @@ void CBuchungsoptionenForm::showTextAgain(platform::Prompter& prompter) {
 }
 
 bool CBuchungsoptionenForm::apply(ledger::CTalwerkDoc& doc) const {
-    ledger::CTWEinstellungen& s = doc.settings;
+    ledger::CTWEinstellungen s = doc.settings();
     const bool sourceChanged = s.bookingNumberSource != bookingNumberSource;
     s.accountInputMode = accountInputMode;
     s.bookingNumberSource = bookingNumberSource;
@@ -47,10 +47,11 @@ bool CBuchungsoptionenForm::apply(ledger::CTalwerkDoc& doc) const {
     s.disableNumberField = disableNumberField;
     s.disableCurrencyField = disableCurrencyField;
     s.disableNotesField = disableNotesField;
-    doc.hiddenBookingTexts.clear();
-    std::copy_if(hiddenTexts.begin(), hiddenTexts.end(), std::back_inserter(doc.hiddenBookingTexts),
+    doc.setSettings(std::move(s));
+    std::vector<std::string> hidden;
+    std::copy_if(hiddenTexts.begin(), hiddenTexts.end(), std::back_inserter(hidden),
                  [](const std::string& t) { return !t.empty(); });
-    doc.setModified();
+    doc.setHiddenBookingTexts(std::move(hidden));
     return sourceChanged;
 }
 

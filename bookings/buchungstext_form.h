@@ -51,7 +51,7 @@ public:
 
 private:
     void rebuild();
-    void store(int32_t& setting, int32_t value);
+    void store(int32_t ledger::CTWEinstellungen::*setting, int32_t value);
 
     ledger::CTalwerkDoc& doc_;
     std::vector<Eintrag> entries_;

@@ -72,30 +72,30 @@ void CFaelligeBuchungenForm::suggestFirstNumber() {
 }
 
 int CFaelligeBuchungenForm::sortOrder() const {
-    const int32_t order = doc_.settings.reserved75;
+    const int32_t order = doc_.settings().reserved75;
     return order >= kNachFaelligkeit && order <= kNachBezeichnungDatum ? order : kNachFaelligkeit;
 }
 
-void CFaelligeBuchungenForm::storeSetting(int32_t& setting, int32_t value) {
-    if (setting == value)
+void CFaelligeBuchungenForm::storeSetting(int32_t ledger::CTWEinstellungen::*setting,
+                                          int32_t value) {
+    if (doc_.settings().*setting == value)
         return;
-    setting = value;
-    doc_.setModified();
+    doc_.changeSettings([&](ledger::CTWEinstellungen& s) { s.*setting = value; });
     changed_ = true;
 }
 
 void CFaelligeBuchungenForm::setSortOrder(int order) {
     if (order < kNachFaelligkeit || order > kNachBezeichnungDatum)
         return;
-    storeSetting(doc_.settings.reserved75, order);
+    storeSetting(&ledger::CTWEinstellungen::reserved75, order);
     rebuild();
 }
 
 void CFaelligeBuchungenForm::rebuild() {
     rows_.clear();
-    const int32_t marked = doc_.settings.markNewDueBookings != 0 ? 1 : 0;
-    for (size_t r = 0; r < doc_.rules.size(); ++r) {
-        ledger::CTWBuchungRegel& regel = *doc_.rules[r];
+    const int32_t marked = doc_.settings().markNewDueBookings != 0 ? 1 : 0;
+    for (size_t r = 0; r < doc_.rules().size(); ++r) {
+        const ledger::CTWBuchungRegel& regel = *doc_.rules()[r];
         const Termine termine = Termine::of(regel);
         const ledger::CTWKonto* konto1 = doc_.findKonto(regel.konto1Id);
         const ledger::CTWKonto* konto2 = doc_.findKonto(regel.konto2Id);
@@ -220,7 +220,7 @@ void CFaelligeBuchungenForm::setMarked(int row, bool marked) {
 }
 
 void CFaelligeBuchungenForm::markAll(bool marked) {
-    storeSetting(doc_.settings.markNewDueBookings, marked ? 1 : 0);
+    storeSetting(&ledger::CTWEinstellungen::markNewDueBookings, marked ? 1 : 0);
     for (ledger::CTWBuchungPrep& row : rows_)
         row.marked = marked ? 1 : 0;
     numberRows();
@@ -239,24 +239,13 @@ void CFaelligeBuchungenForm::optionsApplied(bool numberSourceChanged) {
     rebuild();
 }
 
-namespace {
-
-void setState(ledger::CTWBuchungRegel& regel, int32_t k, ledger::Vorkommen state) {
-    auto& states = regel.occurrenceStates;
-    if (states.size() <= static_cast<size_t>(k))
-        states.resize(static_cast<size_t>(k) + 1, ledger::kOffen);
-    states[static_cast<size_t>(k)] = state;
-}
-
-} // namespace
-
 bool CFaelligeBuchungenForm::execute(platform::Prompter& prompter) {
     if (!anyMarked())
         return false;
-    if (doc_.settings.confirmDueBookings != 0 && !prompter.askYesNo(kAusfuehren, kCaption))
+    if (doc_.settings().confirmDueBookings != 0 && !prompter.askYesNo(kAusfuehren, kCaption))
         return false;
     bool skipped = false;
-    bool booked = false;
+    std::vector<ledger::CTWBuchung> bookings;
     for (const ledger::CTWBuchungPrep& row : rows_) {
         if (row.marked == 0)
             continue;
@@ -276,12 +265,13 @@ bool CFaelligeBuchungenForm::execute(platform::Prompter& prompter) {
         b.text = row.text;
         b.notes = row.notes;
         b.provisional = row.regel->provisional;
-        doc_.addBuchung(std::move(b));
-        setState(*row.regel, row.occurrenceIndex, ledger::kAusgefuehrt);
-        booked = true;
+        bookings.push_back(std::move(b));
+        doc_.setVorkommen(row.ruleIndex, row.occurrenceIndex, ledger::kAusgefuehrt);
     }
+    const bool booked = !bookings.empty();
+    // All in one pass over the list: adding one by one would move the bookings after each.
+    doc_.addBuchungen(std::move(bookings));
     if (booked) {
-        doc_.setModified();
         changed_ = true;
         suggestFirstNumber();
     }
@@ -294,12 +284,11 @@ bool CFaelligeBuchungenForm::execute(platform::Prompter& prompter) {
 bool CFaelligeBuchungenForm::deleteMarked(platform::Prompter& prompter) {
     if (!anyMarked())
         return false;
-    if (doc_.settings.confirmDueBookings != 0 && !prompter.askYesNo(kLoeschen, kCaption))
+    if (doc_.settings().confirmDueBookings != 0 && !prompter.askYesNo(kLoeschen, kCaption))
         return false;
     for (const ledger::CTWBuchungPrep& row : rows_)
         if (row.marked != 0)
-            setState(*row.regel, row.occurrenceIndex, ledger::kGeloescht);
-    doc_.setModified();
+            doc_.setVorkommen(row.ruleIndex, row.occurrenceIndex, ledger::kGeloescht);
     changed_ = true;
     rebuild();
     return true;

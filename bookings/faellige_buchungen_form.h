@@ -88,7 +88,7 @@ private:
     void sortRows();
     void numberRows();
     void suggestFirstNumber();
-    void storeSetting(int32_t& setting, int32_t value);
+    void storeSetting(int32_t ledger::CTWEinstellungen::*setting, int32_t value);
 
     ledger::CTalwerkDoc& doc_;
     const platform::Clock& clock_;

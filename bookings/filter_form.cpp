@@ -29,8 +29,8 @@ const char* patternProblem(const std::string& pattern, int mode) {
 } // namespace
 
 CFilterForm::CFilterForm(const ledger::CTalwerkDoc& doc, int index)
-    : doc_(doc), index_(index), mode_(doc.settings.accountInputMode) {
-    const ledger::CTWBuchungsFilterNeu& f = *doc.filters.at(index);
+    : doc_(doc), index_(index), mode_(doc.settings().accountInputMode) {
+    const ledger::CTWBuchungsFilterNeu& f = *doc.filters().at(index);
     name = f.name;
     numberOn = f.numberConditionOn != 0;
     numberFrom = f.numberFrom;
@@ -102,7 +102,7 @@ std::optional<CFilterForm::Field> CFilterForm::ok(ledger::CTalwerkDoc& doc,
             return Field::NotesPattern;
         }
 
-    ledger::CTWBuchungsFilterNeu& f = *doc.filters.at(index_);
+    ledger::CTWBuchungsFilterNeu f = *doc.filters().at(index_);
     f.name = name;
     f.numberConditionOn = numberOn;
     f.numberFrom = numberFrom;
@@ -128,7 +128,7 @@ std::optional<CFilterForm::Field> CFilterForm::ok(ledger::CTalwerkDoc& doc,
     f.provisionalMode = onlyProvisional      ? ledger::kNurVorlaeufige
                         : withoutProvisional ? ledger::kOhneVorlaeufige
                                              : ledger::kAlleBuchungen;
-    doc.setModified();
+    doc.changeFilter(index_, std::move(f));
     return std::nullopt;
 }
 

@@ -24,7 +24,7 @@ int stepIdentifikation(int mode, int delta) {
 KontoListe buildKontoListe(const ledger::CTalwerkDoc& doc, int mode,
                            const std::function<bool(const ledger::CTWKonto&)>& take) {
     KontoListe liste;
-    for (const auto& konto : doc.accounts)
+    for (const auto& konto : doc.accounts())
         if (take(*konto))
             liste.push_back({kontoText(*konto, mode), konto->id});
     std::stable_sort(liste.begin(), liste.end(), [](const KontoEintrag& a, const KontoEintrag& b) {
@@ -60,12 +60,12 @@ int32_t findEintrag(const KontoListe& liste, std::string_view text) {
 }
 
 KontoFinder::KontoFinder(const ledger::CTalwerkDoc& doc, int mode) : mode_(mode) {
-    for (const auto& konto : doc.accounts) {
+    for (const auto& konto : doc.accounts()) {
         // emplace keeps the first account of a text or number.
         if (mode == kKontonummer)
-            byNumber_.emplace(static_cast<uint32_t>(konto->number), konto.get());
+            byNumber_.emplace(static_cast<uint32_t>(konto->number), konto);
         else
-            byText_.emplace(mode == kAbkuerzung ? konto->abbreviation : konto->name, konto.get());
+            byText_.emplace(mode == kAbkuerzung ? konto->abbreviation : konto->name, konto);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "bookings/textdatei_form.h"
 
+#include "ledger/win1252.h"
+
 #include <fstream>
 
 namespace bookings {
@@ -12,7 +14,9 @@ bool CTextdateiForm::check(platform::Prompter& prompter) const {
 }
 
 bool CTextdateiForm::write(const reports::ReportTable& table, platform::Prompter& prompter) const {
-    const std::string text = reports::renderText(table, format, reports::kFileLineEnd);
+    std::string text = reports::renderText(table, format, reports::kFileLineEnd);
+    if (zeichensatz == Zeichensatz::Utf8)
+        text = ledger::toUtf8(text);
     std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
     if (file)
         file.write(text.data(), static_cast<std::streamsize>(text.size()));

@@ -1,5 +1,6 @@
 // CTextdateiForm: the rules of "Kopieren in Textdatei": the format, the file name check and
-// writing the laid-out table as Windows-1252 text with CR LF line ends.
+// writing the laid-out table with CR LF line ends, as Windows-1252 text (what other programs
+// have always read from it) or as UTF-8 when the user chooses so.
 #pragma once
 
 #include "platform/prompter.h"
@@ -14,7 +15,10 @@ class CTextdateiForm {
 public:
     static constexpr const char* kCaption = "Kopieren in Textdatei";
 
+    enum class Zeichensatz { Windows1252 = 0, Utf8 = 1 };
+
     reports::TextFormat format = reports::TextFormat::FixedWidths;
+    Zeichensatz zeichensatz = Zeichensatz::Windows1252;
     std::string fileName; // in the file system's encoding
 
     // OK: an empty file name is refused with its message (the name field gets the focus).

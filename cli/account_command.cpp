@@ -112,13 +112,14 @@ std::string kennung(const ledger::CTWKonto& konto) {
            konto.abbreviation + ")";
 }
 
-ledger::CTWKonto* kontoByNumber(ledger::CTalwerkDoc& doc, const std::string& text, Io& io) {
+const ledger::CTWKonto* kontoByNumber(const ledger::CTalwerkDoc& doc, const std::string& text,
+                                      Io& io) {
     int64_t number = -1;
     if (!text.empty() &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
         text.size() < 10)
         number = std::stoll(text);
-    ledger::CTWKonto* konto = doc.findKontoByNumber(static_cast<int32_t>(number));
+    const ledger::CTWKonto* konto = doc.findKontoByNumber(static_cast<int32_t>(number));
     if (!konto)
         printLine(io.err, "Kein Konto mit der Nummer " + text + ".");
     return konto;
@@ -172,7 +173,7 @@ int runAccount(Arguments& args, Io& io) {
         int index = -1;
         const int code = submit(form, o, change, io, [&] { index = form.apply(); });
         if (code == kExitOk && index >= 0)
-            printLine(io.out, kennung(*change.doc().accounts[index]) + " angelegt.");
+            printLine(io.out, kennung(*change.doc().accounts()[index]) + " angelegt.");
         return code;
     }
 

@@ -44,7 +44,7 @@ int runBooking(Arguments& args, Io& io) {
     if (!change.open(path))
         return kExitFailure;
     ledger::CTalwerkDoc& doc = change.doc();
-    if (currency == 1 && doc.settings.dualCurrency == 0) {
+    if (currency == 1 && doc.settings().dualCurrency == 0) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
     }
@@ -68,7 +68,7 @@ int runBooking(Arguments& args, Io& io) {
     AnsweringPrompter prompter(io.err, change.yes(), true);
     if (form.ok(prompter) || change.save() != kExitOk)
         return kExitFailure;
-    const ledger::CTWBuchung& added = *doc.bookings[doc.indexOfBuchung(form.addedSerial())];
+    const ledger::CTWBuchung& added = *doc.bookings()[doc.indexOfBuchung(form.addedSerial())];
     printLine(io.out, "Buchung " + std::to_string(added.serial) +
                           " hinzugefügt: " + added.date.text() + " " + added.number + " " +
                           doc.formatBetrag(added.amount));

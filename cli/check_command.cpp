@@ -21,32 +21,33 @@ std::string versionText(std::uint32_t v) {
 
 void printCounts(const ledger::CTalwerkDoc& doc, Io& io) {
     int kinds[ledger::kKontoArten] = {};
-    for (const auto& k : doc.accounts)
+    for (const auto& k : doc.accounts())
         ++kinds[std::clamp(k->kind, 0, ledger::kKontoArten - 1)];
     std::size_t categories = 0, subcategories = 0;
-    for (const auto& tree : doc.categories.trees) {
+    for (int kind = 0; kind < ledger::kKontoArten; ++kind) {
+        const auto tree = doc.categories().tree(kind);
         categories += tree.size();
-        for (const auto& c : tree)
-            subcategories += c->subcategories.size();
+        for (const ledger::CTWKategorie* c : tree)
+            subcategories += c->subcategories().size();
     }
-    const auto provisional = std::count_if(doc.bookings.begin(), doc.bookings.end(),
+    const auto provisional = std::count_if(doc.bookings().begin(), doc.bookings().end(),
                                            [](const auto& b) { return b->provisional != 0; });
     char line[256];
     std::snprintf(line, sizeof line,
                   "Konten: %zu (Bestandskonten %d, Einnahmenkonten %d, Ausgabenkonten %d)",
-                  doc.accounts.size(), kinds[0], kinds[1], kinds[2]);
+                  doc.accounts().size(), kinds[0], kinds[1], kinds[2]);
     printLine(io.out, line);
     std::snprintf(line, sizeof line, "Kategorien: %zu, Unterkategorien: %zu", categories,
                   subcategories);
     printLine(io.out, line);
-    std::snprintf(line, sizeof line, "Buchungen: %zu (vorläufig: %td)", doc.bookings.size(),
+    std::snprintf(line, sizeof line, "Buchungen: %zu (vorläufig: %td)", doc.bookings().size(),
                   provisional);
     printLine(io.out, line);
-    std::snprintf(line, sizeof line, "Regelmäßige Buchungen: %zu", doc.rules.size());
+    std::snprintf(line, sizeof line, "Regelmäßige Buchungen: %zu", doc.rules().size());
     printLine(io.out, line);
-    std::snprintf(line, sizeof line, "Buchungsfilter: %zu", doc.filters.size());
+    std::snprintf(line, sizeof line, "Buchungsfilter: %zu", doc.filters().size());
     printLine(io.out, line);
-    printLine(io.out, doc.password.isActive() ? "Kennwortschutz: ja" : "Kennwortschutz: nein");
+    printLine(io.out, doc.password().isActive() ? "Kennwortschutz: ja" : "Kennwortschutz: nein");
 }
 
 } // namespace

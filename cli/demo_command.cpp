@@ -3,6 +3,7 @@
 #include "cli/common_options.h"
 #include "cli/demo_ledger.h"
 #include "cli/ledger_change.h"
+#include "ledger/win1252.h"
 
 #include <filesystem>
 
@@ -13,6 +14,14 @@ int runDemo(Arguments& args, Io& io) {
     const bool overwrite = args.flag("overwrite");
     const std::filesystem::path dir = args.positionals(1).front();
     const ledger::CNVKDatum today = ledger::CNVKDatum::today(*clock);
+    // A folder that does not exist yet is made, with the folders above it.
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) {
+        io.err << dir.string() << ": " << ledger::toUtf8("Der Ordner kann nicht angelegt werden.")
+               << '\n';
+        return kExitFailure;
+    }
 
     const struct {
         const char* name;

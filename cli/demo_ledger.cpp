@@ -1,5 +1,7 @@
 #include "cli/demo_ledger.h"
 
+#include "accounts/start_kontenplan.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -10,48 +12,9 @@ using namespace ledger;
 
 namespace {
 
-struct KontoPlan {
-    int kind;
-    const char* name;
-    const char* abbreviation;
-    int number;
-    const char* category;
-    const char* subcategory; // nullptr: the category only
-    std::int64_t openingBalance;
-};
-
-// The chart of accounts; categories and sub-categories are created as they first appear.
-const KontoPlan kKonten[] = {
-    {kBestandskonto, "Girokonto", "GIRO", 1000, "Geldkonten", "Girokonten", 184250},
-    {kBestandskonto, "Tagesgeld", "TAGG", 1010, "Geldkonten", "Sparkonten", 500000},
-    {kBestandskonto, "Sparbuch", "SPAR", 1020, "Geldkonten", "Sparkonten", 1000000},
-    {kBestandskonto, "Bargeld", "BAR", 1100, "Bargeld", nullptr, 15000},
-    {kBestandskonto, "Kreditkarte", "KK", 1200, "Kredite", "Kreditkarten", 0},
-    {kEinnahmenkonto, "Gehalt", "GEH", 4000, "Arbeit", "Gehalt", 0},
-    {kEinnahmenkonto, "Nebenverdienst", "NEB", 4010, "Arbeit", "Nebenverdienst", 0},
-    {kEinnahmenkonto, "Zinsen", "ZINS", 4100, "Kapitalerträge", "Zinsen", 0},
-    {kEinnahmenkonto, "Kindergeld", "KIG", 4200, "Sonstige Einnahmen", "Staatliche Leistungen", 0},
-    {kEinnahmenkonto, "Erstattungen", "ERST", 4210, "Sonstige Einnahmen", "Erstattungen", 0},
-    {kAusgabenkonto, "Miete", "MIET", 6000, "Wohnen", "Miete", 0},
-    {kAusgabenkonto, "Nebenkosten", "NK", 6010, "Wohnen", "Nebenkosten", 0},
-    {kAusgabenkonto, "Strom", "STRM", 6020, "Wohnen", "Energie", 0},
-    {kAusgabenkonto, "Lebensmittel", "LEBM", 6100, "Lebenshaltung", "Lebensmittel", 0},
-    {kAusgabenkonto, "Drogerie", "DROG", 6110, "Lebenshaltung", "Haushalt", 0},
-    {kAusgabenkonto, "Kleidung", "KLEI", 6120, "Lebenshaltung", "Kleidung", 0},
-    {kAusgabenkonto, "Kraftstoff", "TANK", 6200, "Mobilität", "Auto", 0},
-    {kAusgabenkonto, "Kfz-Versicherung", "KFZV", 6210, "Mobilität", "Auto", 0},
-    {kAusgabenkonto, "Öffentlicher Nahverkehr", "ÖPNV", 6220, "Mobilität", "Bus und Bahn", 0},
-    {kAusgabenkonto, "Haftpflichtversicherung", "HAFT", 6300, "Versicherungen", nullptr, 0},
-    {kAusgabenkonto, "Hausratversicherung", "HAUS", 6310, "Versicherungen", nullptr, 0},
-    {kAusgabenkonto, "Telefon und Internet", "TEL", 6400, "Kommunikation", nullptr, 0},
-    {kAusgabenkonto, "Rundfunkbeitrag", "GEZ", 6410, "Kommunikation", nullptr, 0},
-    {kAusgabenkonto, "Restaurant", "REST", 6500, "Freizeit", "Essen gehen", 0},
-    {kAusgabenkonto, "Urlaub", "URL", 6510, "Freizeit", "Reisen", 0},
-    {kAusgabenkonto, "Bücher und Kultur", "KULT", 6520, "Freizeit", "Kultur", 0},
-    {kAusgabenkonto, "Apotheke", "APO", 6600, "Gesundheit", nullptr, 0},
-    {kAusgabenkonto, "Geschenke", "GESCH", 6700, "Sonstiges", "Geschenke", 0},
-    {kAusgabenkonto, "Spenden", "SPEN", 6710, "Sonstiges", "Spenden", 0},
-};
+// The opening balances of the demo's asset accounts.
+const std::pair<const char*, std::int64_t> kAnfangsbestaende[] = {
+    {"GIRO", 184250}, {"TAGG", 500000}, {"SPAR", 1000000}, {"BAR", 15000}};
 
 // A small deterministic generator, so that the same day gives the same demo file.
 class Zufall {
@@ -87,8 +50,8 @@ std::string monatsname(int month) {
 class DemoBuilder {
 public:
     DemoBuilder(CTalwerkDoc& doc, const CNVKDatum& today) : doc_(doc), today_(today) {
-        for (const auto& k : doc_.accounts)
-            byAbbreviation_[k->abbreviation] = k.get();
+        for (const auto& k : doc_.accounts())
+            byAbbreviation_[k->abbreviation] = k;
     }
 
     void build() {
@@ -165,7 +128,8 @@ private:
     // Every occurrence due up to three days ago is booked and marked executed; later ones
     // stay due.
     void executeRules() {
-        for (const auto& r : doc_.rules) {
+        for (int index = 0; index < static_cast<int>(doc_.rules().size()); ++index) {
+            const CTWBuchungRegel* r = doc_.rules()[index];
             for (int k = 0;; ++k) {
                 const CNVKDatum due = plusMonths(r->firstDate, k * r->intervalCount);
                 if (due.dayNumber() + 3 > today_.dayNumber())
@@ -180,7 +144,7 @@ private:
                 const CTWKonto* k2 = doc_.findKonto(r->konto2Id);
                 buchung(due, k1->abbreviation.c_str(), k2->abbreviation.c_str(), r->amount, text,
                         true);
-                r->occurrenceStates.push_back(kAusgefuehrt);
+                doc_.setVorkommen(index, k, kAusgefuehrt);
             }
         }
     }
@@ -265,25 +229,29 @@ private:
     }
 
     void addFilters() {
-        CTWBuchungsFilterNeu& gross = *doc_.filters[0];
+        CTWBuchungsFilterNeu gross = *doc_.filters()[0];
         gross.name = "Große Ausgaben";
         gross.kindConditionOn = 1;
         gross.kind = kAusgabe;
         gross.amountConditionOn = 1;
         gross.amountFrom = 50000;
         gross.amountTo = 100000000;
-        CTWBuchungsFilterNeu& essen = *doc_.filters[1];
+        CTWBuchungsFilterNeu essen = *doc_.filters()[1];
         essen.name = "Lebensmittel";
         essen.accountConditionOn = 1;
         essen.accountId = konto("LEBM").id;
-        CTWBuchungsFilterNeu& offen = *doc_.filters[2];
+        CTWBuchungsFilterNeu offen = *doc_.filters()[2];
         offen.name = "Vorläufige Buchungen";
         offen.provisionalMode = kNurVorlaeufige;
-        CTWBuchungsFilterNeu& mobil = *doc_.filters[3];
+        CTWBuchungsFilterNeu mobil = *doc_.filters()[3];
         mobil.name = "Tanken und Supermarkt";
         mobil.textConditionOn = 1;
         mobil.textMode = kEnthaelt;
         mobil.textPattern = "Tankstelle ODER Supermarkt";
+        doc_.changeFilter(0, std::move(gross));
+        doc_.changeFilter(1, std::move(essen));
+        doc_.changeFilter(2, std::move(offen));
+        doc_.changeFilter(3, std::move(mobil));
     }
 
     CTalwerkDoc& doc_;
@@ -299,28 +267,12 @@ private:
 std::unique_ptr<CTalwerkDoc> demoKontenplan(const CNVKDatum& today) {
     auto doc = std::make_unique<CTalwerkDoc>();
     doc->newDocument(NeueDateiWaehrung{}, today);
-    for (const KontoPlan& plan : kKonten) {
-        CTWKategorie* category = doc->findKategorieByName(plan.kind, plan.category);
-        if (!category)
-            category = &doc->categories.addKategorie(plan.kind, plan.category);
-        CTWUnterkategorie* sub = nullptr;
-        if (plan.subcategory) {
-            sub = category->findUnterkategorie(std::string_view(plan.subcategory));
-            if (!sub)
-                sub = &category->addUnterkategorie(plan.subcategory);
-        }
-        CTWKonto konto;
-        konto.kind = plan.kind;
-        konto.name = plan.name;
-        konto.abbreviation = plan.abbreviation;
-        konto.number = plan.number;
-        konto.currencyIndex = plan.kind == kBestandskonto ? 0 : -1;
-        konto.openingBalance = plan.openingBalance;
-        konto.category = category->id;
-        konto.subcategory = sub ? sub->id : -1;
-        doc->addKonto(std::move(konto));
+    accounts::legeStartKontenplanAn(*doc);
+    for (const auto& [abbreviation, balance] : kAnfangsbestaende) {
+        CTWKonto konto = *doc->findKontoByText(abbreviation, false);
+        konto.openingBalance = balance;
+        doc->changeKonto(konto);
     }
-    doc->rebuildKategorieUsageCounts();
     doc->setModified(false);
     return doc;
 }

@@ -39,7 +39,7 @@ std::optional<std::set<int>> takeRows(Arguments& args) {
 std::string renderList(const ledger::CTalwerkDoc& doc, const bookings::CFaelligeBuchungenForm& form,
                        reports::TextFormat format) {
     reports::TableSettings settings;
-    settings.fontName = doc.settings.tableFontName;
+    settings.fontName = doc.settings().tableFontName;
     const int columns = static_cast<int>(bookings::kFaelligSpalten.size());
     reports::ReportTable table(settings, columns);
     table.setColumnAlignment(bookings::kSpalteBetrag, reports::kAlignRight);
@@ -108,7 +108,7 @@ int runDue(Arguments& args, Io& io) {
         printLine(io.err, "Keine fällige Buchung ist markiert.");
         return kExitFailure;
     }
-    const size_t bookingsBefore = doc.bookings.size();
+    const size_t bookingsBefore = doc.bookings().size();
     const bool done =
         execute ? form.execute(change.prompter()) : form.deleteMarked(change.prompter());
     if (!done)
@@ -118,7 +118,7 @@ int runDue(Arguments& args, Io& io) {
         return code;
     if (execute)
         printLine(io.out, "Ausgeführte Buchungen: " +
-                              std::to_string(doc.bookings.size() - bookingsBefore) + ".");
+                              std::to_string(doc.bookings().size() - bookingsBefore) + ".");
     else
         printLine(io.out, "Fällige Buchungen gelöscht.");
     return kExitOk;

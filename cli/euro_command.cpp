@@ -120,7 +120,7 @@ int runEuro(Arguments& args, Io& io) {
     const auto positionals = args.positionals(1);
     if (!change.open(positionals[0]))
         return kExitFailure;
-    const bool euroOnly = change.doc().settings.euroOnly != 0;
+    const bool euroOnly = change.doc().settings().euroOnly != 0;
     const auto table = ledger::buildNationalCurrencyTable();
     accounts::runEuroTool(change.doc(), table, change.prompter(), dialoge);
     // A refused option leaves the file as it was, also the steps before it.

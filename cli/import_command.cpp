@@ -20,7 +20,7 @@ int runImport(Arguments& args, Io& io) {
     const std::string& path = positionals[0];
     const std::string& textPath = positionals[1];
 
-    const bookings::ImportText text = bookings::readImportText(textPath);
+    const bookings::ImportDatei text = bookings::readImportDatei(textPath);
     if (text.message) {
         io.err << textPath << ": " << ledger::toUtf8(text.message) << '\n';
         return kExitFailure;
@@ -29,7 +29,7 @@ int runImport(Arguments& args, Io& io) {
     if (!change.open(path))
         return kExitFailure;
     ledger::CTalwerkDoc& doc = change.doc();
-    const bool dual = doc.settings.dualCurrency != 0;
+    const bool dual = doc.settings().dualCurrency != 0;
     if (amounts == bookings::kAlleInZweiter && !dual) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
@@ -48,7 +48,7 @@ int runImport(Arguments& args, Io& io) {
         bookings::importBuchungen(doc, text.data, options, prompter);
     if (result.added > 0 && change.saveNow() != kExitOk)
         return kExitFailure;
-    printLine(io.out, std::to_string(result.added) + " Buchungen hinzugefügt");
+    printLine(io.out, bookings::importBericht(result));
     return prompter.shownCount() == 0 ? kExitOk : kExitFailure;
 }
 

@@ -102,8 +102,8 @@ void fill(bookings::CBuchungRegelForm& form, const RegelOptionen& o) {
 
 // The position of the first rule of that name, or -1 with a message.
 int findRule(const ledger::CTalwerkDoc& doc, const std::string& name, Io& io) {
-    for (size_t i = 0; i < doc.rules.size(); ++i)
-        if (doc.rules[i]->name == name)
+    for (size_t i = 0; i < doc.rules().size(); ++i)
+        if (doc.rules()[i]->name == name)
             return static_cast<int>(i);
     printLine(io.err, "Keine regelmäßige Buchung mit der Bezeichnung \"" + name + "\".");
     return -1;
@@ -157,7 +157,7 @@ int runRule(Arguments& args, Io& io) {
     if (!change.open(positionals[0]))
         return kExitFailure;
     ledger::CTalwerkDoc& doc = change.doc();
-    if (o.currency == 1 && doc.settings.dualCurrency == 0) {
+    if (o.currency == 1 && doc.settings().dualCurrency == 0) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
     }
@@ -180,7 +180,7 @@ int runRule(Arguments& args, Io& io) {
         return kExitFailure;
     const int code = change.save();
     if (code == kExitOk)
-        printLine(io.out, kennung(doc.rules[static_cast<size_t>(form.ruleIndex())]->name) +
+        printLine(io.out, kennung(doc.rules()[static_cast<size_t>(form.ruleIndex())]->name) +
                               (sub == "new" ? " angelegt." : " geändert."));
     return code;
 }

@@ -4,11 +4,10 @@
 #include "cli/common_options.h"
 #include "cli/terminal.h"
 #include "ledger/win1252.h"
-#include "reports/chart_builder.h"
 #include "reports/chart_painter.h"
-#include "reports/report_builder.h"
 #include "reports/svg_surface.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 
 #include <cstdio>
 #include <fstream>
@@ -73,32 +72,39 @@ reports::Selection takeSelection(Arguments& args) {
         "--select erwartet account:ID, category:ART:ID oder subcategory:ART:ID:UNTER: " + *text);
 }
 
-int takeViewKind(Arguments& args) {
+// The number after --view; whether it names a view kind is checked by the caller.
+int takeViewKindNumber(Arguments& args) {
     const auto text = args.option("view");
     if (!text)
         throw UsageError("Die Option --view fehlt.");
     std::size_t used = 0;
-    int kind = -1;
+    int number = -1;
     try {
-        kind = std::stoi(*text, &used);
+        number = std::stoi(*text, &used);
     } catch (const std::exception&) {
         used = 0;
     }
     if (used == 0 || used != text->size())
         throw UsageError("--view erwartet die Nummer einer Ansicht: " + *text);
-    return kind;
+    return number;
 }
 
-bool isChartView(int viewKind) {
-    return viewKind == reports::kTotalChartView || viewKind == reports::kAccountChartView;
+// "101 und 102": the numbers of the chart views, for messages.
+std::string chartViewNumbers() {
+    std::vector<std::string> numbers;
+    for (const reports::ViewKindInfo& info : reports::kViewKinds)
+        if (info.chart)
+            numbers.push_back(std::to_string(reports::viewKindNumber(info.kind)));
+    std::string text;
+    for (size_t i = 0; i < numbers.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == numbers.size() ? " und " : ", ") + numbers[i];
+    return text;
 }
 
 // The chart's title, then one line per day with the date and the value; with --svg the
 // chart is also written as an SVG drawing as it would be printed.
 int showChart(const ledger::CTalwerkDoc& doc, const ShowOptions& o, Io& io) {
-    const reports::Chart chart = o.params.viewKind == reports::kTotalChartView
-                                     ? reports::buildTotalChart(doc, o.params)
-                                     : reports::buildAccountChart(doc, o.params);
+    const reports::Chart chart = *reports::buildChart(doc, o.params);
     const auto write = [&](const std::string& cp1252) {
         io.out << (o.cp1252 ? cp1252 : ledger::toUtf8(cp1252));
     };
@@ -128,7 +134,7 @@ int showChart(const ledger::CTalwerkDoc& doc, const ShowOptions& o, Io& io) {
 
 int runShow(Arguments& args, Io& io) {
     ShowOptions o;
-    o.params.viewKind = takeViewKind(args);
+    const int viewNumber = takeViewKindNumber(args);
     o.from = takeDateOption(args, "from");
     o.to = takeDateOption(args, "to");
     o.params.grouping = takeChoiceOption(args, "grouping", {"0", "1", "2"}, 0);
@@ -150,15 +156,17 @@ int runShow(Arguments& args, Io& io) {
     const auto clock = takeClockOption(args);
     const std::string path = args.positionals(1).front();
 
-    const char* label = reports::viewKindLabel(o.params.viewKind);
-    if (!label) {
-        printLine(io.err, "Eine Ansicht " + std::to_string(o.params.viewKind) +
-                              " gibt es nicht. Ansichten: 1 bis 9, 101 und 102.");
+    const std::optional<reports::ViewKind> kind = reports::viewKindFromNumber(viewNumber);
+    if (!kind) {
+        printLine(io.err, "Eine Ansicht " + std::to_string(viewNumber) +
+                              " gibt es nicht. Ansichten: " + reports::kViewKindNumbers + ".");
         return kExitUsage;
     }
-    const bool chart = isChartView(o.params.viewKind);
+    o.params.viewKind = *kind;
+    const bool chart = reports::viewKindInfo(*kind).chart;
     if (o.svgPath && !chart) {
-        printLine(io.err, "--svg gibt es nur für die Diagramme (Ansichten 101 und 102).");
+        printLine(io.err,
+                  "--svg gibt es nur für die Diagramme (Ansichten " + chartViewNumbers() + ").");
         return kExitUsage;
     }
     if (o.from && o.to && *o.to < *o.from) {
@@ -182,7 +190,8 @@ int runShow(Arguments& args, Io& io) {
     }
 
     if (o.comparisonType)
-        opened.document->settings.comparisonPeriodType = *o.comparisonType;
+        opened.document->changeSettings(
+            [&](ledger::CTWEinstellungen& s) { s.comparisonPeriodType = *o.comparisonType; });
     if (chart)
         return showChart(*opened.document, o, io);
 

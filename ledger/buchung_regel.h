@@ -58,7 +58,7 @@ public:
     int32_t provisional = 0;
     int32_t marked = 0;
     std::string shownNumber;
-    CTWBuchungRegel* regel = nullptr;
+    const CTWBuchungRegel* regel = nullptr;
 };
 
 } // namespace ledger

@@ -1,7 +1,12 @@
 // CTalwerkDoc: one whole ledger in memory. It owns every record, keeps the bookings in booking
-// order with exact booking counts, answers the lookups and holds the 116 settings.
+// order with exact booking counts, answers the lookups and holds the 116 settings. Readers see
+// the records const; every change goes through the document's operations below, which keep
+// the booking order, the booking counts and the usage counts right and record each change
+// for undo (ledger/aenderung.h). The file reader fills a document through LedgerLoading
+// (ledger/ledger_loading.h).
 #pragma once
 
+#include "ledger/aenderung.h"
 #include "ledger/betrag.h"
 #include "ledger/buchung.h"
 #include "ledger/buchung_regel.h"
@@ -11,9 +16,11 @@
 #include "ledger/kategorie.h"
 #include "ledger/kennwort.h"
 #include "ledger/konto.h"
+#include "ledger/record_view.h"
 #include "ledger/waehrung.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,34 +59,41 @@ struct Zeitraum {
 
 class CTalwerkDoc {
 public:
+    CTalwerkDoc() = default;
+    CTalwerkDoc(const CTalwerkDoc&) = delete;
+    CTalwerkDoc& operator=(const CTalwerkDoc&) = delete;
+
+    // --- Reading ---
     // The currency fields (settings 4 to 7 and 72), the counters (8, 9), the save counter
     // (73), the separators (1 to 3) and every view setting.
-    CTWEinstellungen settings;
+    const CTWEinstellungen& settings() const { return settings_; }
     // Fixed rate between first and second currency; 1/1 without a second currency.
-    Wechselkurs rate;
-    // Kept in booking order at all times.
-    std::vector<std::unique_ptr<CTWBuchung>> bookings;
-    std::vector<std::unique_ptr<CTWKonto>> accounts;
-    CTWKategorien categories;
-    std::vector<std::unique_ptr<CTWBuchungRegel>> rules; // recurring bookings
-    int32_t nextRuleSerial = 0;
-    CNVKKennwort password;
-    double screenScale = 1.0;
-    std::vector<std::string> hiddenBookingTexts;
-    std::vector<std::unique_ptr<CTWBuchungsFilterNeu>> filters;
-    Darstellungszeitraum initialPeriod;
-    int32_t accountBookingsSortDirection = 0; // 0 ascending, 1 descending
+    const Wechselkurs& rate() const { return rate_; }
+    // In booking order at all times.
+    RecordView<CTWBuchung> bookings() const { return RecordView(bookings_); }
+    RecordView<CTWKonto> accounts() const { return RecordView(accounts_); }
+    const CTWKategorien& categories() const { return categories_; }
+    RecordView<CTWBuchungRegel> rules() const { return RecordView(rules_); } // recurring bookings
+    int32_t nextRuleSerial() const { return nextRuleSerial_; }
+    const CNVKKennwort& password() const { return password_; }
+    double screenScale() const { return screenScale_; }
+    const std::vector<std::string>& hiddenBookingTexts() const { return hiddenBookingTexts_; }
+    RecordView<CTWBuchungsFilterNeu> filters() const { return RecordView(filters_); }
+    const Darstellungszeitraum& initialPeriod() const { return initialPeriod_; }
+    int32_t accountBookingsSortDirection() const { return accountBookingsSortDirection_; }
 
     // --- Modified flag ---
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
+    // After a save: the save counter (setting 73) that the saved file carries, and the flag
+    // clear.
+    // Saving changes no content of the ledger, so this is not recorded for undo.
+    void markSaved(int32_t nextSaveCounter);
 
     // --- New document: currency fields from the new-file choice, every setting to its
-    // new-document value, ten empty filters, no records. ---
+    // new-document value, ten empty filters, no records. For a document that was just
+    // constructed; not recorded for undo. ---
     void newDocument(const NeueDateiWaehrung& currency, const CNVKDatum& today);
-    // Replaces the filters by ten filters in their constructed state, named "Filter 1" to
-    // "Filter 10" (also when a file of the old single filter is read).
-    void resetFilters();
 
     // --- Amounts under the document's separators (settings 1 to 3) ---
     BetragFormat betragFormat() const;
@@ -91,63 +105,186 @@ public:
     WaehrungsBetrag convertBetrag(int64_t amount, int32_t currencyIndex) const;
 
     // --- Account lookups (linear, in list order) ---
-    CTWKonto* findKonto(int32_t id) const;
+    const CTWKonto* findKonto(int32_t id) const;
     int indexOfKonto(int32_t id) const; // -1 when not found
-    CTWKonto* findKontoByNumber(int32_t number) const;
+    const CTWKonto* findKontoByNumber(int32_t number) const;
     // byName: compare with the name, else with the abbreviation; exact and case-sensitive.
-    CTWKonto* findKontoByText(std::string_view text, bool byName) const;
-    // Appends an account with the next account id and returns it.
-    CTWKonto& addKonto(CTWKonto konto);
+    const CTWKonto* findKontoByText(std::string_view text, bool byName) const;
     // True when a recurring booking uses the account on either side.
     bool isKontoUsedByRegel(int32_t kontoId) const;
 
     // --- Category lookups ---
-    CTWKategorie* findKategorie(int kind, int32_t categoryId) const;
-    CTWUnterkategorie* findUnterkategorie(int kind, int32_t categoryId,
-                                          int32_t subcategoryId) const;
-    CTWKategorie* findKategorieByName(int kind, std::string_view name) const;
+    const CTWKategorie* findKategorie(int kind, int32_t categoryId) const;
+    const CTWUnterkategorie* findUnterkategorie(int kind, int32_t categoryId,
+                                                int32_t subcategoryId) const;
+    const CTWKategorie* findKategorieByName(int kind, std::string_view name) const;
     int indexOfKategorieByName(int kind, std::string_view name) const;
-    CTWUnterkategorie* findUnterkategorieByName(int kind, std::string_view categoryName,
-                                                std::string_view subcategoryName) const;
+    const CTWUnterkategorie* findUnterkategorieByName(int kind, std::string_view categoryName,
+                                                      std::string_view subcategoryName) const;
     // Position within its category, or -1.
     int indexOfUnterkategorieByName(int kind, std::string_view categoryName,
                                     std::string_view subcategoryName) const;
     // The name, or "(keine)".
     std::string kategorieName(int kind, int32_t categoryId) const;
     std::string unterkategorieName(int kind, int32_t categoryId, int32_t subcategoryId) const;
-    // Recounts category usage from the standard assignments (after loading old files).
-    void rebuildKategorieUsageCounts();
 
-    // --- Bookings ---
+    // --- Booking lookups ---
     // Index of the booking with the entry serial, or -1.
     int indexOfBuchung(int32_t serial) const;
-    // Inserts the booking after every booking that does not sort after it, raises the
-    // booking counts of both accounts (taking their kinds into the booking) and sets the
-    // modified flag. A serial of -1 takes the next booking serial. Returns the new booking's
-    // index.
-    int addBuchung(CTWBuchung buchung);
-    // Removes the booking at the index and lowers the counts of its accounts that exist.
-    // Returns its entry serial, or -1 (nothing changed) for an index outside the list.
-    int32_t removeBuchung(int index);
-    // Re-establishes the booking order as exchanging adjacent bookings out of order would;
-    // bookings that compare equal keep their order.
-    void sortBuchungen();
     // True when no adjacent pair of bookings is out of order.
     bool isBuchungOrderValid() const;
-
-    // --- Recurring bookings ---
-    // Appends the rule with the next rule serial and an empty occurrence list.
-    CTWBuchungRegel& addBuchungRegel(CTWBuchungRegel regel);
 
     // --- Initial display period of a new window ---
     Zeitraum initialDisplayPeriod(const CNVKDatum& today) const;
 
+    // ===== Operations: the only ways to change the document. Each sets the modified flag and,
+    // while a change set is open, records how to take itself back. =====
+
+    // --- Bookings ---
+    // Inserts the booking after every booking that does not sort after it, raises the
+    // booking counts of both accounts (taking their kinds into the booking). A serial of -1
+    // takes the next booking serial. Returns the new booking's index.
+    int addBuchung(CTWBuchung buchung);
+    // Adds the bookings as adding them one by one in the given order would, in one pass over
+    // the list (import, executing due bookings).
+    void addBuchungen(std::vector<CTWBuchung> buchungen);
+    // Removes the booking at the index and lowers the counts of its accounts that exist.
+    // Returns its entry serial, or -1 (nothing changed) for an index outside the list.
+    int32_t removeBuchung(int index);
+    // Removes every booking whose entry serial is in the list, in one pass. Returns how many.
+    std::size_t removeBuchungen(const std::vector<int32_t>& serials);
+    // Replaces the booking at the index by the given one, which takes the replaced booking's
+    // serial and its place in booking order. Returns the new index, or -1 (nothing changed)
+    // for an index outside the list.
+    int replaceBuchung(int index, CTWBuchung buchung);
+
+    // --- Accounts ---
+    // Appends an account with the next account id, raises the usage counts of its category
+    // assignments and returns it. Its booking count starts at 0.
+    const CTWKonto& addKonto(CTWKonto konto);
+    // Replaces the account with konto's id by konto (its booking count stays the document's)
+    // and moves the usage counts from the old assignments to the new ones. False when no
+    // account has that id.
+    bool changeKonto(const CTWKonto& konto);
+    // Removes the account and lowers the usage counts of its assignments. Bookings and
+    // recurring bookings that name it are left as they are. False when it does not exist.
+    bool removeKonto(int32_t kontoId);
+
+    // --- Categories (kind 0 to 2 = account kind) ---
+    // Append with the next id and return the id; a sub-category of a missing category: -1.
+    int32_t addKategorie(int kind, std::string name);
+    int32_t addUnterkategorie(int kind, int32_t categoryId, std::string name);
+    // False (nothing changed) when the element does not exist.
+    bool renameKategorie(int kind, int32_t categoryId, std::string name);
+    bool renameUnterkategorie(int kind, int32_t categoryId, int32_t subcategoryId,
+                              std::string name);
+    // Removes a category with its sub-categories, or one sub-category. Accounts that still
+    // name it keep the id. False when it does not exist.
+    bool removeKategorie(int kind, int32_t categoryId);
+    bool removeUnterkategorie(int kind, int32_t categoryId, int32_t subcategoryId);
+
+    // --- Recurring bookings ---
+    // Appends the rule with the next rule serial and an empty occurrence list.
+    const CTWBuchungRegel& addBuchungRegel(CTWBuchungRegel regel);
+    // Replaces the rule at the index, occurrence states included; the serial stays. False
+    // for an index outside the list.
+    bool changeBuchungRegel(int index, CTWBuchungRegel regel);
+    // Sets the state of one occurrence of the rule at the index, growing the occurrence list
+    // with open occurrences as needed.
+    bool setVorkommen(int ruleIndex, int occurrence, Vorkommen state);
+    bool removeBuchungRegel(int index);
+
+    // --- Filters ---
+    // Replaces the filter at the index. False for an index outside the list.
+    bool changeFilter(int index, CTWBuchungsFilterNeu filter);
+
+    // --- Settings and the other document fields ---
+    // The counters (settings 8, 9 and 73) stay as they are: they change only with the
+    // records they count and with saving.
+    void setSettings(CTWEinstellungen settings);
+    // Changes a copy of the settings and stores it: changeSettings([](auto& s) { ... }).
+    void changeSettings(const std::function<void(CTWEinstellungen&)>& change);
+    void setRate(const Wechselkurs& rate);
+    void setPassword(CNVKKennwort password);
+    void setScreenScale(double scale);
+    void setHiddenBookingTexts(std::vector<std::string> texts);
+    void setInitialPeriod(const Darstellungszeitraum& period);
+    void setAccountBookingsSortDirection(int32_t direction);
+
+    // --- The Euro conversion: the ledger so far kept in its one currency becomes a ledger in
+    // the Euro (first currency) beside that national currency (second): the currency
+    // settings and the rate are set and every asset account, booking and recurring booking
+    // is marked as kept in the national currency. ---
+    void convertToEuro(int32_t nationalCurrencyIndex, const Wechselkurs& rate,
+                       std::string euroSymbol, std::string nationalSymbol);
+
+    // ===== Undo =====
+    // Opens a change set: the operations from here on are recorded. Change sets nest; only
+    // the outermost commit ends the recording.
+    void beginAenderung();
+    // Closes the change set and returns what it recorded (empty for inner commits).
+    Aenderung commitAenderung();
+    bool isRecording() const { return recordDepth_ > 0; }
+    // Takes a committed step back, restoring the document exactly as it was before the step;
+    // redo applies it again. Only while no change set is open, and in turn: undo, redo, ...
+    void undo(Aenderung& step);
+    void redo(Aenderung& step);
+
 private:
-    using BuchungIterator = std::vector<std::unique_ptr<CTWBuchung>>::iterator;
-    // Puts bookings of one date into the order of their numbers.
-    void sortRunByNumber(BuchungIterator first, BuchungIterator last);
+    friend class LedgerLoading;
+    using BuchungList = std::vector<std::unique_ptr<CTWBuchung>>;
+
+    CTWKonto* findKontoMutable(int32_t id);
+    // The booking count of each existing account of the bookings moves by delta.
+    void countBuchungen(const std::vector<const CTWBuchung*>& buchungen, int delta);
+    // Adds delta to the usage counts that the account's assignments point at.
+    void countZuordnungen(const CTWKonto& konto, int delta);
+
+    // The primitive changes every operation is made of; each records its opposite. A record
+    // that is replaced keeps its address (its contents are exchanged), so pointers to it
+    // stay valid. Indexes of several bookings are ascending final positions.
+    void insertBuchungenAt(std::vector<int> indexes, BuchungList items);
+    void removeBuchungenAt(std::vector<int> indexes);
+    void insertKontoAt(int index, std::unique_ptr<CTWKonto> konto);
+    void removeKontoAt(int index);
+    void replaceKontoAt(int index, std::unique_ptr<CTWKonto> konto);
+    void insertKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category);
+    void removeKategorieAt(int kind, int index);
+    void replaceKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category);
+    void insertRegelAt(int index, std::unique_ptr<CTWBuchungRegel> regel);
+    void removeRegelAt(int index);
+    void replaceRegelAt(int index, std::unique_ptr<CTWBuchungRegel> regel);
+    void replaceFilterAt(int index, std::unique_ptr<CTWBuchungsFilterNeu> filter);
+    void replaceSettings(CTWEinstellungen settings);
+    // Sets a field of this document itself (settings, a counter, the rate, ...), never one
+    // inside a record, to a value.
+    template <class T> void assign(T& field, T value);
+    // Sets the currency index of every booking to the given values (one per booking).
+    void assignBuchungWaehrungen(std::vector<int32_t> indexes);
+    // Sets the currency index of every asset account / rule in list order.
+    void assignKontoWaehrungen(std::vector<int32_t> indexes);
+    void assignRegelWaehrungen(std::vector<int32_t> indexes);
+
+    template <class F> void record(F wayBack);
+    void play(Aenderung& step);
+
+    CTWEinstellungen settings_;
+    Wechselkurs rate_;
+    BuchungList bookings_;
+    std::vector<std::unique_ptr<CTWKonto>> accounts_;
+    CTWKategorien categories_;
+    std::vector<std::unique_ptr<CTWBuchungRegel>> rules_;
+    int32_t nextRuleSerial_ = 0;
+    CNVKKennwort password_;
+    double screenScale_ = 1.0;
+    std::vector<std::string> hiddenBookingTexts_;
+    std::vector<std::unique_ptr<CTWBuchungsFilterNeu>> filters_;
+    Darstellungszeitraum initialPeriod_;
+    int32_t accountBookingsSortDirection_ = 0; // 0 ascending, 1 descending
 
     bool modified_ = false;
+    int recordDepth_ = 0;
+    std::vector<std::unique_ptr<Aenderung::Step>> recorded_;
 };
 
 } // namespace ledger

@@ -13,8 +13,8 @@ namespace {
 class Pruefung {
 public:
     explicit Pruefung(const CTalwerkDoc& doc) : doc_(doc) {
-        for (const auto& k : doc_.accounts)
-            kontoById_.emplace(k->id, k.get());
+        for (const auto& k : doc_.accounts())
+            kontoById_.emplace(k->id, k);
     }
 
     std::vector<std::string> run() {
@@ -22,8 +22,8 @@ public:
         pruefeKategorien();
         pruefeBuchungen();
         pruefeRegeln();
-        if (doc_.filters.size() != static_cast<std::size_t>(kFilterCount))
-            add("Die Datei hat %zu statt %d Buchungsfilter.", doc_.filters.size(), kFilterCount);
+        if (doc_.filters().size() != static_cast<std::size_t>(kFilterCount))
+            add("Die Datei hat %zu statt %d Buchungsfilter.", doc_.filters().size(), kFilterCount);
         return std::move(violations_);
     }
 
@@ -55,15 +55,15 @@ private:
     void pruefeKonten() {
         std::set<std::int32_t> ids, numbers;
         std::set<std::string> names, abbreviations;
-        for (const auto& kp : doc_.accounts) {
+        for (const auto& kp : doc_.accounts()) {
             const CTWKonto& k = *kp;
             unique(ids, k.id, "Die Konto-Id", k);
             unique(numbers, k.number, "Die Kontonummer", k);
             unique(names, k.name, "Die Bezeichnung", k);
             unique(abbreviations, k.abbreviation, "Die Abkürzung", k);
-            if (k.id < 0 || k.id >= doc_.settings.nextAccountId)
+            if (k.id < 0 || k.id >= doc_.settings().nextAccountId)
                 add("Konto %d (%s): Die Id liegt nicht unter dem Zähler %d.", k.id, k.name.c_str(),
-                    doc_.settings.nextAccountId);
+                    doc_.settings().nextAccountId);
             if (k.number < 1 || k.number > 999999)
                 add("Konto %d (%s): Kontonummer %d außerhalb von 1 bis 999999.", k.id,
                     k.name.c_str(), k.number);
@@ -114,7 +114,7 @@ private:
         // Expected usage counts: (kind, category) and (kind, category, sub-category).
         std::map<std::pair<int, std::int32_t>, int> catUse;
         std::map<std::tuple<int, std::int32_t, std::int32_t>, int> subUse;
-        for (const auto& k : doc_.accounts) {
+        for (const auto& k : doc_.accounts()) {
             for (int assignment = kStandard; assignment <= kAlternative2; ++assignment) {
                 const bool own = assignment == kStandard ||
                                  (assignment == kAlternative1 && k->alt1UseStandard == 0) ||
@@ -131,14 +131,14 @@ private:
         }
         for (int kind = 0; kind < kKontoArten; ++kind) {
             std::set<std::int32_t> ids;
-            for (const auto& cp : doc_.categories.trees[kind]) {
+            for (const auto& cp : doc_.categories().tree(kind)) {
                 const CTWKategorie& c = *cp;
                 if (!ids.insert(c.id).second)
                     add("Kategorie %d (%s): Die Id ist im Baum %d nicht eindeutig.", c.id,
                         c.name.c_str(), kind);
-                if (c.id < 0 || c.id >= doc_.categories.nextCategoryId[kind])
+                if (c.id < 0 || c.id >= doc_.categories().nextCategoryId[kind])
                     add("Kategorie %d (%s): Die Id liegt nicht unter dem Zähler %d.", c.id,
-                        c.name.c_str(), doc_.categories.nextCategoryId[kind]);
+                        c.name.c_str(), doc_.categories().nextCategoryId[kind]);
                 const int expected = catUse[{kind, c.id}];
                 if (c.usageCount != expected)
                     add("Kategorie %d (%s): Verwendungszähler %d statt %d.", c.id, c.name.c_str(),
@@ -151,7 +151,7 @@ private:
     void pruefeUnterkategorien(int kind, const CTWKategorie& c,
                                std::map<std::tuple<int, std::int32_t, std::int32_t>, int>& subUse) {
         std::set<std::int32_t> ids;
-        for (const auto& sp : c.subcategories) {
+        for (const auto& sp : c.subcategories()) {
             const CTWUnterkategorie& s = *sp;
             if (!ids.insert(s.id).second)
                 add("Unterkategorie %d (%s) von %s: Die Id ist nicht eindeutig.", s.id,
@@ -166,11 +166,12 @@ private:
         }
     }
 
-    // Income: asset and income account; expense: asset and expense; transfer: two assets.
+    // Income: asset and income account; expense: asset and expense account. A transfer
+    // may join any two accounts (the booking dialog offers every account on both sides).
     static bool kindsFit(std::int32_t kind, std::int32_t kind1, std::int32_t kind2) {
-        const std::int32_t expected2 = kind == kEinnahme  ? kEinnahmenkonto
-                                       : kind == kAusgabe ? kAusgabenkonto
-                                                          : kBestandskonto;
+        if (kind == kUmbuchung)
+            return true;
+        const std::int32_t expected2 = kind == kEinnahme ? kEinnahmenkonto : kAusgabenkonto;
         return kind1 == kBestandskonto && kind2 == expected2;
     }
 
@@ -191,13 +192,13 @@ private:
         std::set<std::int32_t> serials;
         std::unordered_map<std::int32_t, int> counts;
         const CTWBuchung* previous = nullptr;
-        for (const auto& bp : doc_.bookings) {
+        for (const auto& bp : doc_.bookings()) {
             const CTWBuchung& b = *bp;
             if (!serials.insert(b.serial).second)
                 add("Buchung %d: Die laufende Nummer ist nicht eindeutig.", b.serial);
-            if (b.serial < 0 || b.serial >= doc_.settings.nextBookingSerial)
+            if (b.serial < 0 || b.serial >= doc_.settings().nextBookingSerial)
                 add("Buchung %d: Die laufende Nummer liegt nicht unter dem Zähler %d.", b.serial,
-                    doc_.settings.nextBookingSerial);
+                    doc_.settings().nextBookingSerial);
             if (!isValid(b.date))
                 add("Buchung %d: Ungültiges Datum.", b.serial);
             pruefeKontenpaar("Buchung", b.serial, b.kind, b.konto1Id, b.konto2Id);
@@ -213,7 +214,7 @@ private:
             if (b.konto2Id != b.konto1Id)
                 ++counts[b.konto2Id];
         }
-        for (const auto& k : doc_.accounts)
+        for (const auto& k : doc_.accounts())
             if (k->bookingCount != counts[k->id])
                 add("Konto %d (%s): Buchungszähler %d statt %d.", k->id, k->name.c_str(),
                     k->bookingCount, counts[k->id]);
@@ -221,13 +222,13 @@ private:
 
     void pruefeRegeln() {
         std::set<std::int32_t> serials;
-        for (const auto& rp : doc_.rules) {
+        for (const auto& rp : doc_.rules()) {
             const CTWBuchungRegel& r = *rp;
             if (!serials.insert(r.serial).second)
                 add("Regelmäßige Buchung %d: Die laufende Nummer ist nicht eindeutig.", r.serial);
-            if (r.serial < 0 || r.serial >= doc_.nextRuleSerial)
+            if (r.serial < 0 || r.serial >= doc_.nextRuleSerial())
                 add("Regelmäßige Buchung %d: Die laufende Nummer liegt nicht unter dem Zähler %d.",
-                    r.serial, doc_.nextRuleSerial);
+                    r.serial, doc_.nextRuleSerial());
             if (!isValid(r.firstDate))
                 add("Regelmäßige Buchung %d: Ungültiges erstes Datum.", r.serial);
             pruefeKontenpaar("Regelmäßige Buchung", r.serial, r.kind, r.konto1Id, r.konto2Id);

@@ -4,6 +4,7 @@
 #include "ledger/archive_reader.h"
 #include "ledger/file_version.h"
 #include "ledger/kennwort_codec.h"
+#include "ledger/ledger_loading.h"
 #include "ledger/record_read.h"
 #include "ledger/settings_codec.h"
 
@@ -26,19 +27,19 @@ public:
         readPasswordAndSeparators();
         readViewSettings();
         readRecurringBookings();
-        doc_.rate.numerator = r_.qword();
-        doc_.rate.denominator = r_.qword();
+        doc_.rate().numerator = r_.qword();
+        doc_.rate().denominator = r_.qword();
         readDisplayItems();
         readCategories();
         r_.objectList(RecordClass::Konto, [&](std::uint16_t schema) {
             auto konto = std::make_unique<CTWKonto>();
             readKonto(r_, schema, *konto);
-            doc_.accounts.push_back(std::move(konto));
+            doc_.accounts().push_back(std::move(konto));
         });
         r_.objectList(RecordClass::Buchung, [&](std::uint16_t schema) {
             auto buchung = std::make_unique<CTWBuchung>();
             readBuchung(r_, schema, *buchung);
-            doc_.bookings.push_back(std::move(buchung));
+            doc_.bookings().push_back(std::move(buchung));
         });
         readFilters();
         return version_;
@@ -62,60 +63,60 @@ private:
     }
 
     void readPasswordAndSeparators() {
-        auto& s = doc_.settings;
-        if (!from(10301001)) {
+        auto& s = doc_.settings();
+        if (!from(kVersion1_3_1_1)) {
             s.decimalSeparator = ',';
             s.thousandsSeparator = '.';
             s.noGrouping = 0;
             return;
         }
-        doc_.password = readKennwort(r_);
-        if (doc_.password.isActive() && !(hooks_.unlock && hooks_.unlock(doc_.password)))
+        doc_.password() = readKennwort(r_);
+        if (doc_.password().isActive() && !(hooks_.unlock && hooks_.unlock(doc_.password())))
             throw FileOpenError("password not given");
         ledger::readSettings(r_, s, 1, 3);
     }
 
     void readViewSettings() {
-        auto& s = doc_.settings;
+        auto& s = doc_.settings();
         ledger::readSettings(r_, s, 4, 70);
-        if (!from(20101001)) {
+        if (!from(kVersion2_1_1_1)) {
             s.bookingsData |= kNewBookingsColumn;
             s.filteredBookingsData |= kNewBookingsColumn;
         }
-        s.noNationalAmountOfEuro = from(10301002) ? r_.int32() : 0; // 71
-        s.euroOnly = version_ > 10401001 ? r_.int32() : 0;          // 72
-        s.saveCounter = from(10503000) ? r_.int32() : 1;            // 73
-        if (from(10101002)) {
+        s.noNationalAmountOfEuro = from(kVersion1_3_1_2) ? r_.int32() : 0; // 71
+        s.euroOnly = from(kVersion1_4_1_2) ? r_.int32() : 0;               // 72
+        s.saveCounter = from(kVersion1_5_3_0) ? r_.int32() : 1;            // 73
+        if (from(kVersion1_1_1_2)) {
             ledger::readSettings(r_, s, 74, 76);
         } else {
             s.bookingNumberSource = 1;
             s.reserved75 = 4;
             s.presetCurrency = 0;
         }
-        s.markNewDueBookings = from(10201003) ? r_.int32() : 1;        // 77
-        s.confirmDueBookings = from(10201003) ? r_.int32() : 1;        // 78
-        s.preselectMostUsedAccounts = from(11001002) ? r_.int32() : 1; // 79
-        s.reserved80 = from(10201003) ? r_.int32() : 0;                // 80
-        if (from(10201004)) {
+        s.markNewDueBookings = from(kVersion1_2_1_3) ? r_.int32() : 1;         // 77
+        s.confirmDueBookings = from(kVersion1_2_1_3) ? r_.int32() : 1;         // 78
+        s.preselectMostUsedAccounts = from(kVersion1_10_1_2) ? r_.int32() : 1; // 79
+        s.reserved80 = from(kVersion1_2_1_3) ? r_.int32() : 0;                 // 80
+        if (from(kVersion1_2_1_4)) {
             ledger::readSettings(r_, s, 81, 83);
         } else {
             s.reserved81 = s.reserved82 = s.reserved83 = 0;
         }
-        if (from(11001003)) {
+        if (from(kVersion1_10_1_3)) {
             ledger::readSettings(r_, s, 84, 85);
         } else {
             s.bookingsShowSums = s.filteredBookingsShowSums = 1;
         }
         // Settings 86 to 109 keep their new-document values in older files.
-        if (from(11001004))
+        if (from(kVersion1_10_1_4))
             ledger::readSettings(r_, s, 86, 109);
-        if (from(20201002)) {
+        if (from(kVersion2_2_1_2)) {
             ledger::readSettings(r_, s, 110, 111);
         } else {
             s.changeFromPeriod = 1;
             s.changeToPeriod = 2;
         }
-        if (from(20501002)) {
+        if (from(kVersion2_5_1_2)) {
             ledger::readSettings(r_, s, 112, 116);
         } else {
             s.noAskMissingNumber = s.noAskMissingText = 0;
@@ -124,63 +125,63 @@ private:
     }
 
     void readRecurringBookings() {
-        if (!from(10201002))
+        if (!from(kVersion1_2_1_2))
             return;
-        doc_.nextRuleSerial = r_.int32();
+        doc_.nextRuleSerial() = r_.int32();
         r_.objectList(RecordClass::BuchungRegel, [&](std::uint16_t schema) {
             auto regel = std::make_unique<CTWBuchungRegel>();
             readBuchungRegel(r_, schema, *regel);
-            doc_.rules.push_back(std::move(regel));
+            doc_.rules().push_back(std::move(regel));
         });
     }
 
     void readDisplayItems() {
-        if (version_ > 20401001)
-            doc_.hiddenBookingTexts = r_.textList();
-        if (from(20901002)) {
-            doc_.initialPeriod.startRule = r_.int32();
-            doc_.initialPeriod.endRule = r_.int32();
-            doc_.initialPeriod.startDate = CNVKDatum(r_.dword());
-            doc_.initialPeriod.endDate = CNVKDatum(r_.dword());
+        if (from(kVersion2_4_1_2))
+            doc_.hiddenBookingTexts() = r_.textList();
+        if (from(kVersion2_9_1_2)) {
+            doc_.initialPeriod().startRule = r_.int32();
+            doc_.initialPeriod().endRule = r_.int32();
+            doc_.initialPeriod().startDate = CNVKDatum(r_.dword());
+            doc_.initialPeriod().endDate = CNVKDatum(r_.dword());
         } else {
-            doc_.initialPeriod = Darstellungszeitraum{kMonatsanfang, kHeute, today_, today_};
+            doc_.initialPeriod() = Darstellungszeitraum{kMonatsanfang, kHeute, today_, today_};
         }
-        doc_.accountBookingsSortDirection = from(21001002) ? r_.int32() : 0;
+        doc_.accountBookingsSortDirection() = from(kVersion2_10_1_2) ? r_.int32() : 0;
     }
 
     void readCategories() {
         for (int kind = 0; kind < kKontoArten; ++kind) {
-            doc_.categories.nextCategoryId[kind] = r_.int32();
+            doc_.categories().nextCategoryId[kind] = r_.int32();
             r_.objectList(RecordClass::Kategorie, [&](std::uint16_t schema) {
                 auto kategorie = std::make_unique<CTWKategorie>();
                 readKategorie(r_, schema, *kategorie);
-                doc_.categories.trees[kind].push_back(std::move(kategorie));
+                doc_.categories().treeList(kind).push_back(std::move(kategorie));
             });
         }
     }
 
     void readFilters() {
-        if (from(20901001)) {
+        if (from(kVersion2_9_1_1)) {
             r_.objectList(RecordClass::BuchungsFilterNeu, [&](std::uint16_t) {
                 auto filter = std::make_unique<CTWBuchungsFilterNeu>();
                 readFilter(r_, FilterForm::Named, *filter);
-                doc_.filters.push_back(std::move(filter));
+                doc_.filters().push_back(std::move(filter));
             });
             readScreenScale();
             return;
         }
         // One unnamed filter of the old form becomes the first of ten named filters.
         doc_.resetFilters();
-        CTWBuchungsFilterNeu& first = *doc_.filters.front();
+        CTWBuchungsFilterNeu& first = *doc_.filters().front();
         readFilter(r_, FilterForm::Old, first);
         readScreenScale();
-        first.provisionalMode = from(20201001) ? r_.int32() : 0;
+        first.provisionalMode = from(kVersion2_2_1_1) ? r_.int32() : 0;
     }
 
-    void readScreenScale() { doc_.screenScale = from(11001001) ? r_.real() : 1.0; }
+    void readScreenScale() { doc_.screenScale() = from(kVersion1_10_1_1) ? r_.real() : 1.0; }
 
     ArchiveReader r_;
-    CTalwerkDoc& doc_;
+    LedgerLoading doc_;
     CNVKDatum today_;
     const FileReadHooks& hooks_;
     std::uint32_t version_ = 0;

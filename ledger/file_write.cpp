@@ -16,36 +16,36 @@ std::vector<std::uint8_t> writeLedgerFile(const CTalwerkDoc& doc) {
     ArchiveWriter w;
     w.text(kFileHeader);
     w.dword(kCurrentFileVersion);
-    writeKennwort(w, doc.password);
+    writeKennwort(w, doc.password());
 
-    CTWEinstellungen settings = doc.settings;
+    CTWEinstellungen settings = doc.settings();
     settings.saveCounter = nextSaveCounter(settings.saveCounter);
     writeSettings(w, settings, 1, 116);
 
-    w.int32(doc.nextRuleSerial);
-    w.objectList(RecordClass::BuchungRegel, doc.rules,
+    w.int32(doc.nextRuleSerial());
+    w.objectList(RecordClass::BuchungRegel, doc.rules(),
                  [&](const auto& regel) { writeBuchungRegel(w, *regel); });
-    w.qword(doc.rate.numerator);
-    w.qword(doc.rate.denominator);
-    w.textList(doc.hiddenBookingTexts);
-    w.int32(doc.initialPeriod.startRule);
-    w.int32(doc.initialPeriod.endRule);
-    w.dword(doc.initialPeriod.startDate.dayNumber());
-    w.dword(doc.initialPeriod.endDate.dayNumber());
-    w.int32(doc.accountBookingsSortDirection);
+    w.qword(doc.rate().numerator);
+    w.qword(doc.rate().denominator);
+    w.textList(doc.hiddenBookingTexts());
+    w.int32(doc.initialPeriod().startRule);
+    w.int32(doc.initialPeriod().endRule);
+    w.dword(doc.initialPeriod().startDate.dayNumber());
+    w.dword(doc.initialPeriod().endDate.dayNumber());
+    w.int32(doc.accountBookingsSortDirection());
 
     for (int kind = 0; kind < kKontoArten; ++kind) {
-        w.int32(doc.categories.nextCategoryId[kind]);
-        w.objectList(RecordClass::Kategorie, doc.categories.trees[kind],
+        w.int32(doc.categories().nextCategoryId[kind]);
+        w.objectList(RecordClass::Kategorie, doc.categories().tree(kind),
                      [&](const auto& kategorie) { writeKategorie(w, *kategorie); });
     }
-    w.objectList(RecordClass::Konto, doc.accounts,
+    w.objectList(RecordClass::Konto, doc.accounts(),
                  [&](const auto& konto) { writeKonto(w, *konto); });
-    w.objectList(RecordClass::Buchung, doc.bookings,
+    w.objectList(RecordClass::Buchung, doc.bookings(),
                  [&](const auto& buchung) { writeBuchung(w, *buchung); });
-    w.objectList(RecordClass::BuchungsFilterNeu, doc.filters,
+    w.objectList(RecordClass::BuchungsFilterNeu, doc.filters(),
                  [&](const auto& filter) { writeFilter(w, *filter); });
-    w.real(doc.screenScale);
+    w.real(doc.screenScale());
     return w.take();
 }
 

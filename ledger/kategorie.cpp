@@ -10,46 +10,81 @@ bool validKind(int kind) {
 
 } // namespace
 
-CTWUnterkategorie* CTWKategorie::findUnterkategorie(int32_t subcategoryId) const {
-    if (subcategoryId == -1)
-        return nullptr;
-    for (const auto& sub : subcategories)
-        if (sub->id == subcategoryId)
-            return sub.get();
-    return nullptr;
+CTWKategorie::CTWKategorie(const CTWKategorie& other)
+    : id(other.id), name(other.name), nextSubcategoryId(other.nextSubcategoryId),
+      usageCount(other.usageCount) {
+    subcategories_.reserve(other.subcategories_.size());
+    for (const auto& sub : other.subcategories_)
+        subcategories_.push_back(std::make_unique<CTWUnterkategorie>(*sub));
 }
 
-int CTWKategorie::indexOfUnterkategorie(std::string_view subcategoryName) const {
-    for (size_t i = 0; i < subcategories.size(); ++i)
-        if (subcategories[i]->name == subcategoryName)
+CTWKategorie& CTWKategorie::operator=(const CTWKategorie& other) {
+    if (this != &other)
+        *this = CTWKategorie(other);
+    return *this;
+}
+
+const CTWUnterkategorie* CTWKategorie::findUnterkategorie(int32_t subcategoryId) const {
+    const int index = indexOfUnterkategorie(subcategoryId);
+    return index < 0 ? nullptr : subcategories_[index].get();
+}
+
+CTWUnterkategorie* CTWKategorie::findUnterkategorie(int32_t subcategoryId) {
+    const int index = indexOfUnterkategorie(subcategoryId);
+    return index < 0 ? nullptr : subcategories_[index].get();
+}
+
+int CTWKategorie::indexOfUnterkategorie(int32_t subcategoryId) const {
+    if (subcategoryId == -1)
+        return -1;
+    for (size_t i = 0; i < subcategories_.size(); ++i)
+        if (subcategories_[i]->id == subcategoryId)
             return static_cast<int>(i);
     return -1;
 }
 
-CTWUnterkategorie* CTWKategorie::findUnterkategorie(std::string_view subcategoryName) const {
+int CTWKategorie::indexOfUnterkategorie(std::string_view subcategoryName) const {
+    for (size_t i = 0; i < subcategories_.size(); ++i)
+        if (subcategories_[i]->name == subcategoryName)
+            return static_cast<int>(i);
+    return -1;
+}
+
+const CTWUnterkategorie* CTWKategorie::findUnterkategorie(std::string_view subcategoryName) const {
     const int index = indexOfUnterkategorie(subcategoryName);
-    return index < 0 ? nullptr : subcategories[index].get();
+    return index < 0 ? nullptr : subcategories_[index].get();
 }
 
 CTWUnterkategorie& CTWKategorie::addUnterkategorie(std::string subcategoryName) {
     auto sub = std::make_unique<CTWUnterkategorie>();
     sub->id = nextSubcategoryId++;
     sub->name = std::move(subcategoryName);
-    subcategories.push_back(std::move(sub));
-    return *subcategories.back();
+    subcategories_.push_back(std::move(sub));
+    return *subcategories_.back();
 }
 
-CTWKategorie* CTWKategorien::findKategorie(int kind, int32_t categoryId) const {
+int CTWKategorien::indexOfKategorie(int kind, int32_t categoryId) const {
     if (categoryId == -1 || !validKind(kind))
-        return nullptr;
-    for (const auto& category : trees[kind])
-        if (category->id == categoryId)
-            return category.get();
-    return nullptr;
+        return -1;
+    const Tree& tree = trees_[kind];
+    for (size_t i = 0; i < tree.size(); ++i)
+        if (tree[i]->id == categoryId)
+            return static_cast<int>(i);
+    return -1;
 }
 
-CTWUnterkategorie* CTWKategorien::findUnterkategorie(int kind, int32_t categoryId,
-                                                     int32_t subcategoryId) const {
+const CTWKategorie* CTWKategorien::findKategorie(int kind, int32_t categoryId) const {
+    const int index = indexOfKategorie(kind, categoryId);
+    return index < 0 ? nullptr : trees_[kind][index].get();
+}
+
+CTWKategorie* CTWKategorien::findKategorie(int kind, int32_t categoryId) {
+    const int index = indexOfKategorie(kind, categoryId);
+    return index < 0 ? nullptr : trees_[kind][index].get();
+}
+
+const CTWUnterkategorie* CTWKategorien::findUnterkategorie(int kind, int32_t categoryId,
+                                                           int32_t subcategoryId) const {
     if (subcategoryId == -1)
         return nullptr;
     const CTWKategorie* category = findKategorie(kind, categoryId);
@@ -59,41 +94,33 @@ CTWUnterkategorie* CTWKategorien::findUnterkategorie(int kind, int32_t categoryI
 int CTWKategorien::indexOfKategorie(int kind, std::string_view categoryName) const {
     if (!validKind(kind))
         return -1;
-    const Tree& tree = trees[kind];
+    const Tree& tree = trees_[kind];
     for (size_t i = 0; i < tree.size(); ++i)
         if (tree[i]->name == categoryName)
             return static_cast<int>(i);
     return -1;
 }
 
-CTWKategorie* CTWKategorien::findKategorie(int kind, std::string_view categoryName) const {
+const CTWKategorie* CTWKategorien::findKategorie(int kind, std::string_view categoryName) const {
     const int index = indexOfKategorie(kind, categoryName);
-    return index < 0 ? nullptr : trees[kind][index].get();
-}
-
-CTWKategorie& CTWKategorien::addKategorie(int kind, std::string categoryName) {
-    auto category = std::make_unique<CTWKategorie>();
-    category->id = nextCategoryId[kind]++;
-    category->name = std::move(categoryName);
-    trees[kind].push_back(std::move(category));
-    return *trees[kind].back();
+    return index < 0 ? nullptr : trees_[kind][index].get();
 }
 
 void CTWKategorien::clear() {
-    for (Tree& tree : trees)
+    for (Tree& tree : trees_)
         tree.clear();
     nextCategoryId.fill(0);
 }
 
-void CTWKategorien::rebuildUsageCounts(const std::vector<std::unique_ptr<CTWKonto>>& accounts) {
-    for (Tree& tree : trees) {
+void CTWKategorien::rebuildUsageCounts(RecordView<CTWKonto> accounts) {
+    for (Tree& tree : trees_) {
         for (auto& category : tree) {
             category->usageCount = 0;
-            for (auto& sub : category->subcategories)
+            for (auto& sub : category->subcategoryList())
                 sub->usageCount = 0;
         }
     }
-    for (const auto& account : accounts) {
+    for (const CTWKonto* account : accounts) {
         CTWKategorie* category = findKategorie(account->kind, account->category);
         if (!category)
             continue;

@@ -2,14 +2,11 @@
 
 #include "ledger/archive_error.h"
 #include "ledger/file_read.h"
+#include "ledger/file_version.h"
 #include "ledger/file_write.h"
+#include "ledger/ledger_loading.h"
 
 namespace ledger {
-
-namespace {
-// Usage counts are stored from version 1.2.1 on.
-constexpr std::uint32_t kFirstVersionWithUsageCounts = 10201004;
-} // namespace
 
 LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::string& path,
                              platform::Prompter& prompter, platform::PasswordSource& passwords,
@@ -26,10 +23,11 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
             return entered && *entered == kennwort.password;
         };
         result.version = readLedgerFile(bytes, *doc, CNVKDatum::today(clock), hooks);
+        LedgerLoading loading(*doc);
         if (!doc->isBuchungOrderValid())
-            doc->sortBuchungen();
-        if (result.version < kFirstVersionWithUsageCounts)
-            doc->rebuildKategorieUsageCounts();
+            loading.sortBuchungen();
+        if (result.version < kVersion1_2_1_4)
+            loading.rebuildKategorieUsageCounts();
         doc->setModified(false);
         result.document = std::move(doc);
     } catch (const FileFormatError&) {
@@ -67,8 +65,7 @@ std::string saveLedgerFile(CTalwerkDoc& doc, LedgerStore& store) {
     } catch (...) {
         return kMeldungSpeichern;
     }
-    doc.settings.saveCounter = nextSaveCounter(doc.settings.saveCounter);
-    doc.setModified(false);
+    doc.markSaved(nextSaveCounter(doc.settings().saveCounter));
     return {};
 }
 

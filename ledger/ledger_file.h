@@ -48,8 +48,8 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
 // counter by one, clears the modified flag and returns an empty text, else returns the store's
 // message ("Fehler beim Speichern des Dokuments.", "Die Datei ist schreibgeschützt." and so on)
 // and leaves both the document and the file on disk as they were.
-std::string saveLedgerFile(CTalwerkDoc& doc, LedgerStore& store);
+[[nodiscard]] std::string saveLedgerFile(CTalwerkDoc& doc, LedgerStore& store);
 // The same for a writer that keeps no store: locks path for the moment of saving.
-std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path);
+[[nodiscard]] std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path);
 
 } // namespace ledger

@@ -65,7 +65,7 @@ void readKategorie(ArchiveReader& r, std::uint16_t schema, CTWKategorie& kategor
     r.objectList(RecordClass::Unterkategorie, [&](std::uint16_t subSchema) {
         auto unterkategorie = std::make_unique<CTWUnterkategorie>();
         readUnterkategorie(r, subSchema, *unterkategorie);
-        kategorie.subcategories.push_back(std::move(unterkategorie));
+        kategorie.subcategoryList().push_back(std::move(unterkategorie));
     });
 }
 

@@ -28,7 +28,7 @@ void writeKategorie(ArchiveWriter& w, const CTWKategorie& kategorie) {
     w.int32(kategorie.nextSubcategoryId);
     w.int32(kategorie.id);
     w.scrambledText(kategorie.name);
-    w.objectList(RecordClass::Unterkategorie, kategorie.subcategories, [&](const auto& sub) {
+    w.objectList(RecordClass::Unterkategorie, kategorie.subcategories(), [&](const auto& sub) {
         w.int32(sub->usageCount);
         w.int32(sub->id);
         w.scrambledText(sub->name);

@@ -158,34 +158,39 @@ std::string toUtf8(std::string_view cp1252) {
     return out;
 }
 
+Utf8Char readUtf8(std::string_view text, std::size_t pos) {
+    if (pos >= text.size())
+        return {};
+    const unsigned char lead = byte(text[pos]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    if (length == 0 || pos + length > text.size())
+        return {};
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char next = byte(text[pos + k]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    // Overlong forms (a NUL written in two bytes, for example) are not characters.
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return {};
+    return {cp, length};
+}
+
 std::string fromUtf8(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    size_t i = 0;
+    std::size_t i = 0;
     while (i < utf8.size()) {
-        const unsigned char lead = byte(utf8[i]);
-        const size_t length = lead < 0x80           ? 1
-                              : (lead >> 5) == 0x6  ? 2
-                              : (lead >> 4) == 0xE  ? 3
-                              : (lead >> 3) == 0x1E ? 4
-                                                    : 0;
-        if (length == 0 || i + length > utf8.size()) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-        bool wellFormed = true;
-        for (size_t k = 1; k < length; ++k) {
-            const unsigned char next = byte(utf8[i + k]);
-            wellFormed = wellFormed && (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        // Overlong forms (a NUL written in two bytes, for example) are not characters.
-        constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-        wellFormed = wellFormed && cp >= kShortest[length];
-        out += wellFormed ? toByteOrQuestionMark(cp) : '?';
-        i += wellFormed ? length : 1;
+        const Utf8Char ch = readUtf8(utf8, i);
+        out += ch.length != 0 ? toByteOrQuestionMark(ch.codePoint) : '?';
+        i += ch.length != 0 ? ch.length : 1;
     }
     return out;
 }

@@ -27,6 +27,15 @@ std::string fromUtf8(std::string_view utf8);
 std::u16string toUtf16(std::string_view cp1252);
 std::string fromUtf16(std::u16string_view utf16);
 
+// One character of UTF-8 text: its code point and its length in bytes. The length is 0 when
+// the bytes at `pos` do not start a well-formed character (a stray or missing continuation
+// byte, an overlong form, a surrogate, a code point beyond U+10FFFF, the end of the text).
+struct Utf8Char {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+Utf8Char readUtf8(std::string_view text, std::size_t pos);
+
 // The Unicode code point of a Windows-1252 byte, and the reverse (nothing -> false).
 char32_t toCodePoint(char ch);
 bool fromCodePoint(char32_t codePoint, char& ch);

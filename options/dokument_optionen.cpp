@@ -3,15 +3,15 @@
 namespace options {
 
 Dokumentoptionen Dokumentoptionen::of(const ledger::CTalwerkDoc& doc) {
-    return {doc.settings, doc.password, doc.initialPeriod, doc.accountBookingsSortDirection};
+    return {doc.settings(), doc.password(), doc.initialPeriod(),
+            doc.accountBookingsSortDirection()};
 }
 
 void Dokumentoptionen::writeTo(ledger::CTalwerkDoc& doc) const {
-    doc.settings = settings;
-    doc.password = password;
-    doc.initialPeriod = initialPeriod;
-    doc.accountBookingsSortDirection = accountBookingsSortDirection;
-    doc.setModified();
+    doc.setSettings(settings);
+    doc.setPassword(password);
+    doc.setInitialPeriod(initialPeriod);
+    doc.setAccountBookingsSortDirection(accountBookingsSortDirection);
 }
 
 } // namespace options

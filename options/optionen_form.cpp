@@ -7,35 +7,37 @@ namespace options {
 COptionenForm::COptionenForm(const ledger::CTalwerkDoc& doc)
     : allgemein(Dokumentoptionen::of(doc)) {
     const Dokumentoptionen werte = Dokumentoptionen::of(doc);
-    const SeitenKontext kontext = SeitenKontext::of(doc.settings);
+    const SeitenKontext kontext = SeitenKontext::of(doc.settings());
     for (int i = static_cast<int>(Seite::Tabellen); i < kSeitenAnzahl; ++i)
         seiten.emplace_back(static_cast<Seite>(i), kontext, werte);
 }
 
-Seite COptionenForm::seiteFuer(int viewKind) {
-    switch (viewKind) {
-    case reports::kAccountsView:
+Seite COptionenForm::seiteFuer(std::optional<reports::ViewKind> viewKind) {
+    using K = reports::ViewKind;
+    switch (viewKind.value_or(K::Kategorien)) {
+    case K::Konten:
         return Seite::Konten;
-    case reports::kBookingsView:
+    case K::Buchungen:
         return Seite::Buchungen;
-    case reports::kAccountsByCategoryView:
+    case K::KontenNachKategorien:
         return Seite::KontenKat;
-    case reports::kAccountBookingsView:
+    case K::BuchungenKonto:
         return Seite::BuchungenKonKat;
-    case reports::kTotalValuesView:
+    case K::WertetabelleGesamt:
         return Seite::WerteGesamt;
-    case reports::kAccountValuesView:
+    case K::WertetabelleKonto:
         return Seite::WerteKonKat;
-    case reports::kFilteredBookingsView:
+    case K::BuchungenGefiltert:
         return Seite::BuchungenFilter;
-    case reports::kPeriodComparisonView:
+    case K::Periodenvergleich:
         return Seite::Pervergl;
-    case reports::kTotalChartView:
-    case reports::kAccountChartView:
+    case K::DiagrammGesamt:
+    case K::DiagrammKonto:
         return Seite::Diagramme;
-    default:
-        return Seite::Tabellen;
+    case K::Kategorien:
+        break;
     }
+    return Seite::Tabellen;
 }
 
 COptSeitenForm& COptionenForm::seite(Seite s) {

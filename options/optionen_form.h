@@ -7,6 +7,7 @@
 #include "options/allgemein_form.h"
 #include "options/seiten_form.h"
 #include "platform/prompter.h"
+#include "reports/view_kind.h"
 
 #include <optional>
 #include <string_view>
@@ -21,8 +22,9 @@ public:
     explicit COptionenForm(const ledger::CTalwerkDoc& doc);
 
     // The page "&Optionen..." opens at for a view kind: the page of its settings; the
-    // categories view has none of its own and opens "Tabellen", both charts share "Diagramme".
-    static Seite seiteFuer(int viewKind);
+    // categories view has none of its own and opens "Tabellen", both charts share "Diagramme";
+    // without a view kind it opens "Tabellen" too.
+    static Seite seiteFuer(std::optional<reports::ViewKind> viewKind);
 
     COptAllgemeinForm allgemein;
     // The pages after "Allgemein", in tab order.

@@ -36,7 +36,7 @@ StandZelle standAfter(const PeriodTable& periods, const SelectedAccounts& select
 ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     ReportParams resolved = params;
     resolveSelection(doc, resolved.selection);
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     PeriodTable periods(doc, index, params.start);
 
     const SelectedAccounts selected(index, resolved.selection, params.grouping);
@@ -44,7 +44,7 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
     // The provisional column needs to know whether any listed booking is provisional.
     bool anyProvisional = false;
     if (!params.withoutProvisional && !selected.empty())
-        for (const auto& b : doc.bookings)
+        for (const auto& b : doc.bookings())
             if (b->provisional != 0 && params.start <= b->date && b->date <= params.end &&
                 selected.touches(*b)) {
                 anyProvisional = true;
@@ -52,12 +52,12 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
             }
 
     const BookingCells cells(doc, index);
-    const BookingColumns columns(accountBookingsViewBits(), doc.settings.accountBookingsData,
-                                 doc.settings.dualCurrency != 0, anyProvisional);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    const BookingColumns columns(accountBookingsViewBits(), doc.settings().accountBookingsData,
+                                 doc.settings().dualCurrency != 0, anyProvisional);
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
-    frame.addTitleRow(reportTitle(doc.settings.accountBookingsTitle, doc, resolved));
+    frame.addTitleRow(reportTitle(doc.settings().accountBookingsTitle, doc, resolved));
     columns.addTitles(frame, cells);
     if (selected.empty())
         return frame.take();
@@ -70,8 +70,8 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
         StandZelle stand;
     };
     std::vector<Zeile> zeilen;
-    for (int i = 0; i < static_cast<int>(doc.bookings.size()); ++i) {
-        const ledger::CTWBuchung& b = *doc.bookings[i];
+    for (int i = 0; i < static_cast<int>(doc.bookings().size()); ++i) {
+        const ledger::CTWBuchung& b = *doc.bookings()[i];
         if (params.end < b.date)
             break;
         periods.apply(b, params.withoutProvisional);
@@ -80,11 +80,11 @@ ReportTable buildAccountBookingsView(const ledger::CTalwerkDoc& doc, const Repor
             continue;
         zeilen.push_back({i, standAfter(periods, selected, b.date, cells)});
     }
-    const bool descending = doc.accountBookingsSortDirection != 0;
+    const bool descending = doc.accountBookingsSortDirection() != 0;
     table.reserveRows(table.rowCount() + static_cast<int>(zeilen.size()));
     for (std::size_t n = 0; n < zeilen.size(); ++n) {
         const std::size_t k = descending ? zeilen.size() - 1 - n : n;
-        const ledger::CTWBuchung& b = *doc.bookings[zeilen[k].index];
+        const ledger::CTWBuchung& b = *doc.bookings()[zeilen[k].index];
         const int row = frame.addRow(bookingRowFill(b.kind, k % 2 == 1), false,
                                      RowTag::buchung(zeilen[k].index));
         columns.setRow(table, row, b, cells, &zeilen[k].stand);

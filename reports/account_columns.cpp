@@ -73,13 +73,13 @@ Titles titlesOf(uint32_t bit, const ZellFormat& f) {
 void KontoZahlen::add(const KontoZahlen& other) {
     count += other.count;
     for (int c = 0; c < 2; ++c) {
-        start[c] = addBetrag(start[c], other.start[c]);
-        end[c] = addBetrag(end[c], other.end[c]);
+        start[c] = ledger::addBetrag(start[c], other.start[c]);
+        end[c] = ledger::addBetrag(end[c], other.end[c]);
     }
 }
 
 int64_t KontoZahlen::change(int currency) const {
-    return subBetrag(end[currency], start[currency]);
+    return ledger::subBetrag(end[currency], start[currency]);
 }
 
 AccountColumns::AccountColumns(uint32_t bits, bool dualCurrency, int firstColumn)

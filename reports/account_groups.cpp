@@ -26,7 +26,7 @@ int compareAssignment(int32_t idA, const std::string& nameA, int32_t idB,
 }
 
 // Three-way comparison of two accounts by the key, before the direction is applied.
-int compareAccounts(const KontoEintrag& a, const KontoEintrag& b, int key, bool dual) {
+int compareAccounts(const KontoZeile& a, const KontoZeile& b, int key, bool dual) {
     const ledger::CTWKonto& ka = *a.konto;
     const ledger::CTWKonto& kb = *b.konto;
     int result = 0;
@@ -92,7 +92,7 @@ KontenGruppen collectGroups(const ledger::CTalwerkDoc& doc, const PeriodTable& t
     KontenGruppen groups;
     for (const PeriodRecord& record : table.records()) {
         const ledger::CTWKonto& konto = *record.konto;
-        KontoEintrag entry;
+        KontoZeile entry;
         entry.konto = &konto;
         entry.record = &record;
         entry.zahlen = {record.bookingCount, record.startValue, record.endValue};
@@ -113,7 +113,7 @@ KontenGruppen collectGroups(const ledger::CTalwerkDoc& doc, const PeriodTable& t
     return groups;
 }
 
-bool hiddenByZeroFlags(const KontoEintrag& entry, const AccountViewSettings& view, bool dual) {
+bool hiddenByZeroFlags(const KontoZeile& entry, const AccountViewSettings& view, bool dual) {
     if (entry.zahlen.count != 0)
         return false;
     if (!entry.record->isAsset)
@@ -121,23 +121,23 @@ bool hiddenByZeroFlags(const KontoEintrag& entry, const AccountViewSettings& vie
     return view.hideZeroAsset && entry.zahlen.end[0] == 0 && (!dual || entry.zahlen.end[1] == 0);
 }
 
-void sortAccounts(std::vector<KontoEintrag>& accounts, int key, bool descending, bool dual) {
+void sortAccounts(std::vector<KontoZeile>& accounts, int key, bool descending, bool dual) {
     const int direction = descending ? -1 : 1;
     std::stable_sort(accounts.begin(), accounts.end(),
-                     [&](const KontoEintrag& a, const KontoEintrag& b) {
+                     [&](const KontoZeile& a, const KontoZeile& b) {
                          return direction * compareAccounts(a, b, key, dual) < 0;
                      });
 }
 
 ZellFormat cellFormat(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     return {doc.betragFormat(),
-            doc.settings.percentDecimals,
-            {doc.settings.firstCurrencySymbol, doc.settings.secondCurrencySymbol},
+            doc.settings().percentDecimals,
+            {doc.settings().firstCurrencySymbol, doc.settings().secondCurrencySymbol},
             params.start,
             params.end};
 }
 
-KontoTexte accountTexts(const KontoEintrag& entry, const ZellFormat& format) {
+KontoTexte accountTexts(const KontoZeile& entry, const ZellFormat& format) {
     const ledger::CTWKonto& konto = *entry.konto;
     KontoTexte texts{konto.name, countText(konto.number), konto.abbreviation,
                      "",         entry.categoryName,      entry.subcategoryName};
@@ -157,8 +157,8 @@ void addSummaryBlock(ReportFrame& frame, const AccountColumns& columns,
     columns.setValues(table, row, vermoegen, format);
 
     const int64_t income = totals[2].end[0];
-    const std::array<int64_t, 2> savings{subBetrag(totals[2].end[0], totals[3].end[0]),
-                                         subBetrag(totals[2].end[1], totals[3].end[1])};
+    const std::array<int64_t, 2> savings{ledger::subBetrag(totals[2].end[0], totals[3].end[0]),
+                                         ledger::subBetrag(totals[2].end[1], totals[3].end[1])};
     const int rateColumn = columns.savingsRateColumn();
     const bool withRate = rateColumn >= 0 && income > 0;
     row = frame.addRow(fill, false);

@@ -43,7 +43,7 @@ enum KontoSortierung : int {
 };
 
 // One account as a row of an account view.
-struct KontoEintrag {
+struct KontoZeile {
     const ledger::CTWKonto* konto = nullptr;
     const PeriodRecord* record = nullptr;
     KontoZahlen zahlen;
@@ -57,7 +57,7 @@ struct KontoEintrag {
 
 // Groups 0 (asset, end balance not negative), 1 (asset, negative), 2 (income), 3 (expense).
 struct KontenGruppen {
-    std::array<std::vector<KontoEintrag>, 4> members; // in account-id order
+    std::array<std::vector<KontoZeile>, 4> members; // in account-id order
     std::array<KontoZahlen, 4> totals;
 };
 
@@ -71,15 +71,15 @@ const char* groupLabel(int group);
 KontenGruppen collectGroups(const ledger::CTalwerkDoc& doc, const PeriodTable& table, int grouping);
 
 // Whether the zero-balance flags of the view hide the account.
-bool hiddenByZeroFlags(const KontoEintrag& entry, const AccountViewSettings& view, bool dual);
+bool hiddenByZeroFlags(const KontoZeile& entry, const AccountViewSettings& view, bool dual);
 
 // Orders accounts by the key; equal accounts keep their order.
-void sortAccounts(std::vector<KontoEintrag>& accounts, int key, bool descending, bool dual);
+void sortAccounts(std::vector<KontoZeile>& accounts, int key, bool descending, bool dual);
 
 // Cell formats of the document for the range of the parameters.
 ZellFormat cellFormat(const ledger::CTalwerkDoc& doc, const ReportParams& params);
 // The texts of an account row.
-KontoTexte accountTexts(const KontoEintrag& entry, const ZellFormat& format);
+KontoTexte accountTexts(const KontoZeile& entry, const ZellFormat& format);
 
 // The rows "Vermögen" and "Sparbetrag" (or "Sparbetrag/-quote") from the totals of all four
 // groups.

@@ -14,7 +14,7 @@ struct Knoten {
     int32_t id = -1;
     std::string name;
     KontoZahlen zahlen;
-    std::vector<const KontoEintrag*> accounts;
+    std::vector<const KontoZeile*> accounts;
     std::vector<Knoten> children;
 };
 
@@ -74,9 +74,9 @@ void sortNodes(std::vector<Knoten>& nodes, int key, bool descending, bool dual) 
 }
 
 // The tree of one group: the group itself is the root, its children the category nodes.
-Knoten buildTree(const std::vector<KontoEintrag>& members) {
+Knoten buildTree(const std::vector<KontoZeile>& members) {
     Knoten root;
-    for (const KontoEintrag& entry : members) {
+    for (const KontoZeile& entry : members) {
         if (entry.category < 0) {
             root.accounts.push_back(&entry);
             continue;
@@ -131,7 +131,7 @@ private:
     void addAccounts(const Knoten& node) {
         if (!withAccounts_)
             return;
-        for (const KontoEintrag* entry : node.accounts) {
+        for (const KontoZeile* entry : node.accounts) {
             const int row = frame_.addRow(accountsByCategoryFill(CategoryLevel::Account, kind_),
                                           false, RowTag::konto(entry->konto->id));
             columns_.setTexts(table_, row, accountTexts(*entry, format_));
@@ -154,9 +154,9 @@ private:
 
 ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
                                         const ReportParams& params) {
-    const AccountViewSettings view = byCategorySettings(doc.settings);
-    const bool dual = doc.settings.dualCurrency != 0;
-    const KontoIndex index(doc.accounts);
+    const AccountViewSettings view = byCategorySettings(doc.settings());
+    const bool dual = doc.settings().dualCurrency != 0;
+    const KontoIndex index(doc.accounts());
     const PeriodTable periods =
         buildPeriodTable(doc, index, params.start, params.end, params.withoutProvisional);
     KontenGruppen groups = collectGroups(doc, periods, params.grouping);
@@ -167,12 +167,12 @@ ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
     for (int g = 0; g < 4; ++g) {
         auto& members = groups.members[g];
         std::erase_if(members,
-                      [&](const KontoEintrag& e) { return hiddenByZeroFlags(e, view, dual); });
+                      [&](const KontoZeile& e) { return hiddenByZeroFlags(e, view, dual); });
         sortAccounts(members, view.sortKey, view.descending, dual);
         trees[g] = buildTree(members);
         sortNodes(trees[g].children, view.sortKey, view.descending, dual);
         if (view.groups & (1u << g)) {
-            for (const KontoEintrag& e : members) {
+            for (const KontoZeile& e : members) {
                 anyCategory = anyCategory || e.category >= 0;
                 anySubcategory = anySubcategory || e.subcategory >= 0;
             }
@@ -184,7 +184,7 @@ ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
     const int firstData = 1 + (anyCategory ? 1 : 0) + (anySubcategory ? 1 : 0);
     const ZellFormat format = cellFormat(doc, params);
     const AccountColumns columns(view.columns, dual, firstData);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
     frame.addTitleRow(rangeTitle(view.titleTemplate, params.start, params.end));
@@ -195,7 +195,7 @@ ReportTable buildAccountsByCategoryView(const ledger::CTalwerkDoc& doc,
         table.setCell(titleRow, subcategoryColumn, "Unterkategorie");
 
     Builder builder(frame, columns, format, categoryColumn, subcategoryColumn,
-                    doc.settings.accountsByCategoryWithoutAccounts == 0);
+                    doc.settings().accountsByCategoryWithoutAccounts == 0);
     for (int g = 0; g < 4; ++g) {
         if (g == 2 && (view.groups & kSummaryBlock))
             addSummaryBlock(frame, columns, groups.totals, kAccountsByCategorySummaryFill, format);

@@ -19,9 +19,9 @@ AccountViewSettings accountsViewSettings(const ledger::CTWEinstellungen& s) {
 } // namespace
 
 ReportTable buildAccountsView(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
-    const AccountViewSettings view = accountsViewSettings(doc.settings);
-    const bool dual = doc.settings.dualCurrency != 0;
-    const KontoIndex index(doc.accounts);
+    const AccountViewSettings view = accountsViewSettings(doc.settings());
+    const bool dual = doc.settings().dualCurrency != 0;
+    const KontoIndex index(doc.accounts());
     const PeriodTable periods =
         buildPeriodTable(doc, index, params.start, params.end, params.withoutProvisional);
     KontenGruppen groups = collectGroups(doc, periods, params.grouping);
@@ -30,7 +30,7 @@ ReportTable buildAccountsView(const ledger::CTalwerkDoc& doc, const ReportParams
 
     const ZellFormat format = cellFormat(doc, params);
     const AccountColumns columns(view.columns, dual, 1);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
     frame.addTitleRow(rangeTitle(view.titleTemplate, params.start, params.end));
@@ -47,7 +47,7 @@ ReportTable buildAccountsView(const ledger::CTalwerkDoc& doc, const ReportParams
         columns.setFigures(table, row, total, total.end[0], format);
 
         bool odd = false;
-        for (const KontoEintrag& entry : groups.members[g]) {
+        for (const KontoZeile& entry : groups.members[g]) {
             if (hiddenByZeroFlags(entry, view, dual))
                 continue;
             row = frame.addRow(accountRowFill(groupKind(g), odd), false,

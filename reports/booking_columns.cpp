@@ -130,8 +130,8 @@ std::span<const SpaltenBit> accountBookingsViewBits() {
 
 BookingCells::BookingCells(const ledger::CTalwerkDoc& doc, const KontoIndex& index)
     : doc_(doc), index_(index),
-      format_(doc.betragFormat()), symbols_{doc.settings.firstCurrencySymbol,
-                                            doc.settings.secondCurrencySymbol} {}
+      format_(doc.betragFormat()), symbols_{doc.settings().firstCurrencySymbol,
+                                            doc.settings().secondCurrencySymbol} {}
 
 int64_t BookingCells::amountIn(const ledger::CTWBuchung& b, int currency) const {
     const int own = b.currencyIndex == 1 ? 1 : 0;

@@ -42,9 +42,9 @@ std::vector<int64_t> textRanks(const std::vector<std::string_view>& texts) {
 // The sort value of every booking of the list under a key other than the booking number.
 std::vector<SortValue> sortValues(const ledger::CTalwerkDoc& doc, const std::vector<int>& indexes,
                                   int key) {
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     const auto booking = [&](size_t i) -> const ledger::CTWBuchung& {
-        return *doc.bookings[indexes[i]];
+        return *doc.bookings()[indexes[i]];
     };
     const auto konto = [&](size_t i, bool second) {
         return index.find(second ? booking(i).konto2Id : booking(i).konto1Id);
@@ -97,7 +97,7 @@ std::vector<SortValue> sortValues(const ledger::CTalwerkDoc& doc, const std::vec
             const int own = b.currencyIndex == 1 ? 1 : 0;
             const int64_t other = doc.convertBetrag(b.amount, own).amount;
             values[i] = own == 0 ? SortValue{b.amount, other} : SortValue{other, b.amount};
-            if (doc.settings.dualCurrency == 0)
+            if (doc.settings().dualCurrency == 0)
                 values[i][1] = 0;
         }
         break;
@@ -130,8 +130,8 @@ void sortBookings(const ledger::CTalwerkDoc& doc, std::vector<int>& indexes, int
     if (key == kSortNummer) {
         std::stable_sort(indexes.begin(), indexes.end(), [&](int a, int b) {
             return ordered(
-                ledger::compareBuchungsnummer(doc.bookings[a]->number, doc.bookings[b]->number), a,
-                b);
+                ledger::compareBuchungsnummer(doc.bookings()[a]->number, doc.bookings()[b]->number),
+                a, b);
         });
         return;
     }

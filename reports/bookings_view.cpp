@@ -37,10 +37,10 @@ struct KindSums {
     void add(const ledger::CTWBuchung& b, const BookingCells& cells) {
         auto& s = sums[std::clamp(b.kind, 0, 2)];
         const int64_t first = cells.amountIn(b, 0);
-        s[0] = addBetrag(s[0], first);
-        s[1] = addBetrag(s[1], cells.amountIn(b, 1));
+        s[0] = ledger::addBetrag(s[0], first);
+        s[1] = ledger::addBetrag(s[1], cells.amountIn(b, 1));
         // The own-currency column sums the amounts in the first currency.
-        s[2] = addBetrag(s[2], first);
+        s[2] = ledger::addBetrag(s[2], first);
     }
 };
 
@@ -70,16 +70,16 @@ void addSumRows(ReportFrame& frame, const BookingColumns& columns, const KindSum
 
 ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams& params,
                               bool filtered) {
-    const ViewSettings view = viewSettings(doc.settings, filtered);
+    const ViewSettings view = viewSettings(doc.settings(), filtered);
     const ledger::CTWBuchungsFilterNeu* filter = nullptr;
     if (filtered && params.filterIndex >= 0 &&
-        params.filterIndex < static_cast<int>(doc.filters.size()))
-        filter = doc.filters[params.filterIndex].get();
+        params.filterIndex < static_cast<int>(doc.filters().size()))
+        filter = doc.filters()[params.filterIndex];
 
     std::vector<int> selected;
     bool anyProvisional = false;
-    for (int i = 0; i < static_cast<int>(doc.bookings.size()); ++i) {
-        const ledger::CTWBuchung& b = *doc.bookings[i];
+    for (int i = 0; i < static_cast<int>(doc.bookings().size()); ++i) {
+        const ledger::CTWBuchung& b = *doc.bookings()[i];
         if (b.date < params.start || params.end < b.date)
             continue;
         if (params.withoutProvisional && b.provisional != 0)
@@ -91,21 +91,21 @@ ReportTable buildBookingsView(const ledger::CTalwerkDoc& doc, const ReportParams
     }
     sortBookings(doc, selected, view.sortKey, view.descending);
 
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     const BookingCells cells(doc, index);
-    const BookingColumns columns(bookingsViewBits(), view.data, doc.settings.dualCurrency != 0,
+    const BookingColumns columns(bookingsViewBits(), view.data, doc.settings().dualCurrency != 0,
                                  anyProvisional && !params.withoutProvisional);
-    ReportFrame frame(doc.settings, doc.screenScale, columns.tableColumns());
+    ReportFrame frame(doc.settings(), doc.screenScale(), columns.tableColumns());
     ReportTable& table = frame.table();
     columns.setAlignments(table);
-    frame.addTitleRow(reportTitle(view.titleTemplate, doc, params));
+    frame.addTitleRow(rangeTitle(view.titleTemplate, params.start, params.end));
     columns.addTitles(frame, cells);
 
     table.reserveRows(table.rowCount() + static_cast<int>(selected.size()) + 3); // with the sums
     KindSums sums;
     bool odd = false;
     for (const int i : selected) {
-        const ledger::CTWBuchung& b = *doc.bookings[i];
+        const ledger::CTWBuchung& b = *doc.bookings()[i];
         const int row = frame.addRow(bookingRowFill(b.kind, odd), false, RowTag::buchung(i));
         odd = !odd;
         columns.setRow(table, row, b, cells);

@@ -17,7 +17,7 @@ using Counts = std::map<std::pair<int32_t, int32_t>, int>;
 
 std::array<Counts, 3> countAssignments(const ledger::CTalwerkDoc& doc, int kind) {
     std::array<Counts, 3> counts;
-    for (const auto& konto : doc.accounts) {
+    for (const auto& konto : doc.accounts()) {
         if (konto->kind != kind)
             continue;
         for (int assignment = 0; assignment < 3; ++assignment) {
@@ -33,10 +33,8 @@ std::array<Counts, 3> countAssignments(const ledger::CTalwerkDoc& doc, int kind)
     return counts;
 }
 
-template <typename T> std::vector<const T*> byName(const std::vector<std::unique_ptr<T>>& items) {
-    std::vector<const T*> sorted;
-    for (const auto& item : items)
-        sorted.push_back(item.get());
+template <typename T> std::vector<const T*> byName(ledger::RecordView<T> items) {
+    std::vector<const T*> sorted(items.begin(), items.end());
     std::stable_sort(sorted.begin(), sorted.end(), [](const T* a, const T* b) {
         return ledger::compareNoCase(a->name, b->name) < 0;
     });
@@ -55,7 +53,7 @@ void setCounts(ReportTable& table, int row, const std::array<Counts, 3>& counts,
 } // namespace
 
 ReportTable buildCategoriesView(const ledger::CTalwerkDoc& doc) {
-    ReportFrame frame(doc.settings, doc.screenScale, 6);
+    ReportFrame frame(doc.settings(), doc.screenScale(), 6);
     ReportTable& table = frame.table();
     for (int c = 3; c < 6; ++c)
         table.setColumnAlignment(c, kAlignRight);
@@ -81,12 +79,12 @@ ReportTable buildCategoriesView(const ledger::CTalwerkDoc& doc) {
                                RowTag::kontoArt(kind));
         table.setCell(row, 0, kKinds[kind], 3);
         const std::array<Counts, 3> counts = countAssignments(doc, kind);
-        for (const ledger::CTWKategorie* category : byName(doc.categories.trees[kind])) {
+        for (const ledger::CTWKategorie* category : byName(doc.categories().tree(kind))) {
             row = frame.addRow(categoryTreeFill(CategoryTreeLevel::Category, kind), false,
                                RowTag::kategorie(kind, category->id));
             table.setCell(row, 1, category->name, 2);
             setCounts(table, row, counts, {category->id, -1});
-            for (const ledger::CTWUnterkategorie* sub : byName(category->subcategories)) {
+            for (const ledger::CTWUnterkategorie* sub : byName(category->subcategories())) {
                 row = frame.addRow(categoryTreeFill(CategoryTreeLevel::SubCategory, kind), false,
                                    RowTag::unterkategorie(kind, category->id, sub->id));
                 table.setCell(row, 2, sub->name);

@@ -8,13 +8,13 @@ namespace {
 
 Chart createChart(const ledger::CTalwerkDoc& doc, const ReportParams& params,
                   const std::string& titleTemplate) {
-    const int currency = doc.settings.dualCurrency != 0 && params.displayCurrency == 1 ? 1 : 0;
+    const int currency = doc.settings().dualCurrency != 0 && params.displayCurrency == 1 ? 1 : 0;
     Chart chart;
     chart.create(reportTitle(titleTemplate, doc, params),
-                 currency == 0 ? doc.settings.firstCurrencySymbol
-                               : doc.settings.secondCurrencySymbol,
-                 params.start, params.end, params.periodKind, ChartSettings::of(doc.settings),
-                 doc.betragFormat(), doc.screenScale);
+                 currency == 0 ? doc.settings().firstCurrencySymbol
+                               : doc.settings().secondCurrencySymbol,
+                 params.start, params.end, params.periodKind, ChartSettings::of(doc.settings()),
+                 doc.betragFormat(), doc.screenScale());
     return chart;
 }
 
@@ -41,10 +41,10 @@ ledger::CNVKDatum chartStart(const ReportParams& params) {
 
 Chart buildTotalChart(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     const ReportParams p = chartParams(doc, params);
-    Chart chart = createChart(doc, p, doc.settings.totalChartTitle);
+    Chart chart = createChart(doc, p, doc.settings().totalChartTitle);
     if (p.valueKind < kGuthaben || p.valueKind > kAusgaben)
         return chart;
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     ValueSeries series = ValueSeries::totals(doc, index, p);
     fill(chart, series, p.valueKind - 1, p.displayCurrency == 1 ? 1 : 0);
     return chart;
@@ -52,10 +52,10 @@ Chart buildTotalChart(const ledger::CTalwerkDoc& doc, const ReportParams& params
 
 Chart buildAccountChart(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     const ReportParams p = chartParams(doc, params);
-    Chart chart = createChart(doc, p, doc.settings.accountChartTitle);
+    Chart chart = createChart(doc, p, doc.settings().accountChartTitle);
     if (p.selection.kind == Selection::kNone)
         return chart;
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     ValueSeries series = ValueSeries::selection(doc, index, p);
     fill(chart, series, 0, p.displayCurrency == 1 ? 1 : 0);
     return chart;

@@ -14,15 +14,15 @@ int64_t signedOf(uint64_t sum) {
 DayByDay::DayByDay(const ledger::CTalwerkDoc& doc, const KontoIndex& index, ledger::CNVKDatum start,
                    bool withoutProvisional)
     : doc_(doc), index_(index), table_(doc, index, start), withoutProvisional_(withoutProvisional) {
-    for (; next_ < doc.bookings.size() && doc.bookings[next_]->date < start; ++next_)
-        table_.apply(*doc.bookings[next_], withoutProvisional_);
+    for (; next_ < doc.bookings().size() && doc.bookings()[next_]->date < start; ++next_)
+        table_.apply(*doc.bookings()[next_], withoutProvisional_);
     for (int p = 0; p < index.size(); ++p)
         count(p, +1);
 }
 
 void DayByDay::advanceTo(ledger::CNVKDatum day) {
-    for (; next_ < doc_.bookings.size() && doc_.bookings[next_]->date <= day; ++next_)
-        apply(*doc_.bookings[next_]);
+    for (; next_ < doc_.bookings().size() && doc_.bookings()[next_]->date <= day; ++next_)
+        apply(*doc_.bookings()[next_]);
 }
 
 void DayByDay::apply(const ledger::CTWBuchung& booking) {
@@ -68,10 +68,10 @@ int64_t DayByDay::total(int valueKind, int displayCurrency) const {
             sums[slot] = schulden;
             break;
         case kVermoegen:
-            sums[slot] = addBetrag(guthaben, schulden);
+            sums[slot] = ledger::addBetrag(guthaben, schulden);
             break;
         case kSparbetrag:
-            sums[slot] = subBetrag(einnahmen, ausgaben);
+            sums[slot] = ledger::subBetrag(einnahmen, ausgaben);
             break;
         case kEinnahmen:
             sums[slot] = einnahmen;
@@ -87,7 +87,7 @@ int64_t DayByDay::total(int valueKind, int displayCurrency) const {
     if (!umrechner.dualCurrency())
         return sums[0];
     const int d = umrechner.slotOf(displayCurrency);
-    return addBetrag(sums[d], umrechner.convert(sums[1 - d], 1 - d));
+    return ledger::addBetrag(sums[d], umrechner.convert(sums[1 - d], 1 - d));
 }
 
 } // namespace reports

@@ -4,11 +4,11 @@
 
 namespace reports {
 
-KontoIndex::KontoIndex(const std::vector<std::unique_ptr<ledger::CTWKonto>>& accounts) {
+KontoIndex::KontoIndex(ledger::RecordView<ledger::CTWKonto> accounts) {
     sorted_.reserve(accounts.size());
-    for (const auto& konto : accounts)
+    for (const ledger::CTWKonto* konto : accounts)
         if (konto)
-            sorted_.push_back(konto.get());
+            sorted_.push_back(konto);
     std::stable_sort(
         sorted_.begin(), sorted_.end(),
         [](const ledger::CTWKonto* a, const ledger::CTWKonto* b) { return a->id < b->id; });

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ledger/konto.h"
+#include "ledger/record_view.h"
 
 #include <memory>
 #include <vector>
@@ -10,7 +11,7 @@ namespace reports {
 
 class KontoIndex {
 public:
-    explicit KontoIndex(const std::vector<std::unique_ptr<ledger::CTWKonto>>& accounts);
+    explicit KontoIndex(ledger::RecordView<ledger::CTWKonto> accounts);
 
     int size() const { return static_cast<int>(sorted_.size()); }
     // The accounts in ascending order of id.

@@ -60,7 +60,7 @@ PeriodFigures comparePeriods(const ledger::CTalwerkDoc& doc, const KontoIndex& i
     PeriodTable table(doc, index, periods.front().start);
     const int d = table.umrechner().slotOf(displayCurrency);
     DaySums days(table, d);
-    const auto& bookings = doc.bookings;
+    const auto& bookings = doc.bookings();
     std::size_t next = 0;
     for (std::size_t i = 0; i < periods.size(); ++i) {
         const ComparisonPeriod& period = periods[i];

@@ -36,13 +36,13 @@ using Werte = std::vector<int64_t>;
 
 void addTo(Werte& sum, const Werte& values) {
     for (std::size_t i = 0; i < sum.size(); ++i)
-        sum[i] = addBetrag(sum[i], values[i]);
+        sum[i] = ledger::addBetrag(sum[i], values[i]);
 }
 
 int64_t total(const Werte& values) {
     int64_t sum = 0;
     for (const int64_t v : values)
-        sum = addBetrag(sum, v);
+        sum = ledger::addBetrag(sum, v);
     return sum;
 }
 
@@ -100,11 +100,11 @@ int compareAccounts(const ledger::CTWKonto& a, const ledger::CTWKonto& b, int ke
 class Vergleich {
 public:
     Vergleich(const ledger::CTalwerkDoc& doc, const ReportParams& params)
-        : doc_(doc), s_(doc.settings), grouping_(params.grouping), index_(doc.accounts),
+        : doc_(doc), s_(doc.settings()), grouping_(params.grouping), index_(doc.accounts()),
           periods_(comparisonPeriods(params.start, params.end, s_.comparisonPeriodType,
                                      periodWindows(s_)[std::clamp(s_.comparisonPeriodType, 0, 2)])),
           format_{doc.betragFormat(),
-                  doc.settings.percentDecimals,
+                  doc.settings().percentDecimals,
                   {s_.firstCurrencySymbol, s_.secondCurrencySymbol},
                   params.start,
                   params.end},
@@ -138,7 +138,7 @@ public:
         averageColumn_ = place(bits_ & kSpalteDurchschnitt);
         averageShareColumn_ = place(bits_ & kSpalteAnteilDurchschnitt);
 
-        ReportFrame frame(doc_.settings, doc_.screenScale, column);
+        ReportFrame frame(doc_.settings(), doc_.screenScale(), column);
         ReportTable& table = frame.table();
         texts.setAlignments(table);
         for (int c = firstData_; c < column; ++c)
@@ -170,7 +170,7 @@ public:
         if (s_.periodComparisonGroups & kGruppeSparbetrag) {
             Werte savings = allIncome_;
             for (std::size_t i = 0; i < savings.size(); ++i)
-                savings[i] = subBetrag(savings[i], allExpenses_[i]);
+                savings[i] = ledger::subBetrag(savings[i], allExpenses_[i]);
             const int row = frame.addRow(kAccountsByCategorySummaryFill, true);
             table.setCell(row, 0, "Sparbetrag");
             groupTotal_.clear();

@@ -1,23 +1,6 @@
 #include "reports/period_table.h"
 
-#include <limits>
-
 namespace reports {
-namespace {
-
-int64_t negate(int64_t amount) {
-    return amount == std::numeric_limits<int64_t>::min() ? std::numeric_limits<int64_t>::max()
-                                                         : -amount;
-}
-
-} // namespace
-
-int64_t addBetrag(int64_t a, int64_t b) {
-    int64_t sum = 0;
-    if (!__builtin_add_overflow(a, b, &sum))
-        return sum;
-    return b > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
-}
 
 PeriodTable::PeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                          ledger::CNVKDatum start)
@@ -71,22 +54,15 @@ void PeriodTable::flow(PeriodRecord& source, PeriodRecord& target,
     // what flows into it.
     if (!source.isAsset && !target.isAsset) {
         const int slot = umrechner_.slotOf(booking.currencyIndex);
-        const int64_t v = source.isIncome ? booking.amount : negate(booking.amount);
+        const int64_t v = source.isIncome ? booking.amount : ledger::negateBetrag(booking.amount);
         addValue(source, slot, v, beforeStart);
-        addValue(target, slot, source.isIncome == target.isIncome ? negate(v) : v, beforeStart);
+        addValue(target, slot, source.isIncome == target.isIncome ? ledger::negateBetrag(v) : v, beforeStart);
     } else if (!target.isAsset) {
-        addValue(target, out.currency, target.isIncome ? negate(out.amount) : out.amount,
+        addValue(target, out.currency, target.isIncome ? ledger::negateBetrag(out.amount) : out.amount,
                  beforeStart);
     } else if (!source.isAsset) {
-        addValue(source, in.currency, source.isIncome ? in.amount : negate(in.amount), beforeStart);
+        addValue(source, in.currency, source.isIncome ? in.amount : ledger::negateBetrag(in.amount), beforeStart);
     }
-}
-
-int64_t subBetrag(int64_t a, int64_t b) {
-    int64_t difference = 0;
-    if (!__builtin_sub_overflow(a, b, &difference))
-        return difference;
-    return b < 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
 }
 
 Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, int sign) {
@@ -95,7 +71,7 @@ Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, 
     if (running.currency != c)
         running = {c, umrechner_.convert(running.amount, running.currency)};
     const int64_t a = umrechner_.into(booking.amount, umrechner_.slotOf(booking.currencyIndex), c);
-    running.amount = addBetrag(running.amount, sign < 0 ? negate(a) : a);
+    running.amount = ledger::addBetrag(running.amount, sign < 0 ? ledger::negateBetrag(a) : a);
     if (booking.date < start_)
         asset.start = running;
     asset.end = running;
@@ -104,7 +80,7 @@ Stand PeriodTable::book(PeriodRecord& asset, const ledger::CTWBuchung& booking, 
 
 void PeriodTable::addValue(PeriodRecord& account, int slot, int64_t amount, bool beforeStart) {
     int64_t& sum = beforeStart ? account.beforeStart[slot] : account.fromStart[slot];
-    sum = addBetrag(sum, amount);
+    sum = ledger::addBetrag(sum, amount);
 }
 
 void PeriodTable::normalise(ledger::CNVKDatum end) {
@@ -128,8 +104,8 @@ void PeriodTable::normalise(ledger::CNVKDatum end) {
             r.endValue = {r.fromStart[0], r.fromStart[0]};
             continue;
         }
-        r.endValue[0] = addBetrag(r.fromStart[0], umrechner_.convert(r.fromStart[1], 1));
-        r.endValue[1] = addBetrag(r.fromStart[1], umrechner_.convert(r.fromStart[0], 0));
+        r.endValue[0] = ledger::addBetrag(r.fromStart[0], umrechner_.convert(r.fromStart[1], 1));
+        r.endValue[1] = ledger::addBetrag(r.fromStart[1], umrechner_.convert(r.fromStart[0], 0));
     }
 }
 
@@ -139,7 +115,7 @@ void PeriodTable::restartAt(ledger::CNVKDatum start) {
         if (r.isAsset)
             r.start = r.running;
         for (int slot = 0; slot < 2; ++slot)
-            r.beforeStart[slot] = addBetrag(r.beforeStart[slot], r.fromStart[slot]);
+            r.beforeStart[slot] = ledger::addBetrag(r.beforeStart[slot], r.fromStart[slot]);
         r.fromStart = {};
     }
     start_ = start;
@@ -149,7 +125,7 @@ PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& i
                              ledger::CNVKDatum start, ledger::CNVKDatum end,
                              bool withoutProvisional) {
     PeriodTable table(doc, index, start);
-    for (const auto& booking : doc.bookings) {
+    for (const auto& booking : doc.bookings()) {
         if (booking->date > end)
             break;
         table.apply(*booking, withoutProvisional);

@@ -3,6 +3,7 @@
 // either of a ledger's two currencies.
 #pragma once
 
+#include "ledger/betrag_arithmetik.h"
 #include "ledger/dokument.h"
 #include "reports/konto_index.h"
 
@@ -19,7 +20,7 @@ class Umrechner {
 public:
     explicit Umrechner(const ledger::CTalwerkDoc& doc) : doc_(doc) {}
 
-    bool dualCurrency() const { return doc_.settings.dualCurrency != 0; }
+    bool dualCurrency() const { return doc_.settings().dualCurrency != 0; }
     // The slot (0 or 1) of amounts in the currency index. Anything but 1 counts as the first
     // currency, and a ledger with one currency has only the first slot, whatever index a
     // damaged file gives an account or a booking.
@@ -109,9 +110,5 @@ private:
 PeriodTable buildPeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                              ledger::CNVKDatum start, ledger::CNVKDatum end,
                              bool withoutProvisional);
-
-// Saturating addition of amounts, so that a damaged file cannot overflow a sum.
-int64_t addBetrag(int64_t a, int64_t b);
-int64_t subBetrag(int64_t a, int64_t b);
 
 } // namespace reports

@@ -1,6 +1,7 @@
 #include "reports/print_pagination.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace reports {
 
@@ -87,13 +88,41 @@ platform::Rect printableRect(const PageGeometry& page, const PageMargins& margin
             page.width - margins.right - page.offsetX, margins.bottom - page.height + page.offsetY};
 }
 
-Pagination paginate(const ReportTable& table, const PageGeometry& page,
-                    const PageMargins& margins) {
+Pagination paginate(const ReportTable& table, const PageGeometry& page, const PageMargins& margins,
+                    double scale) {
     Pagination result;
-    const platform::Rect area = printableRect(page, margins);
+    result.scale = scale > 0 && scale < 1 ? scale : 1.0;
+    // Drawn smaller by the scale, the table sees a page larger by its inverse; rounding down
+    // keeps it inside the real page.
+    const auto enlarged = [&](int length) {
+        return static_cast<int>(std::floor(length / result.scale));
+    };
+    const PageGeometry virtualPage{enlarged(page.width), enlarged(page.height),
+                                   enlarged(page.offsetX), enlarged(page.offsetY)};
+    const PageMargins virtualMargins{enlarged(margins.left), enlarged(margins.top),
+                                     enlarged(margins.right), enlarged(margins.bottom)};
+    const platform::Rect area = printableRect(virtualPage, virtualMargins);
     paginateColumns(table, area, result);
     paginateRows(table, area, result);
     return result;
+}
+
+double pageWidthScale(const ReportTable& table, const PageGeometry& page,
+                      const PageMargins& margins) {
+    const platform::Rect area = printableRect(page, margins);
+    const std::vector<int>& widths = table.columnWidths();
+    if (widths.empty())
+        return 1.0;
+    // As paginateColumns places them: a column margin at both ends, spacing between columns.
+    long needed =
+        2L * table.settings().columnMargin +
+        static_cast<long>(table.settings().columnSpacing) * static_cast<long>(widths.size() - 1);
+    for (const int width : widths)
+        needed += width;
+    const long available = area.right - area.left;
+    if (needed <= available || available <= 0)
+        return 1.0;
+    return static_cast<double>(available) / static_cast<double>(needed);
 }
 
 } // namespace reports

@@ -41,6 +41,9 @@ struct Pagination {
     // Every row once, in table order, plus the repeated rows at the top of each later page
     // row; ordered by page row.
     std::vector<RowPlacement> placements;
+    // The factor the pages are drawn with: 1, or less when the table was shrunk to the page
+    // width (page positions above are in the table's own, unshrunk units).
+    double scale = 1.0;
 
     int pageCount() const { return pagesAcross * pagesDown; }
     // The page column and page row of page p (counted from 1): the pages of one page row
@@ -53,7 +56,14 @@ struct Pagination {
 // is the printable area's top left corner: margins count from the physical page edges.
 platform::Rect printableRect(const PageGeometry& page, const PageMargins& margins);
 
-// The table must be laid out for the printer.
-Pagination paginate(const ReportTable& table, const PageGeometry& page, const PageMargins& margins);
+// The table must be laid out for the printer. With a scale below 1 the table is paginated as
+// if drawn that much smaller: each page holds 1/scale times as much in both directions.
+Pagination paginate(const ReportTable& table, const PageGeometry& page, const PageMargins& margins,
+                    double scale = 1.0);
+
+// "An Seitenbreite anpassen": the scale (at most 1, never enlarging) at which every column of
+// the table laid out for the printer fits the printable width of one page.
+double pageWidthScale(const ReportTable& table, const PageGeometry& page,
+                      const PageMargins& margins);
 
 } // namespace reports

@@ -1,29 +1,12 @@
-// The report parameters that a window hands to every report builder, and the view kinds.
+// The report parameters that a window hands to every report builder.
 #pragma once
 
 #include "ledger/datum.h"
+#include "reports/view_kind.h"
 
 #include <cstdint>
 
 namespace reports {
-
-enum ViewKind : int {
-    kAccountsView = 1,
-    kBookingsView = 2,
-    kAccountsByCategoryView = 3,
-    kAccountBookingsView = 4,
-    kTotalValuesView = 5,
-    kAccountValuesView = 6,
-    kFilteredBookingsView = 7,
-    kCategoriesView = 8,
-    kPeriodComparisonView = 9,
-    kTotalChartView = 101,
-    kAccountChartView = 102,
-};
-
-// The label of a view kind in the view bar ("Konten", "Buchungen gefiltert", ...), or
-// nullptr for a number that is no view kind.
-const char* viewKindLabel(int viewKind);
 
 // What a view is about when it shows one account, category or sub-category.
 struct Selection {
@@ -46,7 +29,7 @@ enum ValueKind : int {
 };
 
 struct ReportParams {
-    int viewKind = kAccountsView;
+    ViewKind viewKind = ViewKind::Konten;
     ledger::CNVKDatum start; // inclusive
     ledger::CNVKDatum end;   // inclusive
     int grouping = 0;        // category assignment: 0 standard, 1 and 2 the alternatives

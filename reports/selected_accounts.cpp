@@ -51,10 +51,10 @@ std::array<int64_t, 2> SelectedAccounts::sums(const PeriodTable& table,
         const PeriodRecord& r = table.records()[p];
         if (r.isAsset) {
             const int c = umrechner.slotOf(r.konto->currencyIndexAt(day));
-            sum[c] = addBetrag(sum[c], umrechner.into(r.end.amount, r.end.currency, c));
+            sum[c] = ledger::addBetrag(sum[c], umrechner.into(r.end.amount, r.end.currency, c));
         } else {
-            sum[0] = addBetrag(sum[0], r.fromStart[0]);
-            sum[1] = addBetrag(sum[1], r.fromStart[1]);
+            sum[0] = ledger::addBetrag(sum[0], r.fromStart[0]);
+            sum[1] = ledger::addBetrag(sum[1], r.fromStart[1]);
         }
     }
     return sum;
@@ -64,8 +64,8 @@ std::array<int64_t, 2> SelectedAccounts::combined(const Umrechner& umrechner,
                                                   const std::array<int64_t, 2>& sums) {
     if (!umrechner.dualCurrency())
         return {sums[0], sums[0]};
-    return {addBetrag(sums[0], umrechner.convert(sums[1], 1)),
-            addBetrag(sums[1], umrechner.convert(sums[0], 0))};
+    return {ledger::addBetrag(sums[0], umrechner.convert(sums[1], 1)),
+            ledger::addBetrag(sums[1], umrechner.convert(sums[0], 0))};
 }
 
 } // namespace reports

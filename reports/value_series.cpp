@@ -61,7 +61,7 @@ void ValueSeries::read() {
     }
     for (std::size_t i = 0; i < raw_.size(); ++i)
         for (int c = 0; c < 2; ++c)
-            shown_[i][c] = subBetrag(raw_[i][c], base_[i][c]);
+            shown_[i][c] = ledger::subBetrag(raw_[i][c], base_[i][c]);
 }
 
 } // namespace reports

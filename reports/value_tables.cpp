@@ -38,9 +38,9 @@ class WerteTabelle {
 public:
     WerteTabelle(const ledger::CTalwerkDoc& doc, const ReportParams& params,
                  const WerteLayout& layout)
-        : frame_(doc.settings, doc.screenScale, layout.columnCount()), table_(frame_.table()),
+        : frame_(doc.settings(), doc.screenScale(), layout.columnCount()), table_(frame_.table()),
           layout_(layout), betrag_(doc.betragFormat()),
-          percentDecimals_(doc.settings.percentDecimals), periodKind_(params.periodKind) {
+          percentDecimals_(doc.settings().percentDecimals), periodKind_(params.periodKind) {
         if (layout_.dateColumn)
             table_.setColumnAlignment(0, kAlignLeft);
         for (int c = layout_.firstAmount(); c < layout_.columnCount(); ++c)
@@ -134,15 +134,15 @@ private:
 };
 
 std::string inCurrency(const ledger::CTalwerkDoc& doc, int currency) {
-    return "in " +
-           (currency == 0 ? doc.settings.firstCurrencySymbol : doc.settings.secondCurrencySymbol);
+    return "in " + (currency == 0 ? doc.settings().firstCurrencySymbol
+                                  : doc.settings().secondCurrencySymbol);
 }
 
 } // namespace
 
 ReportTable buildTotalValuesView(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
-    const uint32_t bits = doc.settings.totalValuesData;
-    const int currencies = doc.settings.dualCurrency != 0 ? 2 : 1;
+    const uint32_t bits = doc.settings().totalValuesData;
+    const int currencies = doc.settings().dualCurrency != 0 ? 2 : 1;
     WerteLayout layout;
     layout.dateColumn = (bits & kWerteSpalteDatum) != 0;
     for (int k = kGuthaben; k <= kAusgaben; ++k)
@@ -151,11 +151,11 @@ ReportTable buildTotalValuesView(const ledger::CTalwerkDoc& doc, const ReportPar
                 layout.amounts.push_back(
                     {k - 1, c, std::string(valueKindName(k)) + "\n" + inCurrency(doc, c)});
     layout.savingsRate = (bits & kWerteSpalteSparquote) != 0;
-    layout.extraColumn = doc.settings.totalValuesExtraColumn != 0;
+    layout.extraColumn = doc.settings().totalValuesExtraColumn != 0;
 
     WerteTabelle table(doc, params, layout);
-    table.addTitles(rangeTitle(doc.settings.totalValuesTitle, params.start, params.end));
-    const KontoIndex index(doc.accounts);
+    table.addTitles(rangeTitle(doc.settings().totalValuesTitle, params.start, params.end));
+    const KontoIndex index(doc.accounts());
     ValueSeries series = ValueSeries::totals(doc, index, params);
     table.addRows(series);
     return table.take();
@@ -164,20 +164,20 @@ ReportTable buildTotalValuesView(const ledger::CTalwerkDoc& doc, const ReportPar
 ReportTable buildAccountValuesView(const ledger::CTalwerkDoc& doc, const ReportParams& params) {
     ReportParams resolved = params;
     resolveSelection(doc, resolved.selection);
-    const uint32_t bits = doc.settings.accountValuesData;
+    const uint32_t bits = doc.settings().accountValuesData;
     WerteLayout layout;
     layout.dateColumn = (bits & kWerteSpalteDatum) != 0;
     if (bits & kWerteSpalteWert1)
         layout.amounts.push_back({0, 0, "Wert\n" + inCurrency(doc, 0)});
-    if ((bits & kWerteSpalteWert2) && doc.settings.dualCurrency != 0)
+    if ((bits & kWerteSpalteWert2) && doc.settings().dualCurrency != 0)
         layout.amounts.push_back({0, 1, "Wert\n" + inCurrency(doc, 1)});
-    layout.extraColumn = doc.settings.accountValuesExtraColumn != 0;
+    layout.extraColumn = doc.settings().accountValuesExtraColumn != 0;
 
     WerteTabelle table(doc, resolved, layout);
-    table.addTitles(reportTitle(doc.settings.accountValuesTitle, doc, resolved));
+    table.addTitles(reportTitle(doc.settings().accountValuesTitle, doc, resolved));
     if (resolved.selection.kind == Selection::kNone)
         return table.take();
-    const KontoIndex index(doc.accounts);
+    const KontoIndex index(doc.accounts());
     ValueSeries series = ValueSeries::selection(doc, index, resolved);
     table.addRows(series);
     return table.take();

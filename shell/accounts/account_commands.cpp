@@ -2,18 +2,18 @@
 
 #include "accounts/konto_loeschen.h"
 #include "reports/report_params.h"
-#include "shell/app/application.h"
 #include "shell/accounts/bezeichnung_dlg.h"
-#include "shell/window/child_frame.h"
-#include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
 #include "shell/accounts/euro_tool_runner.h"
 #include "shell/accounts/kategorie_editor_dlg.h"
 #include "shell/accounts/konten_editor_dlg.h"
 #include "shell/accounts/konto_bearbeiten_dlg.h"
 #include "shell/accounts/konto_kat_auswahl_dlg.h"
 #include "shell/accounts/konto_neu_dlg.h"
+#include "shell/app/application.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/child_frame.h"
+#include "shell/window/dialog_commands.h"
+#include "shell/window/document.h"
 
 namespace shell {
 

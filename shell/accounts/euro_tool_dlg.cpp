@@ -12,30 +12,25 @@
 namespace shell {
 
 CEuroToolDlg::CEuroToolDlg(accounts::CEuroToolForm& form, QWidget* parent)
-    : QDialog(parent), form_(form), waehrung_(new QComboBox(this)), wechselkurs_(textEdit(this)),
-      eurSymbol_(textEdit(this)), landesSymbol_(textEdit(this)) {
+    : QDialog(parent), form_(form), waehrung_(form, this, 110, 110) {
     setWindowTitle(toQString(accounts::CEuroToolForm::kTitle));
-    for (const ledger::CTWWaehrungsinfo& info : form.nationalCurrencies())
-        waehrung_->addItem(toQString(info.name));
-    for (QLineEdit* edit : {wechselkurs_, eurSymbol_, landesSymbol_})
-        edit->setMaximumWidth(110);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(buddyLabel(u"&Bisherige Währung:"_qs, waehrung_, this), 0, 0);
-    grid->addWidget(waehrung_, 0, 1);
+    grid->addWidget(buddyLabel(u"&Bisherige Währung:"_qs, waehrung_.waehrung, this), 0, 0);
+    grid->addWidget(waehrung_.waehrung, 0, 1);
     auto* kurs = new QHBoxLayout;
     kurs->addWidget(new QLabel(u"1 EUR ="_qs, this));
-    kurs->addWidget(wechselkurs_);
+    kurs->addWidget(waehrung_.wechselkurs);
     kurs->addStretch();
-    grid->addWidget(buddyLabel(u"&Wechselkurs:"_qs, wechselkurs_, this), 1, 0);
+    grid->addWidget(buddyLabel(u"&Wechselkurs:"_qs, waehrung_.wechselkurs, this), 1, 0);
     grid->addLayout(kurs, 1, 1);
     auto* symbole = new QHBoxLayout;
-    symbole->addWidget(eurSymbol_);
-    symbole->addWidget(landesSymbol_);
+    symbole->addWidget(waehrung_.eurSymbol);
+    symbole->addWidget(waehrung_.landesSymbol);
     symbole->addWidget(new QLabel(u"bisher:"_qs, this));
     symbole->addWidget(new QLabel(toQString(form.bisher()), this));
     symbole->addStretch();
-    grid->addWidget(buddyLabel(u"Währungs&symbole:"_qs, eurSymbol_, this), 2, 0);
+    grid->addWidget(buddyLabel(u"Währungs&symbole:"_qs, waehrung_.eurSymbol, this), 2, 0);
     grid->addLayout(symbole, 2, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -47,31 +42,16 @@ CEuroToolDlg::CEuroToolDlg(accounts::CEuroToolForm& form, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(waehrung_, &QComboBox::activated, this, [this](int index) {
-        readFields();
-        form_.selectLandeswaehrung(index);
-        showFields();
-    });
-    connect(wechselkurs_, &QLineEdit::editingFinished, this, [this] {
-        readFields();
-        form_.leaveWechselkurs();
-        showFields();
-    });
+    waehrung_.connectRules([this] { readFields(); }, [this] { showFields(); });
     showFields();
 }
 
 void CEuroToolDlg::readFields() {
-    form_.landeswaehrung = waehrung_->currentIndex();
-    form_.wechselkurs = toCp1252(wechselkurs_->text());
-    form_.eurSymbol = toCp1252(eurSymbol_->text());
-    form_.landesSymbol = toCp1252(landesSymbol_->text());
+    waehrung_.read();
 }
 
 void CEuroToolDlg::showFields() {
-    waehrung_->setCurrentIndex(form_.landeswaehrung);
-    wechselkurs_->setText(toQString(form_.wechselkurs));
-    eurSymbol_->setText(toQString(form_.eurSymbol));
-    landesSymbol_->setText(toQString(form_.landesSymbol));
+    waehrung_.show();
 }
 
 void CEuroToolDlg::accept() {
@@ -83,9 +63,9 @@ void CEuroToolDlg::accept() {
         return;
     }
     using Field = accounts::CEuroToolForm::Field;
-    QLineEdit* field = *failed == Field::EurSymbol      ? eurSymbol_
-                       : *failed == Field::Landessymbol ? landesSymbol_
-                                                        : wechselkurs_;
+    QLineEdit* field = *failed == Field::EurSymbol      ? waehrung_.eurSymbol
+                       : *failed == Field::Landessymbol ? waehrung_.landesSymbol
+                                                        : waehrung_.wechselkurs;
     field->setFocus();
     field->selectAll();
 }

@@ -3,11 +3,9 @@
 #pragma once
 
 #include "accounts/euro_tool_form.h"
+#include "shell/accounts/landeswaehrung_widgets.h"
 
 #include <QDialog>
-
-class QComboBox;
-class QLineEdit;
 
 namespace shell {
 
@@ -22,10 +20,7 @@ private:
     void showFields();
 
     accounts::CEuroToolForm& form_;
-    QComboBox* waehrung_;
-    QLineEdit* wechselkurs_;
-    QLineEdit* eurSymbol_;
-    QLineEdit* landesSymbol_;
+    LandeswaehrungWidgets waehrung_;
 };
 
 } // namespace shell

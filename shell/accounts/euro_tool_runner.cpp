@@ -1,10 +1,10 @@
 #include "shell/accounts/euro_tool_runner.h"
 
 #include "accounts/euro_tool.h"
-#include "shell/window/document.h"
 #include "shell/accounts/euro_listen_dlg.h"
 #include "shell/accounts/euro_tool_dlg.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/document.h"
 
 namespace shell {
 

@@ -1,8 +1,8 @@
 #include "shell/accounts/konten_editor_dlg.h"
 
-#include "shell/qt/form_widgets.h"
 #include "shell/accounts/konto_bearbeiten_dlg.h"
 #include "shell/accounts/konto_neu_dlg.h"
+#include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QDialogButtonBox>
@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace shell {
 
@@ -85,7 +86,6 @@ void CKontenEditorDlg::showList() {
         titles << toQString(column.title);
     liste_->setHeaderLabels(titles);
     for (size_t i = 0; i < columns.size(); ++i) {
-        liste_->setColumnWidth(int(i), columns[i].width);
         if (columns[i].spalte == form_.sortSpalte())
             liste_->header()->setSortIndicator(int(i), form_.ascending() ? Qt::AscendingOrder
                                                                          : Qt::DescendingOrder);
@@ -104,6 +104,12 @@ void CKontenEditorDlg::showList() {
             liste_->setCurrentItem(item);
             liste_->scrollToItem(item);
         }
+    }
+    // Each column as wide as its widest text (long names are not cut), at least the width
+    // the form gives it.
+    for (size_t i = 0; i < columns.size(); ++i) {
+        liste_->resizeColumnToContents(int(i));
+        liste_->setColumnWidth(int(i), std::max(liste_->columnWidth(int(i)), columns[i].width));
     }
     anzahl_->setText(toQString(form_.anzahl()));
     bearbeiten_->setEnabled(form_.bearbeitenEnabled());

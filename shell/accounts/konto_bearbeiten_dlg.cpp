@@ -1,7 +1,7 @@
 #include "shell/accounts/konto_bearbeiten_dlg.h"
 
-#include "shell/qt/cp1252.h"
 #include "shell/accounts/konto_waehrung_dlg.h"
+#include "shell/qt/cp1252.h"
 
 #include <QLabel>
 #include <QPushButton>

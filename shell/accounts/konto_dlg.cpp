@@ -1,8 +1,8 @@
 #include "shell/accounts/konto_dlg.h"
 
 #include "shell/accounts/bezeichnung_dlg.h"
-#include "shell/qt/form_widgets.h"
 #include "shell/accounts/konto_alt_kat_dlg.h"
+#include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QDialogButtonBox>
@@ -15,8 +15,20 @@
 namespace shell {
 
 namespace {
-enum Row { kKindRow, kNameRow, kNumberRow, kAbbreviationRow, kCurrencyRow, kOpeningRow };
-}
+// One grid for the account and its categories, so that their labels and fields line up.
+enum Row {
+    kKindRow,
+    kNameRow,
+    kNumberRow,
+    kAbbreviationRow,
+    kCurrencyRow,
+    kOpeningRow,
+    kGapRow,
+    kKategorieRow,
+    kUnterkategorieRow,
+    kAlternativeRow
+};
+} // namespace
 
 KontoDlg::KontoDlg(accounts::KontoForm& form, QWidget* parent)
     : QDialog(parent), form_(form), grid_(new QGridLayout), name_(textEdit(this)),
@@ -53,23 +65,22 @@ KontoDlg::KontoDlg(accounts::KontoForm& form, QWidget* parent)
     auto* kategorieNeu = new QPushButton(u"Ne&u..."_qs, this);
     // Created after the sub-category row, so it is led in beside its list.
     QWidget::setTabOrder(kategorie_, kategorieNeu);
-    auto* categories = new QGridLayout;
-    categories->addWidget(buddyLabel(u"Ka&tegorie:"_qs, kategorie_, this), 0, 0);
-    categories->addWidget(kategorie_, 0, 1);
-    categories->addWidget(kategorieNeu, 0, 2);
-    categories->addWidget(unterLabel_, 1, 0);
-    categories->addWidget(unterkategorie_, 1, 1);
-    categories->addWidget(unterNeu_, 1, 2);
+    kategorie_->setObjectName(u"kategorie"_qs);
+    grid_->setRowMinimumHeight(kGapRow, 8);
+    grid_->addWidget(buddyLabel(u"Ka&tegorie:"_qs, kategorie_, this), kKategorieRow, 0);
+    grid_->addWidget(kategorie_, kKategorieRow, 1);
+    grid_->addWidget(kategorieNeu, kKategorieRow, 2);
+    grid_->addWidget(unterLabel_, kUnterkategorieRow, 0);
+    grid_->addWidget(unterkategorie_, kUnterkategorieRow, 1);
+    grid_->addWidget(unterNeu_, kUnterkategorieRow, 2);
     auto* alternatives = new QPushButton(u"Alter&native Kategoriezuordnungen..."_qs, this);
-    categories->addWidget(alternatives, 2, 1, 1, 2);
+    grid_->addWidget(alternatives, kAlternativeRow, 1, 1, 2);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &KontoDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid_);
-    layout->addSpacing(8);
-    layout->addLayout(categories);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -1,11 +1,11 @@
 #include "shell/accounts/konto_waehrung_dlg.h"
 
 #include "shell/qt/cp1252.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
 
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -16,14 +16,10 @@
 namespace shell {
 
 CKontoWaehrungDlg::CKontoWaehrungDlg(accounts::CKontoWaehrungForm& form, QWidget* parent)
-    : QDialog(parent), form_(form), datum_(new QDateEdit(this)), umstellenAuf_(new QLabel(this)),
+    : QDialog(parent), form_(form), datum_(new CDatumEdit(this)), umstellenAuf_(new QLabel(this)),
       liste_(new QTreeWidget(this)),
       rueckgaengig_(new QPushButton(u"&Umstellung rückgängig machen"_qs, this)) {
     setWindowTitle(toQString(accounts::CKontoWaehrungForm::kCaption));
-    datum_->setDisplayFormat(u"dd.MM.yyyy"_qs);
-    datum_->setDateRange(toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kFirstDay)),
-                         toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kLastDay)));
-    datum_->setCalendarPopup(true);
     datum_->setDate(toQDate(form.datum));
     liste_->setHeaderLabels({u"Umstellungsdatum"_qs, u"Umstellung auf"_qs});
     liste_->setColumnWidth(0, 150);
@@ -49,7 +45,7 @@ CKontoWaehrungDlg::CKontoWaehrungDlg(accounts::CKontoWaehrungForm& form, QWidget
     layout->addWidget(rueckgaengig_);
     layout->addWidget(buttons);
 
-    connect(datum_, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+    connect(datum_, &CDatumEdit::dateChanged, this, [this](const QDate& date) {
         form_.datum = toDatum(date);
         showFields();
     });

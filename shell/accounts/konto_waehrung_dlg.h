@@ -5,12 +5,13 @@
 
 #include <QDialog>
 
-class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
 
 namespace shell {
+
+class CDatumEdit;
 
 class CKontoWaehrungDlg : public QDialog {
 public:
@@ -20,7 +21,7 @@ private:
     void showFields();
 
     accounts::CKontoWaehrungForm& form_;
-    QDateEdit* datum_;
+    CDatumEdit* datum_;
     QLabel* umstellenAuf_;
     QTreeWidget* liste_;
     QPushButton* rueckgaengig_;

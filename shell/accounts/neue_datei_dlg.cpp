@@ -1,9 +1,10 @@
 #include "shell/accounts/neue_datei_dlg.h"
 
-#include "shell/qt/cp1252.h"
+#include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -24,31 +25,24 @@ QRadioButton* addRadio(QButtonGroup* group, const QString& text, int id, QWidget
     return radio;
 }
 
-QLineEdit* lineEdit(QWidget* parent, int width = 80) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new Cp1252Validator(edit));
-    edit->setMaximumWidth(width);
-    return edit;
-}
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
+// The widths of the rate field and of the symbol fields.
+constexpr int kRateWidth = 110;
+constexpr int kSymbolWidth = 80;
 
 } // namespace
 
 CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies,
                              QWidget* parent)
     : QDialog(parent), form_(nationalCurrencies), buchfuehrung_(new QButtonGroup(this)),
-      euroSymbol_(new QButtonGroup(this)), anderesKuerzel_(lineEdit(this)),
-      landeswaehrung_(new QComboBox(this)), wechselkurs_(lineEdit(this, 110)),
-      kursCode_(new QLabel(this)), eurSymbol_(lineEdit(this)), landesLabel_(new QLabel(this)),
-      landesSymbol_(lineEdit(this)), waehrungskuerzel_(lineEdit(this)) {
+      euroSymbol_(new QButtonGroup(this)), anderesKuerzel_(textEdit(this, kSymbolWidth)),
+      landeswaehrung_(form_, this, kRateWidth, kSymbolWidth), kursCode_(new QLabel(this)),
+      landesLabel_(new QLabel(this)), waehrungskuerzel_(textEdit(this, kSymbolWidth)),
+      kontenplan_(new QCheckBox(u"Mit einem &Kontenplan für den Haushalt beginnen"_qs, this)) {
     setWindowTitle(QString::fromLatin1(Form::kCaption));
-    for (const ledger::CTWWaehrungsinfo& info : nationalCurrencies)
-        landeswaehrung_->addItem(toQString(info.name));
+    QComboBox* const waehrung = landeswaehrung_.waehrung;
+    QLineEdit* const wechselkurs = landeswaehrung_.wechselkurs;
+    QLineEdit* const eurSymbol = landeswaehrung_.eurSymbol;
+    QLineEdit* const landesSymbol = landeswaehrung_.landesSymbol;
 
     auto* grid = new QGridLayout;
     grid->setColumnMinimumWidth(0, 20);
@@ -70,25 +64,25 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
     grid->addWidget(addRadio(buchfuehrung_, u"Buchführung in &Euro und in einer Landeswährung"_qs,
                              int(Form::Buchfuehrung::EuroUndLandeswaehrung), this),
                     row++, 0, 1, 4);
-    QLabel* landLabel = buddyLabel(u"&Landeswährung:"_qs, landeswaehrung_, this);
+    QLabel* landLabel = buddyLabel(u"&Landeswährung:"_qs, waehrung, this);
     grid->addWidget(landLabel, row, 1);
-    grid->addWidget(landeswaehrung_, row++, 2, 1, 2);
-    QLabel* kursLabel = buddyLabel(u"&Wechselkurs:"_qs, wechselkurs_, this);
+    grid->addWidget(waehrung, row++, 2, 1, 2);
+    QLabel* kursLabel = buddyLabel(u"&Wechselkurs:"_qs, wechselkurs, this);
     auto* kursRow = new QHBoxLayout;
     auto* einEuro = new QLabel(u"1 EUR ="_qs, this);
     kursRow->addWidget(einEuro);
-    kursRow->addWidget(wechselkurs_);
+    kursRow->addWidget(wechselkurs);
     kursRow->addWidget(kursCode_);
     kursRow->addStretch();
     grid->addWidget(kursLabel, row, 1);
     grid->addLayout(kursRow, row++, 2, 1, 2);
     auto* eurLabel = new QLabel(u"EUR:"_qs, this);
-    eurLabel->setBuddy(eurSymbol_);
+    eurLabel->setBuddy(eurSymbol);
     auto* symbolRow = new QHBoxLayout;
-    symbolRow->addWidget(eurSymbol_);
+    symbolRow->addWidget(eurSymbol);
     symbolRow->addSpacing(12);
     symbolRow->addWidget(landesLabel_);
-    symbolRow->addWidget(landesSymbol_);
+    symbolRow->addWidget(landesSymbol);
     symbolRow->addStretch();
     auto* symbolLabel = new QLabel(u"Kürzel für"_qs, this);
     auto* symbolCaption = new QHBoxLayout;
@@ -96,9 +90,9 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
     symbolCaption->addWidget(eurLabel);
     grid->addLayout(symbolCaption, row, 1);
     grid->addLayout(symbolRow, row++, 2, 1, 2);
-    landesLabel_->setBuddy(landesSymbol_);
-    dualFields_ = {landLabel,   landeswaehrung_, kursLabel,  einEuro,      wechselkurs_, kursCode_,
-                   symbolLabel, eurLabel,        eurSymbol_, landesLabel_, landesSymbol_};
+    landesLabel_->setBuddy(landesSymbol);
+    dualFields_ = {landLabel,   waehrung, kursLabel, einEuro,      wechselkurs, kursCode_,
+                   symbolLabel, eurLabel, eurSymbol, landesLabel_, landesSymbol};
 
     grid->addWidget(addRadio(buchfuehrung_, u"B&uchführung in einer anderen Währung"_qs,
                              int(Form::Buchfuehrung::AndereWaehrung), this),
@@ -107,6 +101,14 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
     grid->addWidget(kuerzelLabel, row, 1);
     grid->addWidget(waehrungskuerzel_, row++, 2);
     otherFields_ = {kuerzelLabel, waehrungskuerzel_};
+
+    // Off unless asked for: a new file starts without accounts.
+    kontenplan_->setObjectName(u"kontenplan"_qs);
+    kontenplan_->setToolTip(u"Girokonto, Tagesgeld, Sparbuch, Bargeld, Kreditkarte, Gehalt und "
+                            u"die üblichen Ausgabenkonten, nach Kategorien geordnet"_qs);
+    grid->addWidget(kontenplan_, row++, 0, 1, 4);
+    grid->setRowMinimumHeight(row - 1, kontenplan_->sizeHint().height() + 12);
+    grid->setAlignment(kontenplan_, Qt::AlignBottom);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CNeueDateiDlg::accept);
@@ -118,16 +120,7 @@ CNeueDateiDlg::CNeueDateiDlg(const std::vector<ledger::CTWWaehrungsinfo>& nation
 
     connect(buchfuehrung_, &QButtonGroup::idClicked, this, &CNeueDateiDlg::updateEnabled);
     connect(euroSymbol_, &QButtonGroup::idClicked, this, &CNeueDateiDlg::updateEnabled);
-    connect(landeswaehrung_, &QComboBox::activated, this, [this](int index) {
-        readFields();
-        form_.selectLandeswaehrung(index);
-        showFields();
-    });
-    connect(wechselkurs_, &QLineEdit::editingFinished, this, [this] {
-        readFields();
-        form_.leaveWechselkurs();
-        showFields();
-    });
+    landeswaehrung_.connectRules([this] { readFields(); }, [this] { showFields(); });
     showFields();
 }
 
@@ -135,23 +128,18 @@ void CNeueDateiDlg::readFields() {
     form_.buchfuehrung = Form::Buchfuehrung(buchfuehrung_->checkedId());
     form_.euroSymbol = Form::EuroSymbol(euroSymbol_->checkedId());
     form_.anderesKuerzel = toCp1252(anderesKuerzel_->text());
-    form_.landeswaehrung = landeswaehrung_->currentIndex();
-    form_.wechselkurs = toCp1252(wechselkurs_->text());
-    form_.eurSymbol = toCp1252(eurSymbol_->text());
-    form_.landesSymbol = toCp1252(landesSymbol_->text());
+    landeswaehrung_.read();
     form_.waehrungskuerzel = toCp1252(waehrungskuerzel_->text());
+    form_.startKontenplan = kontenplan_->isChecked();
 }
 
 void CNeueDateiDlg::showFields() {
     buchfuehrung_->button(int(form_.buchfuehrung))->setChecked(true);
     euroSymbol_->button(int(form_.euroSymbol))->setChecked(true);
     anderesKuerzel_->setText(toQString(form_.anderesKuerzel));
-    landeswaehrung_->setCurrentIndex(form_.landeswaehrung);
-    wechselkurs_->setText(toQString(form_.wechselkurs));
+    landeswaehrung_.show();
     kursCode_->setText(toQString(form_.landesCode()));
-    eurSymbol_->setText(toQString(form_.eurSymbol));
     landesLabel_->setText(toQString(form_.landesSymbolLabel()));
-    landesSymbol_->setText(toQString(form_.landesSymbol));
     waehrungskuerzel_->setText(toQString(form_.waehrungskuerzel));
     updateEnabled();
 }
@@ -181,16 +169,16 @@ void CNeueDateiDlg::accept() {
         anderesKuerzel_->setFocus();
         break;
     case Form::Field::EurSymbol:
-        eurSymbol_->setFocus();
+        landeswaehrung_.eurSymbol->setFocus();
         break;
     case Form::Field::Landessymbol:
-        landesSymbol_->setFocus();
+        landeswaehrung_.landesSymbol->setFocus();
         break;
     case Form::Field::Waehrungskuerzel:
         waehrungskuerzel_->setFocus();
         break;
     case Form::Field::Wechselkurs:
-        wechselkurs_->setFocus();
+        landeswaehrung_.wechselkurs->setFocus();
         break;
     }
 }

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "accounts/neue_datei_form.h"
+#include "shell/accounts/landeswaehrung_widgets.h"
 
 #include <QDialog>
 
 class QButtonGroup;
-class QComboBox;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
@@ -20,6 +21,10 @@ public:
 
     // The currency fields of the new file; valid after the dialog was accepted.
     ledger::NeueDateiWaehrung result() const { return form_.result(); }
+    // Makes the new file as the accepted dialog says.
+    void legeDateiAn(ledger::CTalwerkDoc& doc, const ledger::CNVKDatum& today) const {
+        form_.legeDateiAn(doc, today);
+    }
 
     void accept() override;
 
@@ -32,13 +37,11 @@ private:
     QButtonGroup* buchfuehrung_;
     QButtonGroup* euroSymbol_;
     QLineEdit* anderesKuerzel_;
-    QComboBox* landeswaehrung_;
-    QLineEdit* wechselkurs_;
+    LandeswaehrungWidgets landeswaehrung_;
     QLabel* kursCode_;
-    QLineEdit* eurSymbol_;
     QLabel* landesLabel_;
-    QLineEdit* landesSymbol_;
     QLineEdit* waehrungskuerzel_;
+    QCheckBox* kontenplan_;
     std::vector<QWidget*> euroOnlyFields_;
     std::vector<QWidget*> dualFields_;
     std::vector<QWidget*> otherFields_;

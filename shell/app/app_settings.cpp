@@ -1,6 +1,6 @@
 #include "shell/app/app_settings.h"
 
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
 
 #include <algorithm>
 
@@ -10,6 +10,7 @@ namespace {
 
 const std::string kSettings = "Settings";
 const std::string kRecent = "Recent File List";
+const std::string kPrintFitsPageWidth = "PrintFitWidth";
 
 std::string recentKey(int i) {
     return "File" + std::to_string(i + 1);
@@ -53,7 +54,17 @@ void AppSettings::load(platform::SettingsStore& store, const std::string& progra
     placement.right = store.readInt(kSettings, "WRight", screenWidth - 50);
     placement.top = store.readInt(kSettings, "WTop", 50);
     placement.bottom = store.readInt(kSettings, "WBottom", screenHeight - 50);
-    setDefaultViewKind(store.readInt(kSettings, "StdAns", 1));
+    // The default view kind is stored by its number; an unknown number gives the accounts.
+    setDefaultViewKind(
+        reports::viewKindFromNumber(
+            store.readInt(kSettings, "StdAns", reports::viewKindNumber(reports::ViewKind::Konten)))
+            .value_or(reports::ViewKind::Konten));
+    printFitsPageWidth_ = store.readInt(kSettings, kPrintFitsPageWidth, 0) == 1;
+}
+
+void AppSettings::setPrintFitsPageWidth(platform::SettingsStore& store, bool fits) {
+    printFitsPageWidth_ = fits;
+    store.writeInt(kSettings, kPrintFitsPageWidth, fits ? 1 : 0);
 }
 
 void AppSettings::savePlacement(platform::SettingsStore& store) const {
@@ -62,7 +73,7 @@ void AppSettings::savePlacement(platform::SettingsStore& store) const {
     store.writeInt(kSettings, "WRight", placement.right);
     store.writeInt(kSettings, "WTop", placement.top);
     store.writeInt(kSettings, "WBottom", placement.bottom);
-    store.writeInt(kSettings, "StdAns", defaultViewKind_);
+    store.writeInt(kSettings, "StdAns", reports::viewKindNumber(defaultViewKind_));
 }
 
 void AppSettings::saveRecentFiles(platform::SettingsStore& store) const {
@@ -82,10 +93,6 @@ void AppSettings::addRecentFile(const std::string& path) {
 
 void AppSettings::removeRecentFile(const std::string& path) {
     std::erase(recentFiles_, path);
-}
-
-void AppSettings::setDefaultViewKind(int kind) {
-    defaultViewKind_ = validViewKind(kind);
 }
 
 } // namespace shell

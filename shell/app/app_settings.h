@@ -1,8 +1,10 @@
-// The per-user settings of the program: main window placement, default view kind and the
-// recent file list, with their defaults, the first-start demo files and the placement rule.
+// The per-user settings of the program: main window placement, default view kind, the
+// recent file list and the print scaling, with their defaults, the first-start demo files
+// and the placement rule.
 #pragma once
 
 #include "platform/settings_store.h"
+#include "reports/view_kind.h"
 
 #include <string>
 #include <vector>
@@ -48,13 +50,20 @@ public:
     void removeRecentFile(const std::string& path);
 
     const std::vector<std::string>& recentFiles() const { return recentFiles_; }
-    int defaultViewKind() const { return defaultViewKind_; }
-    void setDefaultViewKind(int kind);
+    reports::ViewKind defaultViewKind() const { return defaultViewKind_; }
+    void setDefaultViewKind(reports::ViewKind kind) { defaultViewKind_ = kind; }
+
+    // "An Seitenbreite anpassen" of printing and the print preview; off unless the user
+    // turned it on.
+    bool printFitsPageWidth() const { return printFitsPageWidth_; }
+    // Remembers the choice at once.
+    void setPrintFitsPageWidth(platform::SettingsStore& store, bool fits);
 
     WindowPlacement placement;
 
 private:
-    int defaultViewKind_ = 1;
+    reports::ViewKind defaultViewKind_ = reports::ViewKind::Konten;
+    bool printFitsPageWidth_ = false;
     std::vector<std::string> recentFiles_;
 };
 

@@ -34,6 +34,8 @@ public:
     bool start(const QStringList& files, bool show = true);
 
     AppSettings& settings() { return settings_; }
+    // Turns "An Seitenbreite anpassen" on or off and remembers it for the user.
+    void setPrintFitsPageWidth(bool fits) { settings_.setPrintFitsPageWidth(store_, fits); }
     void saveRecentFiles();
     // Writes the placement and the default view kind (at exit).
     void savePlacement();

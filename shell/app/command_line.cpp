@@ -1,6 +1,8 @@
 #include "shell/app/command_line.h"
 
-#include "shell/window/view_kinds.h"
+#include "platform/version.h"
+#include "reports/view_kinds.h"
+#include "shell/qt/cp1252.h"
 
 namespace shell {
 
@@ -19,23 +21,66 @@ CommandLine parseCommandLine(const QStringList& args) {
                 line.screenshot = value;
             } else if (arg == u"--view"_qs) {
                 bool ok = false;
-                line.viewKind = value.toInt(&ok);
-                if (!ok || !isViewKind(line.viewKind))
+                line.viewKind = reports::viewKindFromNumber(value.toInt(&ok));
+                if (!ok || !line.viewKind)
                     line.error = u"Unbekannte Ansicht: %1"_qs.arg(value);
             } else {
                 line.now = QDate::fromString(value, u"dd.MM.yyyy"_qs);
                 if (!line.now.isValid())
                     line.error = u"Ungültiges Datum: %1 (erwartet TT.MM.JJJJ)"_qs.arg(value);
             }
+        } else if (arg == u"--help"_qs || arg == u"-h"_qs) {
+            line.help = true;
+        } else if (arg == u"--version"_qs) {
+            line.version = true;
         } else if (arg.startsWith(u"--"_qs)) {
             line.error = u"Unbekannte Option: %1"_qs.arg(arg);
         } else {
             line.files.append(arg);
         }
     }
-    if (line.ok() && !line.screenshot.isEmpty() && line.files.size() != 1)
+    if (line.ok() && !line.help && !line.version && !line.screenshot.isEmpty() &&
+        line.files.size() != 1)
         line.error = u"--screenshot braucht genau eine Talerwerk-Datei."_qs;
     return line;
+}
+
+QString usageText() {
+    // The view kinds, wrapped below the option's text.
+    const QString indent(25, u' ');
+    QString views;
+    qsizetype lineLength = 0;
+    for (const reports::ViewKindInfo& info : reports::kViewKinds) {
+        const QString item =
+            u"%1 %2"_qs.arg(reports::viewKindNumber(info.kind)).arg(toQString(info.label));
+        if (lineLength > 0 && lineLength + item.size() + 2 > 52) {
+            views += u",\n"_qs + indent;
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            views += u", "_qs;
+            lineLength += 2;
+        }
+        views += item;
+        lineLength += item.size();
+    }
+    return u"Aufruf: talerwerk [DATEI.tlw]\n"
+           u"        talerwerk --screenshot BILD.png [--view N] [--now TT.MM.JJJJ] DATEI.tlw\n"
+           u"\n"
+           u"Talerwerk führt das Haushaltsbuch in Talerwerk-Dateien (.tlw).\n"
+           u"\n"
+           u"  DATEI.tlw              öffnet diese Datei; ohne sie beginnt Talerwerk mit\n"
+           u"                         einer neuen Datei\n"
+           u"  --screenshot BILD.png  schreibt ein Bild von DATEI.tlw in BILD.png und endet;\n"
+           u"                         braucht keine Anzeige\n"
+           u"  --view N               die Ansicht des Bildes:\n"
+           u"                         %1\n"
+           u"  --now TT.MM.JJJJ       rechnet mit diesem Tag als heutigem Datum\n"
+           u"  --help                 zeigt diese Hilfe\n"
+           u"  --version              zeigt die Version\n"_qs.arg(views);
+}
+
+QString versionText() {
+    return u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion) + u'\n';
 }
 
 } // namespace shell

@@ -2,10 +2,10 @@
 #include "platform/memory_tuning.h"
 #include "shell/app/application.h"
 #include "shell/app/command_line.h"
+#include "shell/app/screenshot.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_settings_store.h"
-#include "shell/app/screenshot.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +40,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     const shell::CommandLine line = shell::parseCommandLine(args);
+    // Answered before the application object exists, so that they need no display.
+    if (!line.ok()) {
+        std::fprintf(stderr, "talerwerk: %s\n", line.error.toUtf8().constData());
+        return 2;
+    }
+    if (line.help || line.version) {
+        const QString text = line.help ? shell::usageText() : shell::versionText();
+        std::fputs(text.toUtf8().constData(), stdout);
+        return 0;
+    }
     if (!line.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -56,11 +66,6 @@ int main(int argc, char** argv) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
     qapp.installEventFilter(new shell::Cp1252InputGuard(&qapp));
-
-    if (!line.ok()) {
-        std::fprintf(stderr, "talerwerk: %s\n", qPrintable(line.error));
-        return 2;
-    }
 
     // The screenshot mode leaves the user's settings alone.
     QTemporaryDir scratch;

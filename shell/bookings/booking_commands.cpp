@@ -19,8 +19,8 @@ namespace {
 // The booking a row command acts on, or -1.
 int bookingIndex(const CommandContext& c) {
     const int index = c.tag.kind == reports::RowTag::kBuchung ? c.tag.id1 : -1;
-    return index >= 0 && index < static_cast<int>(c.document->ledger().bookings.size()) ? index
-                                                                                        : -1;
+    return index >= 0 && index < static_cast<int>(c.document->ledger().bookings().size()) ? index
+                                                                                          : -1;
 }
 
 // The booking text selection stores its choices in the ledger at once; the window titles
@@ -83,7 +83,7 @@ bool deleteBooking(const CommandContext& c) {
 
 bool defineFilter(const CommandContext& c) {
     const int index = c.frame ? c.frame->params().filterIndex : 0;
-    if (index < 0 || index >= static_cast<int>(c.document->ledger().filters.size()))
+    if (index < 0 || index >= static_cast<int>(c.document->ledger().filters().size()))
         return false;
     CFilterDlg dlg(c.document->ledger(), index, c.parent);
     return dlg.exec() == QDialog::Accepted;

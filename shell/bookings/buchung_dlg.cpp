@@ -5,12 +5,13 @@
 #include "shell/bookings/buchungsoptionen_dlg.h"
 #include "shell/bookings/buchungstext_dlg.h"
 #include "shell/qt/cp1252.h"
+#include "shell/qt/datum_edit.h"
+#include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace shell {
 
@@ -27,24 +29,11 @@ namespace {
 
 using Field = bookings::CBuchungForm::Field;
 
-QLineEdit* lineEdit(QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new Cp1252Validator(edit));
-    return edit;
-}
-
-QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    return button;
-}
-
 } // namespace
 
 CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc, QWidget* parent)
-    : QDialog(parent), form_(form), doc_(doc), date_(new QDateEdit(this)), number_(lineEdit(this)),
-      text_(lineEdit(this)), kind_(new QComboBox(this)), amount_(lineEdit(this)),
+    : QDialog(parent), form_(form), doc_(doc), date_(new CDatumEdit(this)), number_(textEdit(this)),
+      text_(textEdit(this)), kind_(new QComboBox(this)), amount_(textEdit(this)),
       amountInfo_(new QLabel(this)), currency_(new QComboBox(this)),
       notes_(new QPlainTextEdit(this)),
       repeat_(new QCheckBox(u"Buchung regelmäßig ausführen"_qs, this)),
@@ -56,10 +45,6 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     text_->setObjectName(u"text"_qs);
     kind_->setObjectName(u"vorgang"_qs);
     amount_->setObjectName(u"betrag"_qs);
-    date_->setDisplayFormat(u"dd.MM.yyyy"_qs);
-    date_->setCalendarPopup(true);
-    date_->setDateRange(toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kFirstDay)),
-                        toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kLastDay)));
     for (const char* name : bookings::kVorgangNamen)
         kind_->addItem(toQString(name));
     for (const std::string& name : form_.currencyNames())
@@ -121,7 +106,9 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         auto* infoRow = new QHBoxLayout;
         for (QLabel*& info : s.info) {
             info = new QLabel(this);
+            // Changing texts must not widen the dialog.
             info->setMinimumWidth(90);
+            info->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             infoRow->addWidget(info);
         }
         grid->addLayout(infoRow, row++, 1, 1, 3);
@@ -141,8 +128,18 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         });
     }
     QWidget::setTabOrder(previous, amount_);
+    // The account labels change with the kind of booking; the label column is as wide as the
+    // widest of them from the start, so that no field moves sideways.
+    int widest = 0;
+    for (int kind = 0; kind < int(bookings::kVorgangNamen.size()); ++kind)
+        for (int side = 0; side < 2; ++side) {
+            const QLabel probe(toQString(bookings::vorgangKontoLabel(kind, side)));
+            widest = std::max(widest, probe.sizeHint().width());
+        }
+    grid->setColumnMinimumWidth(0, widest);
     auto* amountRow = new QHBoxLayout;
     amountRow->addWidget(amount_);
+    amountInfo_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     amountRow->addWidget(amountInfo_, 1);
     auto* amountLabel = new QLabel(u"&Betrag:"_qs, this);
     amountLabel->setBuddy(amount_);
@@ -188,7 +185,7 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         form_.currency = c;
         showAmountInfo();
     });
-    connect(date_, &QDateEdit::dateChanged, this, [this](const QDate& d) {
+    connect(date_, &CDatumEdit::dateChanged, this, [this](const QDate& d) {
         form_.date = toDatum(d);
         showAccountInfo(0);
         showAccountInfo(1);
@@ -221,7 +218,6 @@ void CBuchungDlg::readFields() {
 }
 
 void CBuchungDlg::showFields() {
-    const QSignalBlocker blockDate(date_);
     date_->setDate(toQDate(form_.date));
     number_->setText(toQString(form_.number));
     number_->setEnabled(form_.numberEnabled());
@@ -293,6 +289,11 @@ void CBuchungDlg::focus(Field field) {
 }
 
 void CBuchungDlg::finish(Button button) {
+    // A date still being typed is taken first; one that is no date keeps the dialog open.
+    if (!date_->commit()) {
+        date_->setFocus();
+        return;
+    }
     readFields();
     QtPrompter prompter(this);
     if (const auto failed = (form_.*button)(prompter)) {
@@ -340,7 +341,7 @@ void CBuchungDlg::newAccount(int side) {
                      this);
     if (dlg.exec() != QDialog::Accepted || dlg.index() < 0)
         return;
-    form_.accountCreated(side, doc_.accounts[dlg.index()]->id);
+    form_.accountCreated(side, doc_.accounts()[dlg.index()]->id);
     showAccountLists();
 }
 

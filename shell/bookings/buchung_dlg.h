@@ -9,13 +9,14 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace shell {
+
+class CDatumEdit;
 
 class CBuchungDlg : public QDialog {
 public:
@@ -49,7 +50,7 @@ private:
 
     bookings::CBuchungForm& form_;
     ledger::CTalwerkDoc& doc_;
-    QDateEdit* date_;
+    CDatumEdit* date_;
     QLineEdit* number_;
     QLineEdit* text_;
     QComboBox* kind_;

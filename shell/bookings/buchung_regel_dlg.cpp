@@ -3,13 +3,13 @@
 #include "bookings/buchung_form.h"
 #include "bookings/regel_termine.h"
 #include "shell/qt/cp1252.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,13 +29,6 @@ namespace {
 
 using Field = bookings::CBuchungRegelForm::Field;
 
-QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    return button;
-}
-
 } // namespace
 
 CBuchungRegelDlg::CBuchungRegelDlg(bookings::CBuchungRegelForm& form, QWidget* parent)
@@ -44,7 +37,7 @@ CBuchungRegelDlg::CBuchungRegelDlg(bookings::CBuchungRegelForm& form, QWidget* p
       text_(textEdit(this)), kind_(new QComboBox(this)), amount_(textEdit(this)),
       currency_(new QComboBox(this)), notes_(new QPlainTextEdit(this)),
       interval_(new QSpinBox(this)), unit_(new QComboBox(this)), dateLabel_(new QLabel(this)),
-      date_(new QDateEdit(this)),
+      date_(new CDatumEdit(this)),
       provisional_(new QCheckBox(u"als vorläufige Buchung ausführen"_qs, this)) {
     setWindowTitle(u"Regelmäßige Buchung"_qs);
     // Names for the tests that drive the dialog.
@@ -68,10 +61,6 @@ CBuchungRegelDlg::CBuchungRegelDlg(bookings::CBuchungRegelForm& form, QWidget* p
     counter_->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     // 0 is allowed while typing and becomes 1 when the field is left.
     interval_->setRange(0, 9999);
-    date_->setDisplayFormat(u"dd.MM.yyyy"_qs);
-    date_->setCalendarPopup(true);
-    date_->setDateRange(toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kFirstDay)),
-                        toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kLastDay)));
     notes_->setTabChangesFocus(true);
     notes_->setFixedHeight(60);
     counterLabel_->setBuddy(counter_);
@@ -272,6 +261,11 @@ void CBuchungRegelDlg::focus(Field field) {
 }
 
 void CBuchungRegelDlg::accept() {
+    // A date still being typed is taken first; one that is no date keeps the dialog open.
+    if (!date_->commit()) {
+        date_->setFocus();
+        return;
+    }
     readFields();
     QtPrompter prompter(this);
     if (const auto failed = form_.ok(prompter)) {

@@ -10,7 +10,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,6 +17,8 @@ class QPushButton;
 class QSpinBox;
 
 namespace shell {
+
+class CDatumEdit;
 
 class CBuchungRegelDlg : public QDialog {
 public:
@@ -54,7 +55,7 @@ private:
     QSpinBox* interval_;
     QComboBox* unit_;
     QLabel* dateLabel_;
-    QDateEdit* date_;
+    CDatumEdit* date_;
     QCheckBox* provisional_;
 };
 

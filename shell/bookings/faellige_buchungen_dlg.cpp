@@ -3,12 +3,12 @@
 #include "bookings/buchungsoptionen_form.h"
 #include "shell/bookings/buchungsoptionen_dlg.h"
 #include "shell/qt/cp1252.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -83,8 +83,8 @@ void FaelligeBuchungenModel::reset() {
 
 CFaelligeBuchungenDlg::CFaelligeBuchungenDlg(bookings::CFaelligeBuchungenForm& form,
                                              ledger::CTalwerkDoc& doc, QWidget* parent)
-    : QDialog(parent), form_(form), doc_(doc), dueUntil_(new QDateEdit(this)),
-      bookingDate_(new QDateEdit(this)), firstNumber_(textEdit(this)), sort_(new QComboBox(this)),
+    : QDialog(parent), form_(form), doc_(doc), dueUntil_(new CDatumEdit(this)),
+      bookingDate_(new CDatumEdit(this)), firstNumber_(textEdit(this)), sort_(new QComboBox(this)),
       model_(new FaelligeBuchungenModel(form, this)), table_(new QTableView(this)),
       execute_(new QPushButton(u"Buchungen &ausführen"_qs, this)),
       delete_(new QPushButton(u"Buchungen &löschen"_qs, this)) {
@@ -96,12 +96,6 @@ CFaelligeBuchungenDlg::CFaelligeBuchungenDlg(bookings::CFaelligeBuchungenForm& f
     table_->setObjectName(u"liste"_qs);
     execute_->setObjectName(u"ausfuehren"_qs);
     delete_->setObjectName(u"loeschen"_qs);
-    for (QDateEdit* edit : {dueUntil_, bookingDate_}) {
-        edit->setDisplayFormat(u"dd.MM.yyyy"_qs);
-        edit->setCalendarPopup(true);
-        edit->setDateRange(toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kFirstDay)),
-                           toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kLastDay)));
-    }
     for (const char* name : bookings::kSortierungNamen)
         sort_->addItem(toQString(name));
 
@@ -150,8 +144,8 @@ CFaelligeBuchungenDlg::CFaelligeBuchungenDlg(bookings::CFaelligeBuchungenForm& f
     layout->addLayout(buttons);
     resize(900, 480);
 
-    connect(dueUntil_, &QDateEdit::dateChanged, this, [this] { rebuild(); });
-    connect(bookingDate_, &QDateEdit::dateChanged, this, [this] { rebuild(); });
+    connect(dueUntil_, &CDatumEdit::dateChanged, this, [this] { rebuild(); });
+    connect(bookingDate_, &CDatumEdit::dateChanged, this, [this] { rebuild(); });
     connect(firstNumber_, &QLineEdit::textChanged, this, [this] { rebuild(); });
     connect(sort_, &QComboBox::activated, this, [this](int order) {
         readInputs();

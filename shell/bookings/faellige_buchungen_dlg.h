@@ -9,12 +9,13 @@
 #include <QDialog>
 
 class QComboBox;
-class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QTableView;
 
 namespace shell {
+
+class CDatumEdit;
 
 // The rows of the form as a table: check box and name in the first column, then the others.
 // Only what is visible is asked for, so thousands of rows stay cheap.
@@ -55,8 +56,8 @@ private:
 
     bookings::CFaelligeBuchungenForm& form_;
     ledger::CTalwerkDoc& doc_;
-    QDateEdit* dueUntil_;
-    QDateEdit* bookingDate_;
+    CDatumEdit* dueUntil_;
+    CDatumEdit* bookingDate_;
     QLineEdit* firstNumber_;
     QComboBox* sort_;
     FaelligeBuchungenModel* model_;

@@ -2,6 +2,7 @@
 
 #include "bookings/buchung_form.h"
 #include "shell/qt/cp1252.h"
+#include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
 
 #include <QCheckBox>
@@ -19,12 +20,6 @@ namespace shell {
 
 namespace {
 
-QLineEdit* lineEdit(QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new Cp1252Validator(edit));
-    return edit;
-}
-
 QComboBox* list(std::initializer_list<std::string> items, QWidget* parent) {
     auto* box = new QComboBox(parent);
     for (const std::string& item : items)
@@ -40,23 +35,23 @@ uint32_t numberOf(const QLineEdit* edit) {
 } // namespace
 
 CFilterDlg::CFilterDlg(ledger::CTalwerkDoc& doc, int index, QWidget* parent)
-    : QDialog(parent), doc_(doc), form_(doc, index), name_(lineEdit(this)),
+    : QDialog(parent), doc_(doc), form_(doc, index), name_(textEdit(this)),
       numberOn_(new QCheckBox(u"Bu&chungsnr. von"_qs, this)), numberFrom_(new QLineEdit(this)),
       numberTo_(new QLineEdit(this)), textOn_(new QCheckBox(u"Buchungs&text"_qs, this)),
       textMode_(list({bookings::kTextModusNamen[0], bookings::kTextModusNamen[1],
                       bookings::kTextModusNamen[2]},
                      this)),
-      textPattern_(lineEdit(this)), notesOn_(new QCheckBox(u"&Notizen"_qs, this)),
+      textPattern_(textEdit(this)), notesOn_(new QCheckBox(u"&Notizen"_qs, this)),
       notesMode_(list({bookings::kTextModusNamen[0], bookings::kTextModusNamen[1],
                        bookings::kTextModusNamen[2]},
                       this)),
-      notesPattern_(lineEdit(this)), kindOn_(new QCheckBox(u"&Vorgang"_qs, this)),
+      notesPattern_(textEdit(this)), kindOn_(new QCheckBox(u"&Vorgang"_qs, this)),
       kind_(
           list({bookings::kVorgangNamen[0], bookings::kVorgangNamen[1], bookings::kVorgangNamen[2]},
                this)),
       accountOn_(new QCheckBox(u"&Konto"_qs, this)), account_(new QComboBox(this)),
-      amountOn_(new QCheckBox(u"&Betrag zwischen"_qs, this)), amountFrom_(lineEdit(this)),
-      amountTo_(lineEdit(this)), amountCurrency_(new QComboBox(this)),
+      amountOn_(new QCheckBox(u"&Betrag zwischen"_qs, this)), amountFrom_(textEdit(this)),
+      amountTo_(textEdit(this)), amountCurrency_(new QComboBox(this)),
       currencyOn_(new QCheckBox(u"&Währung"_qs, this)), currency_(new QComboBox(this)),
       onlyProvisional_(new QCheckBox(u"nur v&orläufige Buchungen"_qs, this)),
       withoutProvisional_(new QCheckBox(u"o&hne vorläufige Buchungen"_qs, this)) {

@@ -29,7 +29,7 @@ bool repeatBooking(QWidget* parent, ledger::CTalwerkDoc& doc, int32_t bookingSer
     if (index < 0)
         return false;
     bookings::CBuchungRegelForm form(doc, theApp().clock());
-    form.openFromBooking(*doc.bookings[static_cast<size_t>(index)]);
+    form.openFromBooking(*doc.bookings()[static_cast<size_t>(index)]);
     CBuchungRegelDlg dlg(form, parent);
     return dlg.exec() == QDialog::Accepted && form.changed();
 }

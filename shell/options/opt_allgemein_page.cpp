@@ -1,6 +1,7 @@
 #include "shell/options/opt_allgemein_page.h"
 
 #include "shell/qt/cp1252.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/qt/qt_dates.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,7 +43,7 @@ char separator(const QComboBox* combo, std::span<const char> separators, char cu
 }
 
 // Option buttons in a column of a grid, the last one with a date field beside it.
-QButtonGroup* ruleButtons(std::span<const char* const> labels, int32_t checked, QDateEdit* date,
+QButtonGroup* ruleButtons(std::span<const char* const> labels, int32_t checked, CDatumEdit* date,
                           QGridLayout* grid, int column, QWidget* parent) {
     auto* group = new QButtonGroup(parent);
     for (size_t i = 0; i < labels.size(); ++i) {
@@ -56,12 +56,9 @@ QButtonGroup* ruleButtons(std::span<const char* const> labels, int32_t checked, 
     return group;
 }
 
-QDateEdit* dateEdit(const ledger::CNVKDatum& date, QWidget* parent) {
-    auto* edit = new QDateEdit(toQDate(date), parent);
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setDateRange(toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kFirstDay)),
-                       toQDate(ledger::CNVKDatum(ledger::CNVKDatum::kLastDay)));
-    edit->setCalendarPopup(true);
+CDatumEdit* dateEdit(const ledger::CNVKDatum& date, QWidget* parent) {
+    auto* edit = new CDatumEdit(parent);
+    edit->setDate(toQDate(date));
     return edit;
 }
 

@@ -11,10 +11,11 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLineEdit;
 
 namespace shell {
+
+class CDatumEdit;
 
 class COptAllgemeinPropPage : public QWidget {
 public:
@@ -45,9 +46,9 @@ private:
     QLineEdit* symbolNeu_;
     QLineEdit* symbol2Neu_ = nullptr;
     QButtonGroup* start_;
-    QDateEdit* startDatum_;
+    CDatumEdit* startDatum_;
     QButtonGroup* end_;
-    QDateEdit* endDatum_;
+    CDatumEdit* endDatum_;
 };
 
 } // namespace shell

@@ -1,5 +1,5 @@
-// Small helpers of the account and category dialogs: filling widgets from the forms' texts and
-// building labelled input rows.
+// The widget kit of the dialogs: input widgets that accept only what Windows-1252 can hold,
+// labelled rows, and filling widgets from the forms' texts.
 #pragma once
 
 #include "shell/qt/cp1252.h"
@@ -7,17 +7,29 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <string>
 #include <vector>
 
 namespace shell {
 
-// A line edit that accepts only what Windows-1252 can hold.
-inline QLineEdit* textEdit(QWidget* parent) {
+// A line edit that accepts only what Windows-1252 can hold, at most maximumWidth pixels wide
+// when one is given.
+inline QLineEdit* textEdit(QWidget* parent, int maximumWidth = 0) {
     auto* edit = new QLineEdit(parent);
     edit->setValidator(new Cp1252Validator(edit));
+    if (maximumWidth > 0)
+        edit->setMaximumWidth(maximumWidth);
     return edit;
+}
+
+// A flat arrow button, as beside the account fields of the booking dialogs.
+inline QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRaise(true);
+    return button;
 }
 
 inline QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {

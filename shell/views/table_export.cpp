@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -75,8 +76,19 @@ void CZwischenablageDlg::run(const reports::ReportTable& table, QWidget* parent)
         copyTableToClipboard(table, dialog.format());
 }
 
+namespace {
+
+// The character sets in the order of bookings::CTextdateiForm::Zeichensatz, as choice and as
+// file filter of "Speichern unter".
+const QStringList kZeichensaetze{u"Windows-1252 (wie bisher)"_qs, u"UTF-8"_qs};
+const QStringList kFilters{u"Textdateien, Windows-1252 (*.txt)"_qs,
+                           u"Textdateien, UTF-8 (*.txt)"_qs};
+
+} // namespace
+
 CTextdateiDlg::CTextdateiDlg(const reports::ReportTable& table, QWidget* parent)
-    : QDialog(parent), table_(table), format_(this), fileName_(new QLineEdit(this)) {
+    : QDialog(parent), table_(table), format_(this), fileName_(new QLineEdit(this)),
+      zeichensatz_(new QComboBox(this)) {
     setWindowTitle(QString::fromLatin1(bookings::CTextdateiForm::kCaption));
     auto* label = new QLabel(u"&Dateiname"_qs, this);
     label->setBuddy(fileName_);
@@ -87,10 +99,20 @@ CTextdateiDlg::CTextdateiDlg(const reports::ReportTable& table, QWidget* parent)
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(fileName_, 1);
     nameRow->addWidget(browse);
+    // Windows-1252 stays the default: other programs read the files that way.
+    zeichensatz_->setObjectName(u"zeichensatz"_qs);
+    zeichensatz_->addItems(kZeichensaetze);
+    auto* zeichensatzLabel = new QLabel(u"&Zeichensatz:"_qs, this);
+    zeichensatzLabel->setBuddy(zeichensatz_);
+    auto* zeichensatzRow = new QHBoxLayout;
+    zeichensatzRow->addWidget(zeichensatzLabel);
+    zeichensatzRow->addWidget(zeichensatz_);
+    zeichensatzRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(format_.widget());
     layout->addWidget(label);
     layout->addLayout(nameRow);
+    layout->addLayout(zeichensatzRow);
     layout->addWidget(okCancel(this));
 }
 
@@ -99,16 +121,21 @@ void CTextdateiDlg::setFileName(const QString& path) {
 }
 
 void CTextdateiDlg::chooseFile() {
-    QFileDialog dialog(this, u"Speichern unter"_qs, fileName_->text(), u"Textdateien (*.txt)"_qs);
+    QFileDialog dialog(this, u"Speichern unter"_qs, fileName_->text());
+    dialog.setNameFilters(kFilters);
+    dialog.selectNameFilter(kFilters[zeichensatz_->currentIndex()]);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(u"txt"_qs);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        fileName_->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    fileName_->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    zeichensatz_->setCurrentIndex(std::max(0, int(kFilters.indexOf(dialog.selectedNameFilter()))));
 }
 
 void CTextdateiDlg::accept() {
     bookings::CTextdateiForm form;
     form.format = format_.format();
+    form.zeichensatz = bookings::CTextdateiForm::Zeichensatz(zeichensatz_->currentIndex());
     form.fileName = QFile::encodeName(QDir::fromNativeSeparators(fileName_->text())).toStdString();
     QtPrompter prompter(this);
     if (!form.check(prompter)) {

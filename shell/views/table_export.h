@@ -1,5 +1,6 @@
 // "Kopieren in &Zwischenablage..." and "Kopieren in Te&xtdatei...": the two dialogs that
-// put the active table view on the clipboard or into a text file as Windows-1252 text.
+// put the active table view on the clipboard (as Unicode, with the Windows-1252 bytes beside)
+// or into a text file (Windows-1252 unless the user chooses UTF-8).
 #pragma once
 
 #include "bookings/textdatei_form.h"
@@ -7,6 +8,7 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 
 namespace shell {
@@ -59,6 +61,7 @@ private:
     const reports::ReportTable& table_;
     FormatChoice format_;
     QLineEdit* fileName_;
+    QComboBox* zeichensatz_;
 };
 
 } // namespace shell

@@ -1,12 +1,13 @@
 #include "shell/views/talwerk_view.h"
 
-#include "reports/report_builder.h"
+#include "ledger/dokument.h"
 #include "reports/table_painter.h"
+#include "reports/view_kinds.h"
+#include "shell/views/table_export.h"
+#include "shell/views/view_printer.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
-#include "shell/views/table_export.h"
 #include "shell/window/view_menu.h"
-#include "shell/views/view_printer.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -89,6 +90,8 @@ void CTalwerkView::refresh() {
 
 void CTalwerkView::rebuild() {
     outdated_ = false;
+    // Row numbers of the old report mean nothing in the new one.
+    markedRow_ = -1;
     table_ = reports::buildReportTable(frame_.document()->ledger(), frame_.params());
     if (table_)
         table_->layout(measurer_, reports::LayoutTarget::Screen);
@@ -114,14 +117,37 @@ QPoint CTalwerkView::scrollPosition() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
-reports::RowTag CTalwerkView::rowTagAt(const QPoint& point) {
+int CTalwerkView::rowAt(const QPoint& point) {
     const reports::ReportTable* t = table();
     if (!t)
-        return {};
+        return -1;
     const int y =
         -(verticalScrollBar()->value() + static_cast<int>(measurer_.toLogical(point.y())));
-    const int row = t->findRow(y);
-    return row < 0 ? reports::RowTag{} : t->row(row).tag;
+    return t->findRow(y);
+}
+
+reports::RowTag CTalwerkView::rowTagAt(const QPoint& point) {
+    const int row = rowAt(point);
+    return row < 0 ? reports::RowTag{} : table()->row(row).tag;
+}
+
+void CTalwerkView::markRow(int row) {
+    if (row == markedRow_)
+        return;
+    markedRow_ = row;
+    viewport()->update();
+}
+
+void CTalwerkView::drawMark(QPainter& painter, const QtSurface& surface) {
+    if (!table_ || markedRow_ < 0 || markedRow_ >= table_->rowCount())
+        return;
+    const int top = table_->rowTop(markedRow_);
+    const int bottom = table_->rowBottom(markedRow_);
+    // Translucent, so that the row's own fill and text stay visible beneath.
+    QColor highlight = palette().color(QPalette::Highlight);
+    highlight.setAlpha(90);
+    painter.fillRect(surface.toDevice(platform::Rect{0, top, table_->size().width, bottom}),
+                     highlight);
 }
 
 void CTalwerkView::paintEvent(QPaintEvent* event) {
@@ -143,8 +169,9 @@ void CTalwerkView::paintEvent(QPaintEvent* event) {
     const auto right = static_cast<int>(measurer_.toLogical(dirty.right() + 1)) + scroll.x() + 1;
     const auto bottom =
         -(static_cast<int>(measurer_.toLogical(dirty.bottom() + 1)) + scroll.y() + 1);
-    reports::drawTable(*t, surface, frame_.document()->ledger().settings.tableDisplayMode,
+    reports::drawTable(*t, surface, frame_.document()->ledger().settings().tableDisplayMode,
                        {left, top, right, bottom});
+    drawMark(painter, surface);
 }
 
 void CTalwerkView::resizeEvent(QResizeEvent* event) {
@@ -211,10 +238,14 @@ void CTalwerkView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void CTalwerkView::mousePressEvent(QMouseEvent* event) {
+    QAbstractScrollArea::mousePressEvent(event);
+    markRow(rowAt(event->position().toPoint()));
+}
+
 void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const int kind = frame_.viewKind();
-    const bool table = (kind >= 1 && kind <= 4) || (kind >= 7 && kind <= 9);
-    if (!table || event->button() != Qt::LeftButton)
+    if (!reports::viewKindInfo(frame_.viewKind()).commands.rowDialogs ||
+        event->button() != Qt::LeftButton)
         return;
     const reports::RowTag tag = rowTagAt(event->position().toPoint());
     if (const std::optional<DialogCommand> command = doubleClickCommand(tag.kind))
@@ -222,10 +253,19 @@ void CTalwerkView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
-    const reports::RowTag tag = rowTagAt(viewport()->mapFrom(this, event->pos()));
-    const int kind = frame_.viewKind();
+    // The row the menu acts on is marked, so that the user sees what "löschen" will delete.
+    // From the mouse the event comes through the viewport, from the keyboard to the view
+    // itself: the global position means the same point either way.
+    const int row = rowAt(viewport()->mapFromGlobal(event->globalPos()));
+    markRow(row);
+    const reports::RowTag tag = row < 0 ? reports::RowTag{} : table()->row(row).tag;
+    const reports::ViewKind kind = frame_.viewKind();
+    const ledger::CTalwerkDoc& ledger = frame_.document()->ledger();
+    const bool provisional = tag.kind == reports::RowTag::kBuchung && tag.id1 >= 0 &&
+                             tag.id1 < static_cast<int>(ledger.bookings().size()) &&
+                             ledger.bookings()[tag.id1]->provisional != 0;
     QMenu menu(this);
-    for (const MenuEntry& entry : contextMenuEntries(kind, tag.kind)) {
+    for (const MenuEntry& entry : contextMenuEntries(kind, tag.kind, provisional)) {
         if (entry.action == MenuAction::Separator) {
             menu.addSeparator();
             continue;
@@ -238,9 +278,11 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
         case MenuAction::Back:
             action->setEnabled(frame_.canGoBack());
             break;
-        default:
-            action->setEnabled(reports::hasTableBuilder(targetViewKind(entry.action, kind)));
+        default: {
+            const std::optional<reports::ViewKind> target = targetViewKind(entry.action, kind);
+            action->setEnabled(target && reports::hasTableBuilder(*target));
             break;
+        }
         }
         connect(action, &QAction::triggered, this,
                 [this, entry, tag] { runMenuEntry(entry, tag); });
@@ -259,11 +301,13 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
     case MenuAction::JumpBookings:
     case MenuAction::JumpValues:
     case MenuAction::JumpChart:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()), selectionOf(tag));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target, selectionOf(tag));
         break;
     case MenuAction::AsChart:
     case MenuAction::AsTable:
-        frame_.jumpToViewKind(targetViewKind(entry.action, frame_.viewKind()));
+        if (const auto target = targetViewKind(entry.action, frame_.viewKind()))
+            frame_.jumpToViewKind(*target);
         break;
     case MenuAction::Separator:
         break;
@@ -272,12 +316,12 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
 
 void CTalwerkView::print() {
     if (const reports::ReportTable* t = table())
-        ViewPrinter(*t, frame_.document()->ledger().settings, this).print();
+        ViewPrinter(*t, frame_.document()->ledger().settings(), this).print();
 }
 
 void CTalwerkView::printPreview() {
     if (const reports::ReportTable* t = table())
-        ViewPrinter(*t, frame_.document()->ledger().settings, this).preview();
+        ViewPrinter(*t, frame_.document()->ledger().settings(), this).preview();
 }
 
 void CTalwerkView::copyToClipboard() {

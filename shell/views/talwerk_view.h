@@ -26,8 +26,12 @@ public:
     void refresh();
     // The report laid out for the screen, or nothing for a view kind that is not built yet.
     const reports::ReportTable* table();
-    // The tag of the row at a point of the viewport.
+    // The row at a point of the viewport, or -1; and its tag.
+    int rowAt(const QPoint& point);
     reports::RowTag rowTagAt(const QPoint& point);
+    // The row last clicked (a right click marks the row its menu acts on), drawn highlighted
+    // until the next click or rebuild; -1 for none.
+    int markedRow() const { return markedRow_; }
     // The scroll position in table units (tenths of a millimetre on the screen scale).
     QPoint scrollPosition() const;
 
@@ -42,6 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -51,11 +56,14 @@ private:
     void updateScrollBars();
     void scrollBy(QScrollBar* bar, int units);
     void runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag);
+    void markRow(int row);
+    void drawMark(QPainter& painter, const QtSurface& surface);
 
     CChildFrame& frame_;
     QtTextMeasurer measurer_;
     std::optional<reports::ReportTable> table_;
     bool outdated_ = true;
+    int markedRow_ = -1;
 };
 
 } // namespace shell

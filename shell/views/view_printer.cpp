@@ -4,10 +4,14 @@
 #include "shell/app/application.h"
 #include "shell/qt/qt_surface.h"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
 #include <cmath>
 
 namespace shell {
@@ -36,7 +40,16 @@ reports::Pagination ViewPrinter::paginate(QPrinter& printer, reports::ReportTabl
     table.layout(measurer, reports::LayoutTarget::Printer);
     const reports::PageMargins margins{settings_.printMarginLeft, settings_.printMarginTop,
                                        settings_.printMarginRight, settings_.printMarginBottom};
-    return reports::paginate(table, pageGeometry(printer), margins);
+    const reports::PageGeometry page = pageGeometry(printer);
+    const double scale = theApp().settings().printFitsPageWidth()
+                             ? reports::pageWidthScale(table, page, margins)
+                             : 1.0;
+    return reports::paginate(table, page, margins, scale);
+}
+
+int ViewPrinter::pageCount(QPrinter& printer) const {
+    reports::ReportTable table = table_;
+    return paginate(printer, table).pageCount();
 }
 
 void ViewPrinter::print() {
@@ -44,10 +57,21 @@ void ViewPrinter::print() {
     // The margins are the document's, counted from the paper's edges: the printer only
     // keeps the area it cannot print on.
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    reports::ReportTable table = table_;
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(u"Drucken"_qs);
-    dialog.setMinMax(1, paginate(printer, table).pageCount());
+    auto* options = new QWidget;
+    options->setWindowTitle(u"Skalierung"_qs);
+    auto* fit = new QCheckBox(QString::fromUtf16(kFitLabel), options);
+    fit->setChecked(theApp().settings().printFitsPageWidth());
+    auto* layout = new QVBoxLayout(options);
+    layout->addWidget(fit);
+    layout->addStretch();
+    dialog.setOptionTabs({options});
+    dialog.setMinMax(1, pageCount(printer));
+    QObject::connect(fit, &QCheckBox::toggled, &dialog, [this, &dialog, &printer](bool on) {
+        theApp().setPrintFitsPageWidth(on);
+        dialog.setMinMax(1, pageCount(printer));
+    });
     if (dialog.exec() == QDialog::Accepted)
         render(printer);
 }
@@ -59,6 +83,18 @@ void ViewPrinter::preview() {
     dialog.setWindowTitle(u"Seitenansicht"_qs);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [this](QPrinter* target) { render(*target); });
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        tools->addSeparator();
+        QAction* fit = tools->addAction(QString::fromUtf16(kFitLabel));
+        fit->setCheckable(true);
+        fit->setChecked(theApp().settings().printFitsPageWidth());
+        auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+        QObject::connect(fit, &QAction::toggled, &dialog, [pages](bool on) {
+            theApp().setPrintFitsPageWidth(on);
+            if (pages)
+                pages->updatePreview();
+        });
+    }
     dialog.exec();
 }
 
@@ -74,10 +110,14 @@ void ViewPrinter::render(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
         return;
+
     const QtTextMeasurer measurer(printer.resolution());
     for (int page = first; page <= last; ++page) {
         if (page > first)
             printer.newPage();
+        // A table fitted to the page width is drawn smaller; its pagination counts so.
+        painter.resetTransform();
+        painter.scale(pagination.scale, pagination.scale);
         QtSurface surface(painter, measurer);
         reports::drawPage(table, pagination, surface, settings_.printDisplayMode, page);
     }

@@ -7,7 +7,6 @@
 #include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
-#include "shell/window/view_kinds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,11 +15,11 @@
 
 namespace shell {
 
-CChildFrame::CChildFrame(Document* document, int viewKind, const ledger::CNVKDatum& today,
-                         QWidget* parent)
+CChildFrame::CChildFrame(Document* document, reports::ViewKind viewKind,
+                         const ledger::CNVKDatum& today, QWidget* parent)
     : QWidget(parent), document_(document), params_(std::make_unique<reports::ReportParams>()),
       rows_(new QSplitter(Qt::Vertical, this)) {
-    params_->viewKind = validViewKind(viewKind);
+    params_->viewKind = viewKind;
     const ledger::Zeitraum period = document_->ledger().initialDisplayPeriod(today);
     params_->start = period.start;
     params_->end = period.end;
@@ -104,7 +103,7 @@ CTalwerkView* CChildFrame::activeView() const {
     return views_.front();
 }
 
-int CChildFrame::viewKind() const {
+reports::ViewKind CChildFrame::viewKind() const {
     return params_->viewKind;
 }
 int CChildFrame::grouping() const {
@@ -114,24 +113,22 @@ bool CChildFrame::withoutProvisional() const {
     return params_->withoutProvisional;
 }
 
-void CChildFrame::setViewKind(int kind) {
+void CChildFrame::setViewKind(reports::ViewKind kind) {
     params_->viewKind = kind;
     changed();
 }
 
-void CChildFrame::chooseViewKind(int kind) {
-    if (!isViewKind(kind))
-        return;
+void CChildFrame::chooseViewKind(reports::ViewKind kind) {
     history_.clear();
     setViewKind(kind);
 }
 
-void CChildFrame::jumpToViewKind(int kind, const reports::Selection& selection) {
+void CChildFrame::jumpToViewKind(reports::ViewKind kind, const reports::Selection& selection) {
     params_->selection = selection;
     jumpToViewKind(kind);
 }
 
-void CChildFrame::jumpToViewKind(int kind) {
+void CChildFrame::jumpToViewKind(reports::ViewKind kind) {
     history_.push_back(params_->viewKind);
     setViewKind(kind);
 }
@@ -139,7 +136,7 @@ void CChildFrame::jumpToViewKind(int kind) {
 void CChildFrame::goBack() {
     if (history_.empty())
         return;
-    const int kind = history_.back();
+    const reports::ViewKind kind = history_.back();
     history_.pop_back();
     setViewKind(kind);
 }
@@ -210,11 +207,11 @@ ViewBarState CChildFrame::viewBarState() const {
     state.periodKind = params_->periodKind;
     state.valueKind = params_->valueKind;
     state.currency = params_->displayCurrency;
-    state.currencies.append(toQString(ledger.settings.firstCurrencySymbol));
-    if (ledger.settings.dualCurrency)
-        state.currencies.append(toQString(ledger.settings.secondCurrencySymbol));
+    state.currencies.append(toQString(ledger.settings().firstCurrencySymbol));
+    if (ledger.settings().dualCurrency)
+        state.currencies.append(toQString(ledger.settings().secondCurrencySymbol));
     state.filterIndex = params_->filterIndex;
-    for (const auto& filter : ledger.filters)
+    for (const auto& filter : ledger.filters())
         state.filterNames.append(toQString(filter->name));
     state.canSelect = hasDialogCommand(selectionCommand(params_->viewKind));
     state.canEditFilter = hasDialogCommand(DialogCommand::FilterDefinieren);

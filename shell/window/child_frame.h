@@ -3,6 +3,7 @@
 // the back history of view kinds, and up to 2 x 2 panes of views on the same document.
 #pragma once
 
+#include "reports/view_kind.h"
 #include "shell/window/view_bar.h"
 
 #include <QWidget>
@@ -27,25 +28,25 @@ class Document;
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
-    // A new window on the document, starting with the view kind (validated) and the
-    // document's initial display period.
-    CChildFrame(Document* document, int viewKind, const ledger::CNVKDatum& today,
+    // A new window on the document, starting with the view kind and the document's initial
+    // display period.
+    CChildFrame(Document* document, reports::ViewKind viewKind, const ledger::CNVKDatum& today,
                 QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     Document* document() const { return document_; }
     const reports::ReportParams& params() const { return *params_; }
 
-    int viewKind() const;
+    reports::ViewKind viewKind() const;
     // From the menu or the view bar: clears the back history, then switches.
-    void chooseViewKind(int kind);
+    void chooseViewKind(reports::ViewKind kind);
     // From a row of a view: remembers the current kind for "Zurück", then switches.
-    void jumpToViewKind(int kind, const reports::Selection& selection);
-    void jumpToViewKind(int kind);
+    void jumpToViewKind(reports::ViewKind kind, const reports::Selection& selection);
+    void jumpToViewKind(reports::ViewKind kind);
     bool canGoBack() const { return !history_.empty(); }
     // "&Ansicht < Zurück": the newest remembered kind, without remembering the current one.
     void goBack();
-    const std::vector<int>& history() const { return history_; }
+    const std::vector<reports::ViewKind>& history() const { return history_; }
 
     int grouping() const;
     void setGrouping(int grouping);
@@ -76,7 +77,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setViewKind(int kind);
+    void setViewKind(reports::ViewKind kind);
     // Window-only change: rebuilds this window's views.
     void changed();
     void updateTitle();
@@ -84,7 +85,7 @@ private:
 
     Document* document_;
     std::unique_ptr<reports::ReportParams> params_;
-    std::vector<int> history_;
+    std::vector<reports::ViewKind> history_;
     QSplitter* rows_;
     QSplitter* columns_[2];
     std::vector<CTalwerkView*> views_;

@@ -1,6 +1,7 @@
 #include "shell/window/commands.h"
 
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
+#include "shell/qt/cp1252.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -30,20 +31,20 @@ QIcon standardIcon(QStyle::StandardPixmap pixmap) {
 } // namespace
 
 Commands::Commands(QObject* owner) {
-    file.neu = make(owner, u"&Neu...", QKeySequence(u"Ctrl+N"_qs));
+    file.neu = make(owner, u"&Neu...", QKeySequence::New);
     file.neu->setIcon(standardIcon(QStyle::SP_FileIcon));
     file.neu->setStatusTip(u"Erstellt eine neue Talerwerk-Datei"_qs);
-    file.oeffnen = make(owner, u"Ö&ffnen...", QKeySequence(u"Ctrl+O"_qs));
+    file.oeffnen = make(owner, u"Ö&ffnen...", QKeySequence::Open);
     file.oeffnen->setIcon(standardIcon(QStyle::SP_DialogOpenButton));
     file.oeffnen->setStatusTip(u"Öffnet eine vorhandene Talerwerk-Datei"_qs);
     file.schliessen = make(owner, u"&Schließen");
     file.schliessen->setStatusTip(u"Schließt die aktive Datei"_qs);
-    file.speichern = make(owner, u"S&peichern", QKeySequence(u"Ctrl+S"_qs));
+    file.speichern = make(owner, u"S&peichern", QKeySequence::Save);
     file.speichern->setIcon(standardIcon(QStyle::SP_DialogSaveButton));
     file.speichern->setStatusTip(u"Speichert die aktive Datei"_qs);
     file.speichernUnter = make(owner, u"Speichern &unter...");
     file.speichernUnter->setStatusTip(u"Speichert die aktive Datei unter einem neuen Namen"_qs);
-    file.drucken = make(owner, u"&Drucken...", QKeySequence(u"Ctrl+P"_qs));
+    file.drucken = make(owner, u"&Drucken...", QKeySequence::Print);
     file.drucken->setStatusTip(u"Druckt die aktive Ansicht"_qs);
     file.seitenansicht = make(owner, u"Sei&tenansicht");
     file.seitenansicht->setStatusTip(u"Zeigt die Druckseiten der aktiven Ansicht"_qs);
@@ -72,10 +73,11 @@ Commands::Commands(QObject* owner) {
         edit.scale[i] = checkable(owner, kScreenScales[i].label, edit.scaleGroup);
 
     view.kindGroup = new QActionGroup(owner);
-    for (size_t i = 0; i < kViewKinds.size(); ++i) {
-        view.kinds[i] = checkable(owner, kViewKinds[i].menuLabel, view.kindGroup);
-        view.kinds[i]->setShortcut(QKeySequence(QString::fromLatin1(kViewKinds[i].shortcut)));
-        view.kinds[i]->setData(kViewKinds[i].kind);
+    for (size_t i = 0; i < reports::kViewKinds.size(); ++i) {
+        const reports::ViewKindInfo& info = reports::kViewKinds[i];
+        view.kinds[i] = checkable(owner, toQString(info.menuLabel), view.kindGroup);
+        view.kinds[i]->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        view.kinds[i]->setData(QVariant::fromValue(info.kind));
     }
     view.ohneVorlaeufige = checkable(owner, u"Ohne &vorläufige Buchungen");
     view.ohneVorlaeufige->setShortcut(QKeySequence(u"Ctrl+V"_qs));
@@ -88,7 +90,7 @@ Commands::Commands(QObject* owner) {
         checkable(owner, u"Kontengruppierung nach Alternativzuordnung 2", view.groupingGroup);
     view.standardansicht = make(owner, u"Standa&rdansicht...");
     view.kopierenZwischenablage =
-        make(owner, u"Kopieren in &Zwischenablage...", QKeySequence(u"Ctrl+C"_qs));
+        make(owner, u"Kopieren in &Zwischenablage...", QKeySequence::Copy);
     view.kopierenTextdatei = make(owner, u"Kopieren in Te&xtdatei...");
     view.symbolleiste = checkable(owner, u"&Symbolleiste");
     view.dialogleiste = checkable(owner, u"&Dialogleiste");
@@ -103,7 +105,7 @@ Commands::Commands(QObject* owner) {
     window.symboleAnordnen = make(owner, u"&Symbole anordnen");
     window.teilen = make(owner, u"&Teilen");
 
-    help.inhalt = make(owner, u"&Inhalt", QKeySequence(Qt::Key_F1));
+    help.inhalt = make(owner, u"&Inhalt", QKeySequence::HelpContents);
     help.inhalt->setIcon(standardIcon(QStyle::SP_MessageBoxQuestion));
     help.info = make(owner, u"Inf&o über Talerwerk...");
 }

@@ -2,6 +2,8 @@
 // and shortcut. Created in one place; the main window connects and enables them.
 #pragma once
 
+#include "reports/view_kind.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <array>
@@ -37,7 +39,7 @@ struct EditCommands {
 };
 
 struct ViewCommands {
-    std::array<QAction*, 11> kinds; // in the order of kViewKinds
+    std::array<QAction*, reports::kViewKindCount> kinds; // in the order of reports::kViewKinds
     QActionGroup* kindGroup;
     QAction* ohneVorlaeufige;
     std::array<QAction*, 3> grouping;

@@ -1,5 +1,6 @@
 #include "shell/window/dialog_commands.h"
 
+#include "reports/view_kinds.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
 
@@ -20,12 +21,18 @@ void registerDialogCommand(DialogCommand command, DialogHandler handler) {
     handlers()[command] = std::move(handler);
 }
 
+DialogCommand selectionCommand(reports::ViewKind viewKind) {
+    return reports::viewKindInfo(viewKind).selection == reports::ViewSelection::Vergleichsperioden
+               ? DialogCommand::VergleichsperiodenAuswaehlen
+               : DialogCommand::KontoKategorieAuswaehlen;
+}
+
 bool hasDialogCommand(DialogCommand command) {
     return handlers().contains(command);
 }
 
 void runDialogCommand(DialogCommand command, CChildFrame& frame, QWidget* parent,
-                      const reports::RowTag& tag, int optionsPage) {
+                      const reports::RowTag& tag, std::optional<reports::ViewKind> optionsPage) {
     const auto it = handlers().find(command);
     if (it == handlers().end())
         return;

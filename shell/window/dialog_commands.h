@@ -3,8 +3,10 @@
 #pragma once
 
 #include "reports/report_table.h"
+#include "reports/view_kind.h"
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -45,7 +47,8 @@ struct CommandContext {
     Document* document = nullptr;
     CChildFrame* frame = nullptr;
     reports::RowTag tag; // the row the command was chosen on, if any
-    int optionsPage = 0; // "&Optionen...": the page, named by the view kind it belongs to
+    // "&Optionen...": the page, named by the view kind it belongs to; none for the first page
+    std::optional<reports::ViewKind> optionsPage = std::nullopt;
 };
 
 // Returns true when the ledger was changed.
@@ -53,16 +56,14 @@ using DialogHandler = std::function<bool(const CommandContext&)>;
 
 // "Auswählen..." of the view bar: the comparison periods in the period comparison view, the
 // account or category in the others.
-inline DialogCommand selectionCommand(int viewKind) {
-    return viewKind == 9 ? DialogCommand::VergleichsperiodenAuswaehlen
-                         : DialogCommand::KontoKategorieAuswaehlen;
-}
+DialogCommand selectionCommand(reports::ViewKind viewKind);
 
 void registerDialogCommand(DialogCommand command, DialogHandler handler);
 bool hasDialogCommand(DialogCommand command);
 // Runs the command on the window's document; a change marks the document modified and
 // refreshes all its views.
 void runDialogCommand(DialogCommand command, CChildFrame& frame, QWidget* parent,
-                      const reports::RowTag& tag = {}, int optionsPage = 0);
+                      const reports::RowTag& tag = {},
+                      std::optional<reports::ViewKind> optionsPage = {});
 
 } // namespace shell

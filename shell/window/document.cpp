@@ -54,7 +54,7 @@ std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
-    ledger->newDocument(dialog.result(), theApp().today());
+    dialog.legeDateiAn(*ledger, theApp().today());
     return std::make_unique<Document>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
                                       QString(), u"Unbenannt%1"_qs.arg(number));
 }
@@ -68,7 +68,7 @@ bool Document::isModified() const {
 }
 
 double Document::screenScale() const {
-    return ledger_->screenScale;
+    return ledger_->screenScale();
 }
 
 void Document::setModified(bool modified) {
@@ -152,9 +152,9 @@ bool Document::maybeSave(QWidget* parent) {
 }
 
 void Document::setScreenScale(double scale) {
-    if (std::abs(ledger_->screenScale - scale) < 1e-9)
+    if (std::abs(ledger_->screenScale() - scale) < 1e-9)
         return;
-    ledger_->screenScale = scale;
+    ledger_->setScreenScale(scale);
     setModified();
     updateAllViews();
 }
@@ -176,11 +176,12 @@ void Document::detachWindow(QWidget* window) {
         emit windowsChanged();
 }
 
-void Document::closeWindows(QWidget* parent) {
+bool Document::closeWindows(QWidget* parent) {
     if (!maybeSave(parent))
-        return;
+        return false;
     closing_ = true;
     emit closeRequested();
+    return true;
 }
 
 } // namespace shell

@@ -78,7 +78,8 @@ public:
     void detachWindow(QWidget* window);
     const QList<QWidget*>& windows() const { return windows_; }
     // "&Schließen": asks about changes once, then closes every window of the document.
-    void closeWindows(QWidget* parent);
+    // False when the user cancelled or the save failed; the windows then stay open.
+    bool closeWindows(QWidget* parent);
     // True while closeWindows runs: the windows then close without asking again.
     bool isClosing() const { return closing_; }
 

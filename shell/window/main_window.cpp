@@ -1,22 +1,25 @@
 #include "shell/window/main_window.h"
 
-#include "reports/report_builder.h"
+#include "reports/view_kinds.h"
 #include "shell/app/application.h"
+#include "shell/app/info_dlg.h"
+#include "shell/views/talwerk_view.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
-#include "shell/app/info_dlg.h"
 #include "shell/window/standardansicht_dlg.h"
-#include "shell/views/talwerk_view.h"
+#include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
-#include "shell/window/view_kinds.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
@@ -28,10 +31,6 @@ namespace shell {
 namespace {
 
 const QString kFileFilter = u"Talerwerk-Dateien (*.tlw);;Alle Dateien (*)"_qs;
-
-bool groupingApplies(int kind) {
-    return kind == 1 || kind == 3 || kind == 4 || kind == 6 || kind == 9 || kind == 102;
-}
 
 std::vector<QString> droppedFiles(const QMimeData* mime) {
     std::vector<QString> files;
@@ -55,8 +54,15 @@ CMainFrame::CMainFrame(Application& app) : app_(app), mdiArea_(new QMdiArea(this
     createActions();
     createMenus();
     createBars();
+    startHinweis_ = new CStartHinweis(commands_->file, mdiArea_->viewport());
     updateRecentFileActions();
     updateMenus();
+    // Logging out ends the program as "&Beenden" does: one question per changed ledger, and
+    // a cancel there cancels the logout.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction() && !close())
+            manager.cancel();
+    });
 }
 
 CMainFrame::~CMainFrame() {
@@ -110,7 +116,7 @@ void CMainFrame::connectViewCommands() {
     for (QAction* kind : view.kinds)
         connect(kind, &QAction::triggered, this, [this, kind] {
             if (CChildFrame* child = activeChild())
-                child->chooseViewKind(kind->data().toInt());
+                child->chooseViewKind(kind->data().value<reports::ViewKind>());
         });
     connect(view.zurueck, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
@@ -177,15 +183,15 @@ void CMainFrame::connectDialogCommands() {
                       {edit.euroTool, DialogCommand::EuroTool}};
     for (const auto& [action, command] : dialogActions_)
         connect(action, &QAction::triggered, this, [this, command] { runDialog(command); });
-    // "&Optionen..." opens the page of the current view kind; both charts share one page.
+    // "&Optionen..." opens the page of the current view kind.
     dialogActions_.emplace_back(edit.optionen, DialogCommand::Optionen);
     connect(edit.optionen, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
-            runDialog(DialogCommand::Optionen, child->viewKind() == 102 ? 101 : child->viewKind());
+            runDialog(DialogCommand::Optionen, reports::optionsPage(child->viewKind()));
     });
 }
 
-void CMainFrame::runDialog(DialogCommand command, int optionsPage) {
+void CMainFrame::runDialog(DialogCommand command, std::optional<reports::ViewKind> optionsPage) {
     if (CChildFrame* child = activeChild())
         runDialogCommand(command, *child, this, {}, optionsPage);
 }
@@ -315,6 +321,13 @@ void CMainFrame::connectViewBar() {
             [this] { runDialog(DialogCommand::FilterDefinieren); });
 }
 
+bool CMainFrame::anyWindowOpen() const {
+    // A closed window stays in the list, hidden, until it is deleted.
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QMdiSubWindow* window) { return !window->isHidden(); });
+}
+
 CChildFrame* CMainFrame::activeChild() const {
     if (QMdiSubWindow* window = mdiArea_->currentSubWindow())
         return qobject_cast<CChildFrame*>(window->widget());
@@ -326,25 +339,29 @@ void CMainFrame::updateMenus() {
     const bool hasDocument = child != nullptr;
     for (QAction* action : documentOnly_)
         action->setVisible(hasDocument);
+    startHinweis_->refresh(anyWindowOpen());
 
     const Commands& c = *commands_;
-    const int kind = hasDocument ? child->viewKind() : 0;
-    const bool tableShown = hasDocument && isTableViewKind(kind) && reports::hasTableBuilder(kind);
+    // Without a document every kind-dependent command is off, as for a kind that has none.
+    const reports::ViewKindInfo* kind =
+        hasDocument ? &reports::viewKindInfo(child->viewKind()) : nullptr;
+    const bool tableShown = kind && !kind->chart && kind->builder;
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
                             c.view.kopierenTextdatei})
         action->setEnabled(tableShown);
 
-    for (QAction* action : c.view.kinds) {
-        action->setEnabled(hasDocument && reports::hasTableBuilder(action->data().toInt()));
-        action->setChecked(action->data().toInt() == kind);
+    for (size_t i = 0; i < reports::kViewKinds.size(); ++i) {
+        const reports::ViewKindInfo& info = reports::kViewKinds[i];
+        c.view.kinds[i]->setEnabled(hasDocument && info.builder);
+        c.view.kinds[i]->setChecked(kind == &info);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());
-    c.view.ohneVorlaeufige->setEnabled(hasDocument && kind != 8);
+    c.view.ohneVorlaeufige->setEnabled(kind && kind->commands.withoutProvisional);
     c.view.ohneVorlaeufige->setChecked(hasDocument && child->withoutProvisional());
     for (int i = 0; i < 3; ++i) {
-        c.view.grouping[i]->setEnabled(groupingApplies(kind));
+        c.view.grouping[i]->setEnabled(kind && kind->commands.grouping);
         c.view.grouping[i]->setChecked(hasDocument && child->grouping() == i);
     }
     for (size_t i = 0; i < kScreenScales.size(); ++i) {
@@ -399,6 +416,7 @@ void CMainFrame::updateRecentFileActions() {
         action->setData(path);
     }
     recentPlaceholder_->setVisible(files.empty());
+    startHinweis_->refresh(anyWindowOpen());
 }
 
 void CMainFrame::addRecentFile(const QString& path) {
@@ -503,17 +521,50 @@ void CMainFrame::arrangeIcons() {
     }
 }
 
+bool CMainFrame::closeAllDocuments() {
+    // By document, not by window: the windows of one ledger close together after one
+    // question, since a window closed in this same pass still counts as open.
+    QList<Document*> documents;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
+            if (!documents.contains(child->document()))
+                documents.append(child->document());
+    for (Document* document : documents)
+        if (!document->closeWindows(this))
+            return false;
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // Each document asks about its changes when its last window closes; a cancel keeps the
-    // program running with the windows that are still open.
-    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
-        if (!window->close()) {
-            event->ignore();
-            return;
-        }
+    // A cancel keeps the program running with the windows that are still open.
+    if (!closeAllDocuments()) {
+        event->ignore();
+        return;
     }
     app_.savePlacement();
     event->accept();
+}
+
+bool CMainFrame::focusNextPrevChild(bool next) {
+    // Tab stays in what the user works with: the view bar and the active window. Qt's own
+    // chain would run on into the windows of other ledgers.
+    QWidget* active = mdiArea_->activeSubWindow();
+    QList<QWidget*> chain;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        const bool inside = viewBar_->isAncestorOf(w) || (active && active->isAncestorOf(w));
+        // A collapsed pane of a split window is visible but has no size.
+        const bool shown = w->isVisibleTo(this) && (!isVisible() || !w->size().isEmpty());
+        if (inside && shown && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            !w->focusProxy())
+            chain.append(w);
+    }
+    if (chain.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+    const qsizetype at = chain.indexOf(QApplication::focusWidget());
+    const qsizetype count = chain.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -17,6 +17,7 @@ namespace shell {
 
 class Application;
 class CChildFrame;
+class CStartHinweis;
 class CViewBar;
 class Document;
 
@@ -33,6 +34,10 @@ public:
     // not be loaded (the message has been shown).
     bool openFile(const QString& path);
 
+    // Closes every open ledger, asking once about the changes of each, however many windows
+    // show it. False when the user cancelled; the ledgers not yet closed stay open.
+    bool closeAllDocuments();
+
     CChildFrame* activeChild() const;
     QMdiArea* mdiArea() const { return mdiArea_; }
     const Commands& commands() const { return *commands_; }
@@ -47,6 +52,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createActions();
@@ -56,11 +62,12 @@ private:
     void connectViewCommands();
     void connectWindowCommands();
     void connectDialogCommands();
-    void runDialog(DialogCommand command, int optionsPage = 0);
+    void runDialog(DialogCommand command, std::optional<reports::ViewKind> optionsPage = {});
     void connectViewBar();
     void updateWindowMenu();
     void updateRecentFileActions();
     void updateViewBar();
+    bool anyWindowOpen() const;
     void trackPlacement();
 
     void open();
@@ -75,6 +82,7 @@ private:
     std::unique_ptr<Commands> commands_;
     QMdiArea* mdiArea_;
     CViewBar* viewBar_ = nullptr;
+    CStartHinweis* startHinweis_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;

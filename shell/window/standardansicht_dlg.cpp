@@ -1,6 +1,7 @@
 #include "shell/window/standardansicht_dlg.h"
 
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
+#include "shell/qt/cp1252.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -8,16 +9,17 @@
 
 namespace shell {
 
-CStandardansichtDlg::CStandardansichtDlg(int currentKind, QWidget* parent)
+CStandardansichtDlg::CStandardansichtDlg(reports::ViewKind currentKind, QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
     setWindowTitle(u"Standardansicht"_qs);
-    for (const ViewKindInfo& info : kViewKinds) {
-        auto* item = new QListWidgetItem(QString::fromUtf16(info.label), list_);
-        item->setData(Qt::UserRole, info.kind);
+    for (const reports::ViewKindInfo& info : reports::kViewKinds) {
+        auto* item = new QListWidgetItem(toQString(info.label), list_);
+        item->setData(Qt::UserRole, QVariant::fromValue(info.kind));
         if (info.kind == currentKind)
             list_->setCurrentItem(item);
     }
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * static_cast<int>(kViewKinds.size()) +
+    list_->setMinimumHeight(list_->sizeHintForRow(0) *
+                                static_cast<int>(reports::kViewKinds.size()) +
                             2 * list_->frameWidth());
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
@@ -30,9 +32,10 @@ CStandardansichtDlg::CStandardansichtDlg(int currentKind, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-int CStandardansichtDlg::selectedKind() const {
+reports::ViewKind CStandardansichtDlg::selectedKind() const {
     const QListWidgetItem* item = list_->currentItem();
-    return item ? item->data(Qt::UserRole).toInt() : kViewKinds.front().kind;
+    return item ? item->data(Qt::UserRole).value<reports::ViewKind>()
+                : reports::kViewKinds.front().kind;
 }
 
 } // namespace shell

@@ -1,6 +1,8 @@
 // The default-view dialog "Standardansicht": which view kind a new window starts with.
 #pragma once
 
+#include "reports/view_kind.h"
+
 #include <QDialog>
 
 class QListWidget;
@@ -10,8 +12,8 @@ namespace shell {
 class CStandardansichtDlg : public QDialog {
     Q_OBJECT
 public:
-    CStandardansichtDlg(int currentKind, QWidget* parent = nullptr);
-    int selectedKind() const;
+    CStandardansichtDlg(reports::ViewKind currentKind, QWidget* parent = nullptr);
+    reports::ViewKind selectedKind() const;
 
 private:
     QListWidget* list_;

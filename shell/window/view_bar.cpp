@@ -1,11 +1,11 @@
 #include "shell/window/view_bar.h"
 
-#include "reports/report_builder.h"
-#include "shell/window/view_kinds.h"
+#include "reports/view_kinds.h"
+#include "shell/qt/cp1252.h"
+#include "shell/qt/datum_edit.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -20,11 +20,18 @@ const QStringList kPeriodKinds{u"Entwicklung"_qs, u"Monatswerte"_qs, u"Quartalsw
 const QStringList kValueKinds{u"Guthaben"_qs,   u"Schulden"_qs,  u"Vermögen"_qs,
                               u"Sparbetrag"_qs, u"Einnahmen"_qs, u"Ausgaben"_qs};
 
-bool anyView(int k) {
-    return k > 0;
+using reports::ViewKindInfo;
+
+bool anyView(const ViewKindInfo* k) {
+    return k != nullptr;
 }
-bool datedView(int k) {
-    return k > 0 && k != 8;
+bool datedView(const ViewKindInfo* k) {
+    return k && k->controls.dates;
+}
+
+// The kinds' list holds them in the order of the table.
+int listIndex(const ViewKindInfo& info) {
+    return static_cast<int>(&info - reports::kViewKinds.data());
 }
 
 void selectQuietly(QComboBox* box, int index) {
@@ -46,41 +53,50 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
 
     auto* picture = new QLabel(this);
     picture->setPixmap(QApplication::windowIcon().pixmap(24, 24));
-    addControl(picture, [](int k) { return k == 0; });
+    addControl(picture, [](const ViewKindInfo* k) { return k == nullptr; });
 
     kinds_ = addList(u"Ansicht"_qs, anyView);
     auto* kindModel = qobject_cast<QStandardItemModel*>(kinds_->model());
-    for (const ViewKindInfo& info : kViewKinds) {
-        kinds_->addItem(QString::fromUtf16(info.label), info.kind);
+    for (const ViewKindInfo& info : reports::kViewKinds) {
+        kinds_->addItem(toQString(info.label));
         // View kinds without their report yet are listed but cannot be chosen.
-        kindModel->item(kinds_->count() - 1)->setEnabled(reports::hasTableBuilder(info.kind));
+        kindModel->item(kinds_->count() - 1)->setEnabled(info.builder != nullptr);
     }
     connect(kinds_, &QComboBox::activated, this,
-            [this](int index) { emit viewKindChosen(kinds_->itemData(index).toInt()); });
+            [this](int index) { emit viewKindChosen(reports::kViewKinds[index].kind); });
 
-    start_ = addDate(u"von"_qs);
-    connect(start_, &QDateEdit::dateChanged, this, &CViewBar::startDateChosen);
-    end_ = addDate(u"bis"_qs);
-    connect(end_, &QDateEdit::dateChanged, this, &CViewBar::endDateChosen);
+    // A typed date applies when the field is left or Enter is pressed (CDatumEdit).
+    start_ = addDate(u"von"_qs, u"von"_qs);
+    connect(start_, &CDatumEdit::dateChanged, this, &CViewBar::startDateChosen);
+    end_ = addDate(u"bis"_qs, u"bis"_qs);
+    connect(end_, &CDatumEdit::dateChanged, this, &CViewBar::endDateChosen);
 
     auto* select = new QPushButton(u"Auswählen..."_qs, this);
     select_ = select;
-    addControl(select, [](int k) { return k == 4 || k == 6 || k == 9 || k == 102; });
+    addControl(select, [](const ViewKindInfo* k) {
+        return k && k->selection != reports::ViewSelection::Nothing;
+    });
     connect(select, &QPushButton::clicked, this, &CViewBar::selectRequested);
 
-    periodKindTotal_ = addList(u"Darstellung"_qs, [](int k) { return k == 5; });
-    periodKindAccount_ = addList(u"Darstellung"_qs, [](int k) { return k == 6; });
-    filters_ = addList(u"Filter"_qs, [](int k) { return k == 7; });
+    // A table's "Darstellung" stands before the filter, a chart's after the currency.
+    tablePeriodKind_ = addList(u"Darstellung"_qs, [](const ViewKindInfo* k) {
+        return k && k->controls.periodKind && !k->chart;
+    });
+    filters_ = addList(u"Filter"_qs, [](const ViewKindInfo* k) { return k && k->controls.filter; });
     filters_->setObjectName(u"filter"_qs);
     auto* editFilter = new QPushButton(u"Bearbeiten..."_qs, this);
     editFilter_ = editFilter;
-    addControl(editFilter, [](int k) { return k == 7; });
+    addControl(editFilter, [](const ViewKindInfo* k) { return k && k->controls.filter; });
     connect(editFilter, &QPushButton::clicked, this, &CViewBar::editFilterRequested);
-    valueKinds_ = addList(u"Wert"_qs, [](int k) { return k == 101; });
-    currencies_ = addList(u"Währung"_qs, [](int k) { return k == 101 || k == 102; });
-    chartPeriodKind_ = addList(u"Darstellung"_qs, [](int k) { return k == 101 || k == 102; });
+    valueKinds_ =
+        addList(u"Wert"_qs, [](const ViewKindInfo* k) { return k && k->controls.valueKind; });
+    currencies_ =
+        addList(u"Währung"_qs, [](const ViewKindInfo* k) { return k && k->controls.currency; });
+    chartPeriodKind_ = addList(u"Darstellung"_qs, [](const ViewKindInfo* k) {
+        return k && k->controls.periodKind && k->chart;
+    });
 
-    for (QComboBox* box : {periodKindTotal_, periodKindAccount_, chartPeriodKind_}) {
+    for (QComboBox* box : {tablePeriodKind_, chartPeriodKind_}) {
         box->addItems(kPeriodKinds);
         connect(box, &QComboBox::activated, this, &CViewBar::periodKindChosen);
     }
@@ -93,11 +109,11 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     showState({});
 }
 
-void CViewBar::addControl(QWidget* widget, std::function<bool(int)> shownFor) {
+void CViewBar::addControl(QWidget* widget, ShownFor shownFor) {
     controls_.push_back({addWidget(widget), std::move(shownFor)});
 }
 
-QComboBox* CViewBar::addList(const QString& label, std::function<bool(int)> shownFor) {
+QComboBox* CViewBar::addList(const QString& label, ShownFor shownFor) {
     auto* caption = new QLabel(label, this);
     caption->setContentsMargins(8, 0, 4, 0);
     addControl(caption, shownFor);
@@ -107,35 +123,28 @@ QComboBox* CViewBar::addList(const QString& label, std::function<bool(int)> show
     return box;
 }
 
-QDateEdit* CViewBar::addDate(const QString& label) {
+CDatumEdit* CViewBar::addDate(const QString& label, const QString& name) {
     auto* caption = new QLabel(label, this);
     caption->setContentsMargins(8, 0, 4, 0);
     addControl(caption, datedView);
-    auto* edit = new QDateEdit(this);
-    edit->setDisplayFormat(u"dd.MM.yyyy"_qs);
-    edit->setDateRange(QDate(1970, 1, 2), QDate(2038, 1, 18));
-    edit->setCalendarPopup(true);
-    // Typing changes the date only when the entry is finished, not at every keystroke.
-    edit->setKeyboardTracking(false);
+    auto* edit = new CDatumEdit(this);
+    edit->setObjectName(name);
     addControl(edit, datedView);
     return edit;
 }
 
 void CViewBar::showState(const ViewBarState& state) {
     kind_ = state.kind;
+    const ViewKindInfo* info = kind_ ? &reports::viewKindInfo(*kind_) : nullptr;
     for (const Control& control : controls_)
-        control.action->setVisible(control.shownFor(kind_));
-    if (kind_ == 0)
+        control.action->setVisible(control.shownFor(info));
+    if (!info)
         return;
 
-    selectQuietly(kinds_, kinds_->findData(kind_));
-    {
-        const QSignalBlocker blockStart(start_);
-        const QSignalBlocker blockEnd(end_);
-        start_->setDate(state.start);
-        end_->setDate(state.end);
-    }
-    for (QComboBox* box : {periodKindTotal_, periodKindAccount_, chartPeriodKind_})
+    selectQuietly(kinds_, listIndex(*info));
+    start_->setDate(state.start);
+    end_->setDate(state.end);
+    for (QComboBox* box : {tablePeriodKind_, chartPeriodKind_})
         selectQuietly(box, state.periodKind);
     selectQuietly(valueKinds_, state.valueKind - 1);
     fillQuietly(currencies_, state.currencies, state.currency);

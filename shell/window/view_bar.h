@@ -2,20 +2,28 @@
 // to the active window's view kind. Shows only the controls of that kind.
 #pragma once
 
+#include "reports/view_kind.h"
+
 #include <QDate>
 #include <QStringList>
 #include <QToolBar>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
-class QDateEdit;
+
+namespace reports {
+struct ViewKindInfo;
+}
 
 namespace shell {
 
-// What the bar shows for the active window; kind 0 means no document is open.
+class CDatumEdit;
+
+// What the bar shows for the active window; no kind while no document is open.
 struct ViewBarState {
-    int kind = 0;
+    std::optional<reports::ViewKind> kind;
     QDate start;
     QDate end;
     int periodKind = 0;
@@ -35,10 +43,10 @@ public:
 
     // Shows the controls of the state's view kind, filled from it, without emitting signals.
     void showState(const ViewBarState& state);
-    int shownKind() const { return kind_; }
+    std::optional<reports::ViewKind> shownKind() const { return kind_; }
 
 signals:
-    void viewKindChosen(int kind);
+    void viewKindChosen(reports::ViewKind kind);
     void startDateChosen(const QDate& date);
     void endDateChosen(const QDate& date);
     void selectRequested();
@@ -49,22 +57,24 @@ signals:
     void editFilterRequested();
 
 private:
+    // Whether a control shows for a view kind; nullptr while no document is open.
+    using ShownFor = std::function<bool(const reports::ViewKindInfo* kind)>;
+
     // Adds a widget that is shown only while shownFor(kind) holds.
-    void addControl(QWidget* widget, std::function<bool(int)> shownFor);
-    QComboBox* addList(const QString& label, std::function<bool(int)> shownFor);
-    QDateEdit* addDate(const QString& label);
+    void addControl(QWidget* widget, ShownFor shownFor);
+    QComboBox* addList(const QString& label, ShownFor shownFor);
+    CDatumEdit* addDate(const QString& label, const QString& name);
 
     struct Control {
         QAction* action;
-        std::function<bool(int)> shownFor;
+        ShownFor shownFor;
     };
     std::vector<Control> controls_;
-    int kind_ = -1;
+    std::optional<reports::ViewKind> kind_;
     QComboBox* kinds_;
-    QDateEdit* start_;
-    QDateEdit* end_;
-    QComboBox* periodKindTotal_;
-    QComboBox* periodKindAccount_;
+    CDatumEdit* start_;
+    CDatumEdit* end_;
+    QComboBox* tablePeriodKind_;
     QComboBox* filters_;
     QComboBox* valueKinds_;
     QComboBox* currencies_;

@@ -1,6 +1,6 @@
 #include "shell/window/view_menu.h"
 
-#include "reports/report_params.h"
+#include "reports/view_kinds.h"
 
 namespace shell {
 
@@ -8,8 +8,9 @@ namespace {
 
 using reports::RowTag;
 using DC = DialogCommand;
+using K = reports::ViewKind;
 
-MenuEntry dialog(const char16_t* label, DC command, int page = 0) {
+MenuEntry dialog(const char16_t* label, DC command, std::optional<K> page = {}) {
     return {MenuAction::Dialog, label, command, page};
 }
 MenuEntry action(MenuAction a, const char16_t* label) {
@@ -17,7 +18,8 @@ MenuEntry action(MenuAction a, const char16_t* label) {
 }
 const MenuEntry kSeparator{};
 
-const MenuEntry kOptionenTabellen = dialog(u"Optionen > &Tabellen...", DC::Optionen, 8);
+// The options of all tables are the page of the categories view, which has no others.
+const MenuEntry kOptionenTabellen = dialog(u"Optionen > &Tabellen...", DC::Optionen, K::Kategorien);
 const MenuEntry kZurueck = action(MenuAction::Back, u"&Ansicht < Zurück");
 const MenuEntry kAuswaehlen =
     dialog(u"&Konto/Kategorie auswählen...", DC::KontoKategorieAuswaehlen);
@@ -48,21 +50,22 @@ Entries kontoEntries() {
 }
 
 Entries accountsView(int tagKind) {
-    const Entries general{dialog(u"&Neues Konto...", DC::NeuesKonto),
-                          dialog(u"Konten-&Editor...", DC::KontenEditor), kSeparator,
-                          kOptionenTabellen, dialog(u"Optionen > &Konten...", DC::Optionen, 1)};
+    const Entries general{
+        dialog(u"&Neues Konto...", DC::NeuesKonto), dialog(u"Konten-&Editor...", DC::KontenEditor),
+        kSeparator, kOptionenTabellen, dialog(u"Optionen > &Konten...", DC::Optionen, K::Konten)};
     return tagKind == RowTag::kKonto ? kontoEntries() + Entries{kSeparator} + general : general;
 }
 
 Entries accountsByCategoryView(int tagKind) {
-    const Entries tail{kSeparator,
-                       dialog(u"&Neues Konto...", DC::NeuesKonto),
-                       dialog(u"Konten-&Editor...", DC::KontenEditor),
-                       kSeparator,
-                       dialog(u"Kateg&orie-Editor...", DC::KategorieEditor),
-                       kSeparator,
-                       kOptionenTabellen,
-                       dialog(u"Optionen > &Konten n. Kat....", DC::Optionen, 3)};
+    const Entries tail{
+        kSeparator,
+        dialog(u"&Neues Konto...", DC::NeuesKonto),
+        dialog(u"Konten-&Editor...", DC::KontenEditor),
+        kSeparator,
+        dialog(u"Kateg&orie-Editor...", DC::KategorieEditor),
+        kSeparator,
+        kOptionenTabellen,
+        dialog(u"Optionen > &Konten n. Kat....", DC::Optionen, K::KontenNachKategorien)};
     switch (tagKind) {
     case RowTag::kKonto:
         return kontoEntries() + tail;
@@ -86,16 +89,21 @@ Entries accountsByCategoryView(int tagKind) {
                 dialog(u"K&ategorie-Editor...", DC::KategorieEditor),
                 kSeparator,
                 kOptionenTabellen,
-                dialog(u"Optionen > &Konten n. Kat....", DC::Optionen, 3)};
+                dialog(u"Optionen > &Konten n. Kat....", DC::Optionen, K::KontenNachKategorien)};
     }
 }
 
 // The booking views: the booking entries on a booking row, then the view's own entries.
-Entries bookingsView(int tagKind, const Entries& own) {
-    const Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten),
-                          dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen),
-                          dialog(u"Buchung &löschen", DC::BuchungLoeschen), kSeparator};
-    return tagKind == RowTag::kBuchung ? booking + own : own;
+// "bestätigen" only for a provisional booking of the bookings view.
+Entries bookingsView(int tagKind, const Entries& own, bool confirmable = false) {
+    if (tagKind != RowTag::kBuchung)
+        return own;
+    Entries booking{dialog(u"Buchung &bearbeiten...", DC::BuchungBearbeiten)};
+    if (confirmable)
+        booking.push_back(dialog(u"Buchung be&stätigen...", DC::BuchungBestaetigen));
+    booking.push_back(dialog(u"Buchung &löschen", DC::BuchungLoeschen));
+    booking.push_back(kSeparator);
+    return booking + own;
 }
 
 Entries categoriesView(int tagKind) {
@@ -132,8 +140,8 @@ Entries periodComparisonView(int tagKind) {
         entries = entries +
                   Entries{dialog(u"Unterkategorie &bearbeiten...", DC::UnterkategorieBearbeiten),
                           kSeparator};
-    return entries +
-           Entries{kOptionenTabellen, dialog(u"Optionen > &Periodenvergleich...", DC::Optionen, 9)};
+    return entries + Entries{kOptionenTabellen, dialog(u"Optionen > &Periodenvergleich...",
+                                                       DC::Optionen, K::Periodenvergleich)};
 }
 
 Entries newBooking(const MenuEntry& options) {
@@ -144,63 +152,68 @@ Entries newBooking(const MenuEntry& options) {
 
 } // namespace
 
-std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind) {
+std::vector<MenuEntry> contextMenuEntries(K viewKind, int tagKind, bool provisional) {
     switch (viewKind) {
-    case reports::kAccountsView:
+    case K::Konten:
         return accountsView(tagKind);
-    case reports::kBookingsView:
-        return bookingsView(tagKind,
-                            newBooking(dialog(u"Optionen > B&uchungen...", DC::Optionen, 2)));
-    case reports::kAccountsByCategoryView:
+    case K::Buchungen:
+        return bookingsView(
+            tagKind, newBooking(dialog(u"Optionen > B&uchungen...", DC::Optionen, K::Buchungen)),
+            provisional);
+    case K::KontenNachKategorien:
         return accountsByCategoryView(tagKind);
-    case reports::kAccountBookingsView:
+    case K::BuchungenKonto:
         return bookingsView(tagKind, Entries{kAuswaehlen, kZurueck, kSeparator} +
                                          newBooking(dialog(u"Optionen > B&uchungen f. Kto./Kat....",
-                                                           DC::Optionen, 4)));
-    case reports::kTotalValuesView:
+                                                           DC::Optionen, K::BuchungenKonto)));
+    case K::WertetabelleGesamt:
         return {action(MenuAction::AsChart, u"Ansicht > als &Diagramm"), kZurueck, kSeparator,
-                kOptionenTabellen, dialog(u"Optionen > &Werte - Gesamt...", DC::Optionen, 5)};
-    case reports::kAccountValuesView:
-        return {kAuswaehlen,       action(MenuAction::AsChart, u"Ansicht > als &Diagramm"),
-                kZurueck,          kSeparator,
-                kOptionenTabellen, dialog(u"Optionen > &Werte - Kto./Kat....", DC::Optionen, 6)};
-    case reports::kFilteredBookingsView:
+                kOptionenTabellen,
+                dialog(u"Optionen > &Werte - Gesamt...", DC::Optionen, K::WertetabelleGesamt)};
+    case K::WertetabelleKonto:
+        return {kAuswaehlen,
+                action(MenuAction::AsChart, u"Ansicht > als &Diagramm"),
+                kZurueck,
+                kSeparator,
+                kOptionenTabellen,
+                dialog(u"Optionen > &Werte - Kto./Kat....", DC::Optionen, K::WertetabelleKonto)};
+    case K::BuchungenGefiltert:
         return bookingsView(
             tagKind, Entries{dialog(u"&Filter definieren...", DC::FilterDefinieren), kSeparator} +
-                         newBooking(dialog(u"Optionen > B&uch. gefiltert...", DC::Optionen, 7)));
-    case reports::kCategoriesView:
+                         newBooking(dialog(u"Optionen > B&uch. gefiltert...", DC::Optionen,
+                                           K::BuchungenGefiltert)));
+    case K::Kategorien:
         return categoriesView(tagKind);
-    case reports::kPeriodComparisonView:
+    case K::Periodenvergleich:
         return periodComparisonView(tagKind);
-    case reports::kTotalChartView:
+    case K::DiagrammGesamt:
         return {action(MenuAction::AsTable, u"Ansicht > als &Wertetabelle"), kZurueck, kSeparator,
-                dialog(u"Optionen > &Diagramme...", DC::Optionen, 101)};
-    case reports::kAccountChartView:
+                dialog(u"Optionen > &Diagramme...", DC::Optionen, K::DiagrammGesamt)};
+    case K::DiagrammKonto:
         return {kAuswaehlen, action(MenuAction::AsTable, u"Ansicht > als &Wertetabelle"), kZurueck,
-                kSeparator, dialog(u"Optionen > &Diagramme...", DC::Optionen, 101)};
-    default:
-        return {};
+                kSeparator, dialog(u"Optionen > &Diagramme...", DC::Optionen, K::DiagrammGesamt)};
     }
+    return {};
 }
 
-int targetViewKind(MenuAction action, int viewKind) {
+std::optional<K> targetViewKind(MenuAction action, K viewKind) {
     switch (action) {
     case MenuAction::JumpBookings:
-        return reports::kAccountBookingsView;
+        return K::BuchungenKonto;
     case MenuAction::JumpValues:
-        return reports::kAccountValuesView;
+        return K::WertetabelleKonto;
     case MenuAction::JumpChart:
-        return reports::kAccountChartView;
+        return K::DiagrammKonto;
     case MenuAction::AsChart:
-        return viewKind == reports::kTotalValuesView     ? reports::kTotalChartView
-               : viewKind == reports::kAccountValuesView ? reports::kAccountChartView
-                                                         : 0;
-    case MenuAction::AsTable:
-        return viewKind == reports::kTotalChartView     ? reports::kTotalValuesView
-               : viewKind == reports::kAccountChartView ? reports::kAccountValuesView
-                                                        : 0;
+    case MenuAction::AsTable: {
+        const std::optional<K> other = reports::viewKindInfo(viewKind).counterpart;
+        const bool toChart = action == MenuAction::AsChart;
+        if (other && reports::viewKindInfo(*other).chart == toChart)
+            return other;
+        return std::nullopt;
+    }
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "shell/window/dialog_commands.h"
 
+#include <optional>
 #include <vector>
 
 namespace shell {
@@ -23,14 +24,17 @@ struct MenuEntry {
     MenuAction action = MenuAction::Separator;
     const char16_t* label = nullptr;
     DialogCommand dialog = DialogCommand::Optionen;
-    int optionsPage = 0;
+    std::optional<reports::ViewKind> optionsPage = std::nullopt;
 };
 
 // The entries of the context menu of view kind `viewKind` on a row with tag kind `tagKind`
-// (a reports::RowTag kind; kNone for rows without an object).
-std::vector<MenuEntry> contextMenuEntries(int viewKind, int tagKind);
+// (a reports::RowTag kind; kNone for rows without an object). `provisional` tells whether
+// the booking of a booking row is provisional: only then does the bookings view offer
+// "Buchung be&stätigen...", and only the bookings view carries that extra command.
+std::vector<MenuEntry> contextMenuEntries(reports::ViewKind viewKind, int tagKind,
+                                          bool provisional = false);
 
-// The view kind that a jump, AsChart or AsTable entry leads to from viewKind; 0 for none.
-int targetViewKind(MenuAction action, int viewKind);
+// The view kind that a jump, AsChart or AsTable entry leads to from viewKind, if any.
+std::optional<reports::ViewKind> targetViewKind(MenuAction action, reports::ViewKind viewKind);
 
 } // namespace shell

@@ -22,12 +22,14 @@ protected:
     void SetUp() override { doc.newDocument(ledger::NeueDateiWaehrung{}, date(15, 6, 2024)); }
 
     void makeDual() {
-        doc.settings.dualCurrency = 1;
-        doc.settings.euroOnly = 0;
-        doc.settings.nationalCurrencyIndex = 0;
-        doc.settings.firstCurrencySymbol = "EUR";
-        doc.settings.secondCurrencySymbol = "DM";
-        doc.rate = {195583, 100000};
+        doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+            s.dualCurrency = 1;
+            s.euroOnly = 0;
+            s.nationalCurrencyIndex = 0;
+            s.firstCurrencySymbol = "EUR";
+            s.secondCurrencySymbol = "DM";
+        });
+        doc.setRate({195583, 100000});
     }
 
     int32_t kategorie(int kind, const std::string& name) {
@@ -53,17 +55,17 @@ protected:
         if (!sub.empty())
             form.standard.selectUnterkategorie(sub);
         EXPECT_FALSE(form.check(prompter)) << prompter.texts().back();
-        return doc.accounts[form.apply()]->id;
+        return doc.accounts()[form.apply()]->id;
     }
 
-    ledger::CTWKategorie& kat(int kind, int32_t id) { return *doc.findKategorie(kind, id); }
+    const ledger::CTWKategorie& kat(int kind, int32_t id) { return *doc.findKategorie(kind, id); }
 
     // Every usage count equals the assignments that point at it, and every assignment
     // points at an element that exists.
     void expectUsageCountsExact() const {
         constexpr int32_t kWhole = -2; // the key of a category itself
         std::map<std::tuple<int, int32_t, int32_t>, int> counted;
-        for (const auto& konto : doc.accounts) {
+        for (const auto& konto : doc.accounts()) {
             auto add = [&](int32_t category, int32_t sub) {
                 if (category == -1)
                     return;
@@ -81,10 +83,10 @@ protected:
                 add(konto->alt2Category, konto->alt2Subcategory);
         }
         for (int kind = 0; kind < ledger::kKontoArten; ++kind) {
-            for (const auto& category : doc.categories.trees[kind]) {
+            for (const auto& category : doc.categories().tree(kind)) {
                 EXPECT_EQ(category->usageCount, (counted[{kind, category->id, kWhole}]))
                     << category->name;
-                for (const auto& sub : category->subcategories)
+                for (const auto& sub : category->subcategories())
                     EXPECT_EQ(sub->usageCount, (counted[{kind, category->id, sub->id}]))
                         << sub->name;
             }

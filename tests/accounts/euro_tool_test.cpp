@@ -57,8 +57,10 @@ protected:
     void SetUp() override {
         ChartTest::SetUp();
         // A file kept in one currency ("B&uchführung in einer anderen Währung").
-        doc.settings.euroOnly = 0;
-        doc.settings.firstCurrencySymbol = "DM";
+        doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+            s.euroOnly = 0;
+            s.firstCurrencySymbol = "DM";
+        });
         giro = konto(0, "Giro", 1);
         spar = konto(0, "Sparbuch", 2);
         miete = konto(2, "Miete", 3);
@@ -127,21 +129,21 @@ TEST_F(EuroToolTest, ConvertsASingleCurrencyLedgerInFourSteps) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_TRUE(doc.isModified());
 
-    EXPECT_EQ(doc.settings.dualCurrency, 1);
-    EXPECT_EQ(doc.settings.nationalCurrencyIndex, 0);
-    EXPECT_EQ(doc.settings.firstCurrencySymbol, "EUR");
-    EXPECT_EQ(doc.settings.secondCurrencySymbol, "DM");
-    EXPECT_EQ(doc.rate.numerator, 195583);
-    EXPECT_EQ(doc.bookings[0]->currencyIndex, 1);
+    EXPECT_EQ(doc.settings().dualCurrency, 1);
+    EXPECT_EQ(doc.settings().nationalCurrencyIndex, 0);
+    EXPECT_EQ(doc.settings().firstCurrencySymbol, "EUR");
+    EXPECT_EQ(doc.settings().secondCurrencySymbol, "DM");
+    EXPECT_EQ(doc.rate().numerator, 195583);
+    EXPECT_EQ(doc.bookings()[0]->currencyIndex, 1);
     EXPECT_EQ(doc.findKonto(miete)->currencyIndex, -1);
     EXPECT_EQ(doc.findKonto(giro)->switchDates, std::vector{testsupport::date(1, 1, 2002)});
     EXPECT_TRUE(doc.findKonto(spar)->switchDates.empty());
-    EXPECT_EQ(doc.rules[0]->amount, 5100);
-    EXPECT_EQ(doc.rules[0]->currencyIndex, 0);
-    EXPECT_EQ(doc.settings.noNationalAmountOfEuro, 1);
-    EXPECT_EQ(doc.settings.accountsData, 0x3071f57u & ~0x20a00u);
-    EXPECT_EQ(doc.settings.bookingsData, 0x63110924u);
-    EXPECT_EQ(doc.settings.filteredBookingsData, 0x63110924u & ~0x2000000u);
+    EXPECT_EQ(doc.rules()[0]->amount, 5100);
+    EXPECT_EQ(doc.rules()[0]->currencyIndex, 0);
+    EXPECT_EQ(doc.settings().noNationalAmountOfEuro, 1);
+    EXPECT_EQ(doc.settings().accountsData, 0x3071f57u & ~0x20a00u);
+    EXPECT_EQ(doc.settings().bookingsData, 0x63110924u);
+    EXPECT_EQ(doc.settings().filteredBookingsData, 0x63110924u & ~0x2000000u);
 
     // Run again: only the account left in the old currency and the bookings view remain.
     dialoge = ScriptedDialoge(prompter);
@@ -179,8 +181,8 @@ TEST_F(EuroToolTest, StepOneChecksTheSymbolsAndRefusesAZeroRate) {
                                         "Bitte geben Sie einen gültigen Wechselkurs ein!"}));
     // A refused or cancelled first step changes nothing and ends the tool.
     EXPECT_EQ(dialoge.shown, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(doc.settings.dualCurrency, 0);
-    EXPECT_EQ(doc.rate.numerator, 1);
+    EXPECT_EQ(doc.settings().dualCurrency, 0);
+    EXPECT_EQ(doc.rate().numerator, 1);
     EXPECT_FALSE(doc.isModified());
 }
 
@@ -189,15 +191,19 @@ TEST_F(EuroToolTest, CancellingLaterStepKeepsTheEarlierOnes) {
     EXPECT_TRUE(run());
     EXPECT_EQ(dialoge.shown, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(doc.findKonto(giro)->finalCurrencyIndex(), 0);
-    EXPECT_EQ(doc.rules[0]->currencyIndex, 1);
+    EXPECT_EQ(doc.rules()[0]->currencyIndex, 1);
 }
 
 TEST_F(EuroToolTest, DualCurrencyLedgerSkipsStepOneAndEuroOnlyIsRefused) {
     makeDual();
-    doc.bookings[0]->currencyIndex = 1;
-    doc.findKonto(giro)->currencyIndex = 1;
-    doc.findKonto(giro)->switchDates = {testsupport::date(1, 7, 2001)};
-    doc.settings.presetCurrency = 1;
+    ledger::CTWBuchung first = *doc.bookings()[0];
+    first.currencyIndex = 1;
+    doc.replaceBuchung(0, first);
+    ledger::CTWKonto konto = *doc.findKonto(giro);
+    konto.currencyIndex = 1;
+    konto.switchDates = {testsupport::date(1, 7, 2001)};
+    doc.changeKonto(konto);
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.presetCurrency = 1; });
     dialoge.onStep4 = [](CEuroAnsichtenForm& form) {
         EXPECT_TRUE(form.euroVoreingestelltEnabled);
         form.keineLandeswaehrung = false;
@@ -205,10 +211,10 @@ TEST_F(EuroToolTest, DualCurrencyLedgerSkipsStepOneAndEuroOnlyIsRefused) {
     EXPECT_TRUE(run());
     // The account that already ends in the Euro is not offered; the rule is in Euro.
     EXPECT_EQ(dialoge.shown, (std::vector<int>{4}));
-    EXPECT_EQ(doc.settings.presetCurrency, 0);
-    EXPECT_EQ(doc.settings.noNationalAmountOfEuro, 0);
+    EXPECT_EQ(doc.settings().presetCurrency, 0);
+    EXPECT_EQ(doc.settings().noNationalAmountOfEuro, 0);
 
-    doc.settings.euroOnly = 1;
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.euroOnly = 1; });
     dialoge = ScriptedDialoge(prompter);
     EXPECT_FALSE(run());
     EXPECT_TRUE(dialoge.shown.empty());

@@ -71,7 +71,7 @@ TEST_F(KategorieTest, IdsAreNeverReusedAndDeletingTakesSubcategories) {
         deleteKategorie(doc, prompter, ledger::kAusgabenkonto, a, LoeschMeldungen::Ansicht));
     EXPECT_EQ(prompter.texts().back(), "Möchten Sie die Kategorie 'A' wirklich löschen?");
     EXPECT_EQ(prompter.shown.back().caption, "Kategorie löschen");
-    EXPECT_TRUE(doc.categories.trees[2].empty());
+    EXPECT_TRUE(doc.categories().tree(2).empty());
     const int32_t b = kategorie(ledger::kAusgabenkonto, "B");
     EXPECT_EQ(b, a + 1);
 
@@ -80,7 +80,7 @@ TEST_F(KategorieTest, IdsAreNeverReusedAndDeletingTakesSubcategories) {
                                       LoeschMeldungen::Ansicht));
     EXPECT_EQ(prompter.texts().back(), "Möchten Sie die Unterkategorie 'B1' wirklich löschen?");
     EXPECT_EQ(prompter.shown.back().caption, "Unterkategorie löschen");
-    EXPECT_EQ(kat(2, b).subcategories.size(), 1u);
+    EXPECT_EQ(kat(2, b).subcategories().size(), 1u);
     prompter.answer({true});
     ASSERT_TRUE(deleteUnterkategorie(doc, prompter, ledger::kAusgabenkonto, b, b1,
                                      LoeschMeldungen::Editor));

@@ -64,7 +64,7 @@ TEST_F(KontoFormTest, ChecksRunInOrderAndStopAtTheFirstFailure) {
     form.openingBalance = "100+23,45";
     prompter.clear();
     EXPECT_FALSE(form.check(prompter));
-    const ledger::CTWKonto& sparbuch = *doc.accounts[form.apply()];
+    const ledger::CTWKonto& sparbuch = *doc.accounts()[form.apply()];
     EXPECT_EQ(sparbuch.openingBalance, 12345);
     EXPECT_EQ(sparbuch.currencyIndex, 0);
 }
@@ -107,7 +107,7 @@ TEST_F(KontoFormTest, DefaultsAndControlsFollowTheKind) {
     CKontoNeuForm form(doc, std::nullopt);
     EXPECT_TRUE(form.kindSelectable());
     EXPECT_EQ(form.kind(), ledger::kBestandskonto);
-    EXPECT_EQ(form.number, doc.settings.nextAccountId + 1);
+    EXPECT_EQ(form.number, doc.settings().nextAccountId + 1);
     EXPECT_EQ(form.currencyIndex, 0);
     EXPECT_EQ(form.openingBalance, "0,00");
     EXPECT_EQ(form.currencies(), std::vector<std::string>{"EUR"});
@@ -120,7 +120,7 @@ TEST_F(KontoFormTest, DefaultsAndControlsFollowTheKind) {
     EXPECT_FALSE(form.openingBalanceEnabled());
     fill(form, "Gehalt", 30, "GEH");
     EXPECT_FALSE(form.check(prompter));
-    const ledger::CTWKonto& gehalt = *doc.accounts[form.apply()];
+    const ledger::CTWKonto& gehalt = *doc.accounts()[form.apply()];
     EXPECT_EQ(gehalt.currencyIndex, -1);
     EXPECT_EQ(gehalt.openingBalance, 0);
 
@@ -175,7 +175,7 @@ TEST_F(KontoFormTest, CategoryListsAndCreationOnTheSpot) {
     sub->form.name = "Portemonnaie";
     EXPECT_TRUE(form.createKategorie(*sub));
     EXPECT_EQ(form.standard.unterkategorie(), "Portemonnaie");
-    EXPECT_EQ(doc.findKategorieByName(0, "Bargeld")->subcategories.size(), 1u);
+    EXPECT_EQ(doc.findKategorieByName(0, "Bargeld")->subcategories().size(), 1u);
 }
 
 TEST_F(KontoFormTest, IdsAreNeverReusedAndTheDefaultNumberFollowsThem) {

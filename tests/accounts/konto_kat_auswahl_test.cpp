@@ -27,7 +27,9 @@ protected:
         konto(2, "Kaltmiete", 2, "Wohnen", "Miete");
         konto(2, "Auto", 3);
         kino = konto(2, "Kino", 4, "Wohnen");
-        doc.findKonto(kino)->alt1UseStandard = 0; // alternative 1: no category
+        ledger::CTWKonto k = *doc.findKonto(kino);
+        k.alt1UseStandard = 0; // alternative 1: no category
+        doc.changeKonto(k);
     }
 
     std::string tree(const CKontoKatAuswahlForm& form) const {
@@ -71,8 +73,8 @@ TEST_F(KontoKatAuswahlTest, UnusedElementsAppearOnlyAsTheCurrentSelection) {
 TEST_F(KontoKatAuswahlTest, SwitchDatesAreInsertedAndRemovedInOrder) {
     makeDual();
     const int32_t giro = konto(0, "Giro", 10);
-    ledger::CTWKonto& k = *doc.findKonto(giro);
-    CKontoWaehrungForm form(doc, k, 1, testsupport::date(1, 6, 2002));
+    const ledger::CTWKonto& k = *doc.findKonto(giro);
+    CKontoWaehrungForm form(doc, giro, 1, testsupport::date(1, 6, 2002));
     EXPECT_EQ(form.originalSymbol(), "DM");
     EXPECT_EQ(form.umstellenAuf(), "EUR");
 

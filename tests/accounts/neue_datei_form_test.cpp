@@ -1,4 +1,5 @@
 #include "accounts/neue_datei_form.h"
+#include "ledger/dokument_pruefung.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,34 @@ TEST(NeueDateiForm, EmptySymbolsOfTheOtherChoicesAreRefused) {
     form.waehrungskuerzel.clear();
     EXPECT_EQ(form.check(prompter), Field::Waehrungskuerzel);
     EXPECT_EQ(prompter.shown.size(), 2u);
+}
+
+} // namespace
+
+namespace {
+
+// A new file is empty unless the user asks for the starter chart of accounts; the chart is
+// a sound ledger of its own.
+TEST(NeueDateiForm, TheStarterChartOnlyWhenAskedFor) {
+    const ledger::CNVKDatum today = *ledger::CNVKDatum::fromCalendar(15, 4, 2025);
+    CNeueDateiForm form(kTable);
+    ledger::CTalwerkDoc empty;
+    form.legeDateiAn(empty, today);
+    EXPECT_TRUE(empty.accounts().empty());
+    EXPECT_EQ(empty.settings().firstCurrencySymbol, "EUR");
+
+    form.startKontenplan = true;
+    ledger::CTalwerkDoc started;
+    form.legeDateiAn(started, today);
+    EXPECT_FALSE(started.isModified());
+    EXPECT_EQ(ledger::pruefeDokument(started), std::vector<std::string>{});
+    ASSERT_EQ(started.accounts().size(), 29u);
+    for (const char* name : {"Girokonto", "Bargeld", "Sparbuch", "Gehalt", "Miete", "Lebensmittel"})
+        EXPECT_NE(started.findKontoByText(name, true), nullptr) << name;
+    const ledger::CTWKonto& giro = *started.findKontoByText("Girokonto", true);
+    EXPECT_EQ(started.kategorieName(ledger::kBestandskonto, giro.category), "Geldkonten");
+    EXPECT_EQ(giro.openingBalance, 0);
+    EXPECT_EQ(started.bookings().size(), 0u);
 }
 
 } // namespace

@@ -76,7 +76,7 @@ TEST_F(ZuordnungTest, AlternativeFollowingTheStandardIsCountedOnce) {
     form.alt1 = {true, leben, -1};
     form.alt2 = {false, wohnen, miete};
     ASSERT_FALSE(form.check(prompter));
-    const int32_t id = doc.accounts[form.apply()]->id;
+    const int32_t id = doc.accounts()[form.apply()]->id;
     EXPECT_EQ(doc.findKonto(id)->alt1Category, -1);
     EXPECT_EQ(kat(2, wohnen).usageCount, 2);
     EXPECT_EQ(kat(2, leben).usageCount, 0);
@@ -158,7 +158,8 @@ TEST_F(ZuordnungTest, DeletingAnAccountRefusesAndAsksWithEitherMessageSet) {
                   "Das Konto \"Strom\" (3/Str3) kann nicht gelöscht werden, da regelmäßige "
                   "Buchungen auf diesem Konto ausgeführt werden!"}));
 
-    doc.rules.clear();
+    while (!doc.rules().empty())
+        doc.removeBuchungRegel(0);
     prompter.clear();
     EXPECT_FALSE(deleteKonto(doc, prompter, strom, M::Ansicht)); // answered No
     prompter.answer({true});

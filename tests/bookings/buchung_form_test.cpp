@@ -1,6 +1,7 @@
 #include "bookings/buchung_form.h"
 #include "bookings/buchungsnummer.h"
 #include "buchungs_ledger.h"
+#include "ledger/ledger_loading.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -68,10 +69,12 @@ TEST_F(BuchungFormTest, FirstOpeningOfANewBooking) {
 TEST_F(BuchungFormTest, NumberSuggestionBySource) {
     ledger.book(date(1, 5, 2024), 1, ledger.giro, ledger.miete, 100, "B-7");
     ledger.book(date(1, 3, 2024), 1, ledger.giro, ledger.miete, 100, "A-19");
-    ledger.doc.settings.bookingNumberSource = kZuletztEingegeben;
+    ledger.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kZuletztEingegeben; });
     form.openNew();
     EXPECT_EQ(form.number, "A-20");
-    ledger.doc.settings.bookingNumberSource = kNeuestesDatum;
+    ledger.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kNeuestesDatum; });
     form.openNew();
     EXPECT_EQ(form.number, "B-8");
 }
@@ -122,7 +125,8 @@ TEST_F(BuchungFormTest, PreselectsTheMostUsedAccountsOfTheLast200Bookings) {
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lebensmittel"}));
     EXPECT_EQ(form.accountText[0], "Girokonto");
 
-    ledger.doc.settings.preselectMostUsedAccounts = 0;
+    ledger.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.preselectMostUsedAccounts = 0; });
     form.openNew();
     form.changeKind(ledger::kAusgabe);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lebensmittel"}));
@@ -178,8 +182,10 @@ TEST_F(BuchungFormTest, ChecksInTheirOrderWithMessagesAndFocus) {
          Field::Amount,
          "Bitte geben Sie einen Betrag ungleich Null ein!"},
     };
-    ledger.doc.settings.noAskMissingNumber = 1;
-    ledger.doc.settings.noAskMissingText = 1;
+    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.noAskMissingNumber = 1;
+        s.noAskMissingText = 1;
+    });
     for (const auto& c : cases) {
         prompter.clear();
         form.changeKind(c.kind);
@@ -188,7 +194,7 @@ TEST_F(BuchungFormTest, ChecksInTheirOrderWithMessagesAndFocus) {
         EXPECT_EQ(form.ok(prompter), c.field) << c.message;
         EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.message});
     }
-    EXPECT_TRUE(ledger.doc.bookings.empty());
+    EXPECT_TRUE(ledger.doc.bookings().empty());
     EXPECT_FALSE(form.changed());
 
     // A transfer from an income to an expense account is accepted; both questions off.
@@ -198,19 +204,19 @@ TEST_F(BuchungFormTest, ChecksInTheirOrderWithMessagesAndFocus) {
     form.amountText = "2 * 3";
     EXPECT_EQ(form.ok(prompter), std::nullopt);
     EXPECT_TRUE(prompter.shown.empty());
-    ASSERT_EQ(ledger.doc.bookings.size(), 1u);
-    EXPECT_EQ(ledger.doc.bookings[0]->amount, 600);
+    ASSERT_EQ(ledger.doc.bookings().size(), 1u);
+    EXPECT_EQ(ledger.doc.bookings()[0]->amount, 600);
 }
 
 TEST_F(BuchungFormTest, DisabledNumberFieldGetsTheNextSerialOnNo) {
-    ledger.doc.settings.disableNumberField = 1;
-    ledger.doc.settings.nextBookingSerial = 41;
+    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.disableNumberField = 1; });
+    ledger::LedgerLoading(ledger.doc).settings().nextBookingSerial = 41;
     form.openNew();
     fillValid();
     form.number.clear();
     EXPECT_EQ(form.ok(prompter), Field::Number);
     EXPECT_EQ(form.number, "42");
-    EXPECT_TRUE(ledger.doc.bookings.empty());
+    EXPECT_TRUE(ledger.doc.bookings().empty());
 }
 
 TEST_F(BuchungFormTest, NumberModeReadsTheDigitsAndHugeAmountsAreCut) {
@@ -220,7 +226,7 @@ TEST_F(BuchungFormTest, NumberModeReadsTheDigitsAndHugeAmountsAreCut) {
     form.accountText[1] = "2a00";
     form.amountText = "999999999 * 1000";
     EXPECT_EQ(form.ok(prompter), std::nullopt);
-    const ledger::CTWBuchung& b = *ledger.doc.bookings[0];
+    const ledger::CTWBuchung& b = *ledger.doc.bookings()[0];
     EXPECT_EQ(b.konto2Id, ledger.miete);
     EXPECT_EQ(b.amount, 99'999'999'999);
     EXPECT_EQ(b.serial, form.addedSerial());
@@ -247,9 +253,11 @@ TEST_F(BuchungFormTest, FurtherBookingKeepsValuesWithNextNumberAndZeroAmount) {
 TEST_F(BuchungFormTest, EditingKeepsTheSerialAndAsksOnce) {
     ledger.book(date(1, 1, 2024), 1, ledger.giro, ledger.miete, 100, "", "a");
     ledger.book(date(1, 2, 2024), 1, ledger.giro, ledger.miete, 200, "", "b");
-    ledger.doc.bookings[0]->provisional = 1;
-    const int32_t serial = ledger.doc.bookings[0]->serial;
-    const int32_t next = ledger.doc.settings.nextBookingSerial;
+    ledger::CTWBuchung provisional = *ledger.doc.bookings()[0];
+    provisional.provisional = 1;
+    ledger.doc.replaceBuchung(0, provisional);
+    const int32_t serial = ledger.doc.bookings()[0]->serial;
+    const int32_t next = ledger.doc.settings().nextBookingSerial;
 
     form.openEdit(0, false);
     EXPECT_EQ(form.title(), "Buchung bearbeiten");
@@ -260,26 +268,28 @@ TEST_F(BuchungFormTest, EditingKeepsTheSerialAndAsksOnce) {
     prompter.answer({true});
     EXPECT_EQ(form.ok(prompter), std::nullopt);
     EXPECT_EQ(prompter.shown.size(), 1u); // the number question, once
-    ASSERT_EQ(ledger.doc.bookings.size(), 2u);
-    EXPECT_EQ(ledger.doc.bookings[1]->serial, serial); // moved behind "b"
-    EXPECT_EQ(ledger.doc.bookings[1]->text, "a");
-    EXPECT_EQ(ledger.doc.settings.nextBookingSerial, next);
+    ASSERT_EQ(ledger.doc.bookings().size(), 2u);
+    EXPECT_EQ(ledger.doc.bookings()[1]->serial, serial); // moved behind "b"
+    EXPECT_EQ(ledger.doc.bookings()[1]->text, "a");
+    EXPECT_EQ(ledger.doc.settings().nextBookingSerial, next);
     EXPECT_EQ(ledger.doc.findKonto(ledger.giro)->bookingCount, 2);
 }
 
 TEST_F(BuchungFormTest, ConfirmingClearsTheProvisionalFlag) {
     ledger.book(date(1, 1, 2024), 1, ledger.giro, ledger.miete, 100, "1", "a");
-    ledger.doc.bookings[0]->provisional = 1;
+    ledger::CTWBuchung provisional = *ledger.doc.bookings()[0];
+    provisional.provisional = 1;
+    ledger.doc.replaceBuchung(0, provisional);
     form.openEdit(0, true);
     EXPECT_EQ(form.title(), "Buchung bearbeiten (bestätigen)");
     EXPECT_FALSE(form.provisional);
     form.accountText[0] = "Nichts";
     EXPECT_EQ(form.ok(prompter), Field::Account1);
     EXPECT_EQ(prompter.shown[0].caption, "Buchung bearbeiten");
-    EXPECT_EQ(ledger.doc.bookings[0]->provisional, 1); // untouched after a failed check
+    EXPECT_EQ(ledger.doc.bookings()[0]->provisional, 1); // untouched after a failed check
     form.accountText[0] = "Girokonto";
     EXPECT_EQ(form.ok(prompter), std::nullopt);
-    EXPECT_EQ(ledger.doc.bookings[0]->provisional, 0);
+    EXPECT_EQ(ledger.doc.bookings()[0]->provisional, 0);
 }
 
 TEST_F(BuchungFormTest, StatusAndAmountTexts) {
@@ -300,7 +310,7 @@ TEST_F(BuchungFormTest, StatusAndAmountTexts) {
     EXPECT_EQ(f.amountInfo(), "= 12,50 EUR / 24,45 DM");
     f.currency = 1;
     EXPECT_EQ(f.amountInfo(), "= 12,50 DM / 6,39 EUR");
-    dual.doc.settings.noNationalAmountOfEuro = 1;
+    dual.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.noNationalAmountOfEuro = 1; });
     EXPECT_EQ(f.amountInfo(), "= 12,50 DM");
     f.amountText = "x";
     f.leaveAmount();

@@ -15,10 +15,10 @@ protected:
     ImportErgebnis run(std::string_view data, ImportOptionen options = {}) {
         return importBuchungen(ledger.doc, data, options, prompter);
     }
-    const ledger::CTWBuchung& booking(int i) const { return *ledger.doc.bookings.at(i); }
+    const ledger::CTWBuchung& booking(int i) const { return *ledger.doc.bookings().at(i); }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (const auto& b : ledger.doc.bookings)
+        for (const auto& b : ledger.doc.bookings())
             out.push_back(b->text);
         return out;
     }
@@ -69,10 +69,10 @@ TEST_F(ImportTest, LastFieldOfLineFeedFileStaysOnItsLine) {
     const std::string data =
         line("01.03.2001", "a") + "\tDM\tnote a\n" + line("02.03.2001", "b") + "\tEUR\tnote b\n";
     EXPECT_EQ(importBuchungen(dual.doc, data, options, prompter).added, 2);
-    EXPECT_EQ(dual.doc.bookings[0]->currencyIndex, 1);
-    EXPECT_EQ(dual.doc.bookings[0]->notes, "note a");
-    EXPECT_EQ(dual.doc.bookings[1]->currencyIndex, 0);
-    EXPECT_EQ(dual.doc.bookings[1]->notes, "note b");
+    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings()[0]->notes, "note a");
+    EXPECT_EQ(dual.doc.bookings()[1]->currencyIndex, 0);
+    EXPECT_EQ(dual.doc.bookings()[1]->notes, "note b");
 }
 
 TEST_F(ImportTest, MixedLineEndsAllImport) {
@@ -109,10 +109,12 @@ TEST_F(ImportTest, LineNumbersCountEveryLineOfTheFile) {
     const std::string data = line("01.03.2012", "a") + "\r\n\r\n" + line("1.3.12", "b", "E") +
                              "\r" + line("02.03.2012", "c", "A", "Unbekannt") + "\n" +
                              "01.03.2012\tnur drei\tFelder\n";
-    EXPECT_EQ(run(data).added, 1);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Zeile 3: falscher Vorgang!", "Zeile 4: Konto unbekannt!",
-                                        "Zeile 5: Formatfehler!"}));
+    const auto r = run(data);
+    EXPECT_EQ(r.added, 1);
+    EXPECT_EQ(r.faulty, 3);
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Zeile 3: falscher Vorgang!",
+                                                          "Zeile 4: Konto unbekannt! („Unbekannt“)",
+                                                          "Zeile 5: Formatfehler!"}));
 }
 
 TEST_F(ImportTest, CancelKeepsWhatWasAddedBefore) {
@@ -133,7 +135,7 @@ TEST_F(ImportTest, FieldValues) {
                              line("31.12.99", "b", "ausgabe", "Miete", "12,345") + "\n" +
                              line(" 3 . 4 . 2010", "c", "Umbuchung", "Kasse", "1.000") + "\n";
     EXPECT_EQ(run(data).added, 3);
-    const auto& docBookings = ledger.doc.bookings;
+    const auto& docBookings = ledger.doc.bookings();
     EXPECT_EQ(docBookings[0]->date, date(31, 12, 1999));
     EXPECT_EQ(docBookings[0]->kind, ledger::kAusgabe);
     EXPECT_EQ(docBookings[0]->amount, 1234);
@@ -165,8 +167,8 @@ TEST_F(ImportTest, ControlCharactersInTextFieldsMakeTheLineFaulty) {
         {notesLine("1", "Null", std::string("a\0b", 3)), "Zeile 1: Steuerzeichen NUL (0) im Text!"},
         {notesLine("1", "Entf\x7F", ""), "Zeile 1: Steuerzeichen DEL (127) im Text!"},
         {notesLine("1", "Tab in den Notizen", "a\tb"), nullptr},
-        {notesLine("1", "\xE4\x80\xA0", ""),
-         nullptr}, // \xE4, \x80 and \xA0 are letters in Windows-1252
+        {notesLine("1", "\xFC\x80\xA0", ""),
+         nullptr}, // \xFC, \x80 and \xA0 are letters in Windows-1252 (and no UTF-8)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -189,8 +191,72 @@ TEST_F(ImportTest, FormatErrorsWinOverAccountErrors) {
     run(line("01.03.2012", "a", "A", "Unbekannt", "x") + "\n" +
         line("01.03.2012", "b", "A", "Unbekannt", "1") + "\n");
     EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Zeile 1: Formatfehler!", "Zeile 2: Konto unbekannt!"}));
-    EXPECT_TRUE(ledger.doc.bookings.empty());
+              (std::vector<std::string>{"Zeile 1: Formatfehler!",
+                                        "Zeile 2: Konto unbekannt! („Unbekannt“)"}));
+    EXPECT_TRUE(ledger.doc.bookings().empty());
+}
+
+// The same line written by an editor in UTF-8 (with or without a byte-order mark) and by an
+// older program in Windows-1252 gives the same booking.
+TEST(ImportCharacterSets, Utf8AndWindows1252FilesGiveTheSameTexts) {
+    const std::string utf8 = "01.03.2012\t1\tB\xc3\xa4"
+                             "ckerei \xe2\x82\xac\tA\tGirokonto\t"
+                             "Lebensmittel\t5\tK\xc3\xbc"
+                             "chen \xe2\x80\x9e"
+                             "frisch\xe2\x80\x9c\n";
+    const std::string cp1252 = "01.03.2012\t1\tB\xe4"
+                               "ckerei \x80\tA\tGirokonto\tLebensmittel\t5\tK\xfc"
+                               "chen "
+                               "\x84"
+                               "frisch\x93\n";
+    ImportOptionen withNotes;
+    withNotes.notizen = true;
+    for (const std::string& data : {utf8, "\xef\xbb\xbf" + utf8, cp1252}) {
+        testledger::Buchungsledger ledger;
+        ScriptedPrompter prompter;
+        const ImportErgebnis r = importBuchungen(ledger.doc, data, withNotes, prompter);
+        EXPECT_EQ(r.added, 1) << data;
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{}) << data;
+        ASSERT_EQ(ledger.doc.bookings().size(), 1u);
+        EXPECT_EQ(ledger.doc.bookings()[0]->text, "Bäckerei €");
+        EXPECT_EQ(ledger.doc.bookings()[0]->notes, "Küchen „frisch“");
+    }
+}
+
+TEST_F(ImportTest, Utf8LineWithoutAWindows1252FormIsFaultyOnItsOwn) {
+    prompter.answer({true, true});
+    // U+0141 (L with stroke) has no Windows-1252 form; a byte-order mark makes a file UTF-8
+    // even when a line of it is not.
+    const std::string data = "\xef\xbb\xbf" +
+                             line("01.03.2012", "Gr\xc3\xbc\xc3\x9f"
+                                                "e") +
+                             "\n" +
+                             line("02.03.2012", "\xc5\x81\xc3\xb3"
+                                                "d\xc5\xba") +
+                             "\n" + line("03.03.2012", "kaputt \xff") + "\n" +
+                             line("04.03.2012", "Ende");
+    const auto r = run(data);
+    EXPECT_EQ(r.added, 2);
+    EXPECT_EQ(r.faulty, 2);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Grüße", "Ende"}));
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  "Zeile 2: Das Zeichen U+0141 gibt es im Zeichensatz Windows-1252 nicht!",
+                  "Zeile 3: Die Zeile ist kein gültiger UTF-8-Text!"}));
+}
+
+TEST(ImportBericht, CountsBookingsAndFaultyLines) {
+    struct Case {
+        ImportErgebnis result;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{1, 0, false}, "1 Buchung hinzugefügt, keine Zeile fehlerhaft."},
+        {{3, 2, false}, "3 Buchungen hinzugefügt, 2 Zeilen fehlerhaft."},
+        {{0, 1, true}, "Import abgebrochen: 0 Buchungen hinzugefügt, 1 Zeile fehlerhaft."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(importBericht(c.result), c.expected);
 }
 
 TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
@@ -201,7 +267,7 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
     };
     run(pair("Lohn", "Girokonto") + pair("Girokonto", "Miete") + pair("Girokonto", "Kasse"),
         vonAuf);
-    ASSERT_EQ(ledger.doc.bookings.size(), 3u);
+    ASSERT_EQ(ledger.doc.bookings().size(), 3u);
     EXPECT_EQ(booking(0).kind, ledger::kEinnahme);
     EXPECT_EQ(booking(0).konto1Id, ledger.giro);
     EXPECT_EQ(booking(0).konto2Id, ledger.lohn);
@@ -218,7 +284,7 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
                     pair("Miete", "Girokonto") + pair("Girokonto", "Lohn") +
                         pair("Kasse", "Girokonto"),
                     aufVon, prompter);
-    const auto& b = other.doc.bookings;
+    const auto& b = other.doc.bookings();
     EXPECT_EQ(b[0]->kind, ledger::kAusgabe);
     EXPECT_EQ(b[0]->konto1Id, other.giro);
     EXPECT_EQ(b[0]->konto2Id, other.miete);
@@ -248,7 +314,7 @@ TEST_F(ImportTest, CurrencyChoices) {
     ImportOptionen second;
     second.betraege = kAlleInZweiter;
     importBuchungen(dual.doc, line("01.03.2001", "a") + "\n", second, prompter);
-    EXPECT_EQ(dual.doc.bookings[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, 1);
 
     // A ledger with one currency has no second currency to put a booking in.
     ImportOptionen named;
@@ -288,6 +354,9 @@ TEST(BuchungImportForm, ChoicesAndOkReadsTheFile) {
         << "01.03.2012\t1\tGehalt\tE\tGirokonto\tLohn\t10\tEUR\n";
     EXPECT_TRUE(form.ok(dual.doc, prompter));
     EXPECT_EQ(form.result().added, 1);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[2].kind, ScriptedPrompter::Kind::Information);
+    EXPECT_EQ(prompter.texts()[2], "1 Buchung hinzugefügt, keine Zeile fehlerhaft.");
     std::remove(form.fileName.c_str());
 }
 

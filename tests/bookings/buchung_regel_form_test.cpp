@@ -2,6 +2,7 @@
 #include "bookings/buchung_regeln_form.h"
 #include "bookings/regel_termine.h"
 #include "buchungs_ledger.h"
+#include "ledger/ledger_loading.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -122,10 +123,11 @@ protected:
         r.intervalCount = 1;
         r.intervalUnit = ledger::kMonate;
         r.firstDate = date(31, 1, 2012);
-        ledger.doc.addBuchungRegel(r).occurrenceStates = std::move(states);
-        return static_cast<int>(ledger.doc.rules.size()) - 1;
+        ledger.doc.addBuchungRegel(r);
+        ledger::LedgerLoading(ledger.doc).rules().back()->occurrenceStates = std::move(states);
+        return static_cast<int>(ledger.doc.rules().size()) - 1;
     }
-    const ledger::CTWBuchungRegel& rule(int index) const { return *ledger.doc.rules.at(index); }
+    const ledger::CTWBuchungRegel& rule(int index) const { return *ledger.doc.rules().at(index); }
 
     testledger::Buchungsledger ledger;
     platform::FixedClock clock;
@@ -134,7 +136,7 @@ protected:
 };
 
 TEST_F(BuchungRegelFormTest, NewRuleDefaults) {
-    ledger.doc.settings.presetCurrency = 0;
+    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.presetCurrency = 0; });
     form.openNew();
     EXPECT_EQ(form.numberTemplate, "<NAECHSTE>");
     EXPECT_EQ(form.counter, 1);
@@ -285,13 +287,13 @@ TEST_F(BuchungRegelFormTest, ChecksInTheirOrder) {
             EXPECT_EQ(p.shown[i].text, c.shown[i].second);
             EXPECT_EQ(p.shown[i].caption, "Regelmäßige Buchung");
         }
-        EXPECT_EQ(fresh.doc.rules.size(), c.field ? 0u : 1u);
+        EXPECT_EQ(fresh.doc.rules().size(), c.field ? 0u : 1u);
         EXPECT_EQ(fresh.doc.isModified(), !c.field);
     }
 }
 
 TEST_F(BuchungRegelFormTest, NewRuleIsAddedWithEveryField) {
-    ledger.doc.nextRuleSerial = 7;
+    ledger::LedgerLoading(ledger.doc).nextRuleSerial() = 7;
     form.openNew();
     fillValid();
     form.numberTemplate = "M-<ZAEHLER>";
@@ -303,7 +305,7 @@ TEST_F(BuchungRegelFormTest, NewRuleIsAddedWithEveryField) {
     form.date = date(1, 7, 2024);
     form.provisional = true;
     ASSERT_EQ(form.ok(prompter), std::nullopt);
-    ASSERT_EQ(ledger.doc.rules.size(), 1u);
+    ASSERT_EQ(ledger.doc.rules().size(), 1u);
     EXPECT_EQ(form.ruleIndex(), 0);
     const ledger::CTWBuchungRegel& r = rule(0);
     EXPECT_EQ(r.serial, 7);
@@ -398,8 +400,9 @@ TEST_F(BuchungRegelFormTest, SavingKeepsOrRestartsTheSchedule) {
         r.konto2Id = fresh.miete;
         r.amount = 70000;
         r.firstDate = date(31, 1, 2012);
-        fresh.doc.addBuchungRegel(r).occurrenceStates = c.states;
-        const int32_t serial = fresh.doc.rules[0]->serial;
+        fresh.doc.addBuchungRegel(r);
+        ledger::LedgerLoading(fresh.doc).rules().back()->occurrenceStates = c.states;
+        const int32_t serial = fresh.doc.rules()[0]->serial;
         fresh.doc.setModified(false);
 
         CBuchungRegelForm f(fresh.doc, clock);
@@ -408,7 +411,7 @@ TEST_F(BuchungRegelFormTest, SavingKeepsOrRestartsTheSchedule) {
         c.change(f);
         ScriptedPrompter p;
         ASSERT_EQ(f.ok(p), std::nullopt);
-        const ledger::CTWBuchungRegel& after = *fresh.doc.rules[0];
+        const ledger::CTWBuchungRegel& after = *fresh.doc.rules()[0];
         EXPECT_EQ(after.name, "Wohnung");
         EXPECT_EQ(after.serial, serial);
         EXPECT_EQ(after.counterStart, c.counterStart);
@@ -459,13 +462,13 @@ TEST_F(BuchungRegelFormTest, RuleListSortsByNameAndDeletesAfterTheQuestion) {
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{"Möchten Sie diese regelmäßige Buchung wirklich löschen"});
     EXPECT_EQ(prompter.shown[0].caption, "Regelmäßige Buchungen");
-    EXPECT_EQ(ledger.doc.rules.size(), 4u);
+    EXPECT_EQ(ledger.doc.rules().size(), 4u);
     EXPECT_FALSE(ledger.doc.isModified());
 
     prompter.answer({true});
     EXPECT_TRUE(list.remove(2, prompter));
-    ASSERT_EQ(ledger.doc.rules.size(), 3u);
-    EXPECT_EQ(ledger.doc.rules[0]->name, "Auto");
+    ASSERT_EQ(ledger.doc.rules().size(), 3u);
+    EXPECT_EQ(ledger.doc.rules()[0]->name, "Auto");
     EXPECT_EQ(list.entries().size(), 3u);
     EXPECT_EQ(list.rowOfRule(0), 1);
     EXPECT_TRUE(list.changed());

@@ -23,7 +23,7 @@ TEST(BuchungstextForm, DistinctTextsOfTheNewestBookingsWithoutHiddenOnes) {
         ledger.book(date(1 + i, 1, 2024), 1, ledger.giro, ledger.miete, 100 + i, "",
                     i == 0 ? "Alt" : (i % 3 == 0 ? "miete" : (i % 3 == 1 ? "Miete" : "")));
     ledger.book(date(1, 2, 2024), 1, ledger.giro, ledger.miete, 1, "", "Zeitung");
-    ledger.doc.hiddenBookingTexts = {"Zeitung"};
+    ledger.doc.setHiddenBookingTexts({"Zeitung"});
     CBuchungstextForm form(ledger.doc);
     // The last ten bookings: "Alt" is too old, "Zeitung" hidden; the newest of "Miete" and
     // "miete" wins.
@@ -32,7 +32,7 @@ TEST(BuchungstextForm, DistinctTextsOfTheNewestBookingsWithoutHiddenOnes) {
 
     form.setCountIndex(1); // 20 bookings
     EXPECT_EQ(texts(form), (std::vector<std::string>{"Alt", "Miete"}));
-    EXPECT_EQ(ledger.doc.settings.reserved80, 1);
+    EXPECT_EQ(ledger.doc.settings().reserved80, 1);
     EXPECT_TRUE(ledger.doc.isModified());
 
     testsupport::ScriptedPrompter prompter;
@@ -43,13 +43,13 @@ TEST(BuchungstextForm, DistinctTextsOfTheNewestBookingsWithoutHiddenOnes) {
     form.hideSelected(prompter);
     EXPECT_EQ(texts(form), std::vector<std::string>{"Alt"});
     EXPECT_EQ(form.selected, 0);
-    EXPECT_EQ(ledger.doc.hiddenBookingTexts, (std::vector<std::string>{"Miete", "Zeitung"}));
+    EXPECT_EQ(ledger.doc.hiddenBookingTexts(), (std::vector<std::string>{"Miete", "Zeitung"}));
     EXPECT_EQ(form.chosenBooking()->text, "Alt");
 }
 
 TEST(BuchungsoptionenForm, ShowTextAgainAndWriteBack) {
     testledger::Buchungsledger ledger;
-    ledger.doc.hiddenBookingTexts = {"a", "b", "c"};
+    ledger.doc.setHiddenBookingTexts({"a", "b", "c"});
     CBuchungsoptionenForm form(ledger.doc);
     EXPECT_FALSE(form.dualCurrency());
     testsupport::ScriptedPrompter prompter;
@@ -62,8 +62,8 @@ TEST(BuchungsoptionenForm, ShowTextAgainAndWriteBack) {
     form.bookingNumberSource = 0;
     form.disableNotesField = true;
     EXPECT_TRUE(form.apply(ledger.doc));
-    EXPECT_EQ(ledger.doc.hiddenBookingTexts, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(ledger.doc.settings.disableNotesField, 1);
+    EXPECT_EQ(ledger.doc.hiddenBookingTexts(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(ledger.doc.settings().disableNotesField, 1);
     EXPECT_FALSE(CBuchungsoptionenForm(ledger.doc).apply(ledger.doc));
 }
 

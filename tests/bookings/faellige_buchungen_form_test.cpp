@@ -3,6 +3,7 @@
 #include "buchungs_ledger.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_loading.h"
 #include "ledger/win1252.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
@@ -20,7 +21,7 @@ namespace {
 class FaelligeBuchungenTest : public ::testing::Test {
 protected:
     FaelligeBuchungenTest() : clock({2024, 6, 15, 10, 0, 0}), form(ledger.doc, clock) {
-        ledger.doc.settings.confirmDueBookings = 0;
+        ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.confirmDueBookings = 0; });
     }
 
     ledger::CTWBuchungRegel& addRule(std::string name, ledger::CNVKDatum first, int32_t count,
@@ -37,7 +38,9 @@ protected:
         r.intervalCount = count;
         r.intervalUnit = unit;
         r.firstDate = first;
-        return ledger.doc.addBuchungRegel(r);
+        ledger.doc.addBuchungRegel(r);
+        // Edited in place afterwards, as a file would carry the rule.
+        return *ledger::LedgerLoading(ledger.doc).rules().back();
     }
     // The column of every row.
     std::vector<std::string> column(int c) const {
@@ -66,7 +69,7 @@ TEST_F(FaelligeBuchungenTest, UnrollsEveryRuleUpToTheDueDate) {
     EXPECT_EQ(column(kSpalteFaellig),
               (Strings{"31.01.2012", "29.02.2012", "31.03.2012", "30.04.2012", "31.05.2012"}));
 
-    ledger.doc.rules.clear();
+    ledger::LedgerLoading(ledger.doc).rules().clear();
     addRule("Zeitung", date(1, 1, 2024), 2, ledger::kWochen);
     openUntil(date(12, 2, 2024));
     EXPECT_EQ(column(kSpalteFaellig),
@@ -102,10 +105,10 @@ TEST_F(FaelligeBuchungenTest, ExecutingLaterOccurrenceFirstLocksTheSchedule) {
     form.setMarked(0, false);
     form.setMarked(1, false);
     EXPECT_TRUE(form.execute(prompter));
-    EXPECT_EQ(ledger.doc.rules[0]->occurrenceStates, (std::vector<uint8_t>{0, 0, 1}));
+    EXPECT_EQ(ledger.doc.rules()[0]->occurrenceStates, (std::vector<uint8_t>{0, 0, 1}));
     EXPECT_EQ(column(kSpalteFaellig), (Strings{"01.01.2024", "01.02.2024"}));
-    ASSERT_EQ(ledger.doc.bookings.size(), 1u);
-    EXPECT_EQ(ledger.doc.bookings[0]->date, date(1, 3, 2024));
+    ASSERT_EQ(ledger.doc.bookings().size(), 1u);
+    EXPECT_EQ(ledger.doc.bookings()[0]->date, date(1, 3, 2024));
 
     CBuchungRegelForm rule(ledger.doc, clock);
     rule.openEdit(0);
@@ -121,7 +124,7 @@ TEST_F(FaelligeBuchungenTest, CounterOfAnExecutedOccurrenceIsNotReused) {
     form.setMarked(1, false);
     form.setMarked(2, false);
     ASSERT_TRUE(form.execute(prompter));
-    EXPECT_EQ(ledger.doc.bookings[0]->number, "R-5");
+    EXPECT_EQ(ledger.doc.bookings()[0]->number, "R-5");
     EXPECT_EQ(column(kSpalteNummer), (Strings{"R-6", "R-7"}));
 }
 
@@ -146,9 +149,9 @@ TEST_F(FaelligeBuchungenTest, NextNumbersSkipUnmarkedRows) {
     form.setMarked(0, true);
     form.setMarked(3, true);
     ASSERT_TRUE(form.execute(prompter));
-    ASSERT_EQ(ledger.doc.bookings.size(), 2u);
-    EXPECT_EQ(ledger.doc.bookings[0]->number, "0099");
-    EXPECT_EQ(ledger.doc.bookings[1]->number, "0100");
+    ASSERT_EQ(ledger.doc.bookings().size(), 2u);
+    EXPECT_EQ(ledger.doc.bookings()[0]->number, "0099");
+    EXPECT_EQ(ledger.doc.bookings()[1]->number, "0100");
     EXPECT_EQ(form.firstNumber, "0101");
     EXPECT_EQ(column(kSpalteBezeichnung), (Strings{"B", "C"}));
 }
@@ -163,7 +166,7 @@ TEST_F(FaelligeBuchungenTest, DateModeOneBooksOnTheChosenDate) {
     EXPECT_EQ(column(kSpalteDatum), (Strings{"10.03.2024", "01.02.2024", "10.03.2024"}));
     ASSERT_TRUE(form.execute(prompter));
     std::vector<std::string> booked;
-    for (const auto& b : ledger.doc.bookings)
+    for (const auto& b : ledger.doc.bookings())
         booked.push_back(b->date.text() + " " + b->text);
     EXPECT_EQ(booked, (Strings{"01.02.2024 Miete", "10.03.2024 Lohn", "10.03.2024 Lohn"}));
     EXPECT_TRUE(form.rows().empty());
@@ -179,12 +182,12 @@ TEST_F(FaelligeBuchungenTest, ExecutedBookingsCarryTheRulesFields) {
     r.notesTemplate = "<JJJJ>";
     r.numberTemplate = "";
     r.provisional = 1;
-    ledger.doc.settings.nextBookingSerial = 40;
+    ledger::LedgerLoading(ledger.doc).settings().nextBookingSerial = 40;
     ledger.doc.setModified(false);
     openUntil(date(1, 6, 2024));
     ASSERT_TRUE(form.execute(prompter));
-    ASSERT_EQ(ledger.doc.bookings.size(), 1u);
-    const ledger::CTWBuchung& b = *ledger.doc.bookings[0];
+    ASSERT_EQ(ledger.doc.bookings().size(), 1u);
+    const ledger::CTWBuchung& b = *ledger.doc.bookings()[0];
     EXPECT_EQ(b.serial, 40);
     EXPECT_EQ(b.date, date(1, 6, 2024));
     EXPECT_EQ(b.kind, ledger::kEinnahme);
@@ -202,7 +205,7 @@ TEST_F(FaelligeBuchungenTest, ExecutedBookingsCarryTheRulesFields) {
 }
 
 TEST_F(FaelligeBuchungenTest, ConfirmationAndDeleting) {
-    ledger.doc.settings.confirmDueBookings = 1;
+    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.confirmDueBookings = 1; });
     addRule("Miete", date(1, 1, 2024), 1, ledger::kMonate);
     openUntil(date(1, 3, 2024));
     EXPECT_FALSE(form.execute(prompter));
@@ -211,14 +214,14 @@ TEST_F(FaelligeBuchungenTest, ConfirmationAndDeleting) {
               (Strings{"Möchten Sie die markierten Buchungen ausführen?",
                        "Möchten Sie die markierten fälligen Buchungen löschen?"}));
     EXPECT_EQ(prompter.shown[0].caption, "Fällige Buchungen");
-    EXPECT_TRUE(ledger.doc.rules[0]->occurrenceStates.empty());
+    EXPECT_TRUE(ledger.doc.rules()[0]->occurrenceStates.empty());
     EXPECT_EQ(form.rows().size(), 3u);
 
     form.setMarked(1, false);
     prompter.answer({true});
     EXPECT_TRUE(form.deleteMarked(prompter));
-    EXPECT_EQ(ledger.doc.rules[0]->occurrenceStates, (std::vector<uint8_t>{2, 0, 2}));
-    EXPECT_TRUE(ledger.doc.bookings.empty());
+    EXPECT_EQ(ledger.doc.rules()[0]->occurrenceStates, (std::vector<uint8_t>{2, 0, 2}));
+    EXPECT_TRUE(ledger.doc.bookings().empty());
     EXPECT_EQ(column(kSpalteFaellig), (Strings{"01.02.2024"}));
 }
 
@@ -227,14 +230,14 @@ TEST_F(FaelligeBuchungenTest, MarkingAllIsTheInitialStateOfNewRows) {
     ledger.doc.setModified(false);
     openUntil(date(1, 2, 2024));
     form.markAll(false);
-    EXPECT_EQ(ledger.doc.settings.markNewDueBookings, 0);
+    EXPECT_EQ(ledger.doc.settings().markNewDueBookings, 0);
     EXPECT_TRUE(ledger.doc.isModified());
     EXPECT_EQ(column(kSpalteNummer), (Strings{"???", "???"}));
     form.dueUntil = date(1, 3, 2024);
     form.rebuild();
     EXPECT_FALSE(form.anyMarked());
     form.markAll(true);
-    EXPECT_EQ(ledger.doc.settings.markNewDueBookings, 1);
+    EXPECT_EQ(ledger.doc.settings().markNewDueBookings, 1);
     EXPECT_EQ(std::count_if(form.rows().begin(), form.rows().end(),
                             [](const auto& row) { return row.marked != 0; }),
               3);
@@ -258,7 +261,7 @@ TEST_F(FaelligeBuchungenTest, FourSortOrdersWithTheirKeys) {
     };
     for (const auto& c : cases) {
         form.setSortOrder(c.order);
-        EXPECT_EQ(ledger.doc.settings.reserved75, c.order);
+        EXPECT_EQ(ledger.doc.settings().reserved75, c.order);
         Strings rows;
         for (const auto& row : form.rows())
             rows.push_back(row.name + " " + row.dueDate.text().substr(0, 6));
@@ -271,7 +274,7 @@ TEST_F(FaelligeBuchungenTest, FourSortOrdersWithTheirKeys) {
     form.setSortOrder(kNachFaelligkeit);
     EXPECT_EQ(form.rows().front().name, "Zeitung");
     // A stored order outside the four shows the first; a new document carries 4.
-    ledger.doc.settings.reserved75 = 4;
+    ledger.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.reserved75 = 4; });
     EXPECT_EQ(form.sortOrder(), kNachFaelligkeit);
 }
 
@@ -302,9 +305,9 @@ TEST_F(FaelligeBuchungenTest, SortMatchesAPlainSelectionSort) {
         form.setSortOrder(order);
         std::vector<ledger::CTWBuchungPrep> rows;
         // Unsorted: in rule order, occurrence order.
-        for (const auto& rp : ledger.doc.rules)
+        for (const auto& rp : ledger.doc.rules())
             for (const auto& row : form.rows())
-                if (row.regel == rp.get())
+                if (row.regel == rp)
                     rows.push_back(row);
         std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
             return a.ruleIndex != b.ruleIndex ? a.ruleIndex < b.ruleIndex
@@ -362,7 +365,7 @@ TEST_F(FaelligeBuchungenTest, RowsOfAMissingAccountAreNotBooked) {
     openUntil(date(2, 1, 2024));
     EXPECT_EQ(column(kSpalteKonto2), (Strings{"", "Miete"}));
     EXPECT_TRUE(form.execute(prompter));
-    EXPECT_EQ(ledger.doc.bookings.size(), 1u);
+    EXPECT_EQ(ledger.doc.bookings().size(), 1u);
     EXPECT_EQ(prompter.texts(),
               (Strings{"Fällige Buchungen, deren Konto nicht mehr besteht, wurden nicht "
                        "ausgeführt."}));
@@ -388,11 +391,11 @@ TEST_F(FaelligeBuchungenTest, RulesWithTheirStatesSurviveTheFile) {
     const ledger::LoadedLedger loaded =
         ledger::loadLedgerBytes(bytes, "regeln.tlw", quiet, passwords, clock);
     ASSERT_TRUE(loaded.document) << loaded.message;
-    const auto& rules = loaded.document->rules;
+    const auto& rules = loaded.document->rules();
     ASSERT_EQ(rules.size(), 2u);
-    EXPECT_EQ(loaded.document->nextRuleSerial, 2);
+    EXPECT_EQ(loaded.document->nextRuleSerial(), 2);
     for (size_t i = 0; i < 2; ++i) {
-        const ledger::CTWBuchungRegel& want = *ledger.doc.rules[i];
+        const ledger::CTWBuchungRegel& want = *ledger.doc.rules()[i];
         const ledger::CTWBuchungRegel& got = *rules[i];
         EXPECT_EQ(got.serial, want.serial);
         EXPECT_EQ(got.name, want.name);

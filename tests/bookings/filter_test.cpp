@@ -40,7 +40,7 @@ class FilterTest : public ::testing::Test {
 protected:
     FilterTest() : ledger(true) {}
     bool accepts(const ledger::CTWBuchung& b) {
-        return ledger::filterAccepts(ledger.doc, b, *ledger.doc.filters[0]);
+        return ledger::filterAccepts(ledger.doc, b, filter_);
     }
     ledger::CTWBuchung booking(int kind, int32_t k1, int32_t k2, int64_t amount,
                                std::string number = "1") {
@@ -52,9 +52,10 @@ protected:
         b.number = std::move(number);
         return b;
     }
-    ledger::CTWBuchungsFilterNeu& filter() { return *ledger.doc.filters[0]; }
+    ledger::CTWBuchungsFilterNeu& filter() { return filter_; }
 
     testledger::Buchungsledger ledger;
+    ledger::CTWBuchungsFilterNeu filter_;
 };
 
 TEST_F(FilterTest, ConditionsEachRejectWhenOn) {
@@ -126,7 +127,7 @@ TEST_F(FilterTest, FormLoadsChecksAndWritesBack) {
                                         "Begriffe ist nur in Verbindung mit \"enthält\" zulässig!",
                                         "Verwenden Sie entweder \"UND\" oder \"ODER\" zur "
                                         "Verknüpfung mehrerer Begriffe!"}));
-    EXPECT_EQ(ledger.doc.filters[2]->textConditionOn, 0); // nothing written yet
+    EXPECT_EQ(ledger.doc.filters()[2]->textConditionOn, 0); // nothing written yet
     form.notesOn = false;
 
     // The account stays chosen across mode steps; the provisional boxes exclude each other.
@@ -142,7 +143,7 @@ TEST_F(FilterTest, FormLoadsChecksAndWritesBack) {
     form.leaveAmount(form.amountTo);
     EXPECT_EQ(form.amountTo, "10,00");
     EXPECT_EQ(form.ok(ledger.doc, prompter), std::nullopt);
-    const ledger::CTWBuchungsFilterNeu& f = *ledger.doc.filters[2];
+    const ledger::CTWBuchungsFilterNeu& f = *ledger.doc.filters()[2];
     EXPECT_EQ(f.textConditionOn, 1);
     EXPECT_EQ(f.textMode, ledger::kEnthaelt);
     EXPECT_EQ(f.accountId, ledger.kasse);

@@ -51,6 +51,14 @@ TEST(TextdateiForm, WritesWindows1252WithCrLfAndReplacesTheFile) {
     form.format = reports::TextFormat::Tabs;
     ASSERT_TRUE(form.write(smallTable(), prompter));
     EXPECT_EQ(readFile(path), "Konten\t\r\n\r\nVerm\xF6gen\t12,50\t\r\n");
+
+    // UTF-8 on request: the same columns, the umlaut in two bytes.
+    form.format = reports::TextFormat::FixedWidths;
+    form.zeichensatz = CTextdateiForm::Zeichensatz::Utf8;
+    ASSERT_TRUE(form.write(smallTable(), prompter));
+    EXPECT_EQ(readFile(path), "Konten           \r\n"
+                              "\r\n"
+                              "Verm\xC3\xB6gen  12,50  \r\n");
     EXPECT_TRUE(prompter.shown.empty());
     std::filesystem::remove(path);
 }

@@ -83,13 +83,14 @@ TEST_F(BookingCommands, ImportReportsFaultyLinesAndCountsWhatWasAdded) {
     const Outcome imported = run({"import", file, text, "--now", "15.06.2026"});
     EXPECT_EQ(imported.code, 1);
     EXPECT_EQ(imported.err, "Zeile 3: Formatfehler!\n");
-    EXPECT_EQ(imported.out, std::string("3 Buchungen hinzugef\xc3\xbcgt\n"));
+    EXPECT_EQ(imported.out, std::string("3 Buchungen hinzugef\xc3\xbcgt, 1 Zeile fehlerhaft.\n"));
     EXPECT_TRUE(contains(show({"--view", "2"}).out, "04.06.2026  4    Strom"));
 
     const Outcome stopped =
         run({"import", file, text, "--stop-on-error", "--ident", "2", "--now", "15.06.2026"});
-    EXPECT_EQ(stopped.err, "Zeile 1: Konto unbekannt!\n");
-    EXPECT_EQ(stopped.out, std::string("0 Buchungen hinzugef\xc3\xbcgt\n"));
+    EXPECT_EQ(stopped.err, "Zeile 1: Konto unbekannt! (\xe2\x80\x9eGirokonto\xe2\x80\x9c)\n");
+    EXPECT_EQ(stopped.out, std::string("Import abgebrochen: 0 Buchungen hinzugef\xc3\xbcgt, 1 "
+                                       "Zeile fehlerhaft.\n"));
 
     EXPECT_EQ(run({"import", file, text, "--amounts", "2"}).code, 2);
     EXPECT_EQ(run({"import", file, (dir / "fehlt.txt").string()}).code, 1);

@@ -3,6 +3,7 @@
 #include "cli_run.h"
 #include "tests/support/files.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_loading.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -59,17 +60,30 @@ TEST_F(FileCommands, DemoWritesTwoSoundLedgersThatCheckAccepts) {
 
     // Two years of bookings up to the day, some provisional, rules with a due occurrence.
     auto doc = cli::demoDatei(*ledger::CNVKDatum::fromCalendar(15, 6, 2026));
-    ASSERT_GT(doc->bookings.size(), 500u);
-    EXPECT_EQ(doc->bookings.front()->date.year(), 2024);
+    ASSERT_GT(doc->bookings().size(), 500u);
+    EXPECT_EQ(doc->bookings().front()->date.year(), 2024);
     const ledger::CNVKDatum today = *ledger::CNVKDatum::fromCalendar(15, 6, 2026);
-    EXPECT_LE(doc->bookings.back()->date, today);
-    EXPECT_GT(doc->bookings.back()->date.dayNumber() + 7, today.dayNumber());
-    EXPECT_GT(std::count_if(doc->bookings.begin(), doc->bookings.end(),
+    EXPECT_LE(doc->bookings().back()->date, today);
+    EXPECT_GT(doc->bookings().back()->date.dayNumber() + 7, today.dayNumber());
+    EXPECT_GT(std::count_if(doc->bookings().begin(), doc->bookings().end(),
                             [](const auto& b) { return b->provisional != 0; }),
               2);
-    ASSERT_GE(doc->rules.size(), 5u);
-    EXPECT_EQ(doc->rules[0]->occurrenceStates.size(), 24u); // salary on the 27th: May is last
-    EXPECT_EQ(doc->filters[2]->name, "Vorläufige Buchungen");
+    ASSERT_GE(doc->rules().size(), 5u);
+    EXPECT_EQ(doc->rules()[0]->occurrenceStates.size(), 24u); // salary on the 27th: May is last
+    EXPECT_EQ(doc->filters()[2]->name, "Vorläufige Buchungen");
+}
+
+TEST_F(FileCommands, DemoMakesItsFolderOrSaysWhyItCannot) {
+    const fs::path nested = dir / "neu" / "Demo";
+    ASSERT_EQ(run({"demo", nested.string(), "--now", "15.06.2026"}).code, 0);
+    EXPECT_TRUE(fs::is_regular_file(nested / "DemoKontenplan.tlw"));
+    EXPECT_TRUE(fs::is_regular_file(nested / "DemoDatei1.tlw"));
+
+    // Below a file no folder can be made.
+    const fs::path blocked = nested / "DemoDatei1.tlw" / "unten";
+    const Outcome refused = run({"demo", blocked.string()});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, blocked.string() + ": Der Ordner kann nicht angelegt werden.\n");
 }
 
 TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
@@ -85,9 +99,8 @@ TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
     EXPECT_NE(text.err.find("Unerwartetes Dateiformat."), std::string::npos);
 
     auto doc = cli::demoKontenplan(*ledger::CNVKDatum::fromCalendar(1, 1, 2025));
-    doc->accounts[3]->bookingCount = 2;
-    doc->password.password = "Kasse-ü";
-    doc->password.protection = 1;
+    ledger::LedgerLoading(*doc).accounts()[3]->bookingCount = 2; // damage
+    doc->setPassword({"Kasse-ü", 1});
     ASSERT_EQ(ledger::saveLedgerFile(*doc, dir / "kaputt.tlw"), "");
     const Outcome wrong = run({"check", file("kaputt.tlw"), "--password", "kasse-\xc3\xbc"});
     EXPECT_EQ(wrong.code, 1);

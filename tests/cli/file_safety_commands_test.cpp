@@ -50,7 +50,7 @@ protected:
         testsupport::ScriptedPasswordSource passwords;
         const platform::FixedClock clock({2026, 6, 15, 12, 0, 0});
         const auto doc = ledger::loadLedgerFile(file, prompter, passwords, clock).document;
-        return doc ? doc->bookings.size() : 0;
+        return doc ? doc->bookings().size() : 0;
     }
 
     testsupport::TempFolder dir{std::string("cli-safety-") +
@@ -194,5 +194,6 @@ TEST_F(FileSafety, ImportedControlCharactersAreRefused) {
     const Outcome import = run({"import", plan.string(), text.string()});
     EXPECT_EQ(import.code, 1);
     EXPECT_TRUE(contains(import.err, "Zeile 1: Steuerzeichen ESC (27) im Text!")) << import.err;
-    EXPECT_TRUE(contains(import.out, ledger::toUtf8("1 Buchungen hinzugefügt"))) << import.out;
+    EXPECT_TRUE(contains(import.out, ledger::toUtf8("1 Buchung hinzugefügt, 1 Zeile fehlerhaft.")))
+        << import.out;
 }

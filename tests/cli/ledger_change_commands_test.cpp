@@ -32,7 +32,7 @@ protected:
         waehrung.firstSymbol = "DM";
         const auto today = *ledger::CNVKDatum::fromCalendar(15, 6, 2001);
         doc.newDocument(waehrung, today);
-        doc.categories.addKategorie(ledger::kAusgabenkonto, "Wohnen");
+        doc.addKategorie(ledger::kAusgabenkonto, "Wohnen");
         ledger::CTWKonto giro;
         giro.name = "Giro";
         giro.abbreviation = "GI";
@@ -140,7 +140,7 @@ TEST_F(LedgerChangeCommands, CategoriesAreCreatedRenamedAndDeleted) {
     ASSERT_EQ(
         run({"category", "delete", path, "--kind", "1", "--category", "Wohnen", "--yes"}).code, 0);
     const auto doc = load();
-    EXPECT_TRUE(doc->categories.trees[1].empty());
+    EXPECT_TRUE(doc->categories().tree(1).empty());
     EXPECT_EQ(doc->findKontoByNumber(2)->subcategory, 0);
 }
 
@@ -154,11 +154,11 @@ TEST_F(LedgerChangeCommands, EuroConvertsTheFileOrLeavesItAsItWas) {
              "Buchungen"});
     ASSERT_EQ(o.code, 0) << o.err;
     auto doc = load();
-    EXPECT_EQ(doc->settings.dualCurrency, 1);
-    EXPECT_EQ(doc->settings.secondCurrencySymbol, "DM");
+    EXPECT_EQ(doc->settings().dualCurrency, 1);
+    EXPECT_EQ(doc->settings().secondCurrencySymbol, "DM");
     EXPECT_EQ(doc->findKontoByNumber(1)->finalCurrencyIndex(), 0);
-    EXPECT_EQ(doc->rules[0]->amount, 41000);
-    EXPECT_EQ(doc->rules[0]->currencyIndex, 0);
+    EXPECT_EQ(doc->rules()[0]->amount, 41000);
+    EXPECT_EQ(doc->rules()[0]->currencyIndex, 0);
 
     // Only the kept view is left to convert; after that nothing is.
     o = run({"euro", path});

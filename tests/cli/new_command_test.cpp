@@ -44,26 +44,26 @@ TEST_F(NewCommand, CreatesTheThreeKindsOfLedger) {
     ASSERT_EQ(run({"new", path(), "--euro-only", ledger::toUtf8("€")}).code, 0);
     auto doc = load();
     ASSERT_TRUE(doc);
-    EXPECT_EQ(doc->settings.euroOnly, 1);
-    EXPECT_EQ(doc->settings.dualCurrency, 0);
-    EXPECT_EQ(doc->settings.firstCurrencySymbol, "\x80");
-    EXPECT_EQ(doc->filters.size(), 10u);
+    EXPECT_EQ(doc->settings().euroOnly, 1);
+    EXPECT_EQ(doc->settings().dualCurrency, 0);
+    EXPECT_EQ(doc->settings().firstCurrencySymbol, "\x80");
+    EXPECT_EQ(doc->filters().size(), 10u);
 
     ASSERT_EQ(run({"new", path(), "--dual", "dem", "--symbols", "EUR,DM", "--overwrite"}).code, 0);
     doc = load();
     ASSERT_TRUE(doc);
-    EXPECT_EQ(doc->settings.dualCurrency, 1);
-    EXPECT_EQ(doc->settings.nationalCurrencyIndex, 0);
-    EXPECT_EQ(doc->settings.secondCurrencySymbol, "DM");
-    EXPECT_EQ(doc->rate.numerator * 100000, doc->rate.denominator * 195583)
+    EXPECT_EQ(doc->settings().dualCurrency, 1);
+    EXPECT_EQ(doc->settings().nationalCurrencyIndex, 0);
+    EXPECT_EQ(doc->settings().secondCurrencySymbol, "DM");
+    EXPECT_EQ(doc->rate().numerator * 100000, doc->rate().denominator * 195583)
         << "the table's rate for DEM, 1,95583 per Euro";
 
     ASSERT_EQ(run({"new", path(), "--other", "Sfr", "--overwrite"}).code, 0);
     doc = load();
     ASSERT_TRUE(doc);
-    EXPECT_EQ(doc->settings.euroOnly, 0);
-    EXPECT_EQ(doc->settings.dualCurrency, 0);
-    EXPECT_EQ(doc->settings.firstCurrencySymbol, "Sfr");
+    EXPECT_EQ(doc->settings().euroOnly, 0);
+    EXPECT_EQ(doc->settings().dualCurrency, 0);
+    EXPECT_EQ(doc->settings().firstCurrencySymbol, "Sfr");
 }
 
 TEST_F(NewCommand, RefusedInputCreatesNoFile) {

@@ -160,15 +160,15 @@ TEST_F(OptionsCommand, ChangesGoThroughThePagesAndTheFileKeepsThem) {
     EXPECT_FALSE(load("gr\xfcn"));
     auto doc = load("Gr\xfcn");
     ASSERT_TRUE(doc);
-    const ledger::CTWEinstellungen& s = doc->settings;
-    EXPECT_EQ(doc->password.password, "Gr\xfcn");
+    const ledger::CTWEinstellungen& s = doc->settings();
+    EXPECT_EQ(doc->password().password, "Gr\xfcn");
     EXPECT_EQ(s.decimalSeparator, '.');
     EXPECT_EQ(s.thousandsSeparator, '\'');
     EXPECT_EQ(s.noGrouping, 1);
     EXPECT_EQ(s.firstCurrencySymbol, "\x80");
-    EXPECT_EQ(doc->initialPeriod.startRule, ledger::kFesterStart);
-    EXPECT_EQ(doc->initialPeriod.startDate, *ledger::CNVKDatum::fromCalendar(1, 2, 2001));
-    EXPECT_EQ(doc->initialPeriod.endRule, ledger::kMonatsende);
+    EXPECT_EQ(doc->initialPeriod().startRule, ledger::kFesterStart);
+    EXPECT_EQ(doc->initialPeriod().startDate, *ledger::CNVKDatum::fromCalendar(1, 2, 2001));
+    EXPECT_EQ(doc->initialPeriod().endRule, ledger::kMonatsende);
     EXPECT_EQ(s.fieldSpacing, 100);
     EXPECT_EQ(s.chartWidth, 10000);
     EXPECT_EQ(s.accountsTitle, "Konten am <ENDDATUM>");
@@ -178,7 +178,7 @@ TEST_F(OptionsCommand, ChangesGoThroughThePagesAndTheFileKeepsThem) {
     ASSERT_EQ(o.code, 0) << o.err;
     doc = load();
     ASSERT_TRUE(doc);
-    EXPECT_FALSE(doc->password.isActive());
+    EXPECT_FALSE(doc->password().isActive());
 }
 
 } // namespace

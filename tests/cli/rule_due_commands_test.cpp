@@ -92,8 +92,8 @@ TEST_F(RuleDueCommands, RulesAreCreatedEditedListedAndDeleted) {
             "1",    "--provisional"});
     EXPECT_EQ(o.out, "Regelm\xc3\xa4\xc3\x9fige Buchung \"Miete\" angelegt.\n");
     auto doc = load();
-    ASSERT_EQ(doc->rules.size(), 1u);
-    const ledger::CTWBuchungRegel& r = *doc->rules[0];
+    ASSERT_EQ(doc->rules().size(), 1u);
+    const ledger::CTWBuchungRegel& r = *doc->rules()[0];
     EXPECT_EQ(r.intervalCount, 1); // 0 becomes 1 as when the field is left
     EXPECT_EQ(r.intervalUnit, ledger::kMonate);
     EXPECT_EQ(r.counterStart, 5);
@@ -107,7 +107,7 @@ TEST_F(RuleDueCommands, RulesAreCreatedEditedListedAndDeleted) {
 
     o = ok({"rule", "edit", path, "Abo", "--name", "Zeitschrift", "--every", "2", "--unit", "1"});
     EXPECT_EQ(o.out, "Regelm\xc3\xa4\xc3\x9fige Buchung \"Zeitschrift\" ge\xc3\xa4ndert.\n");
-    EXPECT_EQ(load()->rules[1]->intervalUnit, ledger::kWochen);
+    EXPECT_EQ(load()->rules()[1]->intervalUnit, ledger::kWochen);
 
     o = refused({"rule", "delete", path, "Miete"});
     EXPECT_EQ(o.err, "Regelm\xc3\xa4\xc3\x9fige Buchungen: M\xc3\xb6\x63hten Sie diese "
@@ -179,21 +179,21 @@ TEST_F(RuleDueCommands, DueListExecuteAndDelete) {
     o = ok({"due", path, "--execute", "--rows", "2", "--yes", "--until", "31.03.2024"});
     EXPECT_TRUE(testsupport::contains(o.out, "Ausgef\xc3\xbchrte Buchungen: 1."));
     auto doc = load();
-    ASSERT_EQ(doc->bookings.size(), 1u);
-    EXPECT_EQ(doc->bookings[0]->number, "R-6");
-    EXPECT_EQ(doc->bookings[0]->date.text(), "29.02.2024");
-    EXPECT_EQ(doc->rules[0]->occurrenceStates, (std::vector<uint8_t>{0, 1}));
+    ASSERT_EQ(doc->bookings().size(), 1u);
+    EXPECT_EQ(doc->bookings()[0]->number, "R-6");
+    EXPECT_EQ(doc->bookings()[0]->date.text(), "29.02.2024");
+    EXPECT_EQ(doc->rules()[0]->occurrenceStates, (std::vector<uint8_t>{0, 1}));
 
     // A locked schedule cannot be changed from the command line either.
     refused({"rule", "edit", path, "Miete", "--first", "01.01.2024"});
 
     ok({"due", path, "--delete", "--yes", "--until", "31.03.2024", "--rows", "1"});
-    EXPECT_EQ(load()->rules[0]->occurrenceStates, (std::vector<uint8_t>{2, 1}));
+    EXPECT_EQ(load()->rules()[0]->occurrenceStates, (std::vector<uint8_t>{2, 1}));
     o = ok({"due", path, "--until", "31.03.2024", "--sort", "2", "--format", "tabs"});
     EXPECT_EQ(o.out, titles + "Miete\t31.03.2024\t31.03.2024\tR-7\tMiete M\xc3\xa4rz 2024\t"
                               "Ausgabe\tGiro\tMiete\t700,00\tEUR\t\t\n");
     // Listing alone never writes the file.
-    EXPECT_NE(load()->settings.reserved75, 2);
+    EXPECT_NE(load()->settings().reserved75, 2);
 }
 
 } // namespace

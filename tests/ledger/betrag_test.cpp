@@ -1,4 +1,5 @@
 #include "ledger/betrag.h"
+#include "ledger/betrag_arithmetik.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -106,4 +107,29 @@ TEST(Betrag, LongExpressionsDoNotExhaustTheStack) {
     for (int i = 0; i < 100000; ++i)
         text += "+1";
     EXPECT_EQ(kGerman.parse(text), 10000100);
+}
+
+TEST(BetragArithmetik, SumsSaturateAtTheEndsOfTheRange) {
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+    struct Case {
+        int64_t a, b, sum, difference;
+    };
+    const Case cases[] = {
+        {5, -7, -2, 12},
+        {kMax, 1, kMax, kMax - 1},
+        {kMax - 1, 1, kMax, kMax - 2},
+        {kMin, -1, kMin, kMin + 1},
+        {kMin, 1, kMin + 1, kMin},
+        {0, kMin, kMin, kMax},
+        {-1, kMin, kMin, kMax},
+        {kMax, kMin, -1, kMax},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ledger::addBetrag(c.a, c.b), c.sum) << c.a << " + " << c.b;
+        EXPECT_EQ(ledger::subBetrag(c.a, c.b), c.difference) << c.a << " - " << c.b;
+    }
+    EXPECT_EQ(ledger::negateBetrag(kMin), kMax);
+    EXPECT_EQ(ledger::negateBetrag(kMax), kMin + 1);
+    EXPECT_EQ(ledger::negateBetrag(-5), 5);
 }

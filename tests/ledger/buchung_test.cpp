@@ -1,6 +1,7 @@
 #include "ledger/buchung.h"
 #include "ledger/kategorie.h"
 #include "ledger/konto.h"
+#include "ledger/ledger_loading.h"
 
 #include <gtest/gtest.h>
 
@@ -95,18 +96,21 @@ TEST(Konto, CurrencyTogglesOnEverySwitchDate) {
 }
 
 TEST(Kategorien, IdsAreNeverReusedAndLookupsAreExact) {
-    CTWKategorien set;
-    CTWKategorie& wohnen = set.addKategorie(kAusgabenkonto, "Wohnen");
-    set.addKategorie(kAusgabenkonto, "Auto");
-    EXPECT_EQ(wohnen.addUnterkategorie("Miete").id, 0);
-    EXPECT_EQ(wohnen.addUnterkategorie("Strom").id, 1);
-    wohnen.subcategories.erase(wohnen.subcategories.begin() + 1);
-    EXPECT_EQ(wohnen.addUnterkategorie("Gas").id, 2);
-    set.trees[kAusgabenkonto].pop_back();
-    EXPECT_EQ(set.addKategorie(kAusgabenkonto, "Urlaub").id, 2);
-    EXPECT_EQ(set.addKategorie(kEinnahmenkonto, "Gehalt").id, 0) << "counters per tree";
+    CTalwerkDoc doc;
+    const int32_t wohnen = doc.addKategorie(kAusgabenkonto, "Wohnen");
+    const int32_t auto_ = doc.addKategorie(kAusgabenkonto, "Auto");
+    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, wohnen, "Miete"), 0);
+    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, wohnen, "Strom"), 1);
+    EXPECT_TRUE(doc.removeUnterkategorie(kAusgabenkonto, wohnen, 1));
+    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, wohnen, "Gas"), 2);
+    EXPECT_TRUE(doc.removeKategorie(kAusgabenkonto, auto_));
+    EXPECT_EQ(doc.addKategorie(kAusgabenkonto, "Urlaub"), 2);
+    EXPECT_EQ(doc.addKategorie(kEinnahmenkonto, "Gehalt"), 0) << "counters per tree";
+    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, 1, "Reifen"), -1) << "removed category";
 
-    EXPECT_EQ(set.findKategorie(kAusgabenkonto, 0), &wohnen);
+    const CTWKategorien& set = doc.categories();
+    const CTWKategorie* wohnenKat = set.tree(kAusgabenkonto)[0];
+    EXPECT_EQ(set.findKategorie(kAusgabenkonto, 0), wohnenKat);
     EXPECT_EQ(set.findKategorie(kEinnahmenkonto, 1), nullptr);
     EXPECT_EQ(set.findKategorie(kAusgabenkonto, -1), nullptr);
     EXPECT_EQ(set.findKategorie(7, 0), nullptr);
@@ -115,34 +119,41 @@ TEST(Kategorien, IdsAreNeverReusedAndLookupsAreExact) {
     EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, -1, 0), nullptr);
     EXPECT_EQ(set.indexOfKategorie(kAusgabenkonto, "Urlaub"), 1);
     EXPECT_EQ(set.indexOfKategorie(kAusgabenkonto, "urlaub"), -1) << "case-sensitive";
-    EXPECT_EQ(set.findKategorie(kAusgabenkonto, "Wohnen"), &wohnen);
-    EXPECT_EQ(wohnen.indexOfUnterkategorie("Gas"), 1);
-    EXPECT_EQ(wohnen.findUnterkategorie("gas"), nullptr);
+    EXPECT_EQ(set.findKategorie(kAusgabenkonto, "Wohnen"), wohnenKat);
+    EXPECT_EQ(wohnenKat->indexOfUnterkategorie("Gas"), 1);
+    EXPECT_EQ(wohnenKat->findUnterkategorie("gas"), nullptr);
 }
 
 TEST(Kategorien, UsageRebuildCountsStandardAssignmentsOnly) {
-    CTWKategorien set;
-    CTWKategorie& wohnen = set.addKategorie(kAusgabenkonto, "Wohnen");
-    CTWUnterkategorie& miete = wohnen.addUnterkategorie("Miete");
-    CTWKategorie& gehalt = set.addKategorie(kEinnahmenkonto, "Gehalt");
-    wohnen.usageCount = 9;
-    gehalt.usageCount = 9;
+    CTalwerkDoc doc;
+    LedgerLoading loading(doc);
+    CTWKategorien& set = loading.categories();
+    auto wohnen = std::make_unique<CTWKategorie>();
+    wohnen->name = "Wohnen";
+    wohnen->usageCount = 9;
+    auto miete = std::make_unique<CTWUnterkategorie>();
+    miete->name = "Miete";
+    wohnen->subcategoryList().push_back(std::move(miete));
+    set.treeList(kAusgabenkonto).push_back(std::move(wohnen));
+    auto gehalt = std::make_unique<CTWKategorie>();
+    gehalt->name = "Gehalt";
+    gehalt->usageCount = 9;
+    set.treeList(kEinnahmenkonto).push_back(std::move(gehalt));
 
-    std::vector<std::unique_ptr<CTWKonto>> accounts;
     auto account = [&](int32_t kind, int32_t category, int32_t sub) {
         auto k = std::make_unique<CTWKonto>();
         k->kind = kind;
         k->category = category;
         k->subcategory = sub;
         k->alt2Category = 0; // alternatives are not counted by the rebuild
-        accounts.push_back(std::move(k));
+        loading.accounts().push_back(std::move(k));
     };
     account(kAusgabenkonto, 0, 0);
     account(kAusgabenkonto, 0, -1);
     account(kAusgabenkonto, 5, 0); // unknown category
     account(kBestandskonto, 0, 0); // the asset tree is empty
-    set.rebuildUsageCounts(accounts);
-    EXPECT_EQ(wohnen.usageCount, 2);
-    EXPECT_EQ(miete.usageCount, 1);
-    EXPECT_EQ(gehalt.usageCount, 0);
+    loading.rebuildKategorieUsageCounts();
+    EXPECT_EQ(doc.findKategorie(kAusgabenkonto, 0)->usageCount, 2);
+    EXPECT_EQ(doc.findUnterkategorie(kAusgabenkonto, 0, 0)->usageCount, 1);
+    EXPECT_EQ(doc.findKategorie(kEinnahmenkonto, 0)->usageCount, 0);
 }

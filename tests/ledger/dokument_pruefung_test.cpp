@@ -1,6 +1,7 @@
 // The invariant check finds each kind of damage a ledger can carry.
 #include "file_sample.h"
 #include "ledger/dokument_pruefung.h"
+#include "ledger/ledger_loading.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -12,49 +13,73 @@ TEST(DokumentPruefung, ASoundLedgerHasNoViolation) {
     EXPECT_EQ(pruefeDokument(*sampleLedger()), std::vector<std::string>{});
 }
 
+// A transfer may join any two different accounts, whatever their kinds.
+TEST(DokumentPruefung, TransfersBetweenAnyKindsOfAccountsAreSound) {
+    struct Case {
+        int from; // account ids of the sample: 0 Girokonto, 1 Sparbuch, 2 Gehalt, 3 Miete,
+        int to;   // 4 Lebensmittel
+    };
+    for (const Case c : {Case{0, 2}, Case{2, 0}, Case{3, 0}, Case{0, 4}, Case{2, 3}, Case{4, 3}}) {
+        auto doc = sampleLedger();
+        CTWBuchung b;
+        b.date = datum(4, 2, 2004);
+        b.kind = kUmbuchung;
+        b.konto1Id = c.from;
+        b.konto1Kind = doc->findKonto(c.from)->kind;
+        b.konto2Id = c.to;
+        b.konto2Kind = doc->findKonto(c.to)->kind;
+        b.amount = 1000;
+        doc->addBuchung(std::move(b));
+        EXPECT_EQ(pruefeDokument(*doc), std::vector<std::string>{}) << c.from << " -> " << c.to;
+    }
+}
+
 TEST(DokumentPruefung, EachDamageIsReported) {
     struct Case {
         const char* expected;
-        std::function<void(CTalwerkDoc&)> damage;
+        std::function<void(LedgerLoading)> damage;
     };
     const Case cases[] = {
         {"Konto 1 (Sparbuch Müller): Die Kontonummer ist nicht eindeutig.",
-         [](CTalwerkDoc& d) { d.accounts[1]->number = 1000; }},
+         [](LedgerLoading d) { d.accounts()[1]->number = 1000; }},
         {"Konto 4 (Lebensmittel): Die Abkürzung ist nicht eindeutig.",
-         [](CTalwerkDoc& d) { d.accounts[4]->abbreviation = "MIET"; }},
+         [](LedgerLoading d) { d.accounts()[4]->abbreviation = "MIET"; }},
         {"Konto 3 (Miete): Nur Bestandskonten haben Währung, Anfangsbestand und "
          "Umstellungsdaten.",
-         [](CTalwerkDoc& d) { d.accounts[3]->openingBalance = 5; }},
+         [](LedgerLoading d) { d.accounts()[3]->openingBalance = 5; }},
         {"Konto 1 (Sparbuch Müller): Umstellungsdaten nicht aufsteigend.",
-         [](CTalwerkDoc& d) {
-             std::swap(d.accounts[1]->switchDates[0], d.accounts[1]->switchDates[1]);
+         [](LedgerLoading d) {
+             std::swap(d.accounts()[1]->switchDates[0], d.accounts()[1]->switchDates[1]);
          }},
         {"Konto 2 (Gehalt): Standardzuordnung verweist auf die fehlende Unterkategorie 5.",
-         [](CTalwerkDoc& d) { d.accounts[2]->subcategory = 5; }},
+         [](LedgerLoading d) { d.accounts()[2]->subcategory = 5; }},
         {"Kategorie 1 (Anlagen): Verwendungszähler 2 statt 1.",
-         [](CTalwerkDoc& d) { d.accounts[1]->alt2UseStandard = 1; }},
+         [](LedgerLoading d) { d.accounts()[1]->alt2UseStandard = 1; }},
         {"Unterkategorie 1 (Prämien) von Arbeit: Verwendungszähler 3 statt 1.",
-         [](CTalwerkDoc& d) { d.categories.trees[1][0]->subcategories[1]->usageCount = 3; }},
+         [](LedgerLoading d) {
+             d.categories().treeList(1)[0]->subcategoryList()[1]->usageCount = 3;
+         }},
         {"Konto 0 (Girokonto): Buchungszähler 3 statt 4.",
-         [](CTalwerkDoc& d) { d.accounts[0]->bookingCount = 3; }},
+         [](LedgerLoading d) { d.accounts()[0]->bookingCount = 3; }},
         {"Buchung 0: Steht nicht in Buchungsreihenfolge.",
-         [](CTalwerkDoc& d) { std::swap(d.bookings[0], d.bookings[1]); }},
+         [](LedgerLoading d) { std::swap(d.bookings()[0], d.bookings()[1]); }},
         {"Buchung 1: Die laufende Nummer ist nicht eindeutig.",
-         [](CTalwerkDoc& d) { d.bookings[0]->serial = 1; }},
-        {"Buchung 1: Die Kontenarten passen nicht zum Vorgang 2.",
-         [](CTalwerkDoc& d) { d.bookings[1]->kind = kUmbuchung; }},
-        {"Buchung 0: Konto 77 fehlt.", [](CTalwerkDoc& d) { d.bookings[0]->konto2Id = 77; }},
+         [](LedgerLoading d) { d.bookings()[0]->serial = 1; }},
+        {"Buchung 1: Die Kontenarten passen nicht zum Vorgang 0.",
+         [](LedgerLoading d) { d.bookings()[1]->kind = kEinnahme; }},
+        {"Buchung 0: Konto 77 fehlt.", [](LedgerLoading d) { d.bookings()[0]->konto2Id = 77; }},
         {"Buchung 1: Die gespeicherten Kontenarten weichen von den Konten ab.",
-         [](CTalwerkDoc& d) { d.bookings[1]->konto2Kind = kEinnahmenkonto; }},
+         [](LedgerLoading d) { d.bookings()[1]->konto2Kind = kEinnahmenkonto; }},
         {"Regelmäßige Buchung 1: Beide Seiten sind dasselbe Konto 0.",
-         [](CTalwerkDoc& d) { d.rules[1]->konto2Id = 0; }},
+         [](LedgerLoading d) { d.rules()[1]->konto2Id = 0; }},
         {"Regelmäßige Buchung 5: Die laufende Nummer liegt nicht unter dem Zähler 2.",
-         [](CTalwerkDoc& d) { d.rules[1]->serial = 5; }},
-        {"Die Datei hat 9 statt 10 Buchungsfilter.", [](CTalwerkDoc& d) { d.filters.pop_back(); }},
+         [](LedgerLoading d) { d.rules()[1]->serial = 5; }},
+        {"Die Datei hat 9 statt 10 Buchungsfilter.",
+         [](LedgerLoading d) { d.filters().pop_back(); }},
     };
     for (const auto& c : cases) {
         auto doc = sampleLedger();
-        c.damage(*doc);
+        c.damage(LedgerLoading(*doc));
         const auto found = pruefeDokument(*doc);
         EXPECT_NE(std::find(found.begin(), found.end(), c.expected), found.end())
             << c.expected << "\nfound:\n"

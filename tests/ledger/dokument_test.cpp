@@ -1,4 +1,5 @@
 #include "ledger/dokument.h"
+#include "ledger/ledger_loading.h"
 #include "setting_table.h"
 
 #include <algorithm>
@@ -46,14 +47,14 @@ protected:
 
     std::vector<std::string> numbers() const {
         std::vector<std::string> out;
-        for (const auto& b : doc.bookings)
+        for (const auto& b : doc.bookings())
             out.push_back(b->number);
         return out;
     }
 
     std::vector<int32_t> serials() const {
         std::vector<int32_t> out;
-        for (const auto& b : doc.bookings)
+        for (const auto& b : doc.bookings())
             out.push_back(b->serial);
         return out;
     }
@@ -66,12 +67,12 @@ protected:
 } // namespace
 
 TEST_F(DokumentTest, NewDocumentValues) {
-    EXPECT_EQ(doc.filters.size(), 10u);
-    EXPECT_EQ(doc.filters.front()->name, "Filter 1");
-    EXPECT_EQ(doc.filters.back()->name, "Filter 10");
-    EXPECT_EQ(doc.filters[3]->numberTo, 100000u);
-    EXPECT_EQ(doc.filters[3]->accountId, -1);
-    EXPECT_EQ(doc.filters[3]->amountFrom, 100);
+    EXPECT_EQ(doc.filters().size(), 10u);
+    EXPECT_EQ(doc.filters().front()->name, "Filter 1");
+    EXPECT_EQ(doc.filters().back()->name, "Filter 10");
+    EXPECT_EQ(doc.filters()[3]->numberTo, 100000u);
+    EXPECT_EQ(doc.filters()[3]->accountId, -1);
+    EXPECT_EQ(doc.filters()[3]->amountFrom, 100);
 
     CTalwerkDoc fresh;
     NeueDateiWaehrung dm;
@@ -81,27 +82,27 @@ TEST_F(DokumentTest, NewDocumentValues) {
     dm.rate = {195583, 100000};
     dm.secondSymbol = "DM";
     fresh.newDocument(dm, date(15, 6, 2024));
-    EXPECT_TRUE(fresh.accounts.empty());
-    EXPECT_TRUE(fresh.bookings.empty());
-    EXPECT_TRUE(fresh.rules.empty());
-    for (const auto& tree : fresh.categories.trees)
-        EXPECT_TRUE(tree.empty());
-    EXPECT_EQ(fresh.settings.nextAccountId, 0);
-    EXPECT_EQ(fresh.settings.nextBookingSerial, 0);
-    EXPECT_EQ(fresh.settings.dualCurrency, 1);
-    EXPECT_EQ(fresh.settings.euroOnly, 0);
-    EXPECT_EQ(fresh.settings.secondCurrencySymbol, "DM");
-    EXPECT_EQ(fresh.rate.numerator, 195583);
-    EXPECT_EQ(fresh.settings.decimalSeparator, ',');
-    EXPECT_EQ(fresh.settings.accountsData, 0x3071f57u);
-    EXPECT_EQ(fresh.settings.bookingsTitle, "Buchungen (<STARTDATUM> bis <ENDDATUM>)");
-    EXPECT_EQ(fresh.settings.yearWindowEndMonth, 12);
-    EXPECT_EQ(fresh.settings.saveCounter, 0);
-    EXPECT_EQ(fresh.initialPeriod.startRule, kMonatsanfang);
-    EXPECT_EQ(fresh.initialPeriod.endRule, kHeute);
-    EXPECT_EQ(fresh.initialPeriod.startDate, date(15, 6, 2024));
-    EXPECT_FALSE(fresh.password.isActive());
-    EXPECT_EQ(fresh.screenScale, 1.0);
+    EXPECT_TRUE(fresh.accounts().empty());
+    EXPECT_TRUE(fresh.bookings().empty());
+    EXPECT_TRUE(fresh.rules().empty());
+    for (int kind = 0; kind < kKontoArten; ++kind)
+        EXPECT_TRUE(fresh.categories().tree(kind).empty());
+    EXPECT_EQ(fresh.settings().nextAccountId, 0);
+    EXPECT_EQ(fresh.settings().nextBookingSerial, 0);
+    EXPECT_EQ(fresh.settings().dualCurrency, 1);
+    EXPECT_EQ(fresh.settings().euroOnly, 0);
+    EXPECT_EQ(fresh.settings().secondCurrencySymbol, "DM");
+    EXPECT_EQ(fresh.rate().numerator, 195583);
+    EXPECT_EQ(fresh.settings().decimalSeparator, ',');
+    EXPECT_EQ(fresh.settings().accountsData, 0x3071f57u);
+    EXPECT_EQ(fresh.settings().bookingsTitle, "Buchungen (<STARTDATUM> bis <ENDDATUM>)");
+    EXPECT_EQ(fresh.settings().yearWindowEndMonth, 12);
+    EXPECT_EQ(fresh.settings().saveCounter, 0);
+    EXPECT_EQ(fresh.initialPeriod().startRule, kMonatsanfang);
+    EXPECT_EQ(fresh.initialPeriod().endRule, kHeute);
+    EXPECT_EQ(fresh.initialPeriod().startDate, date(15, 6, 2024));
+    EXPECT_FALSE(fresh.password().isActive());
+    EXPECT_EQ(fresh.screenScale(), 1.0);
     EXPECT_FALSE(fresh.isModified());
 }
 
@@ -128,11 +129,11 @@ TEST_F(DokumentTest, CountsAndSerialsAfterAddAndRemove) {
     add(date(2, 1, 2024), "2");
     EXPECT_EQ(doc.findKonto(girokonto)->bookingCount, 2);
     EXPECT_EQ(doc.findKonto(lebensmittel)->bookingCount, 2);
-    EXPECT_EQ(doc.bookings[0]->konto2Kind, kAusgabenkonto) << "kinds come from the accounts";
+    EXPECT_EQ(doc.bookings()[0]->konto2Kind, kAusgabenkonto) << "kinds come from the accounts";
 
     EXPECT_EQ(doc.removeBuchung(2), -1);
     EXPECT_EQ(doc.removeBuchung(-1), -1);
-    EXPECT_EQ(doc.bookings.size(), 2u);
+    EXPECT_EQ(doc.bookings().size(), 2u);
 
     EXPECT_EQ(doc.removeBuchung(1), 1);
     EXPECT_EQ(doc.removeBuchung(0), 0);
@@ -141,16 +142,16 @@ TEST_F(DokumentTest, CountsAndSerialsAfterAddAndRemove) {
 
     // Serials come from the counter and are never reused; an explicit serial (an edited
     // booking) leaves the counter alone.
-    EXPECT_EQ(doc.bookings.size(), 0u);
+    EXPECT_EQ(doc.bookings().size(), 0u);
     add(date(3, 1, 2024), "3");
-    EXPECT_EQ(doc.bookings.front()->serial, 2);
+    EXPECT_EQ(doc.bookings().front()->serial, 2);
     add(date(3, 1, 2024), "4", 0);
-    EXPECT_EQ(doc.settings.nextBookingSerial, 3);
+    EXPECT_EQ(doc.settings().nextBookingSerial, 3);
     EXPECT_EQ(doc.indexOfBuchung(0), 1);
     EXPECT_EQ(doc.indexOfBuchung(7), -1);
 
     // A booking whose account is gone still leaves the list.
-    doc.accounts.erase(doc.accounts.begin());
+    LedgerLoading(doc).accounts().erase(LedgerLoading(doc).accounts().begin());
     EXPECT_EQ(doc.removeBuchung(0), 2);
     EXPECT_EQ(doc.findKonto(lebensmittel)->bookingCount, 1);
 }
@@ -167,10 +168,10 @@ TEST_F(DokumentTest, SortRestoresTheOrderOfInsertion) {
         b->date = d;
         b->number = n;
         b->serial = serial++;
-        doc.bookings.push_back(std::move(b));
+        LedgerLoading(doc).bookings().push_back(std::move(b));
     }
     EXPECT_FALSE(doc.isBuchungOrderValid());
-    doc.sortBuchungen();
+    LedgerLoading(doc).sortBuchungen();
     EXPECT_TRUE(doc.isBuchungOrderValid());
     EXPECT_EQ(serials(), (std::vector<int32_t>{5, 3, 1, 6, 7, 0, 4, 2}));
 }
@@ -191,8 +192,7 @@ TEST_F(DokumentTest, AccountAndCategoryLookups) {
     EXPECT_EQ(doc.findKontoByText("SPB", true), nullptr);
     EXPECT_EQ(doc.findKontoByText("sparbuch", true), nullptr) << "case-sensitive";
 
-    CTWKategorie& wohnen = doc.categories.addKategorie(kAusgabenkonto, "Wohnen");
-    wohnen.addUnterkategorie("Miete");
+    doc.addUnterkategorie(kAusgabenkonto, doc.addKategorie(kAusgabenkonto, "Wohnen"), "Miete");
     EXPECT_EQ(doc.kategorieName(kAusgabenkonto, 0), "Wohnen");
     EXPECT_EQ(doc.kategorieName(kAusgabenkonto, -1), "(keine)");
     EXPECT_EQ(doc.kategorieName(kEinnahmenkonto, 0), "(keine)");
@@ -214,8 +214,8 @@ TEST_F(DokumentTest, RecurringBookingsTakeSerialsAndMarkTheirAccountsUsed) {
     miete.serial = 42;
     EXPECT_EQ(doc.addBuchungRegel(miete).serial, 0);
     EXPECT_EQ(doc.addBuchungRegel(miete).serial, 1);
-    EXPECT_TRUE(doc.rules.front()->occurrenceStates.empty());
-    EXPECT_EQ(doc.nextRuleSerial, 2);
+    EXPECT_TRUE(doc.rules().front()->occurrenceStates.empty());
+    EXPECT_EQ(doc.nextRuleSerial(), 2);
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(doc.isKontoUsedByRegel(girokonto));
     EXPECT_TRUE(doc.isKontoUsedByRegel(lebensmittel));
@@ -225,8 +225,10 @@ TEST_F(DokumentTest, RecurringBookingsTakeSerialsAndMarkTheirAccountsUsed) {
 TEST_F(DokumentTest, InitialDisplayPeriodByRule) {
     const CNVKDatum today = date(15, 6, 2024);
     auto period = [&](int32_t startRule, int32_t endRule) {
-        doc.initialPeriod.startRule = startRule;
-        doc.initialPeriod.endRule = endRule;
+        Darstellungszeitraum rules = doc.initialPeriod();
+        rules.startRule = startRule;
+        rules.endRule = endRule;
+        doc.setInitialPeriod(rules);
         const Zeitraum z = doc.initialDisplayPeriod(today);
         return z.start.text() + "-" + z.end.text();
     };
@@ -235,8 +237,7 @@ TEST_F(DokumentTest, InitialDisplayPeriodByRule) {
     add(date(3, 2, 2021), "1");
     EXPECT_EQ(period(kErsteBuchung, kMonatsende), "03.02.2021-30.06.2024");
     EXPECT_EQ(period(kJahresanfang, kMonatsende), "01.01.2024-30.06.2024");
-    doc.initialPeriod.startDate = date(1, 8, 2024);
-    doc.initialPeriod.endDate = date(31, 12, 2024);
+    doc.setInitialPeriod({kErsteBuchung, kHeute, date(1, 8, 2024), date(31, 12, 2024)});
     EXPECT_EQ(period(kFesterStart, kFestesEnde), "01.08.2024-31.12.2024");
     EXPECT_EQ(period(kFesterStart, kHeute), "01.08.2024-01.08.2024") << "end before start";
 }
@@ -244,11 +245,13 @@ TEST_F(DokumentTest, InitialDisplayPeriodByRule) {
 TEST_F(DokumentTest, AmountsUseTheDocumentSeparators) {
     EXPECT_EQ(doc.formatBetrag(123456789), "1.234.567,89");
     EXPECT_EQ(doc.parseBetrag("1.234,5"), 123450);
-    doc.settings.decimalSeparator = '.';
-    doc.settings.thousandsSeparator = ',';
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.decimalSeparator = '.';
+        s.thousandsSeparator = ',';
+    });
     EXPECT_EQ(doc.formatBetrag(123456, true), "+1,234.56");
     EXPECT_EQ(doc.parseBetrag("1,234.56"), 123456);
-    doc.settings.noGrouping = 1;
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.noGrouping = 1; });
     EXPECT_EQ(doc.formatBetrag(123456), "1234.56");
 }
 
@@ -286,13 +289,13 @@ TEST_F(DokumentTest, SortGivesTheSameOrderAsAdjacentExchanges) {
         b.date = CNVKDatum(9000 + next(12));
         b.number = numberPool[next(static_cast<uint32_t>(numberPool.size()))];
         reference.push_back(b);
-        doc.bookings.push_back(std::make_unique<CTWBuchung>(b));
+        LedgerLoading(doc).bookings().push_back(std::make_unique<CTWBuchung>(b));
     }
     bubbleSort(reference);
-    doc.sortBuchungen();
-    ASSERT_EQ(doc.bookings.size(), reference.size());
+    LedgerLoading(doc).sortBuchungen();
+    ASSERT_EQ(doc.bookings().size(), reference.size());
     for (size_t i = 0; i < reference.size(); ++i)
-        ASSERT_EQ(doc.bookings[i]->serial, reference[i].serial) << i;
+        ASSERT_EQ(doc.bookings()[i]->serial, reference[i].serial) << i;
 }
 
 TEST_F(DokumentTest, SortingALongDayOfNumbersWithoutATotalOrderStaysSafe) {
@@ -304,15 +307,15 @@ TEST_F(DokumentTest, SortingALongDayOfNumbersWithoutATotalOrderStaysSafe) {
         b->serial = i;
         b->date = CNVKDatum(9000 + i / 1500);
         b->number = cyclic[(i * 7) % 3];
-        doc.bookings.push_back(std::move(b));
+        LedgerLoading(doc).bookings().push_back(std::move(b));
     }
-    doc.sortBuchungen();
+    LedgerLoading(doc).sortBuchungen();
     std::vector<int32_t> seen = serials();
     std::sort(seen.begin(), seen.end());
     for (int32_t i = 0; i < 3000; ++i)
         ASSERT_EQ(seen[i], i);
-    for (size_t i = 1; i < doc.bookings.size(); ++i)
-        ASSERT_LE(doc.bookings[i - 1]->date, doc.bookings[i]->date);
+    for (size_t i = 1; i < doc.bookings().size(); ++i)
+        ASSERT_LE(doc.bookings()[i - 1]->date, doc.bookings()[i]->date);
 }
 
 TEST_F(DokumentTest, SortingLongNumbersStaysNearLinear) {
@@ -328,15 +331,16 @@ TEST_F(DokumentTest, SortingLongNumbersStaysNearLinear) {
         char index[8];
         std::snprintf(index, sizeof index, "%06d", kBookings - 1 - i);
         b->number = prefix + index;
-        doc.bookings.push_back(std::move(b));
+        LedgerLoading(doc).bookings().push_back(std::move(b));
     }
     const std::clock_t start = std::clock();
-    doc.sortBuchungen();
+    LedgerLoading(doc).sortBuchungen();
     const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
     EXPECT_LT(seconds, 0.5) << "CPU time of the sort";
     // Numbers are compared on their first 256 characters: these are equal and keep their order.
     for (int32_t i = 0; i < kBookings; ++i)
-        ASSERT_EQ(doc.bookings[i]->serial, i < kBookings / 2 ? 2 * i : 2 * (i - kBookings / 2) + 1);
+        ASSERT_EQ(doc.bookings()[i]->serial,
+                  i < kBookings / 2 ? 2 * i : 2 * (i - kBookings / 2) + 1);
 }
 
 TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {
@@ -347,11 +351,11 @@ TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {
     choice.nationalIndex = 3;
     choice.firstSymbol = "EUR";
     choice.secondSymbol = "bfr";
-    fresh.settings.saveCounter = 7;
-    fresh.settings.tableFontName = "Courier";
+    fresh.markSaved(7);
+    fresh.changeSettings([&](ledger::CTWEinstellungen& s) { s.tableFontName = "Courier"; });
     fresh.newDocument(choice, date(15, 6, 2024));
     for (const testsupport::SettingSpec& row : testsupport::settingSpecs()) {
-        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings, row);
+        const testsupport::SettingValue value = testsupport::settingValue(fresh.settings(), row);
         if (!row.newValue.given)
             continue;
         if (row.type == 't')
@@ -359,6 +363,6 @@ TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {
         else
             EXPECT_EQ(std::get<std::int64_t>(value), row.newValue.number) << row.number;
     }
-    EXPECT_EQ(fresh.settings.nationalCurrencyIndex, 3);
-    EXPECT_EQ(fresh.settings.secondCurrencySymbol, "bfr");
+    EXPECT_EQ(fresh.settings().nationalCurrencyIndex, 3);
+    EXPECT_EQ(fresh.settings().secondCurrencySymbol, "bfr");
 }

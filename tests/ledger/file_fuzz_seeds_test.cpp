@@ -15,9 +15,9 @@ TEST(FileFuzzSeeds, DISABLED_Regenerate) {
         std::filesystem::path(TALERWERK_GOLDEN_DIR).parent_path() / "fuzz" / "corpus";
     std::filesystem::create_directories(dir);
     auto doc = sampleLedger();
-    doc->password.password = "x"; // the fuzzer's password
+    doc->setPassword({"x", doc->password().protection}); // the fuzzer's password
     writeFile(dir / "protected.tlw", ledger::writeLedgerFile(*doc));
-    doc->password = ledger::CNVKKennwort{};
+    doc->setPassword(ledger::CNVKKennwort{});
     for (std::uint32_t version :
          {kVersion101, kVersion111, kVersion161, kVersion251, kVersionCurrent})
         writeFile(dir / ("version-" + std::to_string(version) + ".tlw"),

@@ -4,6 +4,7 @@
 #include "ledger/file_store.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_loading.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
 
@@ -35,9 +36,9 @@ struct Loader {
 std::size_t saveCounterOffset(const CTalwerkDoc& doc) {
     const Bytes a = writeLedgerFile(doc);
     Loader loader;
-    loader.passwords.answer(doc.password.password);
+    loader.passwords.answer(doc.password().password);
     auto loaded = loader.load(a);
-    loaded.document->settings.saveCounter += 1;
+    loaded.document->markSaved(loaded.document->settings().saveCounter + 1);
     const Bytes b = writeLedgerFile(*loaded.document);
     const auto diff = std::mismatch(a.begin(), a.end(), b.begin());
     return static_cast<std::size_t>(diff.first - a.begin());
@@ -56,7 +57,7 @@ std::size_t occurrences(const Bytes& bytes, const std::string& text) {
 TEST(FileLedger, TheWriterAgreesWithTheVersionGatesOfTheCurrentVersion) {
     auto doc = sampleLedger();
     Bytes expected = writeFileOfVersion(*doc, kVersionCurrent);
-    doc->settings.saveCounter -= 1; // the writer raises it by one
+    doc->markSaved(doc->settings().saveCounter - 1); // the writer raises it by one
     EXPECT_EQ(writeLedgerFile(*doc), expected);
     // Two accounts with switch dates: the class record of the dates is written once.
     EXPECT_EQ(occurrences(expected, "CNVKDatum"), 1u);
@@ -76,25 +77,25 @@ TEST(FileLedger, RoundTripKeepsEveryRecordAndRewritesTheSameBytes) {
 
     const CTalwerkDoc& back = *loaded.document;
     EXPECT_FALSE(back.isModified());
-    EXPECT_EQ(back.settings.saveCounter, 42);
-    EXPECT_EQ(back.password.password, "Geheim-ä1");
-    EXPECT_EQ(back.rate.numerator, 195583);
-    ASSERT_EQ(back.accounts.size(), 5u);
-    EXPECT_EQ(back.accounts[1]->name, "Sparbuch Müller");
-    EXPECT_EQ(back.accounts[1]->switchDates, doc->accounts[1]->switchDates);
-    EXPECT_EQ(back.accounts[1]->alt1UseStandard, 0);
-    EXPECT_EQ(back.accounts[1]->alt2Category, 1);
-    ASSERT_EQ(back.bookings.size(), 4u);
-    EXPECT_EQ(back.bookings[2]->notes, "Brötchen\r\nKuchen");
-    EXPECT_EQ(back.bookings[3]->provisional, 1);
-    EXPECT_EQ(back.rules[0]->occurrenceStates, doc->rules[0]->occurrenceStates);
-    EXPECT_EQ(back.rules[1]->intervalUnit, kWochen);
-    EXPECT_EQ(back.hiddenBookingTexts, doc->hiddenBookingTexts);
-    EXPECT_EQ(back.filters[0]->textPattern, "Miete ODER Müll");
-    EXPECT_EQ(back.filters[3]->notesPattern, "Brötchen");
-    EXPECT_EQ(back.categories.trees[1][0]->subcategories[1]->name, "Prämien");
-    EXPECT_EQ(back.initialPeriod.endDate, datum(31, 12, 2004));
-    EXPECT_EQ(back.screenScale, 1.25);
+    EXPECT_EQ(back.settings().saveCounter, 42);
+    EXPECT_EQ(back.password().password, "Geheim-ä1");
+    EXPECT_EQ(back.rate().numerator, 195583);
+    ASSERT_EQ(back.accounts().size(), 5u);
+    EXPECT_EQ(back.accounts()[1]->name, "Sparbuch Müller");
+    EXPECT_EQ(back.accounts()[1]->switchDates, doc->accounts()[1]->switchDates);
+    EXPECT_EQ(back.accounts()[1]->alt1UseStandard, 0);
+    EXPECT_EQ(back.accounts()[1]->alt2Category, 1);
+    ASSERT_EQ(back.bookings().size(), 4u);
+    EXPECT_EQ(back.bookings()[2]->notes, "Brötchen\r\nKuchen");
+    EXPECT_EQ(back.bookings()[3]->provisional, 1);
+    EXPECT_EQ(back.rules()[0]->occurrenceStates, doc->rules()[0]->occurrenceStates);
+    EXPECT_EQ(back.rules()[1]->intervalUnit, kWochen);
+    EXPECT_EQ(back.hiddenBookingTexts(), doc->hiddenBookingTexts());
+    EXPECT_EQ(back.filters()[0]->textPattern, "Miete ODER Müll");
+    EXPECT_EQ(back.filters()[3]->notesPattern, "Brötchen");
+    EXPECT_EQ(back.categories().tree(1)[0]->subcategories()[1]->name, "Prämien");
+    EXPECT_EQ(back.initialPeriod().endDate, datum(31, 12, 2004));
+    EXPECT_EQ(back.screenScale(), 1.25);
 
     // Saving the loaded file again gives the same bytes apart from the save counter.
     Bytes again = writeLedgerFile(back);
@@ -125,7 +126,7 @@ TEST(FileLedger, PasswordIsAskedAndMustMatchExactly) {
     EXPECT_EQ(edited.passwords.asked.size(), 1u);
 
     // An unprotected file asks nothing, also with an empty password.
-    doc->password = CNVKKennwort{};
+    doc->setPassword(CNVKKennwort{});
     Loader open;
     EXPECT_TRUE(open.load(writeLedgerFile(*doc)).document);
     EXPECT_TRUE(open.passwords.asked.empty());
@@ -133,19 +134,20 @@ TEST(FileLedger, PasswordIsAskedAndMustMatchExactly) {
 
 TEST(FileLedger, BookingsOutOfOrderAreSortedAfterLoading) {
     auto doc = sampleLedger();
-    doc->password = CNVKKennwort{};
-    std::reverse(doc->bookings.begin(), doc->bookings.end());
+    doc->setPassword(CNVKKennwort{});
+    LedgerLoading raw(*doc);
+    std::reverse(raw.bookings().begin(), raw.bookings().end());
     Loader loader;
     auto loaded = loader.load(writeLedgerFile(*doc));
     ASSERT_TRUE(loaded.document);
     EXPECT_TRUE(loaded.document->isBuchungOrderValid());
-    EXPECT_EQ(loaded.document->bookings.front()->text, "Gehalt Januar");
+    EXPECT_EQ(loaded.document->bookings().front()->text, "Gehalt Januar");
     EXPECT_FALSE(loaded.document->isModified());
 }
 
 TEST(FileLedger, MalformedFilesGiveTheirMessageAndNoDocument) {
     auto doc = sampleLedger();
-    doc->password = CNVKKennwort{};
+    doc->setPassword(CNVKKennwort{});
     const Bytes good = writeLedgerFile(*doc);
     struct Case {
         const char* what;
@@ -196,7 +198,7 @@ TEST(FileLedger, SavingRaisesTheCounterAndAFailedSaveChangesNothing) {
     doc->setModified();
     EXPECT_EQ(saveLedgerFile(*doc, path), "");
     EXPECT_EQ(saveLedgerFile(*doc, path), "");
-    EXPECT_EQ(doc->settings.saveCounter, 43);
+    EXPECT_EQ(doc->settings().saveCounter, 43);
     EXPECT_FALSE(doc->isModified());
 
     // The 32-bit counter wraps around.
@@ -207,13 +209,13 @@ TEST(FileLedger, SavingRaisesTheCounterAndAFailedSaveChangesNothing) {
     passwords.answer("Geheim-ä1");
     auto loaded = loadLedgerFile(path, prompter, passwords, kClock);
     ASSERT_TRUE(loaded.document);
-    EXPECT_EQ(loaded.document->settings.saveCounter, 43);
+    EXPECT_EQ(loaded.document->settings().saveCounter, 43);
 
     // A directory that does not exist: the document keeps its counter and its flag.
     doc->setModified();
     EXPECT_EQ(saveLedgerFile(*doc, dir / "fehlt" / "Haushalt.tlw"),
               "Fehler beim Speichern des Dokuments.");
-    EXPECT_EQ(doc->settings.saveCounter, 43);
+    EXPECT_EQ(doc->settings().saveCounter, 43);
     EXPECT_TRUE(doc->isModified());
     EXPECT_EQ(loadLedgerFile(dir / "fehlt.tlw", prompter, passwords, kClock).message,
               "Fehler beim Öffnen des Dokuments.");

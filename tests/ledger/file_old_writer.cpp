@@ -80,39 +80,40 @@ public:
             if (from(settingSince(row.number)))
                 setting(row);
         if (from(10201002)) {
-            w_.int32(doc_.nextRuleSerial);
-            list("CTWBuchungRegel", schema_, doc_.rules, [&](const auto& r) { regel(*r); });
+            w_.int32(doc_.nextRuleSerial());
+            list("CTWBuchungRegel", schema_, doc_.rules(), [&](const auto& r) { regel(*r); });
         }
-        w_.qword(doc_.rate.numerator);
-        w_.qword(doc_.rate.denominator);
+        w_.qword(doc_.rate().numerator);
+        w_.qword(doc_.rate().denominator);
         if (v_ > 20401001) {
-            w_.count(doc_.hiddenBookingTexts.size());
-            for (const auto& t : doc_.hiddenBookingTexts)
+            w_.count(doc_.hiddenBookingTexts().size());
+            for (const auto& t : doc_.hiddenBookingTexts())
                 w_.text(t);
         }
         if (from(20901002)) {
-            w_.int32(doc_.initialPeriod.startRule);
-            w_.int32(doc_.initialPeriod.endRule);
-            w_.dword(doc_.initialPeriod.startDate.dayNumber());
-            w_.dword(doc_.initialPeriod.endDate.dayNumber());
+            w_.int32(doc_.initialPeriod().startRule);
+            w_.int32(doc_.initialPeriod().endRule);
+            w_.dword(doc_.initialPeriod().startDate.dayNumber());
+            w_.dword(doc_.initialPeriod().endDate.dayNumber());
         }
         if (from(21001002))
-            w_.int32(doc_.accountBookingsSortDirection);
+            w_.int32(doc_.accountBookingsSortDirection());
         for (int kind = 0; kind < 3; ++kind) {
-            w_.int32(doc_.categories.nextCategoryId[kind]);
-            list("CTWKategorie", std::min(schema_, 2), doc_.categories.trees[kind],
+            w_.int32(doc_.categories().nextCategoryId[kind]);
+            list("CTWKategorie", std::min(schema_, 2), doc_.categories().tree(kind),
                  [&](const auto& k) { kategorie(*k); });
         }
-        list("CTWKonto", schema_, doc_.accounts, [&](const auto& k) { konto(*k); });
-        list("CTWBuchung", schema_, doc_.bookings, [&](const auto& b) { buchung(*b); });
+        list("CTWKonto", schema_, doc_.accounts(), [&](const auto& k) { konto(*k); });
+        list("CTWBuchung", schema_, doc_.bookings(), [&](const auto& b) { buchung(*b); });
         if (from(20901001))
-            list("CTWBuchungsFilterNeu", 1, doc_.filters, [&](const auto& f) { filter(*f, true); });
+            list("CTWBuchungsFilterNeu", 1, doc_.filters(),
+                 [&](const auto& f) { filter(*f, true); });
         else
-            filter(*doc_.filters.front(), false);
+            filter(*doc_.filters().front(), false);
         if (from(11001001))
-            w_.real(doc_.screenScale);
+            w_.real(doc_.screenScale());
         if (from(20201001) && !from(20901001))
-            w_.int32(doc_.filters.front()->provisionalMode);
+            w_.int32(doc_.filters().front()->provisionalMode);
         return w_.take();
     }
 
@@ -134,7 +135,7 @@ private:
     // 0x5A3C9E17, check offsets 41 (protected) and 17, markers 0x6C2F8A53 (protected) and
     // 0x1B7E4D29.
     void password() {
-        const CNVKKennwort& k = doc_.password;
+        const CNVKKennwort& k = doc_.password();
         const bool on = k.protection != 0;
         w_.int32(k.protection);
         w_.dword(static_cast<std::uint32_t>(k.password.size()) + 7);
@@ -147,7 +148,7 @@ private:
     }
 
     void setting(const SettingSpec& row) {
-        const SettingValue value = settingValue(doc_.settings, row);
+        const SettingValue value = settingValue(doc_.settings(), row);
         if (row.type == 't')
             w_.text(std::get<std::string>(value));
         else if (row.type == 'c')
@@ -189,7 +190,7 @@ private:
         w_.int32(k.nextSubcategoryId);
         w_.int32(k.id);
         text(k.name, schema);
-        list("CTWUnterkategorie", schema, k.subcategories, [&](const auto& u) {
+        list("CTWUnterkategorie", schema, k.subcategories(), [&](const auto& u) {
             w_.int32(u->usageCount);
             w_.int32(u->id);
             text(u->name, schema);

@@ -10,8 +10,8 @@ CNVKDatum datum(int day, int month, int year) {
 
 namespace {
 
-CTWKonto& konto(CTalwerkDoc& doc, int kind, const char* name, const char* abbreviation, int number,
-                int category, int subcategory) {
+CTWKonto konto(int kind, const char* name, const char* abbreviation, int number, int category,
+               int subcategory) {
     CTWKonto k;
     k.kind = kind;
     k.name = name;
@@ -20,11 +20,11 @@ CTWKonto& konto(CTalwerkDoc& doc, int kind, const char* name, const char* abbrev
     k.currencyIndex = kind == kBestandskonto ? 0 : -1;
     k.category = category;
     k.subcategory = subcategory;
-    return doc.addKonto(std::move(k));
+    return k;
 }
 
-void buchung(CTalwerkDoc& doc, CNVKDatum date, int kind, const CTWKonto& k1, const CTWKonto& k2,
-             std::int64_t amount, const char* number, const char* text) {
+CTWBuchung buchung(CNVKDatum date, int kind, const CTWKonto& k1, const CTWKonto& k2,
+                   std::int64_t amount, const char* number, const char* text) {
     CTWBuchung b;
     b.date = date;
     b.kind = kind;
@@ -35,7 +35,7 @@ void buchung(CTalwerkDoc& doc, CNVKDatum date, int kind, const CTWKonto& k1, con
     b.amount = amount;
     b.number = number;
     b.text = text;
-    doc.addBuchung(std::move(b));
+    return b;
 }
 
 } // namespace
@@ -51,41 +51,44 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     currency.secondSymbol = "EUR";
     doc->newDocument(currency, datum(15, 3, 2004));
 
-    auto& kats = doc->categories;
-    kats.addKategorie(kBestandskonto, "Geldkonten").addUnterkategorie("Girokonten");
-    kats.addKategorie(kBestandskonto, "Anlagen");
-    auto& gehalt = kats.addKategorie(kEinnahmenkonto, "Arbeit");
-    gehalt.addUnterkategorie("Gehalt");
-    gehalt.addUnterkategorie("Prämien");
-    auto& wohnen = kats.addKategorie(kAusgabenkonto, "Wohnen");
-    wohnen.addUnterkategorie("Miete");
-    kats.addKategorie(kAusgabenkonto, "Lebensmittel");
+    doc->addUnterkategorie(kBestandskonto, doc->addKategorie(kBestandskonto, "Geldkonten"),
+                           "Girokonten");
+    doc->addKategorie(kBestandskonto, "Anlagen");
+    const int32_t arbeit = doc->addKategorie(kEinnahmenkonto, "Arbeit");
+    doc->addUnterkategorie(kEinnahmenkonto, arbeit, "Gehalt");
+    doc->addUnterkategorie(kEinnahmenkonto, arbeit, "Prämien");
+    doc->addUnterkategorie(kAusgabenkonto, doc->addKategorie(kAusgabenkonto, "Wohnen"), "Miete");
+    doc->addKategorie(kAusgabenkonto, "Lebensmittel");
 
-    CTWKonto& giro = konto(*doc, kBestandskonto, "Girokonto", "GIRO", 1000, 0, 0);
-    giro.openingBalance = 123456;
-    giro.switchDates = {datum(1, 1, 2002)};
-    CTWKonto& spar = konto(*doc, kBestandskonto, "Sparbuch Müller", "SPAR", 1100, 1, -1);
-    spar.currencyIndex = 1;
-    spar.openingBalance = -5000;
-    spar.switchDates = {datum(1, 7, 2001), datum(1, 1, 2002)};
-    spar.alt1UseStandard = 0;
-    spar.alt1Category = 0;
-    spar.alt2Category = 1;
-    CTWKonto& lohn = konto(*doc, kEinnahmenkonto, "Gehalt", "LOHN", 4000, 0, 1);
-    CTWKonto& miete = konto(*doc, kAusgabenkonto, "Miete", "MIET", 6000, 0, 0);
-    CTWKonto& essen = konto(*doc, kAusgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1);
-    doc->rebuildKategorieUsageCounts();
+    CTWKonto giroKonto = konto(kBestandskonto, "Girokonto", "GIRO", 1000, 0, 0);
+    giroKonto.openingBalance = 123456;
+    giroKonto.switchDates = {datum(1, 1, 2002)};
+    const CTWKonto& giro = doc->addKonto(std::move(giroKonto));
     // The alternative assignments of the savings account count as well.
-    kats.trees[kBestandskonto][0]->usageCount += 1;
-    kats.trees[kBestandskonto][1]->usageCount += 1;
+    CTWKonto sparKonto = konto(kBestandskonto, "Sparbuch Müller", "SPAR", 1100, 1, -1);
+    sparKonto.currencyIndex = 1;
+    sparKonto.openingBalance = -5000;
+    sparKonto.switchDates = {datum(1, 7, 2001), datum(1, 1, 2002)};
+    sparKonto.alt1UseStandard = 0;
+    sparKonto.alt1Category = 0;
+    sparKonto.alt2Category = 1;
+    const CTWKonto& spar = doc->addKonto(std::move(sparKonto));
+    const CTWKonto& lohn = doc->addKonto(konto(kEinnahmenkonto, "Gehalt", "LOHN", 4000, 0, 1));
+    const CTWKonto& miete = doc->addKonto(konto(kAusgabenkonto, "Miete", "MIET", 6000, 0, 0));
+    const CTWKonto& essen =
+        doc->addKonto(konto(kAusgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1));
 
-    buchung(*doc, datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar");
-    buchung(*doc, datum(1, 2, 2004), kAusgabe, giro, miete, 80000, "2", "Miete Februar");
-    buchung(*doc, datum(3, 2, 2004), kAusgabe, giro, essen, 4599, "", "Bäckerei Müller");
-    buchung(*doc, datum(3, 2, 2004), kUmbuchung, giro, spar, 10000, "10", "Sparen");
-    doc->bookings[2]->notes = "Brötchen\r\nKuchen";
-    doc->bookings[3]->provisional = 1;
-    doc->bookings[3]->currencyIndex = 1;
+    doc->addBuchung(
+        buchung(datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar"));
+    doc->addBuchung(buchung(datum(1, 2, 2004), kAusgabe, giro, miete, 80000, "2", "Miete Februar"));
+    CTWBuchung baecker =
+        buchung(datum(3, 2, 2004), kAusgabe, giro, essen, 4599, "", "Bäckerei Müller");
+    baecker.notes = "Brötchen\r\nKuchen";
+    doc->addBuchung(std::move(baecker));
+    CTWBuchung sparen = buchung(datum(3, 2, 2004), kUmbuchung, giro, spar, 10000, "10", "Sparen");
+    sparen.provisional = 1;
+    sparen.currencyIndex = 1;
+    doc->addBuchung(std::move(sparen));
 
     CTWBuchungRegel miet;
     miet.name = "Monatsmiete";
@@ -98,7 +101,9 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     miet.amount = 80000;
     miet.notesTemplate = "Dauerauftrag";
     miet.firstDate = datum(1, 1, 2004);
-    doc->addBuchungRegel(miet).occurrenceStates = {kAusgefuehrt, kGeloescht, kOffen, kAusgefuehrt};
+    CTWBuchungRegel executed = doc->addBuchungRegel(miet);
+    executed.occurrenceStates = {kAusgefuehrt, kGeloescht, kOffen, kAusgefuehrt};
+    doc->changeBuchungRegel(0, std::move(executed));
     CTWBuchungRegel spar14;
     spar14.name = "Sparen";
     spar14.kind = kUmbuchung;
@@ -113,8 +118,8 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     spar14.firstDate = datum(5, 1, 2004);
     doc->addBuchungRegel(spar14);
 
-    doc->hiddenBookingTexts = {"Alte Miete", "Tankstelle Süd"};
-    CTWBuchungsFilterNeu& f1 = *doc->filters[0];
+    doc->setHiddenBookingTexts({"Alte Miete", "Tankstelle Süd"});
+    CTWBuchungsFilterNeu f1 = *doc->filters()[0];
     f1.name = "Große Ausgaben";
     f1.amountConditionOn = 1;
     f1.amountFrom = 50000;
@@ -125,7 +130,8 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     f1.textMode = kEnthaelt;
     f1.textPattern = "Miete ODER Müll";
     f1.provisionalMode = kOhneVorlaeufige;
-    CTWBuchungsFilterNeu& f4 = *doc->filters[3];
+    doc->changeFilter(0, std::move(f1));
+    CTWBuchungsFilterNeu f4 = *doc->filters()[3];
     f4.name = "Girokonto 2004";
     f4.accountConditionOn = 1;
     f4.accountId = giro.id;
@@ -138,27 +144,30 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     f4.currencyConditionOn = 1;
     f4.currency = 1;
     f4.amountCurrency = 1;
+    doc->changeFilter(3, std::move(f4));
 
-    doc->password.password = "Geheim-ä1";
-    doc->password.protection = 1;
-    auto& s = doc->settings;
-    s.decimalSeparator = '.';
-    s.thousandsSeparator = '\'';
-    s.saveCounter = 41;
-    s.accountsTitle = "Meine Konten";
-    s.bookingsData = 0x01110924;
-    s.reserved75 = 9;
-    s.reserved80 = 3;
-    s.reserved83 = 8;
-    s.filteredBookingsShowSums = 0;
-    s.periodComparisonTitle = "Vergleich <STARTDATUM>";
-    s.yearWindowEndMonth = 6;
-    s.changeToPeriod = 3;
-    s.disableNotesField = 1;
-    doc->initialPeriod = {kFesterStart, kFestesEnde, datum(1, 1, 2003), datum(31, 12, 2004)};
-    doc->accountBookingsSortDirection = 1;
-    doc->screenScale = 1.25;
-    doc->setModified(false);
+    CNVKKennwort password;
+    password.password = "Geheim-ä1";
+    password.protection = 1;
+    doc->setPassword(std::move(password));
+    doc->changeSettings([](CTWEinstellungen& s) {
+        s.decimalSeparator = '.';
+        s.thousandsSeparator = '\'';
+        s.accountsTitle = "Meine Konten";
+        s.bookingsData = 0x01110924;
+        s.reserved75 = 9;
+        s.reserved80 = 3;
+        s.reserved83 = 8;
+        s.filteredBookingsShowSums = 0;
+        s.periodComparisonTitle = "Vergleich <STARTDATUM>";
+        s.yearWindowEndMonth = 6;
+        s.changeToPeriod = 3;
+        s.disableNotesField = 1;
+    });
+    doc->setInitialPeriod({kFesterStart, kFestesEnde, datum(1, 1, 2003), datum(31, 12, 2004)});
+    doc->setAccountBookingsSortDirection(1);
+    doc->setScreenScale(1.25);
+    doc->markSaved(41);
     return doc;
 }
 

@@ -88,7 +88,7 @@ TEST(Waehrung, ConversionUsesOneGuardDigitAndRoundsHalfAwayFromZero) {
     EXPECT_EQ(convertBetrag(-big, 193627, 100), std::numeric_limits<int64_t>::min());
     EXPECT_EQ(convertBetrag(500, 1, 0), 500);
 
-    doc.settings.dualCurrency = 0;
+    doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.dualCurrency = 0; });
     euro = doc.convertBetrag(10000, 1);
     EXPECT_EQ(euro.amount, 10000);
     EXPECT_EQ(euro.currencyIndex, 1);

@@ -40,14 +40,23 @@ std::vector<std::string> labels(const OptionFeld& f) {
 }
 
 TEST(OptionenForm, OpensAtThePageOfTheViewKind) {
-    const std::pair<int, Seite> cases[] = {
-        {1, Seite::Konten},          {2, Seite::Buchungen},   {3, Seite::KontenKat},
-        {4, Seite::BuchungenKonKat}, {5, Seite::WerteGesamt}, {6, Seite::WerteKonKat},
-        {7, Seite::BuchungenFilter}, {8, Seite::Tabellen},    {9, Seite::Pervergl},
-        {101, Seite::Diagramme},     {102, Seite::Diagramme},
+    using K = reports::ViewKind;
+    const std::pair<K, Seite> cases[] = {
+        {K::Konten, Seite::Konten},
+        {K::Buchungen, Seite::Buchungen},
+        {K::KontenNachKategorien, Seite::KontenKat},
+        {K::BuchungenKonto, Seite::BuchungenKonKat},
+        {K::WertetabelleGesamt, Seite::WerteGesamt},
+        {K::WertetabelleKonto, Seite::WerteKonKat},
+        {K::BuchungenGefiltert, Seite::BuchungenFilter},
+        {K::Kategorien, Seite::Tabellen},
+        {K::Periodenvergleich, Seite::Pervergl},
+        {K::DiagrammGesamt, Seite::Diagramme},
+        {K::DiagrammKonto, Seite::Diagramme},
     };
     for (const auto& [viewKind, seite] : cases)
-        EXPECT_EQ(COptionenForm::seiteFuer(viewKind), seite) << viewKind;
+        EXPECT_EQ(COptionenForm::seiteFuer(viewKind), seite) << reports::viewKindNumber(viewKind);
+    EXPECT_EQ(COptionenForm::seiteFuer(std::nullopt), Seite::Tabellen);
 }
 
 TEST(OptionenForm, HasElevenPagesInTabOrder) {
@@ -99,7 +108,7 @@ TEST(OptionenForm, SingleCurrencyFilesLoseTheBitsOfRowsNotOffered) {
     ScriptedPrompter prompter;
     ASSERT_FALSE(form.check(prompter));
     form.apply(*doc);
-    const ledger::CTWEinstellungen& s = doc->settings;
+    const ledger::CTWEinstellungen& s = doc->settings();
     EXPECT_EQ(s.accountsData, 0x3071f57u & ~(0x10u | 0x200u | 0x800u | 0x20000u));
     EXPECT_EQ(s.bookingsData, 0x63110924u & ~0x2000000u);
     EXPECT_EQ(s.accountBookingsData, 0x4b3110aau & ~(0x200000u | 0x2000000u | 0x8000000u));
@@ -221,20 +230,20 @@ TEST(OptionenForm, OkWritesEveryPageAndCancelNothing) {
     ASSERT_FALSE(form.check(prompter));
     form.apply(*doc);
     EXPECT_TRUE(doc->isModified());
-    const ledger::CTWEinstellungen& s = doc->settings;
-    EXPECT_EQ(doc->password.protection, 1);
-    EXPECT_EQ(doc->password.password, "Zugang");
+    const ledger::CTWEinstellungen& s = doc->settings();
+    EXPECT_EQ(doc->password().protection, 1);
+    EXPECT_EQ(doc->password().password, "Zugang");
     EXPECT_EQ(s.decimalSeparator, '.');
     EXPECT_EQ(s.thousandsSeparator, ',');
     EXPECT_EQ(s.firstCurrencySymbol, "EUR");
     EXPECT_EQ(s.secondCurrencySymbol, "DEM");
-    EXPECT_EQ(doc->initialPeriod.startRule, ledger::kErsteBuchung);
+    EXPECT_EQ(doc->initialPeriod().startRule, ledger::kErsteBuchung);
     EXPECT_EQ(s.fieldSpacing, 50);
     EXPECT_EQ(s.accountsTitle, "Alle Konten");
     EXPECT_EQ(s.accountsByCategoryWithoutAccounts, 1);
     EXPECT_EQ(s.bookingsSortKey, 11);
     EXPECT_EQ(s.filteredBookingsShowSums, 0);
-    EXPECT_EQ(doc->accountBookingsSortDirection, 1);
+    EXPECT_EQ(doc->accountBookingsSortDirection(), 1);
     EXPECT_EQ(s.periodComparisonGroups, 0x101u);
     EXPECT_EQ(s.totalValuesExtraColumn, 1);
     EXPECT_EQ(s.accountValuesData, 0x41u);
@@ -247,18 +256,19 @@ TEST(OptionenForm, OkWritesEveryPageAndCancelNothing) {
 
 TEST(OptionenForm, ValuesThePageCannotShowAreKeptAndDamagedLengthsClamped) {
     auto doc = newDoc(false);
-    doc->settings.accountsSortKey =
-        3; // "Aktuelle Kontowährung" is offered only with two currencies
-    doc->settings.fieldSpacing = -40;
-    doc->settings.chartWidth = 90000;
+    doc->changeSettings([](ledger::CTWEinstellungen& s) {
+        s.accountsSortKey = 3; // "Aktuelle Kontowährung" is offered only with two currencies
+        s.fieldSpacing = -40;
+        s.chartWidth = 90000;
+    });
     COptionenForm form(*doc);
     EXPECT_EQ(form.feld("accountsSortKey")->chosenIndex(), -1);
     ScriptedPrompter prompter;
     ASSERT_FALSE(form.check(prompter));
     form.apply(*doc);
-    EXPECT_EQ(doc->settings.accountsSortKey, 3);
-    EXPECT_EQ(doc->settings.fieldSpacing, 0);
-    EXPECT_EQ(doc->settings.chartWidth, 10000);
+    EXPECT_EQ(doc->settings().accountsSortKey, 3);
+    EXPECT_EQ(doc->settings().fieldSpacing, 0);
+    EXPECT_EQ(doc->settings().chartWidth, 10000);
 }
 
 TEST(OptionenForm, ARefusalNamesThePageAndChangesNothing) {
@@ -310,8 +320,8 @@ TEST(OptionenForm, PasswordRoundTripThroughTheFile) {
     auto open = ledger::loadLedgerFile(path, prompter, none, kClock);
     EXPECT_TRUE(open.document);
     EXPECT_TRUE(none.asked.empty());
-    EXPECT_FALSE(open.document->password.isActive());
-    EXPECT_EQ(open.document->password.password, "");
+    EXPECT_FALSE(open.document->password().isActive());
+    EXPECT_EQ(open.document->password().password, "");
     std::filesystem::remove(path);
 }
 

@@ -36,7 +36,7 @@ std::vector<std::string> rowLabels(const ReportTable& t) {
 
 TEST(AccountsView, EmptyLedgerKeepsTheFixedRows) {
     Ledger l;
-    l.doc.settings.repeatTitle = 1;
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.repeatTitle = 1; });
     const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     EXPECT_EQ(rowLabels(t), (std::vector<std::string>{
                                 "Konten (01.01.2024 bis 31.01.2024)", "Kontenart", "Bezeichung",
@@ -69,11 +69,15 @@ TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
     l.expense("Ungenutzt", 6);
     l.book("05.01.2024", kAusgabe, leer, kosten, 500);  // ends at 0 with a booking
     l.book("06.01.2024", kAusgabe, minus, kosten, 300); // positive start, negative end
-    l.doc.settings.accountsHideZeroAsset = 1;
-    l.doc.settings.accountsHideZeroIncomeExpense = 1;
-    l.doc.settings.accountsSortKey = 6 /* end value */;
-    l.doc.settings.accountsSortDirection = 1;
-    l.doc.settings.accountsData = 0x1 | 0x400; // no column for the savings rate
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.accountsHideZeroAsset = 1;
+        s.accountsHideZeroIncomeExpense = 1;
+        s.accountsSortKey = 6 /* end value */;
+        s.accountsSortDirection = 1;
+    });
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.accountsData = 0x1 | 0x400;
+    }); // no column for the savings rate
 
     const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     EXPECT_EQ(rowLabels(t),
@@ -104,9 +108,11 @@ TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
     l.account(ledger::kAusgabenkonto, "Sonstiges", 4);
     l.account(ledger::kAusgabenkonto, "Gas", 5, 0, 0, wohnen, energie);
     l.account(ledger::kAusgabenkonto, "Tanken", 6, 0, 0, auto_);
-    l.doc.settings.accountsData = 0x1;
-    l.doc.settings.accountsGroups = 0x8;
-    l.doc.settings.accountsSortKey = 8;
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.accountsData = 0x1;
+        s.accountsGroups = 0x8;
+        s.accountsSortKey = 8;
+    });
 
     auto accountRows = [&] {
         const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
@@ -121,7 +127,7 @@ TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
     EXPECT_EQ(accountRows(), (std::vector<std::string>{"Sonstiges", "Tanken", "Hausgeld", "Gas",
                                                        "Strom", "Kaltmiete"}));
     // Descending reverses the whole comparison, the name tie-break included.
-    l.doc.settings.accountsSortDirection = 1;
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.accountsSortDirection = 1; });
     EXPECT_EQ(accountRows(), (std::vector<std::string>{"Kaltmiete", "Strom", "Gas", "Hausgeld",
                                                        "Tanken", "Sonstiges"}));
 }
@@ -133,7 +139,8 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
     const int32_t miete = l.expense("Miete", 3);
     l.book("05.01.2024", kEinnahme, giro, gehalt, 4000);
     l.book("06.01.2024", kAusgabe, giro, miete, 1000);
-    l.doc.settings.accountsData = 0x1 | 0x400 | 0x40000;
+    l.doc.changeSettings(
+        [&](ledger::CTWEinstellungen& s) { s.accountsData = 0x1 | 0x400 | 0x40000; });
     ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     // Rows: title, 3 column titles, 2 asset groups with one account, then the summary.
     EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag/-quote");

@@ -1,8 +1,9 @@
 #include "golden.h"
+#include "ledger/ledger_loading.h"
 #include "ledger/win1252.h"
 #include "reports/booking_sort.h"
-#include "reports/report_builder.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 #include "sample_ledgers.h"
 
 #include <functional>
@@ -11,9 +12,10 @@
 
 namespace {
 
+using K = reports::ViewKind;
 using testledger::date;
 
-reports::ReportParams params(int viewKind, const char* from, const char* to) {
+reports::ReportParams params(reports::ViewKind viewKind, const char* from, const char* to) {
     reports::ReportParams p;
     p.viewKind = viewKind;
     p.start = date(from);
@@ -37,7 +39,8 @@ testledger::Ledger textLedger() {
     testledger::Ledger l = testledger::householdLedger();
     const char* texts[] = {"Miete Dez", "Gehalt", "Miete", "Einkauf", "Sparen"};
     int n = 0;
-    for (auto& b : l.doc.bookings) {
+    // Changed in place, as a file would carry them: the numbers ascend in booking order.
+    for (auto& b : ledger::LedgerLoading(l.doc).bookings()) {
         b->number = "R-" + std::to_string(100 + n);
         b->text = texts[n % 5];
         if (n % 4 == 1)
@@ -59,45 +62,50 @@ std::vector<int> taggedRows(const reports::ReportTable& t) {
 TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
     testledger::Ledger l = textLedger();
     testgolden::expectGolden("reports/household_view2.txt",
-                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+                             render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Sorted by "Buchungstext" descending, with every column.
-    l.doc.settings.bookingsSortKey = 2;
-    l.doc.settings.bookingsSortDirection = 1;
-    l.doc.settings.bookingsData = 0xffffffff;
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.bookingsSortKey = 2;
+        s.bookingsSortDirection = 1;
+        s.bookingsData = 0xffffffff;
+    });
     testgolden::expectGolden("reports/household_view2_text_desc.txt",
-                             render(l.doc, params(2, "01.01.2024", "31.03.2024")));
+                             render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Filter 2: texts containing "Miete" or "Gehalt", without provisional bookings.
-    ledger::CTWBuchungsFilterNeu& f = *l.doc.filters[1];
+    ledger::CTWBuchungsFilterNeu f = *l.doc.filters()[1];
     f.textConditionOn = 1;
     f.textMode = ledger::kEnthaelt;
     f.textPattern = "miete ODER GEHALT";
     f.provisionalMode = ledger::kOhneVorlaeufige;
-    reports::ReportParams p = params(7, "01.01.2024", "31.03.2024");
+    l.doc.changeFilter(1, std::move(f));
+    reports::ReportParams p = params(K::BuchungenGefiltert, "01.01.2024", "31.03.2024");
     p.filterIndex = 1;
     testgolden::expectGolden("reports/household_view7.txt", render(l.doc, p));
 }
 
 TEST(BookingViewsGolden, AccountBookings) {
     testledger::Ledger l = textLedger();
-    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection.kind = reports::Selection::kKonto;
-    p.selection.accountId = l.doc.accounts[0]->id; // Girokonto
+    p.selection.accountId = l.doc.accounts()[0]->id; // Girokonto
     testgolden::expectGolden("reports/household_view4_giro.txt", render(l.doc, p));
-    l.doc.accountBookingsSortDirection = 1;
+    l.doc.setAccountBookingsSortDirection(1);
     testgolden::expectGolden("reports/household_view4_giro_desc.txt", render(l.doc, p));
     // The category "Wohnen" of the expense accounts: rent and electricity together.
-    l.doc.accountBookingsSortDirection = 0;
+    l.doc.setAccountBookingsSortDirection(0);
     p.selection = {reports::Selection::kKategorie, -1, ledger::kAusgabenkonto, 0, -1};
     testgolden::expectGolden("reports/household_view4_wohnen.txt", render(l.doc, p));
 
     testledger::Ledger dual = testledger::dualCurrencyLedger();
-    dual.doc.settings.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
-    reports::ReportParams d = params(4, "01.12.2001", "31.01.2002");
+    dual.doc.changeSettings([](ledger::CTWEinstellungen& s) {
+        s.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
+    });
+    reports::ReportParams d = params(K::BuchungenKonto, "01.12.2001", "31.01.2002");
     d.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     testgolden::expectGolden("reports/dual_view4_bank.txt", render(dual.doc, d));
-    dual.doc.settings.bookingsData = 0xffffffff;
+    dual.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsData = 0xffffffff; });
     testgolden::expectGolden("reports/dual_view2.txt",
-                             render(dual.doc, params(2, "01.12.2001", "31.01.2002")));
+                             render(dual.doc, params(K::Buchungen, "01.12.2001", "31.01.2002")));
 }
 
 TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
@@ -123,7 +131,7 @@ selectionSort(const ledger::CTalwerkDoc& doc, std::vector<int> rest,
               const std::function<int(const ledger::CTWBuchung&, const ledger::CTWBuchung&)>& key,
               bool descending) {
     const auto before = [&](int a, int b) {
-        int c = key(*doc.bookings[a], *doc.bookings[b]);
+        int c = key(*doc.bookings()[a], *doc.bookings()[b]);
         if (c == 0)
             c = a < b ? -1 : 1;
         return descending ? c > 0 : c < 0;
@@ -151,7 +159,9 @@ TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
         l.book("0" + std::to_string(1 + next() % 9) + ".01.2024", ledger::kUmbuchung,
                konten[next() % 2], konten[2 + next() % 2], 100 * (1 + next() % 5),
                static_cast<int32_t>(next() % 2));
-        l.doc.bookings.back()->text = texts[next() % 7];
+        ledger::CTWBuchung last = *l.doc.bookings().back();
+        last.text = texts[next() % 7];
+        l.doc.replaceBuchung(static_cast<int>(l.doc.bookings().size()) - 1, std::move(last));
     }
     const auto collated = [](auto field) {
         return [field](const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) {
@@ -182,7 +192,7 @@ TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
                  return 0;
              }},
         };
-    std::vector<int> all(l.doc.bookings.size());
+    std::vector<int> all(l.doc.bookings().size());
     std::iota(all.begin(), all.end(), 0);
     for (const auto& [key, compare] : keys)
         for (const bool descending : {false, true}) {
@@ -197,7 +207,7 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     testledger::Ledger l = testledger::householdLedger();
     // 31.03.2024 holds the one provisional booking.
     const auto columns = [&](const char* to, bool without) {
-        reports::ReportParams p = params(2, "01.01.2024", to);
+        reports::ReportParams p = params(K::Buchungen, "01.01.2024", to);
         p.withoutProvisional = without;
         return build(l.doc, p).columnCount();
     };
@@ -205,7 +215,8 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     EXPECT_EQ(columns("31.03.2024", true), columns("30.03.2024", false));
 
     // An empty range keeps the title, the column titles and three zero sums.
-    const reports::ReportTable empty = build(l.doc, params(2, "01.06.2024", "30.06.2024"));
+    const reports::ReportTable empty =
+        build(l.doc, params(K::Buchungen, "01.06.2024", "30.06.2024"));
     ASSERT_EQ(empty.rowCount(), 6);
     EXPECT_EQ(empty.row(3).cells[0].text, "Summe Einnahmen");
     const auto& sumCells = empty.row(5).cells;
@@ -213,9 +224,26 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
                             [](const reports::ReportCell& c) { return c.text == "0,00"; }));
 }
 
+// The bookings view and the filtered bookings view fill only the dates into their titles;
+// the other placeholders stay as typed.
+TEST(BookingsView, TitlesReplaceOnlyTheDates) {
+    testledger::Ledger l = testledger::householdLedger();
+    const char* const kTemplate = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> <STARTDATUM>-<ENDDATUM>";
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsTitle = kTemplate; });
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.filteredBookingsTitle = kTemplate; });
+    const char* const kExpected = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> 01.01.2024-31.03.2024";
+    for (const K viewKind : {K::Buchungen, K::BuchungenGefiltert}) {
+        reports::ReportParams p = params(viewKind, "01.01.2024", "31.03.2024");
+        p.selection = {reports::Selection::kKonto, 0};
+        p.valueKind = reports::kGuthaben;
+        EXPECT_EQ(build(l.doc, p).row(0).cells[0].text, kExpected)
+            << "view " << reports::viewKindNumber(viewKind);
+    }
+}
+
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
     testledger::Ledger l = testledger::householdLedger();
-    reports::ReportParams p = params(4, "01.01.2024", "31.03.2024");
+    reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
     const reports::ReportTable t = build(l.doc, p);
     // Giro and Sparbuch form "Bank": each of the three transfers appears once, and the
@@ -223,13 +251,13 @@ TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
     const std::vector<int> rows = taggedRows(t);
     int transfers = 0;
     for (const int i : rows)
-        transfers += l.doc.bookings[i]->kind == ledger::kUmbuchung;
+        transfers += l.doc.bookings()[i]->kind == ledger::kUmbuchung;
     EXPECT_EQ(transfers, 3);
     const int standColumn = t.columnCount() - 2;
     for (size_t r = 0; r < t.rows().size(); ++r) {
         const auto& row = t.row(static_cast<int>(r));
         if (row.tag.kind == reports::RowTag::kBuchung &&
-            l.doc.bookings[row.tag.id1]->kind == ledger::kUmbuchung) {
+            l.doc.bookings()[row.tag.id1]->kind == ledger::kUmbuchung) {
             const auto& before = t.row(static_cast<int>(r) - 1);
             EXPECT_EQ(row.cells[standColumn].text, before.cells[standColumn].text);
         }

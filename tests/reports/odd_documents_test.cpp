@@ -2,9 +2,9 @@
 // bookings at the ends of the date range. The views must build, lay out and render them
 // without overflow (the test build runs under the sanitizers).
 #include "reports/day_by_day.h"
-#include "reports/report_builder.h"
 #include "reports/table_painter.h"
 #include "reports/table_text.h"
+#include "reports/view_kinds.h"
 #include "test_ledger.h"
 
 #include <cmath>
@@ -24,9 +24,10 @@ constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
 // Builds, lays out (screen and printer) and renders every view kind that has a table.
 void renderEveryView(const ledger::CTalwerkDoc& doc, const char* from, const char* to) {
-    for (int kind = 1; kind <= 9; ++kind) {
+    for (const reports::ViewKindInfo& info : reports::kViewKinds) {
+        const int kind = reports::viewKindNumber(info.kind);
         reports::ReportParams p;
-        p.viewKind = kind;
+        p.viewKind = info.kind;
         p.start = date(from);
         p.end = date(to);
         std::optional<reports::ReportTable> t = reports::buildReportTable(doc, p);
@@ -63,10 +64,10 @@ TEST(OddDocuments, OneCurrencyLedgerKeepsEveryAmountInItsCurrency) {
     const int32_t giro = l.asset("Giro", 1, 1000, 1);
     const int32_t gehalt = l.income("Gehalt", 2);
     const int32_t miete = l.expense("Miete", 3);
-    l.konto(giro).switchDates.push_back(date("10.01.2024"));
+    l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("10.01.2024")); });
     l.book("05.01.2024", kEinnahme, giro, gehalt, 300, 1);
     l.book("15.01.2024", kAusgabe, giro, miete, 100, 1);
-    const reports::KontoIndex index(l.doc.accounts);
+    const reports::KontoIndex index(l.doc.accounts());
     const reports::PeriodTable t =
         reports::buildPeriodTable(l.doc, index, date("01.01.2024"), date("31.01.2024"), false);
     EXPECT_EQ(t.record(giro)->endValue[0], 1200);
@@ -84,15 +85,17 @@ TEST(OddDocuments, DamagedTableSettingsStayWithinRange) {
     const int32_t miete = l.expense("Miete", 2);
     l.book("02.01.2024", kAusgabe, giro, miete, 10);
     for (double scale : {std::nan(""), HUGE_VAL, 1e300, -3.0, 0.0}) {
-        l.doc.screenScale = scale;
+        l.doc.setScreenScale(scale);
         renderEveryView(l.doc, "01.01.2024", "31.01.2024");
     }
-    l.doc.screenScale = 2.5;
-    l.doc.settings.rowHeight = std::numeric_limits<int32_t>::max();
-    l.doc.settings.titleRowHeight = std::numeric_limits<int32_t>::max();
-    l.doc.settings.fieldSpacing = std::numeric_limits<int32_t>::max();
-    l.doc.settings.columnSpacing = std::numeric_limits<int32_t>::min();
-    l.doc.settings.columnMargin = std::numeric_limits<int32_t>::max();
+    l.doc.setScreenScale(2.5);
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.rowHeight = std::numeric_limits<int32_t>::max();
+        s.titleRowHeight = std::numeric_limits<int32_t>::max();
+        s.fieldSpacing = std::numeric_limits<int32_t>::max();
+        s.columnSpacing = std::numeric_limits<int32_t>::min();
+        s.columnMargin = std::numeric_limits<int32_t>::max();
+    });
     renderEveryView(l.doc, "01.01.2024", "31.01.2024");
 
     // A damaged scale lays the table out as if it were 1.
@@ -112,11 +115,11 @@ TEST(OddDocuments, RangeEndsEmptyLedgersAndAccountsWithoutCategories) {
     Ledger l(true);
     const int32_t giro = l.asset("Giro", 1, 500, 1);
     const int32_t miete = l.expense("Miete", 2);
-    l.konto(giro).switchDates.push_back(date("18.01.2038"));
-    l.konto(giro).category = 77; // refers to no category
+    l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("18.01.2038")); });
+    l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.category = 77; }); // refers to no category
     l.book("02.01.1970", kAusgabe, giro, miete, 5);
     l.book("18.01.2038", kAusgabe, giro, miete, 7);
-    const reports::KontoIndex index(l.doc.accounts);
+    const reports::KontoIndex index(l.doc.accounts());
     const reports::PeriodTable t =
         reports::buildPeriodTable(l.doc, index, date("02.01.1970"), date("18.01.2038"), false);
     EXPECT_EQ(t.record(giro)->bookingCount, 2);

@@ -71,7 +71,7 @@ TEST(ComparisonPeriods, AverageBalanceIsTheTruncatedMeanOfTheDays) {
     l.book("11.04.2024", kEinnahme, giro, gehalt, 10000);
     l.book("11.04.2024", kEinnahme, giro, gehalt, 5000);
     l.book("11.04.2024", kAusgabe, giro, gehalt, 5000); // same day: only the end counts
-    const reports::KontoIndex index(l.doc.accounts);
+    const reports::KontoIndex index(l.doc.accounts());
     const std::vector<reports::ComparisonPeriod> april{{date("01.04.2024"), date("30.04.2024")},
                                                        {date("01.05.2024"), date("02.05.2024")}};
     // 100,00 on 10 days and 200,00 on 20 days: 166,666... is cut to 166,66.

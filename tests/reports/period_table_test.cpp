@@ -28,7 +28,7 @@ struct Figures {
 
 Figures figures(const Ledger& l, int32_t id, const char* from, const char* to,
                 bool withoutProvisional = false) {
-    const reports::KontoIndex index(l.doc.accounts);
+    const reports::KontoIndex index(l.doc.accounts());
     const reports::PeriodTable t =
         reports::buildPeriodTable(l.doc, index, date(from), date(to), withoutProvisional);
     const reports::PeriodRecord* r = t.record(id);
@@ -94,7 +94,7 @@ TEST(PeriodTable, CurrencySwitchInsideTheRange) {
     Ledger l(true);                                          // EUR first, DM second
     const int32_t konto = l.asset("Sparbuch", 1, 195583, 1); // 1.955,83 DM
     const int32_t zinsen = l.income("Zinsen", 2);
-    l.konto(konto).switchDates.push_back(date("01.01.2002"));
+    l.changeKonto(konto, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("01.01.2002")); });
     l.book("15.12.2001", kEinnahme, konto, zinsen, 100, 0);    // 1,00 EUR booked into a DM account
     l.book("02.01.2002", kEinnahme, konto, zinsen, 391166, 1); // 3.911,66 DM into a EUR account
 
@@ -131,7 +131,7 @@ TEST(PeriodTable, TotalFiguresCombineBothCurrencies) {
     l.book("06.01.2024", kAusgabe, dmKonto, miete, 100, 1);
     l.book("07.01.2024", kAusgabe, giro, miete, 50);
 
-    const reports::KontoIndex index(l.doc.accounts);
+    const reports::KontoIndex index(l.doc.accounts());
     reports::DayByDay walk(l.doc, index, date("05.01.2024"), false);
     walk.advanceTo(date("06.01.2024"));
     EXPECT_EQ(walk.total(reports::kGuthaben, 0), 1500 + 150);

@@ -174,6 +174,47 @@ TEST(PrintPagination, PagesRunAcrossBeforeDown) {
     EXPECT_TRUE(none.placements.empty());
 }
 
+// "An Seitenbreite anpassen": the scale that brings every column onto one page column, and
+// the pagination at that scale.
+TEST(PrintPagination, FittingToThePageWidthShrinksOnlyWideTables) {
+    struct Case {
+        std::vector<int> characters;
+        double scale; // 2 x 10 column margin + the widths + 30 spacing between, into 800
+    };
+    const Case cases[] = {
+        {{5, 5, 5, 5, 5, 5}, 1.0},            // exactly 800: stays
+        {{5, 5, 5, 5, 5, 5, 5}, 800.0 / 900}, // seven columns of 100
+        {{30, 30}, 800.0 / 1250},             // two columns of 600
+        {{3, 60, 3}, 800.0 / 1400},           // one column wider than the page
+    };
+    for (const Case& c : cases) {
+        ReportTable t = columnsOfWidths(c.characters);
+        t.layout(kMeasurer, LayoutTarget::Printer);
+        const double scale = reports::pageWidthScale(t, kPage, kMargins);
+        EXPECT_DOUBLE_EQ(scale, c.scale) << c.characters.size() << " columns";
+        const Pagination p = reports::paginate(t, kPage, kMargins, scale);
+        EXPECT_EQ(p.pagesAcross, 1) << c.characters.size() << " columns";
+        EXPECT_DOUBLE_EQ(p.scale, c.scale);
+        // Nothing is cut: every column keeps its width.
+        EXPECT_EQ(p.columnWidth, t.columnWidths());
+    }
+
+    // Shrunk to 0.64, a page holds 31 rows instead of 20: the 55 rows of two wide columns
+    // take two pages instead of six.
+    ReportTable tall({}, 2);
+    for (int k = 0; k < 55; ++k) {
+        const int r = tall.addRow({});
+        tall.setCell(r, 0, std::string(30, 'a'));
+        tall.setCell(r, 1, std::string(30, 'b'));
+    }
+    tall.layout(kMeasurer, LayoutTarget::Printer);
+    const Pagination p =
+        reports::paginate(tall, kPage, kMargins, reports::pageWidthScale(tall, kPage, kMargins));
+    EXPECT_EQ(p.pagesAcross, 1);
+    EXPECT_EQ(p.pagesDown, 2);
+    EXPECT_EQ(rowsOnPageRow(p, 0).size(), 31u);
+}
+
 // Records what a page draws.
 class RecordingSurface final : public platform::Surface {
 public:

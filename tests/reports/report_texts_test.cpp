@@ -57,7 +57,7 @@ TEST(ReportTitle, SelectionAndValueKindFillTheTemplates) {
     p.start = testledger::date("01.01.2024");
     p.end = testledger::date("31.12.2024");
     p.valueKind = reports::kVermoegen;
-    const std::string account = l.doc.settings.accountBookingsTitle;
+    const std::string account = l.doc.settings().accountBookingsTitle;
 
     p.selection = {reports::Selection::kKonto, giro};
     EXPECT_EQ(reports::reportTitle(account, l.doc, p),
@@ -69,7 +69,7 @@ TEST(ReportTitle, SelectionAndValueKindFillTheTemplates) {
     p.selection = {reports::Selection::kKategorie, -1, ledger::kEinnahmenkonto, wohnen};
     EXPECT_EQ(reports::reportTitle(account, l.doc, p),
               "Buchungen für <bitte Konto/Kategorie auswählen>  (01.01.2024 bis 31.12.2024)");
-    EXPECT_EQ(reports::reportTitle(l.doc.settings.totalChartTitle, l.doc, p),
+    EXPECT_EQ(reports::reportTitle(l.doc.settings().totalChartTitle, l.doc, p),
               "Vermögen (01.01.2024 bis 31.12.2024)");
 }
 

@@ -30,10 +30,10 @@ inline Ledger householdLedger() {
     l.account(kAusgabenkonto, "Versicherung", 6300, 0, 0, wohnen);
     // Alternative assignments: the supermarket counts as housing in the first, electricity
     // as food in the second; the rent follows the standard assignment in the second.
-    l.konto(markt).alt1UseStandard = 0;
-    l.konto(markt).alt1Category = wohnen;
-    l.konto(strom).alt2Category = essen;
-    l.konto(miete).alt2UseStandard = 1;
+    l.changeKonto(markt, [&](ledger::CTWKonto& k) { k.alt1UseStandard = 0; });
+    l.changeKonto(markt, [&](ledger::CTWKonto& k) { k.alt1Category = wohnen; });
+    l.changeKonto(strom, [&](ledger::CTWKonto& k) { k.alt2Category = essen; });
+    l.changeKonto(miete, [&](ledger::CTWKonto& k) { k.alt2UseStandard = 1; });
 
     l.book("28.12.2023", kAusgabe, giro, miete, 85000);
     for (const char* month : {"01", "02", "03"}) {
@@ -56,7 +56,7 @@ inline Ledger dualCurrencyLedger() {
     const int32_t bank = l.category(kBestandskonto, "Bank");
     const int32_t giro = l.account(kBestandskonto, "Girokonto", 1, 300000, 0, bank);
     const int32_t spar = l.account(kBestandskonto, "Sparbuch", 2, 391166, 1, bank);
-    l.konto(spar).switchDates.push_back(date("01.01.2002"));
+    l.changeKonto(spar, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("01.01.2002")); });
     const int32_t dispo = l.asset("Dispokredit", 3, -50000, 1);
     const int32_t gehalt = l.income("Gehalt", 10);
     const int32_t miete = l.expense("Miete", 20);

@@ -4,6 +4,7 @@
 
 #include "ledger/dokument.h"
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -32,11 +33,9 @@ public:
         doc.newDocument(w, date("01.01.2024"));
     }
 
-    int32_t category(int kind, const std::string& name) {
-        return doc.categories.addKategorie(kind, name).id;
-    }
+    int32_t category(int kind, const std::string& name) { return doc.addKategorie(kind, name); }
     int32_t subcategory(int kind, int32_t categoryId, const std::string& name) {
-        return doc.categories.findKategorie(kind, categoryId)->addUnterkategorie(name).id;
+        return doc.addUnterkategorie(kind, categoryId, name);
     }
 
     int32_t account(int kind, const std::string& name, int32_t number, int64_t opening = 0,
@@ -62,7 +61,12 @@ public:
     int32_t expense(const std::string& name, int32_t number) {
         return account(ledger::kAusgabenkonto, name, number);
     }
-    ledger::CTWKonto& konto(int32_t id) { return *doc.findKonto(id); }
+    // Changes the account through the document: changeKonto(id, [](CTWKonto& k) { ... }).
+    template <class Change> void changeKonto(int32_t id, Change change) {
+        ledger::CTWKonto k = *doc.findKonto(id);
+        change(k);
+        doc.changeKonto(k);
+    }
 
     void book(const std::string& when, int kind, int32_t konto1, int32_t konto2, int64_t amount,
               int32_t currency = 0, bool provisional = false) {
@@ -79,7 +83,12 @@ public:
         doc.addBuchung(std::move(b));
     }
 
-    ledger::CTalwerkDoc doc;
+private:
+    // The document stays where it is when the ledger is moved.
+    std::unique_ptr<ledger::CTalwerkDoc> owned_ = std::make_unique<ledger::CTalwerkDoc>();
+
+public:
+    ledger::CTalwerkDoc& doc = *owned_;
 };
 
 } // namespace testledger

@@ -101,10 +101,12 @@ TEST(TotalValuesView, ColumnBitsSecondCurrencyAndExtraColumn) {
     const int32_t alt = l.asset("Alt", 2, -500, 1);
     const int32_t gehalt = l.income("Gehalt", 3);
     l.book("02.01.2024", kEinnahme, alt, gehalt, 100, 1);
-    l.doc.settings.totalValuesData = reports::kWerteSpalteDatum |
-                                     reports::totalValueBit(reports::kSchulden, 1) |
-                                     reports::totalValueBit(reports::kEinnahmen, 0);
-    l.doc.settings.totalValuesExtraColumn = 1;
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+        s.totalValuesData = reports::kWerteSpalteDatum |
+                            reports::totalValueBit(reports::kSchulden, 1) |
+                            reports::totalValueBit(reports::kEinnahmen, 0);
+    });
+    l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.totalValuesExtraColumn = 1; });
     const reports::ReportTable t =
         reports::buildTotalValuesView(l.doc, params("01.01.2024", "02.01.2024", 0));
     EXPECT_EQ(rowText(t, 1), "Datum|Schulden|Einnahmen|");
@@ -144,7 +146,7 @@ TEST(AccountValuesView, CategorySumsItsAccountsInTheirCurrencyOfTheDay) {
     const int32_t bank = l.category(kBestandskonto, "Bank");
     const int32_t giro = l.account(kBestandskonto, "Giro", 1, 1000, 0, bank);
     const int32_t alt = l.account(kBestandskonto, "Alt", 2, 3001, 1, bank);
-    l.konto(alt).switchDates.push_back(date("02.01.2024"));
+    l.changeKonto(alt, [](ledger::CTWKonto& k) { k.switchDates.push_back(date("02.01.2024")); });
     l.asset("Fremd", 3, 777);
     reports::ReportParams p = params("01.01.2024", "02.01.2024", 0);
     p.selection = {reports::Selection::kKategorie, -1, kBestandskonto, bank};

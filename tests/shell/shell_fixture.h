@@ -6,9 +6,9 @@
 #include "ledger/ledger_file.h"
 #include "reports/sample_ledgers.h"
 #include "shell/app/application.h"
+#include "shell/qt/qt_settings_store.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/main_window.h"
-#include "shell/qt/qt_settings_store.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,7 +32,9 @@ public:
     QString writeSample(const QString& name = QStringLiteral("haushalt.tlw")) {
         testledger::Ledger l = testledger::householdLedger();
         const QString path = dir.filePath(name);
-        ledger::saveLedgerFile(l.doc, path.toStdString());
+        if (const std::string failure = ledger::saveLedgerFile(l.doc, path.toStdString());
+            !failure.empty())
+            qFatal("%s", failure.c_str());
         return path;
     }
 

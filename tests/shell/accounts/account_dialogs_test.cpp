@@ -3,20 +3,24 @@
 #include "ledger/dokument.h"
 #include "reports/report_params.h"
 #include "reports/report_table.h"
+#include "shell/qt/cp1252.h"
+#include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
-#include "shell/views/talwerk_view.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace shelltest {
+
+using K = reports::ViewKind;
 
 namespace {
 
@@ -99,6 +103,49 @@ private slots:
                                      QStringLiteral("Liste"), QStringLiteral("N&eu...")}));
     }
 
+    // The category rows line up with the account's rows above them.
+    void theCategoryRowLinesUpWithTheAccountFields() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        int nameX = -1, kategorieX = -2;
+        onNextModal([&](QWidget* dialog) {
+            dialog->layout()->activate();
+            const auto left = [dialog](const char* name) {
+                return dialog->findChild<QWidget*>(QString::fromLatin1(name))
+                    ->mapTo(dialog, QPoint(0, 0))
+                    .x();
+            };
+            nameX = left("bezeichnung");
+            kategorieX = left("kategorie");
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        run(f, shell::DialogCommand::NeuesKonto);
+        QCOMPARE(kategorieX, nameX);
+    }
+
+    // The account editor widens its columns to their texts: a long name is not cut.
+    void theAccountEditorShowsLongNamesWhole() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const QString name = u"Gemeinschaftskonto Haushalt und Urlaubsrücklage der Familie"_qs;
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        ledger::CTWKonto bargeld = *doc.findKontoByText("Bargeld", true);
+        bargeld.name = shell::toCp1252(name);
+        doc.changeKonto(bargeld);
+        int width = 0, needed = 1;
+        qsizetype found = 0;
+        onNextModal([&](QWidget* dialog) {
+            auto* list = dialog->findChild<QTreeWidget*>();
+            found = list->findItems(name, Qt::MatchExactly, 0).size();
+            width = list->columnWidth(0);
+            needed = list->fontMetrics().horizontalAdvance(name);
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        run(f, shell::DialogCommand::KontenEditor);
+        QCOMPARE(found, qsizetype(1));
+        QVERIFY2(width >= needed, qPrintable(u"%1 < %2"_qs.arg(width).arg(needed)));
+    }
+
     void deletingAnAccountFromTheViewAsksByName() {
         AppFixture f;
         f.start({f.writeSample()});
@@ -115,7 +162,7 @@ private slots:
     void categoriesViewCreatesACategoryOfTheRowsKind() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(8);
+        f.child().chooseViewKind(K::Kategorien);
         QString refusal;
         onNextModal([&refusal](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Kategorie"));
@@ -158,10 +205,12 @@ private slots:
     void euroToolConvertsADeutscheMarkLedger() {
         AppFixture f;
         testledger::Ledger l = testledger::householdLedger();
-        l.doc.settings.euroOnly = 0;
-        l.doc.settings.firstCurrencySymbol = "DM";
+        l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
+            s.euroOnly = 0;
+            s.firstCurrencySymbol = "DM";
+        });
         const QString path = f.dir.filePath(QStringLiteral("mark.tlw"));
-        ledger::saveLedgerFile(l.doc, path.toStdString());
+        QVERIFY(ledger::saveLedgerFile(l.doc, path.toStdString()).empty());
         f.start({path});
         QStringList titles;
         confirmDialogs(3, &titles); // no recurring bookings: steps 1, 2 and 4
@@ -170,9 +219,9 @@ private slots:
                                       QStringLiteral("Euro-Tool: Kontowährung für Bestandskonten"),
                                       QStringLiteral("Euro-Tool: Buchungs-Dialog und Ansichten")}));
         const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
-        QCOMPARE(doc.settings.dualCurrency, 1);
-        QCOMPARE(doc.settings.secondCurrencySymbol, std::string("DM"));
-        QCOMPARE(doc.accounts.front()->switchDates.size(), size_t(1));
+        QCOMPARE(doc.settings().dualCurrency, 1);
+        QCOMPARE(doc.settings().secondCurrencySymbol, std::string("DM"));
+        QCOMPARE(doc.accounts().front()->switchDates.size(), size_t(1));
         QVERIFY(f.child().isWindowModified());
     }
 };

@@ -1,17 +1,27 @@
 // Start-up and exit: the settings with their defaults, the first-start demo files, the
 // window placement rule and the main window without a document.
+#include "ledger/dokument.h"
+#include "platform/version.h"
 #include "shell/app/app_settings.h"
+#include "shell/app/command_line.h"
 #include "shell/qt/cp1252.h"
+#include "shell/window/document.h"
+#include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTest>
+#include <QToolButton>
 
 namespace shelltest {
+
+using K = reports::ViewKind;
 
 namespace {
 
@@ -40,7 +50,7 @@ private slots:
         QCOMPARE(app.settings().recentFiles(),
                  (std::vector<std::string>{dir + "/DemoKontenplan.tlw", dir + "/DemoDatei1.tlw"}));
         QCOMPARE(f.store.readText("Recent File List", "File2"), dir + "/DemoDatei1.tlw");
-        QCOMPARE(app.settings().defaultViewKind(), 1);
+        QCOMPARE(app.settings().defaultViewKind(), K::Konten);
         QVERIFY(app.settings().placement.maximized);
         QCOMPARE(app.settings().placement.left, 50);
 
@@ -49,13 +59,55 @@ private slots:
         QCOMPARE(menuTitles(f.window().menuBar()),
                  (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Ansicht"),
                               QStringLiteral("&Hilfe")}));
-        QCOMPARE(f.window().viewBar()->shownKind(), 0);
+        QCOMPARE(f.window().viewBar()->shownKind(), std::optional<K>());
         QVERIFY(!f.window().commands().view.kinds[0]->isVisible());
         QVERIFY(f.window().commands().view.standardansicht->isVisible());
     }
 
+    // Without a document the main window says how to begin and lists the recent files; a new
+    // file starts with the household chart of accounts only when asked for.
+    void anEmptyMainWindowShowsHowToBegin() {
+        AppFixture f;
+        bool offeredOff = false;
+        onNextModal([&offeredOff](QWidget* dialog) {
+            auto* chart = dialog->findChild<QCheckBox*>(u"kontenplan"_qs);
+            offeredOff = chart && !chart->isChecked();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        f.start({});
+        QVERIFY(offeredOff);
+        auto* hint = f.window().findChild<shell::CStartHinweis*>();
+        QVERIFY(hint && !hint->isHidden());
+        QStringList texts;
+        for (QToolButton* button : hint->findChildren<QToolButton*>())
+            if (!button->isHidden())
+                texts.append(button->text());
+        const QString dir = f.dir.path();
+        QCOMPARE(texts,
+                 (QStringList{u"Neue Datei anlegen (Datei > Neu...)"_qs,
+                              u"Vorhandene Datei öffnen (Datei > Öffnen...)"_qs,
+                              dir + u"/DemoKontenplan.tlw"_qs, dir + u"/DemoDatei1.tlw"_qs}));
+
+        onNextModal([](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>(u"kontenplan"_qs)->setChecked(true);
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        hint->findChildren<QToolButton*>().first()->click();
+        QVERIFY(hint->isHidden());
+        const ledger::CTalwerkDoc& started = f.child().document()->ledger();
+        QCOMPARE(started.accounts().size(), size_t(29));
+        QVERIFY(!f.child().document()->isModified());
+
+        f.window().commands().file.schliessen->trigger();
+        QApplication::processEvents();
+        QVERIFY(!hint->isHidden());
+    }
+
     void storedDefaultViewKindsAreValidated() {
-        for (const auto& [stored, expected] : {std::pair{10, 1}, {100, 1}, {101, 101}, {3, 3}}) {
+        for (const auto& [stored, expected] : {std::pair{10, K::Konten},
+                                               {100, K::Konten},
+                                               {101, K::DiagrammGesamt},
+                                               {3, K::KontenNachKategorien}}) {
             AppFixture f;
             f.store.writeInt("Settings", "StdAns", stored);
             const QString file = f.writeSample();
@@ -101,13 +153,44 @@ private slots:
         AppFixture f;
         const QString file = f.writeSample();
         f.start({file});
-        f.app->settings().setDefaultViewKind(8);
+        f.app->settings().setDefaultViewKind(K::Kategorien);
         QVERIFY(f.window().close());
         QCOMPARE(f.store.readInt("Settings", "StdAns", 0), 8);
         QCOMPARE(f.store.readInt("Settings", "WMax", -1), 1);
         QVERIFY(f.store.readInt("Settings", "WRight", 0) > 0);
         // The opened file became the newest recent file.
         QCOMPARE(f.store.readText("Recent File List", "File1"), file.toStdString());
+    }
+
+    // "--help" and "--version" answer on the terminal, even where no display is reachable.
+    void helpAndVersionAreAnsweredWithoutADisplay() {
+        struct Case {
+            QString option;
+            QStringList expected;
+        };
+        const Case cases[] = {
+            {u"--help"_qs,
+             {u"Aufruf: talerwerk [DATEI.tlw]"_qs, u"--screenshot BILD.png"_qs, u"--view N"_qs,
+              u"2 Buchungen"_qs, u"102 Diagramm - Konto/Kat."_qs, u"--version"_qs}},
+            {u"--version"_qs,
+             {u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion) +
+              u"\n"_qs}},
+        };
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        for (const Case& c : cases) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(TALERWERK_PROGRAM), {c.option});
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            for (const QString& text : c.expected)
+                QVERIFY2(out.contains(text), qPrintable(c.option + u": "_qs + out));
+        }
+        QCOMPARE(shell::parseCommandLine({u"--hilfe"_qs}).error, u"Unbekannte Option: --hilfe"_qs);
     }
 };
 

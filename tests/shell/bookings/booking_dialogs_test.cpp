@@ -10,12 +10,15 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QTest>
 
 namespace shelltest {
+
+using K = reports::ViewKind;
 
 class BookingDialogsTest : public QObject {
     Q_OBJECT
@@ -24,7 +27,7 @@ private slots:
         AppFixture f;
         f.start({f.writeSample()});
         ledger::CTalwerkDoc& doc = f.child().document()->ledger();
-        const size_t before = doc.bookings.size();
+        const size_t before = doc.bookings().size();
         bool firstSeen = false, secondSeen = false;
         QString secondNumber, secondAmount;
         onNextModal([&](QWidget* dlg) {
@@ -49,12 +52,12 @@ private slots:
         QVERIFY(secondSeen);
         QCOMPARE(secondNumber, u"R-010"_qs);
         QCOMPARE(secondAmount, u"0,00"_qs);
-        QCOMPARE(doc.bookings.size(), before + 1);
-        const int index = doc.indexOfBuchung(doc.settings.nextBookingSerial - 1);
+        QCOMPARE(doc.bookings().size(), before + 1);
+        const int index = doc.indexOfBuchung(doc.settings().nextBookingSerial - 1);
         QVERIFY(index >= 0);
-        QCOMPARE(doc.bookings[index]->amount, int64_t(1250));
-        QCOMPARE(doc.bookings[index]->text, std::string("B\xe4"
-                                                        "cker"));
+        QCOMPARE(doc.bookings()[index]->amount, int64_t(1250));
+        QCOMPARE(doc.bookings()[index]->text, std::string("B\xe4"
+                                                          "cker"));
         QVERIFY(f.child().document()->isModified());
     }
 
@@ -80,6 +83,33 @@ private slots:
         f.window().commands().edit.neueBuchung->trigger();
         QCOMPARE(order, QStringList({u"datum"_qs, u"nummer"_qs, u"text"_qs, u"vorgang"_qs,
                                      u"konto1"_qs, u"konto2"_qs, u"betrag"_qs}));
+    }
+
+    // Changing the kind of booking changes the account labels, but no field moves.
+    void theFieldsStayInPlaceWhenTheKindChanges() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QList<QList<QRect>> places;
+        onNextModal([&](QWidget* dlg) {
+            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
+            for (const int k : {0, 1, 2, 0}) {
+                kind->setCurrentIndex(k);
+                emit kind->activated(k);
+                dlg->layout()->activate();
+                QList<QRect> now{dlg->rect()};
+                for (const QString& name :
+                     {u"datum"_qs, u"konto1"_qs, u"konto2"_qs, u"betrag"_qs, u"vorgang"_qs}) {
+                    const QWidget* w = dlg->findChild<QWidget*>(name);
+                    now.append(QRect(w->mapTo(dlg, QPoint(0, 0)), w->size()));
+                }
+                places.append(now);
+            }
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(places.size(), 4);
+        for (const QList<QRect>& now : places)
+            QCOMPARE(now, places.first());
     }
 
     // Every shortcut letter of the booking dialog leads to one field, for each kind of booking.
@@ -132,28 +162,28 @@ private slots:
         AppFixture f;
         f.start({f.writeSample()});
         ledger::CTalwerkDoc& doc = f.child().document()->ledger();
-        const size_t before = doc.bookings.size();
+        const size_t before = doc.bookings().size();
         const reports::RowTag row = reports::RowTag::buchung(0);
         answerMessageBox(QMessageBox::No);
         shell::runDialogCommand(shell::DialogCommand::BuchungLoeschen, f.child(), &f.window(), row);
-        QCOMPARE(doc.bookings.size(), before);
+        QCOMPARE(doc.bookings().size(), before);
         QString question;
         answerMessageBox(QMessageBox::Yes, &question);
         shell::runDialogCommand(shell::DialogCommand::BuchungLoeschen, f.child(), &f.window(), row);
         QCOMPARE(question, u"Möchten Sie diese Buchung wirklich löschen?"_qs);
-        QCOMPARE(doc.bookings.size(), before - 1);
+        QCOMPARE(doc.bookings().size(), before - 1);
     }
 
     void aRenamedFilterShowsInTheViewBar() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().chooseViewKind(7);
+        f.child().chooseViewKind(K::BuchungenGefiltert);
         onNextModal([](QWidget* dlg) {
             dlg->findChild<QLineEdit*>(u"bezeichnung"_qs)->setText(u"Miete"_qs);
             qobject_cast<QDialog*>(dlg)->accept();
         });
         emit f.window().viewBar()->editFilterRequested();
-        QCOMPARE(f.child().document()->ledger().filters[0]->name, std::string("Miete"));
+        QCOMPARE(f.child().document()->ledger().filters()[0]->name, std::string("Miete"));
         QCOMPARE(f.child().viewBarState().filterNames.first(), u"Miete"_qs);
         auto* list = f.window().viewBar()->findChild<QComboBox*>(u"filter"_qs);
         QVERIFY(list);

@@ -1,6 +1,7 @@
 // The recurring booking dialogs in the running program: the rule list with a new rule, the due
 // bookings with their check boxes, and the rule that follows a booking to be repeated.
 #include "ledger/dokument.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
 #include "shell_fixture.h"
@@ -9,7 +10,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -47,7 +47,7 @@ private slots:
         f.start({f.writeSample()});
         ledger::CTalwerkDoc& doc = f.child().document()->ledger();
         addRent(doc);
-        const size_t before = doc.bookings.size();
+        const size_t before = doc.bookings().size();
         int rows = -1, rowsAfter = -1;
         QString firstNumber, secondNumberUnticked, header;
         bool executeEnabledWithoutMarks = true;
@@ -76,8 +76,8 @@ private slots:
         QCOMPARE(secondNumberUnticked.left(2), u"M-"_qs);
         QVERIFY(!executeEnabledWithoutMarks);
         QCOMPARE(rowsAfter, 2);
-        QCOMPARE(doc.bookings.size(), before + 1);
-        QCOMPARE(doc.rules[0]->occurrenceStates, (std::vector<uint8_t>{0, 0, 1}));
+        QCOMPARE(doc.bookings().size(), before + 1);
+        QCOMPARE(doc.rules()[0]->occurrenceStates, (std::vector<uint8_t>{0, 0, 1}));
         QVERIFY(f.child().document()->isModified());
     }
 
@@ -110,9 +110,9 @@ private slots:
         f.window().commands().edit.regelmaessigeBuchungen->trigger();
         QCOMPARE(names, QStringList({u"Abo"_qs, u"Miete"_qs}));
         QCOMPARE(selected, u"Abo"_qs);
-        QCOMPARE(doc.rules.size(), size_t(2));
-        QCOMPARE(doc.rules[1]->konto2Id, doc.findKontoByText("Strom", true)->id);
-        QCOMPARE(doc.rules[1]->amount, int64_t(990));
+        QCOMPARE(doc.rules().size(), size_t(2));
+        QCOMPARE(doc.rules()[1]->konto2Id, doc.findKontoByText("Strom", true)->id);
+        QCOMPARE(doc.rules()[1]->amount, int64_t(990));
         QVERIFY(f.child().document()->isModified());
     }
 
@@ -133,8 +133,9 @@ private slots:
                     status = label->text();
             onNextModal([&](QWidget* rule) {
                 ruleName = rule->findChild<QLineEdit*>(u"bezeichnung"_qs)->text();
-                ruleDate =
-                    rule->findChild<QDateEdit*>(u"datum"_qs)->date().toString(u"dd.MM.yyyy"_qs);
+                ruleDate = rule->findChild<shell::CDatumEdit*>(u"datum"_qs)
+                               ->date()
+                               .toString(u"dd.MM.yyyy"_qs);
                 qobject_cast<QDialog*>(rule)->accept();
             });
             qobject_cast<QDialog*>(dlg)->accept();
@@ -144,8 +145,8 @@ private slots:
         QCOMPARE(ruleName, u"Gehalt"_qs);
         // The booking is dated today (15.04.2024); the rule starts one month later.
         QCOMPARE(ruleDate, u"15.05.2024"_qs);
-        QCOMPARE(doc.rules.size(), size_t(1));
-        QCOMPARE(doc.rules[0]->counterStart, 2);
+        QCOMPARE(doc.rules().size(), size_t(1));
+        QCOMPARE(doc.rules()[0]->counterStart, 2);
     }
 
     // Every shortcut letter of the rule dialog leads to one field, for each kind of booking.

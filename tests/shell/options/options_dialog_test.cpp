@@ -32,7 +32,7 @@ QString currentTab(QWidget* dialog) {
 }
 
 // Opens the options with F5 in the view kind and returns the title of the page shown.
-QString pageOfF5(AppFixture& f, int viewKind) {
+QString pageOfF5(AppFixture& f, reports::ViewKind viewKind) {
     f.child().chooseViewKind(viewKind);
     QString page;
     onNextModal([&page](QWidget* dialog) {
@@ -51,10 +51,11 @@ private slots:
     void f5OpensThePageOfTheViewKind() {
         AppFixture f;
         f.start({f.writeSample()});
-        QCOMPARE(pageOfF5(f, 1), QStringLiteral("Konten"));
-        QCOMPARE(pageOfF5(f, 3), QStringLiteral("Konten n. Kat."));
-        QCOMPARE(pageOfF5(f, 2), QStringLiteral("Buchungen"));
-        QCOMPARE(pageOfF5(f, 8), QStringLiteral("Tabellen"));
+        QCOMPARE(pageOfF5(f, reports::ViewKind::Konten), QStringLiteral("Konten"));
+        QCOMPARE(pageOfF5(f, reports::ViewKind::KontenNachKategorien),
+                 QStringLiteral("Konten n. Kat."));
+        QCOMPARE(pageOfF5(f, reports::ViewKind::Buchungen), QStringLiteral("Buchungen"));
+        QCOMPARE(pageOfF5(f, reports::ViewKind::Kategorien), QStringLiteral("Tabellen"));
         QVERIFY(!f.child().isWindowModified());
     }
 
@@ -70,7 +71,8 @@ private slots:
                 tabs << widget->tabText(i);
             button(dialog, QDialogButtonBox::Cancel)->click();
         });
-        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {}, 101);
+        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {},
+                                reports::ViewKind::DiagrammGesamt);
         QCOMPARE(page, QStringLiteral("Diagramme"));
         QCOMPARE(tabs.size(), 11);
         QCOMPARE(tabs.front(), QStringLiteral("Allgemein"));
@@ -91,10 +93,11 @@ private slots:
                 ->setText(QStringLiteral("Verworfen"));
             button(dialog, QDialogButtonBox::Cancel)->click();
         });
-        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {}, 8);
+        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {},
+                                reports::ViewKind::Kategorien);
         QCOMPARE(shown, QStringLiteral("1,00 cm"));
-        QCOMPARE(doc.settings.fieldSpacing, 10);
-        QCOMPARE(doc.settings.accountsTitle, std::string("Konten (<STARTDATUM> bis <ENDDATUM>)"));
+        QCOMPARE(doc.settings().fieldSpacing, 10);
+        QCOMPARE(doc.settings().accountsTitle, std::string("Konten (<STARTDATUM> bis <ENDDATUM>)"));
         QVERIFY(!f.child().isWindowModified());
 
         onNextModal([](QWidget* dialog) {
@@ -104,9 +107,10 @@ private slots:
                 ->setText(QStringLiteral("Alle Konten"));
             button(dialog, QDialogButtonBox::Ok)->click();
         });
-        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {}, 1);
-        QCOMPARE(doc.settings.fieldSpacing, 30);
-        QCOMPARE(doc.settings.accountsTitle, std::string("Alle Konten"));
+        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {},
+                                reports::ViewKind::Konten);
+        QCOMPARE(doc.settings().fieldSpacing, 30);
+        QCOMPARE(doc.settings().accountsTitle, std::string("Alle Konten"));
         QVERIFY(f.child().isWindowModified());
     }
 
@@ -127,12 +131,13 @@ private slots:
             kept = kennwort->text();
             button(dialog, QDialogButtonBox::Cancel)->click();
         });
-        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {}, 1);
+        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {},
+                                reports::ViewKind::Konten);
         QCOMPARE(message, QStringLiteral("Das Kennwort darf nur Zeichen enthalten, die in der "
                                          "Datei gespeichert werden können (Zeichensatz "
                                          "Windows-1252)."));
         QCOMPARE(kept, QStringLiteral("ab"));
-        QVERIFY(!f.child().document()->ledger().password.isActive());
+        QVERIFY(!f.child().document()->ledger().password().isActive());
     }
 
     void aRefusedOkKeepsTheDialogOpenAtTheField() {
@@ -151,12 +156,13 @@ private slots:
             focused = dialog->focusWidget() == decimal;
             button(dialog, QDialogButtonBox::Cancel)->click();
         });
-        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {}, 1);
+        shell::runDialogCommand(shell::DialogCommand::Optionen, f.child(), &f.window(), {},
+                                reports::ViewKind::Konten);
         QCOMPARE(message, QStringLiteral("Dezimaltrennzeichen und Tausendertrennzeichen dürfen "
                                          "nicht identisch sein!"));
         QCOMPARE(pageAfterRefusal, QStringLiteral("Allgemein"));
         QVERIFY(focused);
-        QCOMPARE(f.child().document()->ledger().settings.decimalSeparator, ',');
+        QCOMPARE(f.child().document()->ledger().settings().decimalSeparator, ',');
         QVERIFY(!f.child().isWindowModified());
     }
 };

@@ -1,7 +1,9 @@
 // Documents in the desktop program: opening a ledger, one window per file, the view kinds with
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
+#include "ledger/dokument.h"
 #include "ledger/ledger_store.h"
+#include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/document.h"
 #include "shell/window/view_bar.h"
@@ -9,20 +11,24 @@
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
 namespace shelltest {
 
+using K = reports::ViewKind;
+
 namespace {
 
-QAction* kindAction(shell::CMainFrame& window, int kind) {
+QAction* kindAction(shell::CMainFrame& window, K kind) {
     for (QAction* action : window.commands().view.kinds)
-        if (action->data().toInt() == kind)
+        if (action->data().value<K>() == kind)
             return action;
     return nullptr;
 }
@@ -46,11 +52,11 @@ private slots:
         shell::CChildFrame& child = f.child();
         QCOMPARE(child.windowTitle(), QStringLiteral("haushalt.tlw[*]"));
         QVERIFY(!child.isWindowModified());
-        QCOMPARE(child.viewKind(), 1);
+        QCOMPARE(child.viewKind(), K::Konten);
         // The initial display period of a new ledger: first day of the month until today.
         QCOMPARE(child.viewBarState().start, QDate(2024, 4, 1));
         QCOMPARE(child.viewBarState().end, QDate(2024, 4, 15));
-        QCOMPARE(f.window().viewBar()->shownKind(), 1);
+        QCOMPARE(f.window().viewBar()->shownKind(), std::optional(K::Konten));
 
         const reports::ReportTable* table = child.activeView()->table();
         QVERIFY(table);
@@ -65,8 +71,8 @@ private slots:
         f.window().commands().window.neuesFenster->trigger();
         QCOMPARE(f.window().mdiArea()->subWindowList().size(), 2);
         QCOMPARE(f.child().windowTitle(), QStringLiteral("haushalt.tlw:2[*]"));
-        f.child().chooseViewKind(8);
-        QCOMPARE(child.viewKind(), 1);
+        f.child().chooseViewKind(K::Kategorien);
+        QCOMPARE(child.viewKind(), K::Konten);
     }
 
     void aFileThatCannotBeReadOpensNothing() {
@@ -87,8 +93,7 @@ private slots:
     void aProtectedFileAsksForItsPassword() {
         AppFixture f;
         testledger::Ledger l = testledger::householdLedger();
-        l.doc.password.password = "Geheim";
-        l.doc.password.protection = 1;
+        l.doc.setPassword({"Geheim", 1});
         const QString file = f.dir.filePath(QStringLiteral("geschuetzt.tlw"));
         QVERIFY(ledger::saveLedgerFile(l.doc, file.toStdString()).empty());
         f.start({f.writeSample()});
@@ -134,26 +139,26 @@ private slots:
         const shell::Commands& c = f.window().commands();
         QVERIFY(!c.view.zurueck->isEnabled());
 
-        child.jumpToViewKind(3);
-        child.jumpToViewKind(8);
-        QCOMPARE(child.history(), (std::vector<int>{1, 3}));
+        child.jumpToViewKind(K::KontenNachKategorien);
+        child.jumpToViewKind(K::Kategorien);
+        QCOMPARE(child.history(), (std::vector<K>{K::Konten, K::KontenNachKategorien}));
         QVERIFY(c.view.zurueck->isEnabled());
-        QVERIFY(kindAction(f.window(), 8)->isChecked());
+        QVERIFY(kindAction(f.window(), K::Kategorien)->isChecked());
         c.view.zurueck->trigger();
-        QCOMPARE(child.viewKind(), 3);
+        QCOMPARE(child.viewKind(), K::KontenNachKategorien);
         c.view.zurueck->trigger();
-        QCOMPARE(child.viewKind(), 1);
+        QCOMPARE(child.viewKind(), K::Konten);
         QVERIFY(!c.view.zurueck->isEnabled());
         child.goBack(); // nothing left: nothing happens
-        QCOMPARE(child.viewKind(), 1);
+        QCOMPARE(child.viewKind(), K::Konten);
 
         // A view kind from the menu empties the history.
-        child.jumpToViewKind(3);
-        kindAction(f.window(), 8)->trigger();
-        QCOMPARE(child.viewKind(), 8);
+        child.jumpToViewKind(K::KontenNachKategorien);
+        kindAction(f.window(), K::Kategorien)->trigger();
+        QCOMPARE(child.viewKind(), K::Kategorien);
         QVERIFY(child.history().empty());
         QVERIFY(!c.view.zurueck->isEnabled());
-        QCOMPARE(f.window().viewBar()->shownKind(), 8);
+        QCOMPARE(f.window().viewBar()->shownKind(), std::optional(K::Kategorien));
     }
 
     void menuStatesFollowTheViewKind() {
@@ -164,7 +169,7 @@ private slots:
         QVERIFY(c.view.grouping[0]->isChecked());
         QVERIFY(c.view.ohneVorlaeufige->isEnabled());
         // Views without a builder yet are offered but disabled.
-        QVERIFY(!kindAction(f.window(), 101)->isEnabled());
+        QVERIFY(!kindAction(f.window(), K::DiagrammGesamt)->isEnabled());
         // Dialog commands are enabled once their dialogs registered them.
         QVERIFY(c.edit.neueBuchung->isEnabled());
 
@@ -174,7 +179,7 @@ private slots:
         c.view.ohneVorlaeufige->trigger();
         QVERIFY(f.child().withoutProvisional());
 
-        kindAction(f.window(), 8)->trigger();
+        kindAction(f.window(), K::Kategorien)->trigger();
         QVERIFY(!c.view.grouping[0]->isEnabled());
         QVERIFY(!c.view.ohneVorlaeufige->isEnabled());
     }
@@ -182,15 +187,18 @@ private slots:
     void contextMenusAndJumpsFollowTheRow() {
         using shell::MenuAction;
         // Group rows of the accounts view offer only the general entries.
-        QVERIFY(!hasEntry(shell::contextMenuEntries(1, reports::RowTag::kNone),
+        QVERIFY(!hasEntry(shell::contextMenuEntries(K::Konten, reports::RowTag::kNone),
                           MenuAction::JumpBookings));
-        QVERIFY(hasEntry(shell::contextMenuEntries(1, reports::RowTag::kKonto),
+        QVERIFY(hasEntry(shell::contextMenuEntries(K::Konten, reports::RowTag::kKonto),
                          MenuAction::JumpBookings));
-        QVERIFY(hasEntry(shell::contextMenuEntries(3, reports::RowTag::kUnterkategorie),
-                         MenuAction::JumpChart));
-        QCOMPARE(shell::contextMenuEntries(8, reports::RowTag::kKontoArt).size(), 5u);
-        QCOMPARE(shell::targetViewKind(MenuAction::AsChart, 6), 102);
-        QCOMPARE(shell::targetViewKind(MenuAction::AsTable, 101), 5);
+        QVERIFY(hasEntry(
+            shell::contextMenuEntries(K::KontenNachKategorien, reports::RowTag::kUnterkategorie),
+            MenuAction::JumpChart));
+        QCOMPARE(shell::contextMenuEntries(K::Kategorien, reports::RowTag::kKontoArt).size(), 5u);
+        QCOMPARE(shell::targetViewKind(MenuAction::AsChart, K::WertetabelleKonto),
+                 std::optional(K::DiagrammKonto));
+        QCOMPARE(shell::targetViewKind(MenuAction::AsTable, K::DiagrammGesamt),
+                 std::optional(K::WertetabelleGesamt));
 
         AppFixture f;
         f.start({f.writeSample()});
@@ -208,6 +216,93 @@ private slots:
         const int pixel = static_cast<int>(middle * view->logicalDpiY() / 254.0);
         QCOMPARE(view->rowTagAt(QPoint(20, pixel)), table->row(accountRow).tag);
         QCOMPARE(view->rowTagAt(QPoint(20, 5000)).kind, int(reports::RowTag::kNone));
+    }
+
+    // Tab leads round the view bar and the active window, never into another ledger's window.
+    void tabStaysInsideTheActiveWindow() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        QMdiArea* area = f.window().mdiArea();
+        QMdiSubWindow* other = area->currentSubWindow();
+        QVERIFY(f.window().openFile(f.writeSample(QStringLiteral("zweite.tlw"))));
+        QMdiSubWindow* active = area->currentSubWindow();
+        f.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+        auto* end = f.window().viewBar()->findChild<shell::CDatumEdit*>(QStringLiteral("bis"));
+        QVERIFY(end);
+        end->lineEdit()->setFocus();
+        bool reachedTheView = false;
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(),
+                            i % 7 == 6 ? Qt::Key_Backtab : Qt::Key_Tab);
+            QWidget* now = QApplication::focusWidget();
+            QVERIFY(now);
+            QVERIFY2(!other->isAncestorOf(now), qPrintable(now->metaObject()->className()));
+            reachedTheView = reachedTheView || active->isAncestorOf(now);
+        }
+        QCOMPARE(area->activeSubWindow(), active);
+        QVERIFY(reachedTheView);
+    }
+
+    // Only the bookings view confirms bookings, and only provisional ones; a right click
+    // marks the row its menu acts on.
+    void aRightClickMarksTheBookingItsMenuActsOn() {
+        const QString confirm = QStringLiteral("Buchung be&stätigen...");
+        const auto offers = [&](K kind, bool provisional) {
+            for (const shell::MenuEntry& entry :
+                 shell::contextMenuEntries(kind, reports::RowTag::kBuchung, provisional))
+                if (entry.label && QString::fromUtf16(entry.label) == confirm)
+                    return true;
+            return false;
+        };
+        for (const K kind : {K::Buchungen, K::BuchungenKonto, K::BuchungenGefiltert})
+            QCOMPARE(offers(kind, false), false);
+        QCOMPARE(offers(K::Buchungen, true), true);
+        QCOMPARE(offers(K::BuchungenKonto, true), false);
+        QCOMPARE(offers(K::BuchungenGefiltert, true), false);
+
+        AppFixture f;
+        f.start({f.writeSample()});
+        f.child().chooseViewKind(K::Buchungen);
+        f.child().setStartDate(QDate(2024, 1, 1));
+        shell::CTalwerkView* view = f.child().activeView();
+        view->resize(900, 1400);
+        const reports::ReportTable* table = view->table();
+        const ledger::CTalwerkDoc& ledger = f.child().document()->ledger();
+        int plain = -1;
+        int provisional = -1;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const reports::RowTag& tag = table->row(r).tag;
+            if (tag.kind != reports::RowTag::kBuchung)
+                continue;
+            (ledger.bookings()[tag.id1]->provisional ? provisional : plain) = r;
+        }
+        QVERIFY(plain >= 0 && provisional >= 0);
+        for (const int row : {plain, provisional}) {
+            const int middle = -(table->rowTop(row) + table->rowBottom(row)) / 2;
+            const QPoint at(20, static_cast<int>(middle * view->logicalDpiY() / 254.0));
+            QStringList shown;
+            int marked = -2;
+            QTimer::singleShot(50, [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                for (QAction* action : menu->actions())
+                    shown.append(action->text());
+                marked = view->markedRow();
+                menu->close();
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                    view->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(view->viewport(), &event);
+            QCOMPARE(marked, row);
+            QCOMPARE(shown.contains(confirm), row == provisional);
+            QVERIFY(shown.contains(QStringLiteral("Buchung &löschen")));
+            // The mark stays while the command runs, and goes with the next rebuild.
+            QCOMPARE(view->markedRow(), row);
+        }
+        f.child().setStartDate(QDate(2024, 2, 1));
+        view->table();
+        QCOMPARE(view->markedRow(), -1);
     }
 
     void keysScrollOnlyWhereThereIsSomethingToScroll() {
@@ -329,6 +424,48 @@ private slots:
         AppFixture reopened;
         reopened.start({file});
         QCOMPARE(reopened.child().document()->screenScale(), 1.5);
+    }
+
+    // "Beenden" (and the window manager's close, and logout, which go the same way) asks once
+    // per changed ledger however many windows show it, and a cancel closes nothing more.
+    void quittingAsksOncePerChangedLedgerWhateverItsWindows() {
+        AppFixture f;
+        const QString first = f.writeSample();
+        const QString second = f.writeSample(QStringLiteral("zweite.tlw"));
+        f.start({first});
+        QVERIFY(f.window().openFile(second));
+        QMdiArea* area = f.window().mdiArea();
+        for (QMdiSubWindow* window : area->subWindowList()) {
+            area->setActiveSubWindow(window);
+            f.window().commands().window.neuesFenster->trigger();
+            f.window().commands().edit.scale[4]->trigger();
+        }
+        QCOMPARE(area->subWindowList().size(), 4);
+
+        QStringList questions;
+        QMessageBox::StandardButton answer = QMessageBox::Cancel;
+        QTimer answering;
+        QObject::connect(&answering, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questions.append(box->text());
+                box->button(answer)->click();
+            }
+        });
+        answering.start(10);
+
+        f.window().commands().file.beenden->trigger();
+        QCOMPARE(questions.size(), 1);
+        QApplication::processEvents();
+        QCOMPARE(area->subWindowList().size(), 4);
+
+        questions.clear();
+        answer = QMessageBox::No;
+        QVERIFY(f.window().close());
+        QCOMPARE(questions.size(), 2);
+        QVERIFY(questions[0].contains(QStringLiteral("haushalt.tlw")));
+        QVERIFY(questions[1].contains(QStringLiteral("zweite.tlw")));
+        QApplication::processEvents();
+        QCOMPARE(area->subWindowList().size(), 0);
     }
 };
 

@@ -1,0 +1,227 @@
+// The document's operations as change sets: every operation taken back by undo restores the
+// saved bytes exactly, redo brings back the changed ones, and bulk operations give what single
+// operations give.
+#include "file_sample.h"
+#include "ledger/dokument.h"
+#include "ledger/file_write.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace ledger;
+using namespace testsupport;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+CTWBuchung booking(CNVKDatum date, std::string number, int32_t konto1, int32_t konto2,
+                   int64_t amount) {
+    CTWBuchung b;
+    b.date = date;
+    b.number = std::move(number);
+    b.kind = kAusgabe;
+    b.konto1Id = konto1;
+    b.konto2Id = konto2;
+    b.amount = amount;
+    return b;
+}
+
+// Account ids of the sample ledger.
+constexpr int32_t kGiro = 0, kSpar = 1, kLohn = 2, kMiete = 3, kEssen = 4;
+
+} // namespace
+
+TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
+    struct Case {
+        const char* name;
+        std::function<void(CTalwerkDoc&)> change;
+    };
+    const Case cases[] = {
+        {"add booking",
+         [](CTalwerkDoc& d) { d.addBuchung(booking(datum(3, 2, 2004), "5", kGiro, kEssen, 99)); }},
+        {"add bookings in bulk",
+         [](CTalwerkDoc& d) {
+             d.addBuchungen({booking(datum(3, 2, 2004), "5", kGiro, kEssen, 1),
+                             booking(datum(1, 1, 2000), "", kSpar, kMiete, 2),
+                             booking(datum(3, 2, 2004), "1a", kGiro, kLohn, 3)});
+         }},
+        {"remove booking", [](CTalwerkDoc& d) { d.removeBuchung(1); }},
+        {"remove bookings by serial",
+         [](CTalwerkDoc& d) {
+             d.removeBuchungen({0, 3, 77});
+         }},
+        {"replace booking",
+         [](CTalwerkDoc& d) {
+             d.replaceBuchung(0, booking(datum(9, 9, 2009), "X", kSpar, kMiete, 5));
+         }},
+        {"add account",
+         [](CTalwerkDoc& d) {
+             CTWKonto k;
+             k.kind = kAusgabenkonto;
+             k.name = "Auto";
+             k.category = 1;
+             d.addKonto(k);
+         }},
+        {"change account",
+         [](CTalwerkDoc& d) {
+             CTWKonto k = *d.findKonto(kSpar);
+             k.name = "Tagesgeld";
+             k.alt1UseStandard = 1;
+             k.category = 0;
+             k.subcategory = 0;
+             k.switchDates.clear();
+             d.changeKonto(k);
+         }},
+        {"remove account", [](CTalwerkDoc& d) { d.removeKonto(kSpar); }},
+        {"categories",
+         [](CTalwerkDoc& d) {
+             d.addUnterkategorie(kAusgabenkonto, d.addKategorie(kAusgabenkonto, "Auto"), "Öl");
+             d.renameKategorie(kEinnahmenkonto, 0, "Beruf");
+             d.renameUnterkategorie(kEinnahmenkonto, 0, 1, "Boni");
+             d.removeUnterkategorie(kEinnahmenkonto, 0, 0);
+             d.removeKategorie(kBestandskonto, 1);
+         }},
+        {"recurring bookings",
+         [](CTalwerkDoc& d) {
+             d.setVorkommen(0, 6, kGeloescht);
+             CTWBuchungRegel r = *d.rules()[1];
+             r.amount = 1;
+             d.changeBuchungRegel(1, r);
+             d.addBuchungRegel(r);
+             d.removeBuchungRegel(0);
+         }},
+        {"filter",
+         [](CTalwerkDoc& d) {
+             CTWBuchungsFilterNeu f;
+             f.name = "Neu";
+             d.changeFilter(9, f);
+         }},
+        {"settings and fields",
+         [](CTalwerkDoc& d) {
+             d.changeSettings([](CTWEinstellungen& s) {
+                 s.accountsTitle = "Alles";
+                 s.nextBookingSerial = 999; // a counter: not set this way
+             });
+             d.setRate({2, 1});
+             d.setPassword({});
+             d.setScreenScale(2);
+             d.setHiddenBookingTexts({});
+             d.setInitialPeriod({});
+             d.setAccountBookingsSortDirection(0);
+         }},
+        {"Euro conversion",
+         [](CTalwerkDoc& d) {
+             d.convertToEuro(3, {40339, 1000}, "EUR", "bfr");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto doc = sampleLedger();
+        const Bytes before = writeLedgerFile(*doc);
+        doc->beginAenderung();
+        c.change(*doc);
+        Aenderung step = doc->commitAenderung();
+        const Bytes after = writeLedgerFile(*doc);
+        ASSERT_FALSE(step.empty());
+        EXPECT_NE(after, before);
+        EXPECT_NE(doc->settings().nextBookingSerial, 999);
+
+        doc->undo(step);
+        EXPECT_TRUE(step.isUndone());
+        EXPECT_EQ(writeLedgerFile(*doc), before);
+        doc->redo(step);
+        EXPECT_EQ(writeLedgerFile(*doc), after);
+        doc->undo(step);
+        EXPECT_EQ(writeLedgerFile(*doc), before);
+        EXPECT_TRUE(doc->isBuchungOrderValid());
+    }
+}
+
+TEST(Aenderung, CountsFollowTheOperations) {
+    auto doc = sampleLedger();
+    auto count = [&](int32_t id) { return doc->findKonto(id)->bookingCount; };
+    auto usage = [&](int kind, int32_t id) { return doc->findKategorie(kind, id)->usageCount; };
+    ASSERT_EQ(count(kGiro), 4);
+    ASSERT_EQ(usage(kBestandskonto, 0), 2);
+    ASSERT_EQ(usage(kBestandskonto, 1), 2);
+
+    doc->removeBuchungen({0, 1});
+    EXPECT_EQ(count(kGiro), 2);
+    EXPECT_EQ(count(kLohn), 0);
+    EXPECT_EQ(count(kMiete), 0);
+    doc->replaceBuchung(0, booking(datum(1, 1, 2005), "", kSpar, kEssen, 1));
+    EXPECT_EQ(count(kGiro), 1);
+    EXPECT_EQ(count(kSpar), 2);
+
+    // The savings account: standard Anlagen, alternative 1 Geldkonten, alternative 2 Anlagen.
+    CTWKonto spar = *doc->findKonto(kSpar);
+    spar.alt1UseStandard = 1;
+    spar.bookingCount = 50; // kept by the document
+    doc->changeKonto(spar);
+    EXPECT_EQ(count(kSpar), 2);
+    EXPECT_EQ(usage(kBestandskonto, 0), 1);
+    EXPECT_EQ(usage(kBestandskonto, 1), 2);
+    doc->removeKonto(kSpar);
+    EXPECT_EQ(usage(kBestandskonto, 1), 0);
+    CTWKonto neu;
+    neu.category = 1;
+    neu.alt2Category = 0;
+    EXPECT_EQ(doc->addKonto(neu).id, 5);
+    EXPECT_EQ(usage(kBestandskonto, 0), 2);
+    EXPECT_EQ(usage(kBestandskonto, 1), 1);
+}
+
+TEST(Aenderung, BulkAddingGivesTheOrderOfSingleAdds) {
+    // Numbers like "1a" make the comparison cyclic, so the place of a booking depends on the
+    // bookings already in its run; the bulk insertion must see them in the same order.
+    const std::vector<std::string> numbers = {"", "9", "10", "1a", "007", "7", "b", "B"};
+    std::vector<CTWBuchung> input;
+    uint32_t seed = 99;
+    auto next = [&seed](uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    for (int i = 0; i < 400; ++i)
+        input.push_back(booking(datum(1 + static_cast<int>(next(5)), 2, 2004),
+                                numbers[next(static_cast<uint32_t>(numbers.size()))],
+                                static_cast<int32_t>(next(5)), kEssen, i));
+    auto single = sampleLedger();
+    auto bulk = sampleLedger();
+    for (const CTWBuchung& b : input)
+        single->addBuchung(b);
+    bulk->addBuchungen(input);
+    EXPECT_EQ(writeLedgerFile(*bulk), writeLedgerFile(*single));
+}
+
+TEST(Aenderung, ChangeSetsNestAndRecordNothingOutside) {
+    auto doc = sampleLedger();
+    doc->addBuchung(booking(datum(1, 1, 2004), "", kGiro, kEssen, 1)); // no change set open
+    doc->beginAenderung();
+    doc->beginAenderung();
+    doc->removeBuchung(0);
+    EXPECT_TRUE(doc->commitAenderung().empty()) << "inner commit";
+    doc->setScreenScale(3);
+    Aenderung step = doc->commitAenderung();
+    EXPECT_EQ(step.size(), 2u);
+    EXPECT_FALSE(doc->isRecording());
+    doc->undo(step);
+    EXPECT_EQ(doc->screenScale(), 1.25);
+    EXPECT_EQ(doc->bookings().size(), 5u);
+    doc->undo(step); // already undone: nothing happens
+    EXPECT_EQ(doc->bookings().size(), 5u);
+}
+
+TEST(Aenderung, ARecordReplacedKeepsItsAddress) {
+    auto doc = sampleLedger();
+    const CTWKonto* spar = doc->findKonto(kSpar);
+    CTWKonto changed = *spar;
+    changed.name = "Tagesgeld";
+    doc->beginAenderung();
+    doc->changeKonto(changed);
+    Aenderung step = doc->commitAenderung();
+    EXPECT_EQ(spar->name, "Tagesgeld");
+    doc->undo(step);
+    EXPECT_EQ(spar, doc->findKonto(kSpar));
+    EXPECT_EQ(spar->name, "Sparbuch Müller");
+}
