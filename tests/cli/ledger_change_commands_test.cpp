@@ -269,7 +269,7 @@ TEST_F(LedgerChangeCommands, EveryWrongCommandLineIsRefusedWithItsMessage) {
         {{"show", P, "--view", "1", "--compare", "3"}, "--compare erwartet 0, 1, 2: 3"},
         {{"show", P, "--view", "1", "--to", "31.04.2001"}, "--to erwartet ein Datum"},
     };
-    const auto before = ledger::readWholeFile(path);
+    const auto before = testsupport::readFile(path);
     for (const auto& c : cases) {
         const Outcome o = run(c.args);
         std::string line;
@@ -278,6 +278,6 @@ TEST_F(LedgerChangeCommands, EveryWrongCommandLineIsRefusedWithItsMessage) {
         EXPECT_EQ(o.code, 2) << line << o.err;
         EXPECT_TRUE(testsupport::contains(o.err, c.message)) << line << "\n" << o.err;
     }
-    EXPECT_EQ(ledger::readWholeFile(path), before);
+    EXPECT_EQ(testsupport::readFile(path), before);
     EXPECT_FALSE(fs::exists(N));
 }
