@@ -12,7 +12,8 @@ class QWidget;
 
 namespace ledger {
 class CTalwerkDoc;
-}
+class LedgerSession;
+} // namespace ledger
 
 namespace shell {
 
@@ -23,10 +24,14 @@ public:
     // The hint of a change that concerns one window only (view kind, grouping, dates).
     static constexpr int kViewChangeHint = 111;
 
-    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName);
+    // The session holds the file's lock while the document is open; a new document has a
+    // session without a file.
+    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+             std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
     ~Document() override;
 
-    // Loads the file; on failure shows the one message and returns nothing.
+    // Locks and loads the file (read-only when another program edits it and the user agrees);
+    // on failure shows the one message and returns nothing.
     static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
     static std::unique_ptr<Document> createNew(QWidget* parent, int number);
@@ -42,7 +47,16 @@ public:
     // Sets or clears the modified flag and tells the windows.
     void setModified(bool modified = true);
 
-    // "S&peichern": saves under the file's path, or asks for one. False when not saved.
+    // As its last window closes: the file's lock is released at once, not only when the
+    // object is deleted later.
+    void releaseFile();
+
+    // Opened read-only: saving offers "Speichern unter" instead.
+    bool isReadOnly() const;
+
+    // "S&peichern": saves under the file's path, or asks for one. Asks before overwriting a
+    // change another program made on disk; a file that cannot be written offers "Speichern
+    // unter". False when not saved.
     bool save(QWidget* parent);
     // "Speichern &unter...".
     bool saveAs(QWidget* parent);
@@ -83,6 +97,7 @@ signals:
 
 private:
     std::unique_ptr<ledger::CTalwerkDoc> ledger_;
+    std::unique_ptr<ledger::LedgerSession> session_;
     QString path_;
     QString untitledName_;
     QList<QWidget*> windows_;
