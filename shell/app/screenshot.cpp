@@ -14,6 +14,7 @@ int takeScreenshot(Application& app, const QStringList& files, const StartView& 
                    const QString& out) {
     UnattendedDialogs unattended;
     qApp->installEventFilter(&unattended);
+    app.setOpensFilesReadOnly(true);
     if (!app.start(files, false, view))
         return 1;
     CMainFrame* window = app.mainWindow();

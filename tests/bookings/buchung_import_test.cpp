@@ -151,6 +151,41 @@ TEST_F(ImportTest, FieldValues) {
         EXPECT_FALSE(parseImportDatum(bad)) << bad;
 }
 
+TEST_F(ImportTest, ControlCharactersInTextFieldsMakeTheLineFaulty) {
+    ImportOptionen withNotes;
+    withNotes.notizen = true;
+    const auto notesLine = [](const std::string& number, const std::string& text,
+                              const std::string& notes) {
+        return "01.03.2012\t" + number + "\t" + text + "\tA\tGirokonto\tMiete\t1,00\t" + notes;
+    };
+    const struct {
+        std::string line;
+        const char* message; // nullptr: imported
+    } cases[] = {
+        {notesLine("1", "\x1B[31mRot", ""), "Zeile 1: Steuerzeichen ESC (27) im Text!"},
+        {notesLine("1\a", "Glocke", ""), "Zeile 1: Steuerzeichen BEL (7) im Text!"},
+        {notesLine("1", "Null", std::string("a\0b", 3)), "Zeile 1: Steuerzeichen NUL (0) im Text!"},
+        {notesLine("1", "Entf\x7F", ""), "Zeile 1: Steuerzeichen DEL (127) im Text!"},
+        {notesLine("1", "Tab in den Notizen", "a\tb"), nullptr},
+        {notesLine("1", "\xFC\x80\xA0", ""),
+         nullptr}, // \xFC, \x80 and \xA0 are letters in Windows-1252 (and no UTF-8)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::size_t before = texts().size();
+        prompter.shown.clear();
+        prompter.answer({true});
+        EXPECT_EQ(run(c.line + "\r\n", withNotes).added, c.message ? 0 : 1);
+        EXPECT_EQ(texts().size(), before + (c.message ? 0 : 1));
+        if (c.message) {
+            ASSERT_EQ(prompter.shown.size(), 1u);
+            EXPECT_EQ(prompter.shown[0].text, c.message);
+        } else {
+            EXPECT_TRUE(prompter.shown.empty());
+        }
+    }
+}
+
 TEST_F(ImportTest, FormatErrorsWinOverAccountErrors) {
     prompter.answer({true, true});
     run(line("01.03.2012", "a", "A", "Unbekannt", "x") + "\n" +
@@ -261,17 +296,27 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
 }
 
 TEST_F(ImportTest, KindMustFitTheAccountsAndTheAccountsMustDiffer) {
-    prompter.answer({true, true});
+    // Accounts by number: Girokonto 1000, Lohn 123, Miete 200, Lebensmittel 201. Each faulty
+    // line is wrong in one way only.
+    prompter.answer({true, true, true, true, true});
     ImportOptionen byNumber;
     byNumber.identifikation = 1;
-    const std::string data = "01.03.2012\t1\tx\tE\t1000\t200\t1\n"      // expense account
+    const std::string data = "01.03.2012\t1\tx\tE\t1000\t200\t1\n"      // income to expense
+                             "01.03.2012\t1\tx\tA\t1000\t123\t1\n"      // expense to income
+                             "01.03.2012\t1\tx\tE\t123\t124\t1\n"       // income from income
+                             "01.03.2012\t1\tx\tA\t200\t201\t1\n"       // expense from expense
                              "01.03.2012\t1\tx\tU\tNr. 1000\t1000\t1\n" // same account
-                             "01.03.2012\t1\tx\tU\t12a3\t201\t1\n";     // transfer, any pair
-    EXPECT_EQ(run(data, byNumber).added, 1);
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Zeile 1: falscher Vorgang!",
-                                                          "Zeile 2: falscher Vorgang!"}));
-    EXPECT_EQ(booking(0).konto1Id, ledger.lohn);
-    EXPECT_EQ(booking(0).konto2Id, ledger.essen);
+                             "01.03.2012\t1\tE\tE\t1000\t123\t1\n"
+                             "01.03.2012\t1\tA\tA\t1000\t200\t1\n"
+                             "01.03.2012\t1\tU\tU\t12a3\t201\t1\n"; // transfer, any pair
+    EXPECT_EQ(run(data, byNumber).added, 3);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Zeile 1: falscher Vorgang!", "Zeile 2: falscher Vorgang!",
+                                        "Zeile 3: falscher Vorgang!", "Zeile 4: falscher Vorgang!",
+                                        "Zeile 5: falscher Vorgang!"}));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"E", "A", "U"}));
+    EXPECT_EQ(booking(2).konto1Id, ledger.lohn);
+    EXPECT_EQ(booking(2).konto2Id, ledger.essen);
 }
 
 TEST_F(ImportTest, CurrencyChoices) {

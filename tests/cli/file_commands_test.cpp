@@ -1,7 +1,7 @@
 // The file commands of talerwerk-cli: the dispatcher, check and demo.
 #include "cli/demo_ledger.h"
 #include "cli_run.h"
-#include "ledger/file_store.h"
+#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_loading.h"
 
@@ -46,9 +46,9 @@ TEST_F(FileCommands, UsageErrorsExitWithTwo) {
 
 TEST_F(FileCommands, DemoWritesTwoSoundLedgersThatCheckAccepts) {
     ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
-    const auto first = ledger::readWholeFile(dir / "DemoDatei1.tlw");
-    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
-    EXPECT_EQ(ledger::readWholeFile(dir / "DemoDatei1.tlw"), first) << "same day, same file";
+    const auto first = testsupport::readFile(dir / "DemoDatei1.tlw");
+    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026", "--overwrite"}).code, 0);
+    EXPECT_EQ(testsupport::readFile(dir / "DemoDatei1.tlw"), first) << "same day, same file";
 
     const Outcome plan = run({"check", file("DemoKontenplan.tlw")});
     EXPECT_EQ(plan.code, 0) << plan.out;
@@ -93,7 +93,7 @@ TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
                                "ffnen des Dokuments."),
               std::string::npos);
 
-    ASSERT_TRUE(ledger::writeFileAtomically(dir / "text.tlw", {'H', 'a', 'l', 'l', 'o'}));
+    testsupport::writeFile(dir / "text.tlw", {'H', 'a', 'l', 'l', 'o'});
     const Outcome text = run({"check", file("text.tlw")});
     EXPECT_EQ(text.code, 1);
     EXPECT_NE(text.err.find("Unerwartetes Dateiformat."), std::string::npos);
@@ -114,4 +114,41 @@ TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
                   "1 Verletzung(en):\n  Konto 3 (Bargeld): Buchungsz\xc3\xa4hler 2 statt 0."),
               std::string::npos)
         << damaged.out;
+}
+
+TEST_F(FileCommands, CheckCountsAccountsByKindAndProvisionalBookings) {
+    ledger::CTalwerkDoc doc;
+    const ledger::CNVKDatum day = *ledger::CNVKDatum::fromCalendar(1, 3, 2025);
+    doc.newDocument({}, day);
+    int32_t ids[4];
+    const char* names[4] = {"Giro", "Kasse", "Lohn", "Miete"};
+    const int kinds[4] = {ledger::kBestandskonto, ledger::kBestandskonto, ledger::kEinnahmenkonto,
+                          ledger::kAusgabenkonto};
+    for (int k = 0; k < 4; ++k) {
+        ledger::CTWKonto konto;
+        konto.kind = kinds[k];
+        konto.currencyIndex = k < 2 ? 0 : -1;
+        konto.name = names[k];
+        konto.abbreviation = std::string(names[k], 2);
+        konto.number = k + 1;
+        ids[k] = doc.addKonto(konto).id;
+    }
+    for (const int provisional : {0, 1, 0}) {
+        ledger::CTWBuchung b;
+        b.date = day;
+        b.kind = ledger::kEinnahme;
+        b.konto1Id = ids[0];
+        b.konto2Id = ids[2];
+        b.amount = 100;
+        b.provisional = provisional;
+        doc.addBuchung(b);
+    }
+    ASSERT_EQ(ledger::saveLedgerFile(doc, dir / "zaehlen.tlw"), "");
+    const Outcome o = run({"check", file("zaehlen.tlw")});
+    EXPECT_EQ(o.code, 0) << o.out;
+    EXPECT_NE(o.out.find("Konten: 4 (Bestandskonten 2, Einnahmenkonten 1, Ausgabenkonten 1)\n"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("Buchungen: 3 (vorl\xc3\xa4ufig: 1)\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("Kennwortschutz: nein\n"), std::string::npos) << o.out;
 }
