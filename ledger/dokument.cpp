@@ -14,7 +14,20 @@ namespace ledger {
 namespace {
 
 // What a value that an undo step keeps holds on the heap beyond its own size; the estimate
-// behind Aenderung::bytes(). Values without texts or lists hold nothing.
+// behind Aenderung::bytes(). Values without texts or lists hold nothing. All overloads are
+// declared first, so that the templates find the records' overloads.
+template <class T> std::size_t heapOf(const T&);
+std::size_t heapOf(const std::string& text);
+template <class T> std::size_t heapOf(const std::vector<T>& list);
+template <class T> std::size_t heapOf(const std::unique_ptr<T>& record);
+std::size_t heapOf(const CTWBuchung& b);
+std::size_t heapOf(const CTWKonto& k);
+std::size_t heapOf(const CTWUnterkategorie& u);
+std::size_t heapOf(const CTWKategorie& k);
+std::size_t heapOf(const CTWBuchungRegel& r);
+std::size_t heapOf(const CTWBuchungsFilterNeu& f);
+std::size_t heapOf(const CTWEinstellungen& s);
+
 template <class T> std::size_t heapOf(const T&) {
     return 0;
 }

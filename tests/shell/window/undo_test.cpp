@@ -72,6 +72,7 @@ private slots:
         f.child().chooseViewKind(reports::ViewKind::Buchungen);
         const int bookingRows = f.child().activeView()->table()->rowCount();
         onNextModal([](QWidget* dlg) {
+            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-009"_qs);
             dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Bäcker"_qs);
             auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
             kind->setCurrentIndex(1);
