@@ -205,9 +205,7 @@ ViewBarState CChildFrame::viewBarState() const {
     state.periodKind = params_->periodKind;
     state.valueKind = params_->valueKind;
     state.currency = params_->displayCurrency;
-    state.currencies.append(toQString(ledger.settings().firstCurrencySymbol));
-    if (ledger.settings().dualCurrency)
-        state.currencies.append(toQString(ledger.settings().secondCurrencySymbol));
+    state.currencies = document_->currencySymbols();
     state.filterIndex = params_->filterIndex;
     for (const auto& filter : ledger.filters())
         state.filterNames.append(toQString(filter->name));

@@ -82,6 +82,14 @@ bool Document::isModified() const {
     return !history_->isClean();
 }
 
+QStringList Document::currencySymbols() const {
+    const ledger::CTWEinstellungen& settings = ledger_->settings();
+    QStringList symbols{toQString(settings.firstCurrencySymbol)};
+    if (settings.dualCurrency)
+        symbols.append(toQString(settings.secondCurrencySymbol));
+    return symbols;
+}
+
 double Document::screenScale() const {
     return ledger_->screenScale();
 }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -61,6 +62,10 @@ public:
     // Before the document is closed: asks whether to save a modified document (Yes, No,
     // Cancel). False when the user cancelled or the save failed.
     bool maybeSave(QWidget* parent);
+
+    // The first currency's symbol and, under dual-currency bookkeeping, the second's: the
+    // display currencies a view can choose.
+    QStringList currencySymbols() const;
 
     double screenScale() const;
     // Sets the screen scale; only a change marks the document modified and redraws.
