@@ -65,7 +65,7 @@ QString stepName(DialogCommand command) {
     case DC::KontoKategorieAuswaehlen:
         return u"Auswahl"_qs;
     case DC::VergleichsperiodenAuswaehlen:
-        return u"Vergleichsperioden"_qs;
+        return u"Vergleichsperioden auswählen"_qs;
     case DC::FilterDefinieren:
         return u"Filter definieren"_qs;
     }
