@@ -75,6 +75,8 @@ void CChildFrame::updateTitle() {
     const QList<QWidget*>& windows = document_->windows();
     if (windows.size() > 1)
         title += u":%1"_qs.arg(windows.indexOf(this) + 1);
+    if (document_->isReadOnly())
+        title += u" (schreibgeschützt)"_qs;
     setWindowTitle(title + u"[*]"_qs);
 }
 
@@ -221,6 +223,8 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (lastWindow)
+        document_->releaseFile();
 }
 
 } // namespace shell

@@ -2,6 +2,7 @@
 
 #include "ledger/dokument.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_session.h"
 #include "platform/clock.h"
 #include "shell/accounts/neue_datei_dlg.h"
 #include "shell/app/application.h"
@@ -32,9 +33,11 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName)
+Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+                   std::unique_ptr<ledger::LedgerSession> session, QString path,
+                   QString untitledName)
     : ledger_(std::move(ledger)), history_(std::make_unique<LedgerHistory>(*ledger_)),
-      path_(std::move(path)), untitledName_(std::move(untitledName)) {
+      session_(std::move(session)), path_(std::move(path)), untitledName_(std::move(untitledName)) {
     // A new ledger, never saved, differs from every file.
     if (ledger_->isModified())
         history_->resetClean();
@@ -55,13 +58,16 @@ Document* Document::of(const ledger::CTalwerkDoc& ledger) {
 std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
     QtPasswordSource passwords(parent);
-    ledger::LoadedLedger loaded =
-        ledger::loadLedgerFile(toPath(path), prompter, passwords, theApp().clock());
-    if (!loaded.document) {
-        prompter.warning(loaded.message, "Talerwerk");
+    ledger::LedgerSession::Opened opened = ledger::LedgerSession::open(
+        toPath(path), prompter, passwords, theApp().clock(),
+        theApp().opensFilesReadOnly() ? ledger::LedgerSession::Access::LookOnly
+                                      : ledger::LedgerSession::Access::Edit);
+    if (!opened.document) {
+        if (!opened.message.empty())
+            prompter.warning(opened.message, "Talerwerk");
         return nullptr;
     }
-    return std::make_unique<Document>(std::move(loaded.document),
+    return std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
                                       QFileInfo(path).absoluteFilePath(), QString());
 }
 
@@ -71,7 +77,8 @@ std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
     dialog.legeDateiAn(*ledger, theApp().today());
-    return std::make_unique<Document>(std::move(ledger), QString(), u"Unbenannt%1"_qs.arg(number));
+    return std::make_unique<Document>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
+                                      QString(), u"Unbenannt%1"_qs.arg(number));
 }
 
 QString Document::displayName() const {
@@ -118,6 +125,11 @@ void Document::commitStep(const QString& name) {
     historyMoved();
 }
 
+void Document::markSaved() {
+    history_->setClean();
+    historyMoved();
+}
+
 void Document::historyMoved() {
     const bool modified = isModified();
     ledger_->setModified(modified);
@@ -128,8 +140,28 @@ void Document::historyMoved() {
     emit historyChanged();
 }
 
+void Document::releaseFile() {
+    session_ = std::make_unique<ledger::LedgerSession>();
+}
+
+bool Document::isReadOnly() const {
+    return session_->isReadOnly();
+}
+
 bool Document::save(QWidget* parent) {
-    return path_.isEmpty() ? saveAs(parent) : saveTo(path_, parent);
+    if (!session_->hasFile())
+        return saveAs(parent);
+    QtPrompter prompter(parent);
+    switch (session_->save(*ledger_, prompter)) {
+    case ledger::LedgerSession::Saved::Yes:
+        markSaved();
+        return true;
+    case ledger::LedgerSession::Saved::ChooseOtherName:
+        return saveAs(parent);
+    case ledger::LedgerSession::Saved::No:
+        break;
+    }
+    return false;
 }
 
 bool Document::saveAs(QWidget* parent) {
@@ -144,16 +176,19 @@ bool Document::saveAs(QWidget* parent) {
 }
 
 bool Document::saveTo(const QString& path, QWidget* parent) {
-    const std::string failure = ledger::saveLedgerFile(*ledger_, toPath(path));
-    if (!failure.empty()) {
-        QtPrompter(parent).warning(failure, "Talerwerk");
+    QtPrompter prompter(parent);
+    switch (session_->saveAs(*ledger_, toPath(path), prompter)) {
+    case ledger::LedgerSession::Saved::Yes:
+        break;
+    case ledger::LedgerSession::Saved::ChooseOtherName:
+        return saveAs(parent);
+    case ledger::LedgerSession::Saved::No:
         return false;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const bool renamed = absolute != path_;
     path_ = absolute;
-    history_->setClean();
-    historyMoved();
+    markSaved();
     if (renamed)
         emit pathChanged();
     return true;

@@ -14,7 +14,8 @@ class QWidget;
 
 namespace ledger {
 class CTalwerkDoc;
-}
+class LedgerSession;
+} // namespace ledger
 
 namespace shell {
 
@@ -28,10 +29,14 @@ public:
     // The hint of a change that concerns one window only (view kind, grouping, dates).
     static constexpr int kViewChangeHint = 111;
 
-    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName);
+    // The session holds the file's lock while the document is open; a new document has a
+    // session without a file.
+    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+             std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
     ~Document() override;
 
-    // Loads the file; on failure shows the one message and returns nothing.
+    // Locks and loads the file (read-only when another program edits it and the user agrees);
+    // on failure shows the one message and returns nothing.
     static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
     static std::unique_ptr<Document> createNew(QWidget* parent, int number);
@@ -54,7 +59,16 @@ public:
     void undo();
     void redo();
 
-    // "S&peichern": saves under the file's path, or asks for one. False when not saved.
+    // As its last window closes: the file's lock is released at once, not only when the
+    // object is deleted later.
+    void releaseFile();
+
+    // Opened read-only: saving offers "Speichern unter" instead.
+    bool isReadOnly() const;
+
+    // "S&peichern": saves under the file's path, or asks for one. Asks before overwriting a
+    // change another program made on disk; a file that cannot be written offers "Speichern
+    // unter". False when not saved.
     bool save(QWidget* parent);
     // "Speichern &unter...".
     bool saveAs(QWidget* parent);
@@ -99,11 +113,14 @@ private:
     friend class LedgerAction;
     // Ends the change set of the open action; a change becomes the newest step.
     void commitStep(const QString& name);
+    // After a save: the history's current step is the file's.
+    void markSaved();
     // The ledger's flag, the window titles and the menus follow the history.
     void historyMoved();
 
     std::unique_ptr<ledger::CTalwerkDoc> ledger_;
     std::unique_ptr<LedgerHistory> history_;
+    std::unique_ptr<ledger::LedgerSession> session_;
     LedgerAction* openAction_ = nullptr;
     bool shownModified_ = false;
     QString path_;
