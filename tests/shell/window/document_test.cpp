@@ -400,7 +400,8 @@ private slots:
         QVERIFY(question.startsWith(u"Die Datei ist schreibgeschützt."_qs));
         QVERIFY(original.open(QIODevice::ReadOnly));
         QCOMPARE(original.readAll(), bytes);
-        f.child().document()->setModified(false);
+        f.window().commands().edit.rueckgaengig->trigger();
+        QVERIFY(!f.child().document()->isModified());
     }
 
     // "Standardansicht..." shows the view kinds with the current default chosen; OK keeps the
