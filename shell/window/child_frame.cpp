@@ -176,7 +176,7 @@ void CChildFrame::setValueKind(int valueKind) {
 }
 
 void CChildFrame::setCurrency(int currency) {
-    params_->displayCurrency = currency;
+    params_->displayCurrency = ledger::waehrungAt(currency).value_or(ledger::WaehrungsIndex::Erste);
     changed();
 }
 
@@ -204,7 +204,7 @@ ViewBarState CChildFrame::viewBarState() const {
     state.end = toQDate(params_->end);
     state.periodKind = params_->periodKind;
     state.valueKind = params_->valueKind;
-    state.currency = params_->displayCurrency;
+    state.currency = ledger::waehrungsPosition(params_->displayCurrency);
     state.currencies.append(toQString(ledger.settings().firstCurrencySymbol));
     if (ledger.settings().dualCurrency)
         state.currencies.append(toQString(ledger.settings().secondCurrencySymbol));

@@ -42,7 +42,7 @@ protected:
     bool accepts(const ledger::CTWBuchung& b) {
         return ledger::filterAccepts(ledger.doc, b, filter_);
     }
-    ledger::CTWBuchung booking(int kind, int32_t k1, int32_t k2, int64_t amount,
+    ledger::CTWBuchung booking(ledger::Vorgang kind, int32_t k1, int32_t k2, int64_t amount,
                                std::string number = "1") {
         ledger::CTWBuchung b;
         b.kind = kind;
@@ -59,7 +59,8 @@ protected:
 };
 
 TEST_F(FilterTest, ConditionsEachRejectWhenOn) {
-    ledger::CTWBuchung b = booking(ledger::kEinnahme, ledger.giro, ledger.lohn, 5000, "B-17");
+    ledger::CTWBuchung b =
+        booking(ledger::Vorgang::Einnahme, ledger.giro, ledger.lohn, 5000, "B-17");
     EXPECT_TRUE(accepts(b)); // every condition off
 
     filter().numberConditionOn = 1;
@@ -74,17 +75,17 @@ TEST_F(FilterTest, ConditionsEachRejectWhenOn) {
     filter().accountConditionOn = 1;
     filter().accountId = ledger.giro;
     EXPECT_TRUE(accepts(b));
-    EXPECT_TRUE(accepts(booking(2, ledger.kasse, ledger.giro, 5000)));
-    EXPECT_FALSE(accepts(booking(2, ledger.kasse, ledger.zinsen, 5000)));
+    EXPECT_TRUE(accepts(booking(ledger::Vorgang::Umbuchung, ledger.kasse, ledger.giro, 5000)));
+    EXPECT_FALSE(accepts(booking(ledger::Vorgang::Umbuchung, ledger.kasse, ledger.zinsen, 5000)));
 
     filter().kindConditionOn = 1;
-    filter().kind = ledger::kAusgabe;
+    filter().kind = ledger::Vorgang::Ausgabe;
     EXPECT_FALSE(accepts(b));
-    filter().kind = ledger::kEinnahme;
+    filter().kind = ledger::Vorgang::Einnahme;
     filter().currencyConditionOn = 1;
-    filter().currency = 1;
+    filter().currency = ledger::WaehrungsIndex::Zweite;
     EXPECT_FALSE(accepts(b));
-    b.currencyIndex = 1;
+    b.currencyIndex = ledger::WaehrungsIndex::Zweite;
     EXPECT_TRUE(accepts(b));
 
     filter().provisionalMode = ledger::kNurVorlaeufige;
@@ -97,8 +98,9 @@ TEST_F(FilterTest, ConditionsEachRejectWhenOn) {
 
 TEST_F(FilterTest, AmountBoundsInTheFilterCurrency) {
     filter().amountConditionOn = 1;
-    filter().amountCurrency = 1;                                            // 1,00 to 1.000,00 DM
-    ledger::CTWBuchung euro = booking(1, ledger.giro, ledger.miete, 50000); // 977,92 DM
+    filter().amountCurrency = ledger::WaehrungsIndex::Zweite; // 1,00 to 1.000,00 DM
+    ledger::CTWBuchung euro =
+        booking(ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 50000); // 977,92 DM
     EXPECT_TRUE(accepts(euro));
     euro.amount = 60000; // 1.173,50 DM
     EXPECT_FALSE(accepts(euro));
