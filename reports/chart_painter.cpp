@@ -3,6 +3,7 @@
 #include "reports/periods.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,7 +63,9 @@ ledger::CNVKDatum periodEnd(int periodKind, ledger::CNVKDatum day) {
     return calendarDay(ledger::CNVKDatum::daysInMonth(last, y), last, y, day);
 }
 
-// The plot area and the mapping of days and values into it.
+// The plot area and the mapping of days and values into it. Every day of the axis has a cell
+// of equal width with its point in the middle, so that a label centred under its days never
+// reaches past the frame.
 class Plot {
 public:
     Plot(Rect area, uint32_t firstDay, uint32_t dayCount, AxisScale scale)
@@ -71,14 +74,12 @@ public:
     const Rect& area() const { return area_; }
     int x(uint32_t dayNumber) const {
         const int64_t i = int64_t{dayNumber} - firstDay_;
-        return area_.left + static_cast<int>(i * area_.width() / (dayCount_ - 1));
+        return area_.left + static_cast<int>((2 * i + 1) * area_.width() / (2 * dayCount_));
     }
-    // The edge between the day and the one before it, within the plot.
+    // The left edge of the day's cell; the day after the axis gives the right end.
     int edgeBefore(uint32_t dayNumber) const {
         const int64_t i = int64_t{dayNumber} - firstDay_;
-        const int64_t doubled = 2 * int64_t{dayCount_ - 1};
-        const int64_t x = area_.left + (2 * i - 1) * area_.width() / doubled;
-        return static_cast<int>(std::clamp<int64_t>(x, area_.left, area_.right));
+        return area_.left + static_cast<int>(i * area_.width() / dayCount_);
     }
     int y(int64_t value) const {
         const __int128 offset = static_cast<__int128>(value) - scale_.minimum;
@@ -132,22 +133,55 @@ std::vector<ZeitLabel> fittingLabels(const platform::Surface& surface,
     return {};
 }
 
+// The curve through the day points. Days that fall on the same x are drawn as one vertical
+// stroke from their lowest to their highest value, and lines that continue each other
+// horizontally as one line: the same picture with a few thousand lines at most, however many
+// years the chart spans.
 void drawCurve(const Chart& chart, platform::Surface& surface, const Plot& plot, int penWidth) {
     const std::vector<int64_t>& points = chart.points();
     const uint32_t first = chart.firstDay().dayNumber();
     const Color colour = chart.settings().lineColour;
-    std::size_t i = 0;
-    // A run of equal values is drawn as one horizontal segment.
-    while (i + 1 < points.size()) {
-        std::size_t j = i + 1;
-        if (points[j] == points[i])
-            while (j + 1 < points.size() && points[j + 1] == points[i])
-                ++j;
-        surface.drawLine(plot.x(first + static_cast<uint32_t>(i)), plot.y(points[i]),
-                         plot.x(first + static_cast<uint32_t>(j)), plot.y(points[j]), penWidth,
-                         colour);
-        i = j;
+    const auto x = [&](std::size_t i) { return plot.x(first + static_cast<uint32_t>(i)); };
+    struct Line {
+        int x1, y1, x2, y2;
+    };
+    std::optional<Line> pending;
+    const auto flush = [&] {
+        if (pending)
+            surface.drawLine(pending->x1, pending->y1, pending->x2, pending->y2, penWidth, colour);
+        pending.reset();
+    };
+    // Adds the line from the end of the last one on.
+    const auto lineTo = [&](int x1, int y1, int x2, int y2) {
+        if (pending && pending->y1 == y1 && y1 == y2) {
+            pending->x2 = x2;
+            return;
+        }
+        flush();
+        pending = Line{x1, y1, x2, y2};
+    };
+    int lastX = 0;
+    int lastY = 0;
+    for (std::size_t i = 0; i < points.size();) {
+        const int column = x(i);
+        int64_t low = points[i];
+        int64_t high = points[i];
+        std::size_t j = i;
+        for (; j + 1 < points.size() && x(j + 1) == column; ++j) {
+            low = std::min(low, points[j + 1]);
+            high = std::max(high, points[j + 1]);
+        }
+        if (i > 0)
+            lineTo(lastX, lastY, column, plot.y(points[i]));
+        if (low != high) {
+            flush();
+            surface.drawLine(column, plot.y(low), column, plot.y(high), penWidth, colour);
+        }
+        lastX = column;
+        lastY = plot.y(points[j]);
+        i = j + 1;
     }
+    flush();
 }
 
 } // namespace
@@ -175,7 +209,7 @@ void drawChart(const Chart& chart, platform::Surface& surface, ChartTarget targe
     const AxisScale scale = verticalScale(chart.points(), chart.periodKind() != kEntwicklung,
                                           height, titleHeight, textHeight);
     std::vector<std::pair<int64_t, std::string>> valueLabels;
-    int labelWidth = surface.textWidth(font, chart.currencySymbol());
+    int labelWidth = 0;
     for (int64_t v = scale.minimum; v <= scale.maximum; v += scale.step) {
         valueLabels.emplace_back(v, axisLabel(v, chart.format()));
         labelWidth = std::max(labelWidth, surface.textWidth(font, valueLabels.back().second));
@@ -200,8 +234,9 @@ void drawChart(const Chart& chart, platform::Surface& surface, ChartTarget targe
             {left + margin, y + textHeight / 2, area.left - spacing, y - textHeight / 2}, text,
             font, platform::HAlign::Right, platform::kBlack);
     }
-    surface.drawText({left + margin, area.top + textHeight, area.left - spacing, area.top},
-                     chart.currencySymbol(), font, platform::HAlign::Right, platform::kBlack);
+    // The unit stands above the plot's left corner, clear of the highest value label.
+    surface.drawText({area.left, area.top + textHeight, area.right, area.top},
+                     chart.currencySymbol(), font, platform::HAlign::Left, platform::kBlack);
 
     const std::vector<ZeitLabel> labels = fittingLabels(surface, font, chart.periodKind(),
                                                         axisFirst, axisLast, area.width(), spacing);

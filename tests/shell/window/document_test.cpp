@@ -2,6 +2,8 @@
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
 #include "ledger/dokument.h"
+#include "ledger/ledger_store.h"
+#include "reports/view_kinds.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/document.h"
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <array>
 
 namespace shelltest {
 
@@ -167,8 +170,9 @@ private slots:
         QVERIFY(c.view.grouping[0]->isEnabled());
         QVERIFY(c.view.grouping[0]->isChecked());
         QVERIFY(c.view.ohneVorlaeufige->isEnabled());
-        // Views without a builder yet are offered but disabled.
-        QVERIFY(!kindAction(f.window(), K::DiagrammGesamt)->isEnabled());
+        // Every view kind can be chosen.
+        for (const reports::ViewKindInfo& info : reports::kViewKinds)
+            QVERIFY(kindAction(f.window(), info.kind)->isEnabled());
         // Dialog commands are enabled once their dialogs registered them.
         QVERIFY(c.edit.neueBuchung->isEnabled());
 
@@ -181,6 +185,19 @@ private slots:
         kindAction(f.window(), K::Kategorien)->trigger();
         QVERIFY(!c.view.grouping[0]->isEnabled());
         QVERIFY(!c.view.ohneVorlaeufige->isEnabled());
+
+        // A table copies as text, a chart saves as a picture; both print.
+        const auto exports = [&] {
+            return std::array{c.file.drucken->isEnabled(), c.file.seitenansicht->isEnabled(),
+                              c.view.kopierenZwischenablage->isEnabled(),
+                              c.view.kopierenTextdatei->isEnabled(),
+                              c.view.diagrammSpeichern->isEnabled()};
+        };
+        QCOMPARE(exports(), (std::array{true, true, true, true, false}));
+        kindAction(f.window(), K::DiagrammGesamt)->trigger();
+        QCOMPARE(exports(), (std::array{true, true, false, false, true}));
+        kindAction(f.window(), K::WertetabelleGesamt)->trigger();
+        QCOMPARE(exports(), (std::array{true, true, true, true, false}));
     }
 
     void contextMenusAndJumpsFollowTheRow() {
@@ -352,6 +369,39 @@ private slots:
         QCOMPARE(before, 40);
     }
 
+    void anOpenLedgerIsLockedAndAnotherProgramsLedgerOpensReadOnly() {
+        AppFixture f;
+        const QString file = f.writeSample();
+        const QString other = f.writeSample(QStringLiteral("anderes.tlw"));
+        f.start({file});
+        ledger::LedgerStore probe(file.toStdString());
+        QCOMPARE(probe.lock(std::chrono::milliseconds(0)), std::string(ledger::kMeldungGesperrt));
+
+        // Another program edits the second ledger: No opens nothing, Yes opens it read-only.
+        ledger::LedgerStore holder(other.toStdString());
+        QVERIFY(holder.lock(std::chrono::milliseconds(0)).empty());
+        QString question;
+        answerMessageBox(QMessageBox::No, &question);
+        QVERIFY(!f.window().openFile(other));
+        QVERIFY(question.contains(u"schreibgeschützt öffnen"_qs));
+        answerMessageBox(QMessageBox::Yes);
+        QVERIFY(f.window().openFile(other));
+        QCOMPARE(f.child().windowTitle(), u"anderes.tlw (schreibgeschützt)[*]"_qs);
+
+        // Saving offers another name and leaves the file alone.
+        QFile original(other);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        original.close();
+        f.window().commands().edit.scale[4]->trigger();
+        answerMessageBox(QMessageBox::No, &question);
+        f.window().commands().file.speichern->trigger();
+        QVERIFY(question.startsWith(u"Die Datei ist schreibgeschützt."_qs));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), bytes);
+        f.child().document()->setModified(false);
+    }
+
     void closingAModifiedDocumentAsksFirst() {
         AppFixture f;
         const QString file = f.writeSample();
@@ -386,6 +436,7 @@ private slots:
         f.window().commands().edit.scale[4]->trigger();
         answerMessageBox(QMessageBox::Yes);
         QVERIFY(f.window().close());
+        f.app.reset(); // the program ends and with it its lock of the file
         AppFixture reopened;
         reopened.start({file});
         QCOMPARE(reopened.child().document()->screenScale(), 1.5);
