@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(title, u"Konto bearbeiten"_qs);
         const ledger::CTWKonto& konto = *doc.findKontoByText("Miete", true);
         QCOMPARE(konto.alt1UseStandard, 0);
-        QCOMPARE(konto.alt1Category, doc.findKategorieByName(2, "Lebensmittel")->id);
+        QCOMPARE(konto.alt1Category, doc.findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Lebensmittel")->id);
         QVERIFY(f.child().isWindowModified());
     }
 };
