@@ -5,7 +5,7 @@
 #include "shell/app/info_dlg.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/child_frame.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/ledger_history.h"
 #include "shell/window/standardansicht_dlg.h"
 #include "shell/window/start_hinweis.h"
@@ -449,7 +449,7 @@ void CMainFrame::addRecentFile(const QString& path) {
 }
 
 bool CMainFrame::newFile() {
-    std::unique_ptr<Document> document = Document::createNew(this, ++untitledCount_);
+    std::unique_ptr<OpenLedger> document = OpenLedger::createNew(this, ++untitledCount_);
     if (!document)
         return false;
     createChild(document.release());
@@ -467,7 +467,7 @@ bool CMainFrame::openFile(const QString& path) {
         mdiArea_->setActiveSubWindow(existing);
         return true;
     }
-    std::unique_ptr<Document> document = Document::open(path, this);
+    std::unique_ptr<OpenLedger> document = OpenLedger::open(path, this);
     if (!document) {
         if (!QFileInfo::exists(path)) {
             app_.settings().removeRecentFile(QFileInfo(path).absoluteFilePath().toStdString());
@@ -493,15 +493,15 @@ QMdiSubWindow* CMainFrame::findDocumentWindow(const QString& path) const {
     return nullptr;
 }
 
-CChildFrame* CMainFrame::createChild(Document* document) {
+CChildFrame* CMainFrame::createChild(OpenLedger* document) {
     document->setParent(this);
     auto* child = new CChildFrame(document, app_.settings().defaultViewKind(), app_.today());
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &CChildFrame::stateChanged, this, &CMainFrame::updateMenus);
-    connect(document, &Document::historyChanged, this, &CMainFrame::updateMenus,
+    connect(document, &OpenLedger::historyChanged, this, &CMainFrame::updateMenus,
             Qt::UniqueConnection);
-    connect(document, &Document::pathChanged, this,
+    connect(document, &OpenLedger::pathChanged, this,
             [this, document] { addRecentFile(document->filePath()); });
     window->showMaximized();
     mdiArea_->setActiveSubWindow(window);
@@ -549,12 +549,12 @@ void CMainFrame::arrangeIcons() {
 bool CMainFrame::closeAllDocuments() {
     // By document, not by window: the windows of one ledger close together after one
     // question, since a window closed in this same pass still counts as open.
-    QList<Document*> documents;
+    QList<OpenLedger*> documents;
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
             if (!documents.contains(child->document()))
                 documents.append(child->document());
-    for (Document* document : documents)
+    for (OpenLedger* document : documents)
         if (!document->closeWindows(this))
             return false;
     return true;

@@ -19,7 +19,7 @@ class Application;
 class CChildFrame;
 class CStartHinweis;
 class CViewBar;
-class Document;
+class OpenLedger;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -73,7 +73,7 @@ private:
     void open();
     void closeDocument();
     void addRecentFile(const QString& path);
-    CChildFrame* createChild(Document* document);
+    CChildFrame* createChild(OpenLedger* document);
     QMdiSubWindow* findDocumentWindow(const QString& path) const;
     void tileSubWindows(Qt::Orientation orientation);
     void arrangeIcons();

@@ -1,7 +1,7 @@
 #include "reports/account_columns.h"
 #include "reports/accounts_by_category_view.h"
 #include "reports/accounts_view.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ namespace {
 
 using ledger::Vorgang;
 using reports::ReportTable;
-using testledger::date;
-using testledger::Ledger;
+using testsupport::date;
+using Ledger = testsupport::TestLedger;
 
 reports::ReportParams range(const char* from, const char* to) {
     reports::ReportParams p;

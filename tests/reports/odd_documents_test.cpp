@@ -5,7 +5,7 @@
 #include "reports/table_painter.h"
 #include "reports/table_text.h"
 #include "reports/view_kinds.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@
 namespace {
 
 using ledger::Vorgang;
-using testledger::date;
-using testledger::Ledger;
+using testsupport::date;
+using Ledger = testsupport::TestLedger;
 
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();

@@ -1,15 +1,15 @@
 #include "reports/day_by_day.h"
 #include "reports/periods.h"
 #include "reports/report_params.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using ledger::Vorgang;
-using testledger::date;
-using testledger::Ledger;
+using testsupport::date;
+using Ledger = testsupport::TestLedger;
 
 struct Built {
     reports::KontoIndex index;

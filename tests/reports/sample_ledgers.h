@@ -2,9 +2,9 @@
 // that kept Deutsche Mark beside the Euro across the switch of 2002.
 #pragma once
 
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
-namespace testledger {
+namespace testsupport {
 
 inline Ledger householdLedger() {
     using namespace ledger;
@@ -78,4 +78,4 @@ inline Ledger dualCurrencyLedger() {
     return l;
 }
 
-} // namespace testledger
+} // namespace testsupport

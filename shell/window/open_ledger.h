@@ -23,7 +23,7 @@ class LedgerAction;
 class LedgerHistory;
 
 // The ledger header stays out of this file: moc cannot read the C++20 standard headers.
-class Document : public QObject {
+class OpenLedger : public QObject {
     Q_OBJECT
 public:
     // The hint of a change that concerns one window only (view kind, grouping, dates).
@@ -31,17 +31,17 @@ public:
 
     // The session holds the file's lock while the document is open; a new document has a
     // session without a file.
-    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+    OpenLedger(std::unique_ptr<ledger::CTalwerkDoc> ledger,
              std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
-    ~Document() override;
+    ~OpenLedger() override;
 
     // Locks and loads the file (read-only when another program edits it and the user agrees);
     // on failure shows the one message and returns nothing.
-    static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
+    static std::unique_ptr<OpenLedger> open(const QString& path, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
-    static std::unique_ptr<Document> createNew(QWidget* parent, int number);
+    static std::unique_ptr<OpenLedger> createNew(QWidget* parent, int number);
     // The open ledger that holds the ledger document, or nullptr.
-    static Document* of(const ledger::CTalwerkDoc& ledger);
+    static OpenLedger* of(const ledger::CTalwerkDoc& ledger);
 
     ledger::CTalwerkDoc& ledger() { return *ledger_; }
     const ledger::CTalwerkDoc& ledger() const { return *ledger_; }
@@ -135,7 +135,7 @@ private:
 //     LedgerAction action(*document, u"Buchung löschen"_qs);
 //     document->ledger().removeBuchung(index);
 //
-// A dialog that knows only the ledger document names it instead of the Document; over a
+// A dialog that knows only the ledger document names it instead of the OpenLedger; over a
 // ledger that is not open in a window (a dialog's own test) the action records nothing.
 //
 // Every change of the ledger meanwhile is recorded; when the object goes, a change becomes the
@@ -147,7 +147,7 @@ private:
 // operation of the booking editor) wraps each of them.
 class LedgerAction {
 public:
-    LedgerAction(Document& document, QString name);
+    LedgerAction(OpenLedger& document, QString name);
     LedgerAction(ledger::CTalwerkDoc& ledger, QString name);
     ~LedgerAction();
     LedgerAction(const LedgerAction&) = delete;
@@ -159,7 +159,7 @@ public:
 private:
     void open();
 
-    Document* document_;
+    OpenLedger* document_;
     QString name_;
     LedgerAction* outer_ = nullptr;
 };

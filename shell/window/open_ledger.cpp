@@ -1,4 +1,4 @@
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include "ledger/dokument.h"
 #include "ledger/ledger_file.h"
@@ -22,8 +22,8 @@ namespace shell {
 namespace {
 
 // Every open ledger by its document, for the actions of dialogs that know only the ledger.
-QHash<const ledger::CTalwerkDoc*, Document*>& openLedgers() {
-    static QHash<const ledger::CTalwerkDoc*, Document*> ledgers;
+QHash<const ledger::CTalwerkDoc*, OpenLedger*>& openLedgers() {
+    static QHash<const ledger::CTalwerkDoc*, OpenLedger*> ledgers;
     return ledgers;
 }
 
@@ -33,7 +33,7 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+OpenLedger::OpenLedger(std::unique_ptr<ledger::CTalwerkDoc> ledger,
                    std::unique_ptr<ledger::LedgerSession> session, QString path,
                    QString untitledName)
     : ledger_(std::move(ledger)), history_(std::make_unique<LedgerHistory>(*ledger_)),
@@ -45,17 +45,17 @@ Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
     openLedgers().insert(ledger_.get(), this);
 }
 
-Document::~Document() {
+OpenLedger::~OpenLedger() {
     openLedgers().remove(ledger_.get());
     // The history's steps point into the ledger: they go first.
     history_.reset();
 }
 
-Document* Document::of(const ledger::CTalwerkDoc& ledger) {
+OpenLedger* OpenLedger::of(const ledger::CTalwerkDoc& ledger) {
     return openLedgers().value(&ledger, nullptr);
 }
 
-std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
+std::unique_ptr<OpenLedger> OpenLedger::open(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
     QtPasswordSource passwords(parent);
     ledger::LedgerSession::Opened opened = ledger::LedgerSession::open(
@@ -67,29 +67,29 @@ std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
             prompter.warning(opened.message, "Talerwerk");
         return nullptr;
     }
-    return std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
+    return std::make_unique<OpenLedger>(std::move(opened.document), std::move(opened.session),
                                       QFileInfo(path).absoluteFilePath(), QString());
 }
 
-std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
+std::unique_ptr<OpenLedger> OpenLedger::createNew(QWidget* parent, int number) {
     CNeueDateiDlg dialog(theApp().nationalCurrencies(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
     dialog.legeDateiAn(*ledger, theApp().today());
-    return std::make_unique<Document>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
+    return std::make_unique<OpenLedger>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
                                       QString(), u"Unbenannt%1"_qs.arg(number));
 }
 
-QString Document::displayName() const {
+QString OpenLedger::displayName() const {
     return path_.isEmpty() ? untitledName_ : QFileInfo(path_).fileName();
 }
 
-bool Document::isModified() const {
+bool OpenLedger::isModified() const {
     return !history_->isClean();
 }
 
-QStringList Document::currencySymbols() const {
+QStringList OpenLedger::currencySymbols() const {
     const ledger::CTWEinstellungen& settings = ledger_->settings();
     QStringList symbols{toQString(settings.firstCurrencySymbol)};
     if (settings.dualCurrency)
@@ -97,11 +97,11 @@ QStringList Document::currencySymbols() const {
     return symbols;
 }
 
-double Document::screenScale() const {
+double OpenLedger::screenScale() const {
     return ledger_->screenScale();
 }
 
-void Document::undo() {
+void OpenLedger::undo() {
     if (openAction_ || !history_->canUndo())
         return;
     history_->undo();
@@ -109,7 +109,7 @@ void Document::undo() {
     updateAllViews();
 }
 
-void Document::redo() {
+void OpenLedger::redo() {
     if (openAction_ || !history_->canRedo())
         return;
     history_->redo();
@@ -117,7 +117,7 @@ void Document::redo() {
     updateAllViews();
 }
 
-void Document::commitStep(const QString& name) {
+void OpenLedger::commitStep(const QString& name) {
     ledger::Aenderung change = ledger_->commitAenderung();
     if (change.empty())
         return;
@@ -125,12 +125,12 @@ void Document::commitStep(const QString& name) {
     historyMoved();
 }
 
-void Document::markSaved() {
+void OpenLedger::markSaved() {
     history_->setClean();
     historyMoved();
 }
 
-void Document::historyMoved() {
+void OpenLedger::historyMoved() {
     const bool modified = isModified();
     ledger_->setModified(modified);
     if (modified != shownModified_) {
@@ -140,15 +140,15 @@ void Document::historyMoved() {
     emit historyChanged();
 }
 
-void Document::releaseFile() {
+void OpenLedger::releaseFile() {
     session_ = std::make_unique<ledger::LedgerSession>();
 }
 
-bool Document::isReadOnly() const {
+bool OpenLedger::isReadOnly() const {
     return session_->isReadOnly();
 }
 
-bool Document::save(QWidget* parent) {
+bool OpenLedger::save(QWidget* parent) {
     if (!session_->hasFile())
         return saveAs(parent);
     QtPrompter prompter(parent);
@@ -164,7 +164,7 @@ bool Document::save(QWidget* parent) {
     return false;
 }
 
-bool Document::saveAs(QWidget* parent) {
+bool OpenLedger::saveAs(QWidget* parent) {
     QFileDialog dialog(parent, u"Speichern unter"_qs,
                        path_.isEmpty() ? displayName() + u".tlw"_qs : path_,
                        u"Talerwerk-Dateien (*.tlw)"_qs);
@@ -175,7 +175,7 @@ bool Document::saveAs(QWidget* parent) {
     return saveTo(dialog.selectedFiles().constFirst(), parent);
 }
 
-bool Document::saveTo(const QString& path, QWidget* parent) {
+bool OpenLedger::saveTo(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
     switch (session_->saveAs(*ledger_, toPath(path), prompter)) {
     case ledger::LedgerSession::Saved::Yes:
@@ -194,7 +194,7 @@ bool Document::saveTo(const QString& path, QWidget* parent) {
     return true;
 }
 
-bool Document::maybeSave(QWidget* parent) {
+bool OpenLedger::maybeSave(QWidget* parent) {
     if (!isModified())
         return true;
     QMessageBox box(QMessageBox::Warning, u"Talerwerk"_qs,
@@ -215,7 +215,7 @@ bool Document::maybeSave(QWidget* parent) {
     }
 }
 
-void Document::setScreenScale(double scale) {
+void OpenLedger::setScreenScale(double scale) {
     if (std::abs(ledger_->screenScale() - scale) < 1e-9)
         return;
     {
@@ -225,16 +225,16 @@ void Document::setScreenScale(double scale) {
     updateAllViews();
 }
 
-void Document::updateAllViews(QObject* sender, int hint) {
+void OpenLedger::updateAllViews(QObject* sender, int hint) {
     emit viewsOutdated(sender, hint);
 }
 
-void Document::attachWindow(QWidget* window) {
+void OpenLedger::attachWindow(QWidget* window) {
     windows_.append(window);
     emit windowsChanged();
 }
 
-void Document::detachWindow(QWidget* window) {
+void OpenLedger::detachWindow(QWidget* window) {
     windows_.removeOne(window);
     if (windows_.isEmpty())
         deleteLater();
@@ -242,7 +242,7 @@ void Document::detachWindow(QWidget* window) {
         emit windowsChanged();
 }
 
-bool Document::closeWindows(QWidget* parent) {
+bool OpenLedger::closeWindows(QWidget* parent) {
     if (!maybeSave(parent))
         return false;
     closing_ = true;
@@ -250,13 +250,13 @@ bool Document::closeWindows(QWidget* parent) {
     return true;
 }
 
-LedgerAction::LedgerAction(Document& document, QString name)
+LedgerAction::LedgerAction(OpenLedger& document, QString name)
     : document_(&document), name_(std::move(name)) {
     open();
 }
 
 LedgerAction::LedgerAction(ledger::CTalwerkDoc& ledger, QString name)
-    : document_(Document::of(ledger)), name_(std::move(name)) {
+    : document_(OpenLedger::of(ledger)), name_(std::move(name)) {
     open();
 }
 
