@@ -23,35 +23,28 @@ int bookingIndex(const CommandContext& c) {
                                                                                           : -1;
 }
 
-// The booking text selection stores its choices in the ledger at once; the window titles
-// show that the ledger changed.
-void showModified(Document& document) {
-    if (document.ledger().isModified())
-        document.setModified();
-}
-
-// Runs the booking dialog until it is no longer asked for a further booking; after each run
-// that added a booking the views show it.
+// Runs the booking dialog until it is no longer asked for a further booking; each run is one
+// undo step, and after each run that added a booking the views show it.
 bool newBooking(const CommandContext& c) {
     bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
     form.openNew();
     std::optional<QPoint> position;
     while (true) {
+        // A run that booked nothing may still have stored the booking text choices or added
+        // an account: the step is named after the dialog then.
+        LedgerAction action(*c.document, u"Neue Buchung"_qs);
         CBuchungDlg dlg(form, c.document->ledger(), c.parent);
         if (position)
             dlg.move(*position);
         const int result = dlg.exec();
-        if (form.changed()) {
-            c.document->setModified();
+        if (form.addedSerial() >= 0)
+            action.setName(u"Buchung hinzufügen"_qs);
+        if (form.changed())
             c.document->updateAllViews();
-        }
         // A booking saved to be repeated is followed by the rule dialog filled from it.
         if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0 &&
-            repeatBooking(c.parent, c.document->ledger(), form.addedSerial())) {
-            c.document->setModified();
+            repeatBooking(c.parent, c.document->ledger(), form.addedSerial()))
             c.document->updateAllViews();
-        }
-        showModified(*c.document);
         if (!form.furtherRequested())
             return false;
         position = dlg.pos();
@@ -67,7 +60,6 @@ bool editBooking(const CommandContext& c, bool confirm) {
     form.openEdit(index, confirm);
     CBuchungDlg dlg(form, c.document->ledger(), c.parent);
     dlg.exec();
-    showModified(*c.document);
     return form.changed();
 }
 
@@ -90,8 +82,11 @@ bool defineFilter(const CommandContext& c) {
 }
 
 bool importBookings(const CommandContext& c) {
+    LedgerAction action(*c.document, u"Buchungen importieren"_qs);
     CBuchungImportDlg dlg(c.document->ledger(), c.parent);
     dlg.exec();
+    action.setName(dlg.added() == 1 ? u"Import von 1 Buchung"_qs
+                                    : u"Import von %1 Buchungen"_qs.arg(dlg.added()));
     return dlg.added() > 0;
 }
 
