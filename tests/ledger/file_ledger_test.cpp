@@ -94,7 +94,8 @@ TEST(FileLedger, RoundTripKeepsEveryRecordAndRewritesTheSameBytes) {
     EXPECT_EQ(back.hiddenBookingTexts(), doc->hiddenBookingTexts());
     EXPECT_EQ(back.filters()[0]->textPattern, "Miete ODER Müll");
     EXPECT_EQ(back.filters()[3]->notesPattern, "Brötchen");
-    EXPECT_EQ(back.categories().tree(1)[0]->subcategories()[1]->name, "Prämien");
+    EXPECT_EQ(back.categories().tree(KontoArt::Einnahmenkonto)[0]->subcategories()[1]->name,
+              "Prämien");
     EXPECT_EQ(back.initialPeriod().endDate, datum(31, 12, 2004));
     EXPECT_EQ(back.screenScale(), 1.25);
 
@@ -202,15 +203,13 @@ TEST(FileLedger, ValuesUsedAsIndexesOrStepsAreCheckedAtBothLimits) {
         {"rule kind -1", [&](Doc& d) { rule(d).kind = decltype(rule(d).kind)(-1); }, false},
         {"rule currency 2",
          [&](Doc& d) { rule(d).currencyIndex = decltype(rule(d).currencyIndex)(2); }, false},
-        {"booking kind 3", [&](Doc& d) { booking(d).kind = decltype(booking(d).kind)(3); },
-         false},
+        {"booking kind 3", [&](Doc& d) { booking(d).kind = decltype(booking(d).kind)(3); }, false},
         {"booking kind -1", [&](Doc& d) { booking(d).kind = decltype(booking(d).kind)(-1); },
          false},
         {"booking currency 1",
          [&](Doc& d) { booking(d).currencyIndex = decltype(booking(d).currencyIndex)(1); }, true},
         {"booking currency -1",
-         [&](Doc& d) { booking(d).currencyIndex = decltype(booking(d).currencyIndex)(-1); },
-         false},
+         [&](Doc& d) { booking(d).currencyIndex = decltype(booking(d).currencyIndex)(-1); }, false},
         {"account kind 3", [&](Doc& d) { konto(d).kind = decltype(konto(d).kind)(3); }, false},
         {"account kind -1", [&](Doc& d) { konto(d).kind = decltype(konto(d).kind)(-1); }, false},
         {"account currency none",
