@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "cli/demo_command.h"
 #include "cli/due_command.h"
+#include "cli/editor_command.h"
 #include "cli/euro_command.h"
 #include "cli/import_command.h"
 #include "cli/new_command.h"
@@ -43,6 +44,12 @@ constexpr std::array kCommands = {
             "[--sort 0..3] [--format fixed|tabs] [--execute | --delete] [--rows 1,3,...] [--yes] "
             "[--password KENNWORT] [--now TT.MM.JJJJ]",
             runDue},
+    Command{"editor",
+            "DATEI --from TT.MM.JJJJ --to TT.MM.JJJJ [--filter 1..10] [--sort 0..9] "
+            "[--descending] [--renumber START | --replace-text SUCHE ERSATZ [--scope 0|1|2] "
+            "[--case] | --replace-account KONTO_S KONTO_R | --delete-all] [--yes] "
+            "[--password KENNWORT] [--now TT.MM.JJJJ]",
+            runEditor},
     Command{"euro",
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
             "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "

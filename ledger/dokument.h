@@ -157,6 +157,13 @@ public:
     // serial and its place in booking order. Returns the new index, or -1 (nothing changed)
     // for an index outside the list.
     int replaceBuchung(int index, CTWBuchung buchung);
+    // Replaces every booking whose entry serial one of the given bookings carries by that
+    // booking (each serial once; serials not in the list are skipped), as a bulk edit does. A
+    // booking whose date and number stay keeps its place; the others are taken out and
+    // inserted again as addBuchungen inserts, so the booking order holds afterwards. The
+    // booking counts follow the changed accounts, and the kinds stored beside the account ids
+    // are taken from the accounts. Returns how many bookings were replaced.
+    std::size_t replaceBuchungen(std::vector<CTWBuchung> buchungen);
 
     // --- Accounts ---
     // Appends an account with the next account id, raises the usage counts of its category
@@ -245,6 +252,8 @@ private:
     // stay valid. Indexes of several bookings are ascending final positions.
     void insertBuchungenAt(std::vector<int> indexes, BuchungList items);
     void removeBuchungenAt(std::vector<int> indexes);
+    // Exchanges the contents of the bookings at the indexes with the items, in place.
+    void exchangeBuchungenAt(std::vector<int> indexes, BuchungList items);
     void insertKontoAt(int index, std::unique_ptr<CTWKonto> konto);
     void removeKontoAt(int index);
     void replaceKontoAt(int index, std::unique_ptr<CTWKonto> konto);

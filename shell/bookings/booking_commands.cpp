@@ -5,6 +5,7 @@
 #include "shell/app/application.h"
 #include "shell/bookings/buchung_dlg.h"
 #include "shell/bookings/buchung_import_dlg.h"
+#include "shell/bookings/buchungs_editor_dlg.h"
 #include "shell/bookings/filter_dlg.h"
 #include "shell/bookings/recurring_commands.h"
 #include "shell/qt/qt_prompter.h"
@@ -30,45 +31,24 @@ void showModified(Document& document) {
         document.setModified();
 }
 
-// Runs the booking dialog until it is no longer asked for a further booking; after each run
-// that added a booking the views show it.
+// After each round of the booking dialog the views show what it added.
 bool newBooking(const CommandContext& c) {
-    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
-    form.openNew();
-    std::optional<QPoint> position;
-    while (true) {
-        CBuchungDlg dlg(form, c.document->ledger(), c.parent);
-        if (position)
-            dlg.move(*position);
-        const int result = dlg.exec();
-        if (form.changed()) {
+    runNewBooking(c.parent, c.document->ledger(), [&] {
+        if (c.document->ledger().isModified()) {
             c.document->setModified();
             c.document->updateAllViews();
         }
-        // A booking saved to be repeated is followed by the rule dialog filled from it.
-        if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0 &&
-            repeatBooking(c.parent, c.document->ledger(), form.addedSerial())) {
-            c.document->setModified();
-            c.document->updateAllViews();
-        }
-        showModified(*c.document);
-        if (!form.furtherRequested())
-            return false;
-        position = dlg.pos();
-        form.openFurther();
-    }
+    });
+    return false;
 }
 
 bool editBooking(const CommandContext& c, bool confirm) {
     const int index = bookingIndex(c);
     if (index < 0)
         return false;
-    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
-    form.openEdit(index, confirm);
-    CBuchungDlg dlg(form, c.document->ledger(), c.parent);
-    dlg.exec();
+    const bool changed = runEditBooking(c.parent, c.document->ledger(), index, confirm);
     showModified(*c.document);
-    return form.changed();
+    return changed;
 }
 
 bool deleteBooking(const CommandContext& c) {
@@ -89,6 +69,14 @@ bool defineFilter(const CommandContext& c) {
     return dlg.exec() == QDialog::Accepted;
 }
 
+// "Buchungs-&Editor...": each action in it is a change of its own.
+bool bookingEditor(const CommandContext& c) {
+    bookings::CBuchungsEditorForm form(c.document->ledger(), theApp().clock());
+    CBuchungsEditorDlg dlg(form, c.document->ledger(), c.parent);
+    dlg.exec();
+    return form.changed();
+}
+
 bool importBookings(const CommandContext& c) {
     CBuchungImportDlg dlg(c.document->ledger(), c.parent);
     dlg.exec();
@@ -96,6 +84,38 @@ bool importBookings(const CommandContext& c) {
 }
 
 } // namespace
+
+int32_t runNewBooking(QWidget* parent, ledger::CTalwerkDoc& doc,
+                      const std::function<void()>& afterRound) {
+    bookings::CBuchungForm form(doc, theApp().clock());
+    form.openNew();
+    std::optional<QPoint> position;
+    int32_t added = -1;
+    while (true) {
+        CBuchungDlg dlg(form, doc, parent);
+        if (position)
+            dlg.move(*position);
+        const int result = dlg.exec();
+        if (form.addedSerial() >= 0)
+            added = form.addedSerial();
+        // A booking saved to be repeated is followed by the rule dialog filled from it.
+        if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0)
+            repeatBooking(parent, doc, form.addedSerial());
+        afterRound();
+        if (!form.furtherRequested())
+            return added;
+        position = dlg.pos();
+        form.openFurther();
+    }
+}
+
+bool runEditBooking(QWidget* parent, ledger::CTalwerkDoc& doc, int index, bool confirm) {
+    bookings::CBuchungForm form(doc, theApp().clock());
+    form.openEdit(index, confirm);
+    CBuchungDlg dlg(form, doc, parent);
+    dlg.exec();
+    return form.changed();
+}
 
 void registerBookingCommands() {
     registerDialogCommand(DialogCommand::NeueBuchung, newBooking);
@@ -105,6 +125,7 @@ void registerBookingCommands() {
                           [](const CommandContext& c) { return editBooking(c, true); });
     registerDialogCommand(DialogCommand::BuchungLoeschen, deleteBooking);
     registerDialogCommand(DialogCommand::FilterDefinieren, defineFilter);
+    registerDialogCommand(DialogCommand::BuchungsEditor, bookingEditor);
     registerDialogCommand(DialogCommand::BuchungenImportieren, importBookings);
     registerDialogCommand(DialogCommand::RegelmaessigeBuchungen, editRules);
     registerDialogCommand(DialogCommand::FaelligeBuchungen, dueBookings);
