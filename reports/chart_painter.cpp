@@ -62,7 +62,9 @@ ledger::CNVKDatum periodEnd(int periodKind, ledger::CNVKDatum day) {
     return calendarDay(ledger::CNVKDatum::daysInMonth(last, y), last, y, day);
 }
 
-// The plot area and the mapping of days and values into it.
+// The plot area and the mapping of days and values into it. Every day of the axis has a cell
+// of equal width with its point in the middle, so that a label centred under its days never
+// reaches past the frame.
 class Plot {
 public:
     Plot(Rect area, uint32_t firstDay, uint32_t dayCount, AxisScale scale)
@@ -71,14 +73,12 @@ public:
     const Rect& area() const { return area_; }
     int x(uint32_t dayNumber) const {
         const int64_t i = int64_t{dayNumber} - firstDay_;
-        return area_.left + static_cast<int>(i * area_.width() / (dayCount_ - 1));
+        return area_.left + static_cast<int>((2 * i + 1) * area_.width() / (2 * dayCount_));
     }
-    // The edge between the day and the one before it, within the plot.
+    // The left edge of the day's cell; the day after the axis gives the right end.
     int edgeBefore(uint32_t dayNumber) const {
         const int64_t i = int64_t{dayNumber} - firstDay_;
-        const int64_t doubled = 2 * int64_t{dayCount_ - 1};
-        const int64_t x = area_.left + (2 * i - 1) * area_.width() / doubled;
-        return static_cast<int>(std::clamp<int64_t>(x, area_.left, area_.right));
+        return area_.left + static_cast<int>(i * area_.width() / dayCount_);
     }
     int y(int64_t value) const {
         const __int128 offset = static_cast<__int128>(value) - scale_.minimum;
@@ -175,7 +175,7 @@ void drawChart(const Chart& chart, platform::Surface& surface, ChartTarget targe
     const AxisScale scale = verticalScale(chart.points(), chart.periodKind() != kEntwicklung,
                                           height, titleHeight, textHeight);
     std::vector<std::pair<int64_t, std::string>> valueLabels;
-    int labelWidth = surface.textWidth(font, chart.currencySymbol());
+    int labelWidth = 0;
     for (int64_t v = scale.minimum; v <= scale.maximum; v += scale.step) {
         valueLabels.emplace_back(v, axisLabel(v, chart.format()));
         labelWidth = std::max(labelWidth, surface.textWidth(font, valueLabels.back().second));
@@ -200,8 +200,9 @@ void drawChart(const Chart& chart, platform::Surface& surface, ChartTarget targe
             {left + margin, y + textHeight / 2, area.left - spacing, y - textHeight / 2}, text,
             font, platform::HAlign::Right, platform::kBlack);
     }
-    surface.drawText({left + margin, area.top + textHeight, area.left - spacing, area.top},
-                     chart.currencySymbol(), font, platform::HAlign::Right, platform::kBlack);
+    // The unit stands above the plot's left corner, clear of the highest value label.
+    surface.drawText({area.left, area.top + textHeight, area.right, area.top},
+                     chart.currencySymbol(), font, platform::HAlign::Left, platform::kBlack);
 
     const std::vector<ZeitLabel> labels = fittingLabels(surface, font, chart.periodKind(),
                                                         axisFirst, axisLast, area.width(), spacing);

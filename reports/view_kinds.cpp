@@ -143,10 +143,6 @@ const char* viewKindLabel(ViewKind kind) {
     return viewKindInfo(kind).label;
 }
 
-bool hasTableBuilder(ViewKind kind) {
-    return viewKindInfo(kind).builder != nullptr;
-}
-
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params) {
     if (const TableBuilder build = viewKindInfo(params.viewKind).builder)

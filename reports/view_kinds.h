@@ -48,7 +48,7 @@ struct ViewKindInfo {
     const char* menuLabel;          // the "Ansicht" menu, with its accelerator
     const char* shortcut = "";      // portable key text ("Ctrl+1"), empty when the kind has none
     bool chart = false;             // drawn as a chart, not as a table
-    TableBuilder builder = nullptr; // nullptr for charts and kinds without their report yet
+    TableBuilder builder = nullptr; // nullptr for charts
     ChartBuilder chartBuilder = nullptr;
     ViewBarControls controls = {};
     ViewKindCommands commands = {};
@@ -77,11 +77,7 @@ extern const char* const kViewKindNumbers;
 // The page of "Optionen..." for a view kind, named by the kind it belongs to.
 ViewKind optionsPage(ViewKind kind);
 
-// Whether buildReportTable builds a table for the view kind.
-bool hasTableBuilder(ViewKind kind);
-
-// The table of the view kind of the parameters, or nothing when the kind has no table
-// builder (charts and kinds not built yet).
+// The table of the view kind of the parameters, or nothing for a chart kind.
 std::optional<ReportTable> buildReportTable(const ledger::CTalwerkDoc& doc,
                                             const ReportParams& params);
 

@@ -4,6 +4,7 @@
 #include "shell/app/help_window.h"
 #include "shell/bookings/booking_commands.h"
 #include "shell/options/optionen_dlg.h"
+#include "shell/views/view_commands.h"
 #include "shell/window/main_window.h"
 
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ Application::Application(platform::SettingsStore& store, QString programDir,
     registerAccountCommands();
     registerBookingCommands();
     registerOptionsCommands();
+    registerViewCommands();
 }
 
 Application::~Application() {

@@ -1,8 +1,10 @@
 #include "shell/views/talwerk_view.h"
 
 #include "ledger/dokument.h"
+#include "reports/chart_painter.h"
 #include "reports/table_painter.h"
 #include "reports/view_kinds.h"
+#include "shell/views/chart_output.h"
 #include "shell/views/table_export.h"
 #include "shell/views/view_printer.h"
 #include "shell/window/child_frame.h"
@@ -92,7 +94,10 @@ void CTalwerkView::rebuild() {
     outdated_ = false;
     // Row numbers of the old report mean nothing in the new one.
     markedRow_ = -1;
-    table_ = reports::buildReportTable(frame_.document()->ledger(), frame_.params());
+    const ledger::CTalwerkDoc& doc = frame_.document()->ledger();
+    const reports::ReportParams& params = frame_.params();
+    table_ = reports::buildReportTable(doc, params);
+    chart_ = reports::buildChart(doc, params);
     if (table_)
         table_->layout(measurer_, reports::LayoutTarget::Screen);
     updateScrollBars();
@@ -104,8 +109,18 @@ const reports::ReportTable* CTalwerkView::table() {
     return table_ ? &*table_ : nullptr;
 }
 
+const reports::Chart* CTalwerkView::chart() {
+    if (outdated_)
+        rebuild();
+    return chart_ ? &*chart_ : nullptr;
+}
+
 void CTalwerkView::updateScrollBars() {
-    const reports::TableSize size = table_ ? table_->size() : reports::TableSize{};
+    reports::TableSize size = table_ ? table_->size() : reports::TableSize{};
+    if (chart_)
+        size = {chart_->width(reports::ChartTarget::Screen),
+                chart_->height(reports::ChartTarget::Screen)};
+    size = reports::scrollSize(size);
     const QSize visible = viewport()->size();
     const int width = static_cast<int>(measurer_.toLogical(visible.width()));
     const int height = static_cast<int>(measurer_.toLogical(visible.height()));
@@ -153,6 +168,14 @@ void CTalwerkView::drawMark(QPainter& painter, const QtSurface& surface) {
 void CTalwerkView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const reports::ReportTable* t = table();
+    if (chart_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QPoint scroll = scrollPosition();
+        QtSurface surface(painter, measurer_, QPointF(scroll.x(), -scroll.y()));
+        reports::drawChart(*chart_, surface, reports::ChartTarget::Screen, 0, 0);
+        return;
+    }
     if (!t) {
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
@@ -278,11 +301,9 @@ void CTalwerkView::contextMenuEvent(QContextMenuEvent* event) {
         case MenuAction::Back:
             action->setEnabled(frame_.canGoBack());
             break;
-        default: {
-            const std::optional<reports::ViewKind> target = targetViewKind(entry.action, kind);
-            action->setEnabled(target && reports::hasTableBuilder(*target));
+        default:
+            action->setEnabled(targetViewKind(entry.action, kind).has_value());
             break;
-        }
         }
         connect(action, &QAction::triggered, this,
                 [this, entry, tag] { runMenuEntry(entry, tag); });
@@ -317,11 +338,20 @@ void CTalwerkView::runMenuEntry(const MenuEntry& entry, const reports::RowTag& t
 void CTalwerkView::print() {
     if (const reports::ReportTable* t = table())
         ViewPrinter(*t, frame_.document()->ledger().settings(), this).print();
+    else if (const reports::Chart* c = chart())
+        ChartPrinter(*c, this).print();
 }
 
 void CTalwerkView::printPreview() {
     if (const reports::ReportTable* t = table())
         ViewPrinter(*t, frame_.document()->ledger().settings(), this).preview();
+    else if (const reports::Chart* c = chart())
+        ChartPrinter(*c, this).preview();
+}
+
+void CTalwerkView::saveChartAs() {
+    if (const reports::Chart* c = chart())
+        shell::saveChartAs(*c, measurer_.dpi(), this);
 }
 
 void CTalwerkView::copyToClipboard() {

@@ -3,6 +3,7 @@
 // scale, scrolls, hit-tests rows, and offers the context menus, printing and export.
 #pragma once
 
+#include "reports/chart.h"
 #include "reports/report_table.h"
 #include "shell/qt/qt_surface.h"
 
@@ -24,8 +25,10 @@ public:
     // Marks the report outdated; it is rebuilt at once while the pane is visible, else when
     // it is shown.
     void refresh();
-    // The report laid out for the screen, or nothing for a view kind that is not built yet.
+    // The report laid out for the screen, or nothing for a chart view.
     const reports::ReportTable* table();
+    // The chart of a chart view, or nothing.
+    const reports::Chart* chart();
     // The row at a point of the viewport, or -1; and its tag.
     int rowAt(const QPoint& point);
     reports::RowTag rowTagAt(const QPoint& point);
@@ -39,6 +42,8 @@ public:
     void printPreview();
     void copyToClipboard();
     void copyToTextFile();
+    // "Diagramm speichern unter...".
+    void saveChartAs();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +67,7 @@ private:
     CChildFrame& frame_;
     QtTextMeasurer measurer_;
     std::optional<reports::ReportTable> table_;
+    std::optional<reports::Chart> chart_;
     bool outdated_ = true;
     int markedRow_ = -1;
 };

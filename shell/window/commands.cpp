@@ -92,6 +92,9 @@ Commands::Commands(QObject* owner) {
     view.kopierenZwischenablage =
         make(owner, u"Kopieren in &Zwischenablage...", QKeySequence::Copy);
     view.kopierenTextdatei = make(owner, u"Kopieren in Te&xtdatei...");
+    view.diagrammSpeichern = make(owner, u"Diagramm speichern &unter...");
+    view.diagrammSpeichern->setStatusTip(
+        u"Speichert das Diagramm als PNG-, SVG- oder PDF-Datei"_qs);
     view.symbolleiste = checkable(owner, u"&Symbolleiste");
     view.dialogleiste = checkable(owner, u"&Dialogleiste");
     view.statusleiste = checkable(owner, u"S&tatusleiste");

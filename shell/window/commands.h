@@ -47,6 +47,7 @@ struct ViewCommands {
     QAction* standardansicht;
     QAction* kopierenZwischenablage;
     QAction* kopierenTextdatei;
+    QAction* diagrammSpeichern; // the shown chart as PNG, SVG or PDF
     QAction* symbolleiste;
     QAction* dialogleiste;
     QAction* statusleiste;

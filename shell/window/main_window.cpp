@@ -150,6 +150,10 @@ void CMainFrame::connectViewCommands() {
         if (CChildFrame* child = activeChild())
             child->activeView()->copyToTextFile();
     });
+    connect(view.diagrammSpeichern, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->activeView()->saveChartAs();
+    });
 }
 
 void CMainFrame::connectWindowCommands() {
@@ -252,7 +256,8 @@ void CMainFrame::createMenus() {
                           c.view.kopierenTextdatei});
     viewMenu_->addAction(c.view.standardansicht);
     viewMenu_->addSeparator();
-    viewMenu_->addActions({c.view.kopierenZwischenablage, c.view.kopierenTextdatei});
+    viewMenu_->addActions(
+        {c.view.kopierenZwischenablage, c.view.kopierenTextdatei, c.view.diagrammSpeichern});
     documentOnly_.push_back(viewMenu_->addSeparator());
     viewMenu_->addActions({c.view.symbolleiste, c.view.dialogleiste, c.view.statusleiste});
 
@@ -345,17 +350,19 @@ void CMainFrame::updateMenus() {
     // Without a document every kind-dependent command is off, as for a kind that has none.
     const reports::ViewKindInfo* kind =
         hasDocument ? &reports::viewKindInfo(child->viewKind()) : nullptr;
-    const bool tableShown = kind && !kind->chart && kind->builder;
+    const bool tableShown = kind && !kind->chart;
+    const bool chartShown = kind && kind->chart;
     for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
         action->setEnabled(hasDocument);
-    for (QAction* action : {c.file.drucken, c.file.seitenansicht, c.view.kopierenZwischenablage,
-                            c.view.kopierenTextdatei})
+    for (QAction* action : {c.file.drucken, c.file.seitenansicht})
+        action->setEnabled(hasDocument);
+    for (QAction* action : {c.view.kopierenZwischenablage, c.view.kopierenTextdatei})
         action->setEnabled(tableShown);
+    c.view.diagrammSpeichern->setEnabled(chartShown);
 
     for (size_t i = 0; i < reports::kViewKinds.size(); ++i) {
-        const reports::ViewKindInfo& info = reports::kViewKinds[i];
-        c.view.kinds[i]->setEnabled(hasDocument && info.builder);
-        c.view.kinds[i]->setChecked(kind == &info);
+        c.view.kinds[i]->setEnabled(hasDocument);
+        c.view.kinds[i]->setChecked(kind == &reports::kViewKinds[i]);
     }
     c.view.zurueck->setEnabled(hasDocument && child->canGoBack());
     c.view.ohneVorlaeufige->setEnabled(kind && kind->commands.withoutProvisional);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardItemModel>
 
 namespace shell {
 
@@ -56,12 +55,8 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
     addControl(picture, [](const ViewKindInfo* k) { return k == nullptr; });
 
     kinds_ = addList(u"Ansicht"_qs, anyView);
-    auto* kindModel = qobject_cast<QStandardItemModel*>(kinds_->model());
-    for (const ViewKindInfo& info : reports::kViewKinds) {
+    for (const ViewKindInfo& info : reports::kViewKinds)
         kinds_->addItem(toQString(info.label));
-        // View kinds without their report yet are listed but cannot be chosen.
-        kindModel->item(kinds_->count() - 1)->setEnabled(info.builder != nullptr);
-    }
     connect(kinds_, &QComboBox::activated, this,
             [this](int index) { emit viewKindChosen(reports::kViewKinds[index].kind); });
 

@@ -2,6 +2,7 @@
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
 #include "ledger/dokument.h"
+#include "reports/view_kinds.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/document.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <array>
 
 namespace shelltest {
 
@@ -167,8 +169,9 @@ private slots:
         QVERIFY(c.view.grouping[0]->isEnabled());
         QVERIFY(c.view.grouping[0]->isChecked());
         QVERIFY(c.view.ohneVorlaeufige->isEnabled());
-        // Views without a builder yet are offered but disabled.
-        QVERIFY(!kindAction(f.window(), K::DiagrammGesamt)->isEnabled());
+        // Every view kind can be chosen.
+        for (const reports::ViewKindInfo& info : reports::kViewKinds)
+            QVERIFY(kindAction(f.window(), info.kind)->isEnabled());
         // Dialog commands are enabled once their dialogs registered them.
         QVERIFY(c.edit.neueBuchung->isEnabled());
 
@@ -181,6 +184,19 @@ private slots:
         kindAction(f.window(), K::Kategorien)->trigger();
         QVERIFY(!c.view.grouping[0]->isEnabled());
         QVERIFY(!c.view.ohneVorlaeufige->isEnabled());
+
+        // A table copies as text, a chart saves as a picture; both print.
+        const auto exports = [&] {
+            return std::array{c.file.drucken->isEnabled(), c.file.seitenansicht->isEnabled(),
+                              c.view.kopierenZwischenablage->isEnabled(),
+                              c.view.kopierenTextdatei->isEnabled(),
+                              c.view.diagrammSpeichern->isEnabled()};
+        };
+        QCOMPARE(exports(), (std::array{true, true, true, true, false}));
+        kindAction(f.window(), K::DiagrammGesamt)->trigger();
+        QCOMPARE(exports(), (std::array{true, true, false, false, true}));
+        kindAction(f.window(), K::WertetabelleGesamt)->trigger();
+        QCOMPARE(exports(), (std::array{true, true, true, true, false}));
     }
 
     void contextMenusAndJumpsFollowTheRow() {
