@@ -132,7 +132,8 @@ public:
     // --- Results ---
     // Some action changed the ledger.
     bool changed() const { return changed_; }
-    // The changes made since the last call, oldest first.
+    // The changes made since the last call, oldest first (none while an enclosing change set
+    // records them).
     std::vector<BenannteAenderung> takeAenderungen();
 
 private:

@@ -84,7 +84,13 @@ public:
 
     // --- Modified flag ---
     bool isModified() const { return modified_; }
-    void setModified(bool modified = true) { modified_ = modified; }
+    void setModified(bool modified = true) {
+        modified_ = modified;
+        changeCount_ += modified ? 1 : 0;
+    }
+    // Grows with every change of the document (every operation marks it modified), so that a
+    // caller can tell whether an action changed anything, also inside an enclosing change set.
+    uint64_t changeCount() const { return changeCount_; }
     // After a save: the save counter (setting 73) that the saved file carries, and the flag
     // clear.
     // Saving changes no content of the ledger, so this is not recorded for undo.
@@ -292,6 +298,7 @@ private:
     int32_t accountBookingsSortDirection_ = 0; // 0 ascending, 1 descending
 
     bool modified_ = false;
+    uint64_t changeCount_ = 0;
     int recordDepth_ = 0;
     std::vector<std::unique_ptr<Aenderung::Step>> recorded_;
 };

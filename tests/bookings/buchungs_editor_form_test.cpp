@@ -301,6 +301,21 @@ TEST_F(BuchungsEditorTest, DialogsOpenedFromTheEditorAreOneStepAndSelectTheirBoo
     EXPECT_TRUE(form.takeAenderungen().empty());
 }
 
+TEST_F(BuchungsEditorTest, InsideAnEnclosingChangeSetTheStepIsThatOnes) {
+    const int32_t serial = add(date(2, 3, 2024), "2", "weg");
+    form.open();
+    form.selectSerial(serial);
+    l.doc.beginAenderung();
+    prompter.answer({true});
+    form.loeschen(prompter);
+    ledger::Aenderung outer = l.doc.commitAenderung();
+    EXPECT_TRUE(form.changed());
+    EXPECT_TRUE(form.takeAenderungen().empty());
+    EXPECT_FALSE(outer.empty());
+    l.doc.undo(outer);
+    EXPECT_NE(bySerial(serial), nullptr);
+}
+
 TEST_F(BuchungsEditorTest, DeleteAllRemovesExactlyTheListedBookings) {
     // The filter lets only bookings to Lebensmittel through.
     ledger::CTWBuchungsFilterNeu filter = *l.doc.filters()[2];

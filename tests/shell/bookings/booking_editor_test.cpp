@@ -125,11 +125,12 @@ private slots:
         int rows = -1;
         onNextModal([&](QWidget* dlg) {
             onNextModal([&](QWidget* booking) {
+                booking->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"K-1"_qs);
                 booking->findChild<QLineEdit*>(u"text"_qs)->setText(u"Kino"_qs);
                 auto* kind = booking->findChild<QComboBox*>(u"vorgang"_qs);
                 kind->setCurrentIndex(1);
                 emit kind->activated(1);
-                booking->findChild<QComboBox*>(u"konto2"_qs)->setCurrentText(u"Strom"_qs);
+                booking->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Strom"_qs);
                 booking->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"7,50"_qs);
                 qobject_cast<QDialog*>(booking)->accept();
             });
