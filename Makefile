@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 # Both install missing Debian packages first, then build with CMake presets.
 
-.PHONY: run test build deps bench fuzz package clean
+.PHONY: run test build deps bench fuzz soak package clean
 
 deps:
 	@scripts/install-deps
@@ -32,15 +32,26 @@ package:
 	@cd build/package && cpack
 	@packaging/check-package "$$(ls -t talerwerk_*.deb | head -n 1)"
 
-# The reader under libFuzzer for FUZZ_SECONDS (clang); new inputs stay in build/fuzz/corpus.
+# The ledger reader and the import under libFuzzer (clang), each for FUZZ_SECONDS or with
+# other FUZZ_FLAGS (FUZZ_FLAGS=-runs=10000000); at the lowest priority, since they take all the
+# CPU they get. New inputs stay in build/fuzz/corpus/, the seeds are in tests/fuzz/.
 FUZZ_SECONDS ?= 600
+FUZZ_FLAGS ?= -max_total_time=$(FUZZ_SECONDS)
 fuzz: deps
 	@command -v clang++ >/dev/null || { echo "make fuzz: clang++ is needed" >&2; exit 1; }
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
-	@mkdir -p build/fuzz/corpus
-	@build/fuzz/bin/ledger-file-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		build/fuzz/corpus tests/fuzz/corpus
+	@mkdir -p build/fuzz/corpus/ledger build/fuzz/corpus/import
+	@nice -n 19 build/fuzz/bin/ledger-file-fuzz $(FUZZ_FLAGS) -print_final_stats=1 \
+		build/fuzz/corpus/ledger tests/fuzz/corpus
+	@nice -n 19 build/fuzz/bin/import-fuzz $(FUZZ_FLAGS) -print_final_stats=1 \
+		build/fuzz/corpus/import tests/fuzz/import-corpus
+
+# Kills saves and runs concurrent writers on large ledgers (release build); not part of test.
+soak: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release --target talerwerk-cli talerwerk-write-ledger
+	@scripts/soak build/release/bin
 
 clean:
 	rm -rf build

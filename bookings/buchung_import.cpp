@@ -2,10 +2,12 @@
 
 #include "bookings/import_text.h"
 #include "bookings/konto_ident.h"
+#include "ledger/file_store.h"
 #include "ledger/win1252.h"
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -13,16 +15,31 @@ namespace bookings {
 
 namespace {
 
-enum class Fehler { Format, KontoUnbekannt, FalscherVorgang };
+enum class Fehler { Format, KontoUnbekannt, FalscherVorgang, Steuerzeichen };
 
 std::string zeile(int line, std::string_view text) {
     return "Zeile " + std::to_string(line) + ": " + std::string(text);
 }
 
-std::string message(Fehler fehler, int line) {
-    return zeile(line, fehler == Fehler::Format           ? "Formatfehler!"
-                       : fehler == Fehler::KontoUnbekannt ? "Konto unbekannt!"
-                                                          : "falscher Vorgang!");
+// The usual abbreviation of a control character (DEL for 127).
+std::string controlName(unsigned char ch) {
+    static constexpr const char* kAll[33] = {
+        "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT",  "LF",
+        "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
+        "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",  "DEL"};
+    return kAll[ch < 32 ? ch : 32];
+}
+
+// The first control character of a text field other than the tab, which a field of the last
+// column may hold; a control character stored in a booking would later reach terminals and
+// other programs' text files.
+std::optional<unsigned char> controlCharacterIn(std::string_view field) {
+    for (const char c : field) {
+        const auto ch = static_cast<unsigned char>(c);
+        if ((ch < 0x20 && ch != '\t') || ch == 0x7F)
+            return ch;
+    }
+    return std::nullopt;
 }
 
 // "1 Buchung", "2 Buchungen"
@@ -133,10 +150,18 @@ public:
         const std::optional<Fehler> fehler = addBooking(line);
         if (!fehler)
             return std::nullopt;
-        std::string text = message(*fehler, lineNumber);
-        if (*fehler == Fehler::KontoUnbekannt)
-            text += " („" + std::string(unknownAccount_) + "“)";
-        return text;
+        switch (*fehler) {
+        case Fehler::Format:
+            return zeile(lineNumber, "Formatfehler!");
+        case Fehler::KontoUnbekannt:
+            return zeile(lineNumber, "Konto unbekannt! („" + std::string(unknownAccount_) + "“)");
+        case Fehler::FalscherVorgang:
+            return zeile(lineNumber, "falscher Vorgang!");
+        case Fehler::Steuerzeichen:
+            break;
+        }
+        return zeile(lineNumber, "Steuerzeichen " + controlName(controlCharacter_) + " (" +
+                                     std::to_string(controlCharacter_) + ") im Text!");
     }
 
     // Adds the bookings taken so far to the document, in one pass over its list.
@@ -163,6 +188,12 @@ private:
         const std::string_view notes = options_.notizen ? (*fields)[f++] : std::string_view();
         if (!date || !amount)
             return Fehler::Format;
+        for (const std::string_view field : {number, text, notes}) {
+            if (const auto ch = controlCharacterIn(field)) {
+                controlCharacter_ = *ch;
+                return Fehler::Steuerzeichen;
+            }
+        }
 
         const ledger::CTWKonto* first = finder_.find(account1);
         const ledger::CTWKonto* second = finder_.find(account2);
@@ -201,11 +232,35 @@ private:
     KontoFinder finder_;
     ledger::BetragFormat format_;
     bool dual_;
-    std::string_view unknownAccount_; // the account text of the last "Konto unbekannt!"
+    std::string_view unknownAccount_;    // the account text of the last "Konto unbekannt!"
+    unsigned char controlCharacter_ = 0; // the character of the last "Steuerzeichen"
     std::vector<ledger::CTWBuchung> taken_;
 };
 
 } // namespace
+
+ImportDatei readImportDatei(const std::string& fileName) {
+    ImportDatei datei;
+    try {
+        ledger::ReadResult file = ledger::readRegularFile(fileName, kMaxImportBytes);
+        switch (file.failure) {
+        case ledger::ReadFailure::None:
+            datei.data.assign(file.bytes.begin(), file.bytes.end());
+            break;
+        case ledger::ReadFailure::TooLarge:
+            datei.message = kMeldungZuGross;
+            break;
+        case ledger::ReadFailure::CannotOpen:
+        case ledger::ReadFailure::NotRegular:
+            datei.message = kMeldungNichtOeffnen;
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        datei.data.clear();
+        datei.message = kMeldungKeinSpeicher;
+    }
+    return datei;
+}
 
 std::optional<ledger::CNVKDatum> parseImportDatum(std::string_view field) {
     std::array<int, 3> parts{};

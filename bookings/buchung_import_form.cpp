@@ -1,8 +1,5 @@
 #include "bookings/buchung_import_form.h"
 
-#include <fstream>
-#include <new>
-
 namespace bookings {
 
 CBuchungImportForm::CBuchungImportForm(const ledger::CTalwerkDoc& doc) : doc_(doc) {
@@ -32,27 +29,12 @@ bool CBuchungImportForm::ok(ledger::CTalwerkDoc& doc, platform::Prompter& prompt
                              kImportCaption);
         return false;
     }
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-    if (size < 0 || !file.seekg(0)) {
-        prompter.warning("Datei kann nicht geöffnet werden!", kImportCaption);
+    const ImportDatei text = readImportDatei(fileName);
+    if (text.message) {
+        prompter.warning(text.message, kImportCaption);
         return false;
     }
-    std::string data;
-    try {
-        data.resize(static_cast<size_t>(size));
-    } catch (const std::bad_alloc&) {
-        prompter.warning("Nicht genügend Speicher zum Einlesen der Datei!", kImportCaption);
-        return false;
-    } catch (const std::length_error&) {
-        prompter.warning("Nicht genügend Speicher zum Einlesen der Datei!", kImportCaption);
-        return false;
-    }
-    if (!file.read(data.data(), size)) {
-        prompter.warning("Datei kann nicht geöffnet werden!", kImportCaption);
-        return false;
-    }
-    result_ = importBuchungen(doc, data, options, prompter);
+    result_ = importBuchungen(doc, text.data, options, prompter);
     prompter.information(importBericht(result_), kImportCaption);
     return true;
 }

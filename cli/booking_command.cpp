@@ -3,8 +3,8 @@
 #include "bookings/buchung_form.h"
 #include "cli/answering_prompter.h"
 #include "cli/common_options.h"
+#include "cli/ledger_change.h"
 #include "cli/terminal.h"
-#include "ledger/ledger_file.h"
 #include "ledger/win1252.h"
 
 namespace cli {
@@ -35,24 +35,21 @@ int runBooking(Arguments& args, Io& io) {
     const auto notes = args.option("notes");
     const int currency = takeChoiceOption(args, "currency", {"0", "1"}, -1);
     const bool provisional = args.flag("provisional");
-    const bool yes = args.flag("yes");
-    const auto password = args.option("password");
-    const auto clock = takeClockOption(args);
+    LedgerChange change(args, io);
     const std::vector<std::string> positionals = args.positionals(2);
     if (positionals[0] != "new")
         throw UsageError("Unbekannter Unterbefehl " + positionals[0]);
     const std::string& path = positionals[1];
 
-    const OpenedLedger opened = openLedger(path, password, *clock, io);
-    if (!opened.document)
+    if (!change.open(path))
         return kExitFailure;
-    ledger::CTalwerkDoc& doc = *opened.document;
+    ledger::CTalwerkDoc& doc = change.doc();
     if (currency == 1 && doc.settings().dualCurrency == 0) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
     }
 
-    bookings::CBuchungForm form(doc, *clock);
+    bookings::CBuchungForm form(doc, change.clock());
     form.openNew();
     form.date = *date;
     form.changeKind(kind);
@@ -68,14 +65,9 @@ int runBooking(Arguments& args, Io& io) {
         form.currency = currency;
     form.provisional = provisional;
 
-    AnsweringPrompter prompter(io.err, yes, true);
-    if (form.ok(prompter))
+    AnsweringPrompter prompter(io.err, change.yes(), true);
+    if (form.ok(prompter) || change.save() != kExitOk)
         return kExitFailure;
-    const std::string message = ledger::saveLedgerFile(doc, path);
-    if (!message.empty()) {
-        io.err << path << ": " << ledger::toUtf8(message) << '\n';
-        return kExitFailure;
-    }
     const ledger::CTWBuchung& added = *doc.bookings()[doc.indexOfBuchung(form.addedSerial())];
     printLine(io.out, "Buchung " + std::to_string(added.serial) +
                           " hinzugefügt: " + added.date.text() + " " + added.number + " " +

@@ -69,6 +69,8 @@ constexpr std::array kOptionTexts = {
                "Beantwortet Rückfragen mit Ja; ohne die Option gilt jede Rückfrage als mit Nein "
                "beantwortet."},
     OptionText{"", "name", "Die Bezeichnung."},
+    OptionText{"", "overwrite",
+               "Ersetzt eine vorhandene Datei; ohne die Option bleibt sie, wie sie ist."},
     OptionText{"", "category", "Die Kategorie, über ihre Bezeichnung."},
     OptionText{"", "subcategory", "Die Unterkategorie, über ihre Bezeichnung."},
     OptionText{"", "rate", "Der Wechselkurs: so viele Einheiten der Landeswährung sind 1 Euro."},

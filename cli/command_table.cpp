@@ -38,7 +38,7 @@ constexpr std::array kCommands = {
             "[--name TEXT] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
             runCategory},
     Command{"check", "DATEI [--password KENNWORT] [--now TT.MM.JJJJ]", runCheck},
-    Command{"demo", "VERZEICHNIS [--now TT.MM.JJJJ]", runDemo},
+    Command{"demo", "VERZEICHNIS [--overwrite] [--now TT.MM.JJJJ]", runDemo},
     Command{"due",
             "DATEI [--until TT.MM.JJJJ] [--booking-date TT.MM.JJJJ] [--first-number NR] "
             "[--sort 0..3] [--format fixed|tabs] [--execute | --delete] [--rows 1,3,...] [--yes] "
@@ -62,7 +62,7 @@ constexpr std::array kCommands = {
             runImport},
     Command{"new",
             "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
-            "--other SYMBOL) [--now TT.MM.JJJJ]",
+            "--other SYMBOL) [--overwrite] [--now TT.MM.JJJJ]",
             runNew},
     Command{"options",
             "DATEI [--decimal-separator ,|.] [--thousands-separator .|,|'] [--no-grouping 0|1] "

@@ -52,14 +52,20 @@ int takeChoiceOption(Arguments& args, std::string_view name,
     throw UsageError("--" + std::string(name) + " erwartet " + expected + ": " + *text);
 }
 
-OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,
+OpenedLedger openLedger(ledger::LedgerStore& store, const std::optional<std::string>& password,
                         const platform::Clock& clock, Io& io) {
     TerminalPrompter prompter(io.err);
     TerminalPasswordSource passwords(password);
-    auto loaded = ledger::loadLedgerFile(path, prompter, passwords, clock);
+    auto loaded = ledger::loadLedgerFile(store, prompter, passwords, clock);
     if (!loaded.document)
-        io.err << path << ": " << ledger::toUtf8(loaded.message) << '\n';
+        io.err << store.path().string() << ": " << ledger::toUtf8(loaded.message) << '\n';
     return {std::move(loaded.document), loaded.version};
+}
+
+OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,
+                        const platform::Clock& clock, Io& io) {
+    ledger::LedgerStore store(path);
+    return openLedger(store, password, clock, io);
 }
 
 } // namespace cli

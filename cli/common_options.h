@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "ledger/dokument.h"
+#include "ledger/ledger_store.h"
 #include "platform/clock.h"
 
 #include <cstdint>
@@ -34,6 +35,9 @@ struct OpenedLedger {
 
 // Loads the file; the older-version note and a failure message go to io.err.
 OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,
+                        const platform::Clock& clock, Io& io);
+// The same through a store, which then knows the state on disk.
+OpenedLedger openLedger(ledger::LedgerStore& store, const std::optional<std::string>& password,
                         const platform::Clock& clock, Io& io);
 
 } // namespace cli

@@ -2,7 +2,7 @@
 
 #include "cli/common_options.h"
 #include "cli/demo_ledger.h"
-#include "ledger/ledger_file.h"
+#include "cli/ledger_change.h"
 #include "ledger/win1252.h"
 
 #include <filesystem>
@@ -11,6 +11,7 @@ namespace cli {
 
 int runDemo(Arguments& args, Io& io) {
     const auto clock = takeClockOption(args);
+    const bool overwrite = args.flag("overwrite");
     const std::filesystem::path dir = args.positionals(1).front();
     const ledger::CNVKDatum today = ledger::CNVKDatum::today(*clock);
     // A folder that does not exist yet is made, with the folders above it.
@@ -27,13 +28,15 @@ int runDemo(Arguments& args, Io& io) {
         std::unique_ptr<ledger::CTalwerkDoc> doc;
     } files[] = {{"DemoKontenplan.tlw", demoKontenplan(today)},
                  {"DemoDatei1.tlw", demoDatei(today)}};
+    // Nothing is written when either file is there already.
     for (const auto& file : files) {
-        const std::filesystem::path path = dir / file.name;
-        const std::string message = ledger::saveLedgerFile(*file.doc, path);
-        if (!message.empty()) {
-            io.err << path.string() << ": " << ledger::toUtf8(message) << '\n';
-            return kExitFailure;
-        }
+        std::error_code error;
+        if (!overwrite && std::filesystem::exists(dir / file.name, error))
+            return saveNewLedger(*file.doc, dir / file.name, false, io);
+    }
+    for (const auto& file : files) {
+        if (const int code = saveNewLedger(*file.doc, dir / file.name, overwrite, io))
+            return code;
     }
     return kExitOk;
 }

@@ -100,7 +100,6 @@ int runEditor(Arguments& args, Io& io) {
     const auto operation = takeOperation(args);
     const int scope = takeChoiceOption(args, "scope", {"0", "1", "2"}, -1);
     const bool matchCase = args.flag("case");
-    const bool yes = args.flag("yes");
     if (!from || !to)
         throw UsageError("--from und --to sind anzugeben");
     if (*to < *from)
@@ -133,7 +132,7 @@ int runEditor(Arguments& args, Io& io) {
     if (!operation)
         return kExitOk;
 
-    AskingPrompter prompter(io.err, io.in, yes);
+    AskingPrompter prompter(io.err, io.in, change.yes());
     OptionDialoge dialoge(doc, *operation, std::max(scope, 0), matchCase, prompter);
     const std::size_t count = form.ausfuehren(operation->kind, prompter, dialoge);
     if (dialoge.refused())

@@ -27,22 +27,45 @@ bool LedgerChange::Prompter::askOkCancel(const std::string& text, const std::str
 }
 
 LedgerChange::LedgerChange(Arguments& args, Io& io)
-    : io_(io), password_(args.option("password")), clock_(takeClockOption(args)),
-      prompter_(io.err, args.flag("yes")) {}
+    : io_(io), yes_(args.flag("yes")), password_(args.option("password")),
+      clock_(takeClockOption(args)), prompter_(io.err, yes_) {}
 
 bool LedgerChange::open(const std::string& path) {
-    path_ = path;
-    doc_ = openLedger(path, password_, *clock_, io_).document;
+    store_ = std::make_unique<ledger::LedgerStore>(path);
+    if (const std::string message = store_->lock(ledger::kWriterWait); !message.empty()) {
+        io_.err << path << ": " << ledger::toUtf8(message) << '\n';
+        return false;
+    }
+    doc_ = openLedger(*store_, password_, *clock_, io_).document;
     return doc_ != nullptr;
 }
 
 int LedgerChange::save() {
-    if (!doc_->isModified())
-        return kExitOk;
-    const std::string message = ledger::saveLedgerFile(*doc_, path_);
+    return doc_->isModified() ? saveNow() : kExitOk;
+}
+
+int LedgerChange::saveNow() {
+    // Only a program that does not lock (an older version, an editor) can have changed it.
+    std::string message = store_->changedOnDisk() ? ledger::kMeldungAufDiskGeaendert
+                                                  : ledger::saveLedgerFile(*doc_, *store_);
     if (message.empty())
         return kExitOk;
-    io_.err << path_ << ": " << ledger::toUtf8(message) << '\n';
+    io_.err << store_->path().string() << ": " << ledger::toUtf8(message) << '\n';
+    return kExitFailure;
+}
+
+int saveNewLedger(ledger::CTalwerkDoc& doc, const std::filesystem::path& path, bool overwrite,
+                  Io& io) {
+    ledger::LedgerStore store(path);
+    std::string message = store.lock(ledger::kWriterWait);
+    std::error_code error;
+    if (message.empty() && !overwrite && std::filesystem::exists(store.target(), error))
+        message = "Die Datei ist bereits vorhanden. Mit --overwrite wird sie ersetzt.";
+    if (message.empty())
+        message = ledger::saveLedgerFile(doc, store);
+    if (message.empty())
+        return kExitOk;
+    io.err << path.string() << ": " << ledger::toUtf8(message) << '\n';
     return kExitFailure;
 }
 

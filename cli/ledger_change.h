@@ -1,14 +1,17 @@
-// What the commands that change a ledger file share: opening it, a prompter that prints every
-// message on stderr and answers questions with Yes only under --yes, saving the file when
-// something changed, and the options that carry the forms' fields.
+// What the commands that change a ledger file share: opening it under the writer's lock (held
+// until the command ends, so that concurrent commands change the file one after the other), a
+// prompter that prints every message on stderr and answers questions with Yes only under --yes,
+// saving the file when something changed, and the options that carry the forms' fields.
 #pragma once
 
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/terminal.h"
 #include "ledger/dokument.h"
+#include "ledger/ledger_store.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,15 +23,21 @@ public:
     // Takes the options --password, --now and --yes.
     LedgerChange(Arguments& args, Io& io);
 
-    // Loads the file; false (with the message printed) when it cannot be loaded.
+    // Locks and loads the file; false (with the message printed) when another writer keeps
+    // it locked beyond the waiting time, or it cannot be written or loaded.
     bool open(const std::string& path);
     ledger::CTalwerkDoc& doc() { return *doc_; }
     platform::Prompter& prompter() { return prompter_; }
     const platform::Clock& clock() const { return *clock_; }
 
     // Saves the file when the document is modified. kExitOk, or kExitFailure with the
-    // message printed when saving failed (the file on disk is then unchanged).
+    // message printed when saving failed or another program changed the file since it was
+    // loaded (the file on disk is then unchanged).
     int save();
+    // Saves the file whether modified or not (for commands that report what they saved).
+    int saveNow();
+    // Whether --yes was given.
+    bool yes() const { return yes_; }
 
 private:
     class Prompter final : public platform::Prompter {
@@ -45,12 +54,19 @@ private:
     };
 
     Io& io_;
+    bool yes_;
     std::optional<std::string> password_;
     std::unique_ptr<platform::Clock> clock_;
     Prompter prompter_;
-    std::string path_;
+    std::unique_ptr<ledger::LedgerStore> store_;
     std::unique_ptr<ledger::CTalwerkDoc> doc_;
 };
+
+// Writes a ledger built by the command (new, demo) to path under the writer's lock. An existing
+// file is replaced only when overwrite is set (--overwrite); kExitOk, else kExitFailure with
+// the message printed.
+int saveNewLedger(ledger::CTalwerkDoc& doc, const std::filesystem::path& path, bool overwrite,
+                  Io& io);
 
 // A text option, given in UTF-8, as Windows-1252.
 std::optional<std::string> takeText(Arguments& args, std::string_view name);

@@ -3,9 +3,9 @@
 #include "accounts/neue_datei_form.h"
 #include "cli/arguments.h"
 #include "cli/common_options.h"
+#include "cli/ledger_change.h"
 #include "cli/terminal.h"
 #include "ledger/dokument.h"
-#include "ledger/ledger_file.h"
 #include "ledger/win1252.h"
 
 #include <filesystem>
@@ -67,6 +67,7 @@ int runNew(Arguments& args, Io& io) {
     const auto other = args.option("other");
     const auto rate = args.option("rate");
     const auto symbols = args.option("symbols");
+    const bool overwrite = args.flag("overwrite");
     const std::filesystem::path path = args.positionals(1).front();
     if (int(euroOnly.has_value()) + int(dual.has_value()) + int(other.has_value()) != 1)
         throw UsageError("Genau eine von --euro-only, --dual und --other angeben");
@@ -91,12 +92,7 @@ int runNew(Arguments& args, Io& io) {
 
     ledger::CTalwerkDoc doc;
     doc.newDocument(form.result(), ledger::CNVKDatum::today(*clock));
-    const std::string message = ledger::saveLedgerFile(doc, path);
-    if (!message.empty()) {
-        io.err << path.string() << ": " << ledger::toUtf8(message) << '\n';
-        return kExitFailure;
-    }
-    return kExitOk;
+    return saveNewLedger(doc, path, overwrite, io);
 }
 
 } // namespace cli

@@ -39,8 +39,12 @@ std::optional<uint32_t> parseDigitsStrict(std::string_view number);
 // Every non-digit skipped, the digits read as one decimal number; 0 without digits.
 uint32_t parseDigitsLenient(std::string_view number);
 
+// How many characters of a booking number the text collation compares.
+inline constexpr std::size_t kNummerVergleichslaenge = 256;
+
 // Number-aware comparison of two booking numbers: numerically when both are plain digit
-// runs (9 < 10, 007 == 7), else by the locale-like text collation. Negative, 0 or positive.
+// runs (9 < 10, 007 == 7), else by the locale-like text collation of their first 256
+// characters. Negative, 0 or positive.
 int compareBuchungsnummer(std::string_view a, std::string_view b);
 
 // Booking order: true when a sorts strictly after b (later date, or same date and a greater

@@ -2,7 +2,6 @@
 
 #include "ledger/archive_error.h"
 #include "ledger/file_read.h"
-#include "ledger/file_store.h"
 #include "ledger/file_version.h"
 #include "ledger/file_write.h"
 #include "ledger/ledger_loading.h"
@@ -41,26 +40,40 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
     return result;
 }
 
-LoadedLedger loadLedgerFile(const std::filesystem::path& path, platform::Prompter& prompter,
+LoadedLedger loadLedgerFile(LedgerStore& store, platform::Prompter& prompter,
                             platform::PasswordSource& passwords, const platform::Clock& clock) {
-    const auto bytes = readWholeFile(path);
+    std::string message;
+    const std::optional<Bytes> bytes = store.read(message);
     if (!bytes) {
         LoadedLedger failed;
-        failed.message = kMeldungOeffnen;
+        failed.message = message;
         return failed;
     }
-    return loadLedgerBytes(*bytes, path.string(), prompter, passwords, clock);
+    return loadLedgerBytes(*bytes, store.path().string(), prompter, passwords, clock);
 }
 
-std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path) {
+LoadedLedger loadLedgerFile(const std::filesystem::path& path, platform::Prompter& prompter,
+                            platform::PasswordSource& passwords, const platform::Clock& clock) {
+    LedgerStore store(path);
+    return loadLedgerFile(store, prompter, passwords, clock);
+}
+
+std::string saveLedgerFile(CTalwerkDoc& doc, LedgerStore& store) {
     try {
-        if (!writeFileAtomically(path, writeLedgerFile(doc)))
-            return kMeldungSpeichern;
+        if (std::string message = store.write(writeLedgerFile(doc)); !message.empty())
+            return message;
     } catch (...) {
         return kMeldungSpeichern;
     }
     doc.markSaved(nextSaveCounter(doc.settings().saveCounter));
     return {};
+}
+
+std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path) {
+    LedgerStore store(path);
+    if (std::string message = store.lock(kWriterWait); !message.empty())
+        return message;
+    return saveLedgerFile(doc, store);
 }
 
 } // namespace ledger

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ledger/dokument.h"
+#include "ledger/ledger_store.h"
 #include "platform/clock.h"
 #include "platform/password_source.h"
 #include "platform/prompter.h"
@@ -30,9 +31,12 @@ struct LoadedLedger {
     std::uint32_t version = 0;             // the file's version number when loaded
 };
 
-// Reads the file; the note about an older version goes through the prompter, the password
-// of a protected file is asked from passwords. Afterwards the bookings are in booking order,
-// the usage counts of files before 1.2.1 are rebuilt and the modified flag is clear.
+// Reads the file through the store; the note about an older version goes through the prompter, the
+// password of a protected file is asked from passwords. Afterwards the bookings are in booking
+// order, the usage counts of files before 1.2.1 are rebuilt and the modified flag is clear.
+LoadedLedger loadLedgerFile(LedgerStore& store, platform::Prompter& prompter,
+                            platform::PasswordSource& passwords, const platform::Clock& clock);
+// The same for a reader that keeps no store (it never writes the file back).
 LoadedLedger loadLedgerFile(const std::filesystem::path& path, platform::Prompter& prompter,
                             platform::PasswordSource& passwords, const platform::Clock& clock);
 // The same over bytes already in memory; path is what the password question shows.
@@ -40,9 +44,12 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
                              platform::Prompter& prompter, platform::PasswordSource& passwords,
                              const platform::Clock& clock);
 
-// Writes the document to path; on success raises its save counter by one, clears the
-// modified flag and returns an empty text, else returns "Fehler beim Speichern des
-// Dokuments." and leaves both the document and the file on disk as they were.
+// Writes the document through the store, which must hold the lock; on success raises its save
+// counter by one, clears the modified flag and returns an empty text, else returns the store's
+// message ("Fehler beim Speichern des Dokuments.", "Die Datei ist schreibgeschützt." and so on)
+// and leaves both the document and the file on disk as they were.
+[[nodiscard]] std::string saveLedgerFile(CTalwerkDoc& doc, LedgerStore& store);
+// The same for a writer that keeps no store: locks path for the moment of saving.
 [[nodiscard]] std::string saveLedgerFile(CTalwerkDoc& doc, const std::filesystem::path& path);
 
 } // namespace ledger

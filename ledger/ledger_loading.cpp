@@ -17,11 +17,17 @@ void sortRunByNumber(BuchungIterator first, BuchungIterator last) {
     };
     // The number comparison is no order when numbers like "1a" meet plain numbers ("9" < "10"
     // as numbers, "10" < "1a" < "9" as text), and then only the exchange of adjacent bookings
-    // until none is out of order gives the booking order. Runs of the length a real day has
-    // are sorted that way; a longer run (only an edited file has one) is sorted stably, which
-    // is the same wherever the comparison is an order, and keeps loading near-linear.
+    // until none is out of order gives the booking order. Runs of what a real day has are
+    // sorted that way: up to 256 bookings whose numbers take up to 4096 characters together.
+    // A longer run (only an edited file has one) is sorted stably, which is the same wherever
+    // the comparison is an order. Exchanging costs up to (bookings) passes over the run's
+    // numbers, so the bounds keep loading near-linear in the file size for any file.
     constexpr std::ptrdiff_t kExchangeRunLimit = 256;
-    if (last - first > kExchangeRunLimit) {
+    constexpr std::size_t kExchangeNumberLimit = 4096;
+    std::size_t numberLength = 0;
+    for (auto it = first; it != last && numberLength <= kExchangeNumberLimit; ++it)
+        numberLength += (*it)->number.size();
+    if (last - first > kExchangeRunLimit || numberLength > kExchangeNumberLimit) {
         std::stable_sort(first, last, [&](const auto& a, const auto& b) { return after(b, a); });
         return;
     }

@@ -3,6 +3,7 @@
 #include "reports/periods.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -132,22 +133,55 @@ std::vector<ZeitLabel> fittingLabels(const platform::Surface& surface,
     return {};
 }
 
+// The curve through the day points. Days that fall on the same x are drawn as one vertical
+// stroke from their lowest to their highest value, and lines that continue each other
+// horizontally as one line: the same picture with a few thousand lines at most, however many
+// years the chart spans.
 void drawCurve(const Chart& chart, platform::Surface& surface, const Plot& plot, int penWidth) {
     const std::vector<int64_t>& points = chart.points();
     const uint32_t first = chart.firstDay().dayNumber();
     const Color colour = chart.settings().lineColour;
-    std::size_t i = 0;
-    // A run of equal values is drawn as one horizontal segment.
-    while (i + 1 < points.size()) {
-        std::size_t j = i + 1;
-        if (points[j] == points[i])
-            while (j + 1 < points.size() && points[j + 1] == points[i])
-                ++j;
-        surface.drawLine(plot.x(first + static_cast<uint32_t>(i)), plot.y(points[i]),
-                         plot.x(first + static_cast<uint32_t>(j)), plot.y(points[j]), penWidth,
-                         colour);
-        i = j;
+    const auto x = [&](std::size_t i) { return plot.x(first + static_cast<uint32_t>(i)); };
+    struct Line {
+        int x1, y1, x2, y2;
+    };
+    std::optional<Line> pending;
+    const auto flush = [&] {
+        if (pending)
+            surface.drawLine(pending->x1, pending->y1, pending->x2, pending->y2, penWidth, colour);
+        pending.reset();
+    };
+    // Adds the line from the end of the last one on.
+    const auto lineTo = [&](int x1, int y1, int x2, int y2) {
+        if (pending && pending->y1 == y1 && y1 == y2) {
+            pending->x2 = x2;
+            return;
+        }
+        flush();
+        pending = Line{x1, y1, x2, y2};
+    };
+    int lastX = 0;
+    int lastY = 0;
+    for (std::size_t i = 0; i < points.size();) {
+        const int column = x(i);
+        int64_t low = points[i];
+        int64_t high = points[i];
+        std::size_t j = i;
+        for (; j + 1 < points.size() && x(j + 1) == column; ++j) {
+            low = std::min(low, points[j + 1]);
+            high = std::max(high, points[j + 1]);
+        }
+        if (i > 0)
+            lineTo(lastX, lastY, column, plot.y(points[i]));
+        if (low != high) {
+            flush();
+            surface.drawLine(column, plot.y(low), column, plot.y(high), penWidth, colour);
+        }
+        lastX = column;
+        lastY = plot.y(points[j]);
+        i = j + 1;
     }
+    flush();
 }
 
 } // namespace

@@ -70,6 +70,10 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
                 continue;
             const int last = c + cell.span - 1;
             const Rect cellRect{x[c], rowRect.top, x[last] + w[last], rowRect.bottom};
+            // Texts are clipped to their cells: a cell beside the clip shows nothing, and a
+            // wide table draws only the columns in sight.
+            if (cellRect.right < clip.left || cellRect.left > clip.right)
+                continue;
             surface.drawText(cellRect, cell.text, font,
                              horizontalAlignment(table.effectiveAlignment(r, c)), platform::kBlack);
         }

@@ -49,6 +49,11 @@ public:
     }
     CMainFrame* mainWindow() const { return mainWindow_.get(); }
 
+    // Files opened only to be looked at (the screenshot mode): neither locked nor ever saved,
+    // so several such programs and an editing one can have the same file open.
+    void setOpensFilesReadOnly(bool readOnly) { opensFilesReadOnly_ = readOnly; }
+    bool opensFilesReadOnly() const { return opensFilesReadOnly_; }
+
     // The printer every print, preview and printer setup of this session uses.
     QPrinter& printer();
     void printerSetup(QWidget* parent);
@@ -64,6 +69,7 @@ private:
     AppSettings settings_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<CMainFrame> mainWindow_;
+    bool opensFilesReadOnly_ = false;
     std::unique_ptr<CHelpWindow> help_;
 };
 

@@ -12,6 +12,7 @@ namespace shell {
 
 int takeScreenshot(Application& app, const QString& file, std::optional<reports::ViewKind> viewKind,
                    const QString& out) {
+    app.setOpensFilesReadOnly(true);
     if (!app.start({file}, false))
         return 1;
     CMainFrame* window = app.mainWindow();

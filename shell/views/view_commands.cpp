@@ -2,7 +2,6 @@
 
 #include "ledger/dokument.h"
 #include "reports/report_params.h"
-#include "shell/qt/cp1252.h"
 #include "shell/views/perioden_ausw_dlg.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
@@ -19,11 +18,8 @@ bool chooseComparisonPeriods(const CommandContext& c) {
         return false;
     ledger::CTalwerkDoc& doc = c.document->ledger();
     const ledger::CTWEinstellungen& settings = doc.settings();
-    QStringList currencies{toQString(settings.firstCurrencySymbol)};
-    if (settings.dualCurrency != 0)
-        currencies << toQString(settings.secondCurrencySymbol);
-    CPeriodenAuswDlg dlg(settings, c.frame->params().start, c.frame->params().end, currencies,
-                         c.parent);
+    CPeriodenAuswDlg dlg(settings, c.frame->params().start, c.frame->params().end,
+                         c.document->currencySymbols(), c.parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     doc.changeSettings([&](ledger::CTWEinstellungen& s) { dlg.store(s); });

@@ -75,6 +75,8 @@ void CChildFrame::updateTitle() {
     const QList<QWidget*>& windows = document_->windows();
     if (windows.size() > 1)
         title += u":%1"_qs.arg(windows.indexOf(this) + 1);
+    if (document_->isReadOnly())
+        title += u" (schreibgeschützt)"_qs;
     setWindowTitle(title + u"[*]"_qs);
 }
 
@@ -205,9 +207,7 @@ ViewBarState CChildFrame::viewBarState() const {
     state.periodKind = params_->periodKind;
     state.valueKind = params_->valueKind;
     state.currency = params_->displayCurrency;
-    state.currencies.append(toQString(ledger.settings().firstCurrencySymbol));
-    if (ledger.settings().dualCurrency)
-        state.currencies.append(toQString(ledger.settings().secondCurrencySymbol));
+    state.currencies = document_->currencySymbols();
     state.filterIndex = params_->filterIndex;
     for (const auto& filter : ledger.filters())
         state.filterNames.append(toQString(filter->name));
@@ -223,6 +223,8 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (lastWindow)
+        document_->releaseFile();
 }
 
 } // namespace shell

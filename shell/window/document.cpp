@@ -2,6 +2,7 @@
 
 #include "ledger/dokument.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_session.h"
 #include "platform/clock.h"
 #include "shell/accounts/neue_datei_dlg.h"
 #include "shell/app/application.h"
@@ -24,21 +25,27 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName)
-    : ledger_(std::move(ledger)), path_(std::move(path)), untitledName_(std::move(untitledName)) {}
+Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+                   std::unique_ptr<ledger::LedgerSession> session, QString path,
+                   QString untitledName)
+    : ledger_(std::move(ledger)), session_(std::move(session)), path_(std::move(path)),
+      untitledName_(std::move(untitledName)) {}
 
 Document::~Document() = default;
 
 std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
     QtPasswordSource passwords(parent);
-    ledger::LoadedLedger loaded =
-        ledger::loadLedgerFile(toPath(path), prompter, passwords, theApp().clock());
-    if (!loaded.document) {
-        prompter.warning(loaded.message, "Talerwerk");
+    ledger::LedgerSession::Opened opened = ledger::LedgerSession::open(
+        toPath(path), prompter, passwords, theApp().clock(),
+        theApp().opensFilesReadOnly() ? ledger::LedgerSession::Access::LookOnly
+                                      : ledger::LedgerSession::Access::Edit);
+    if (!opened.document) {
+        if (!opened.message.empty())
+            prompter.warning(opened.message, "Talerwerk");
         return nullptr;
     }
-    return std::make_unique<Document>(std::move(loaded.document),
+    return std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
                                       QFileInfo(path).absoluteFilePath(), QString());
 }
 
@@ -48,7 +55,8 @@ std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
     dialog.legeDateiAn(*ledger, theApp().today());
-    return std::make_unique<Document>(std::move(ledger), QString(), u"Unbenannt%1"_qs.arg(number));
+    return std::make_unique<Document>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
+                                      QString(), u"Unbenannt%1"_qs.arg(number));
 }
 
 QString Document::displayName() const {
@@ -57,6 +65,14 @@ QString Document::displayName() const {
 
 bool Document::isModified() const {
     return ledger_->isModified();
+}
+
+QStringList Document::currencySymbols() const {
+    const ledger::CTWEinstellungen& settings = ledger_->settings();
+    QStringList symbols{toQString(settings.firstCurrencySymbol)};
+    if (settings.dualCurrency)
+        symbols.append(toQString(settings.secondCurrencySymbol));
+    return symbols;
 }
 
 double Document::screenScale() const {
@@ -68,8 +84,28 @@ void Document::setModified(bool modified) {
     emit modificationChanged(modified);
 }
 
+void Document::releaseFile() {
+    session_ = std::make_unique<ledger::LedgerSession>();
+}
+
+bool Document::isReadOnly() const {
+    return session_->isReadOnly();
+}
+
 bool Document::save(QWidget* parent) {
-    return path_.isEmpty() ? saveAs(parent) : saveTo(path_, parent);
+    if (!session_->hasFile())
+        return saveAs(parent);
+    QtPrompter prompter(parent);
+    switch (session_->save(*ledger_, prompter)) {
+    case ledger::LedgerSession::Saved::Yes:
+        setModified(false);
+        return true;
+    case ledger::LedgerSession::Saved::ChooseOtherName:
+        return saveAs(parent);
+    case ledger::LedgerSession::Saved::No:
+        break;
+    }
+    return false;
 }
 
 bool Document::saveAs(QWidget* parent) {
@@ -84,9 +120,13 @@ bool Document::saveAs(QWidget* parent) {
 }
 
 bool Document::saveTo(const QString& path, QWidget* parent) {
-    const std::string failure = ledger::saveLedgerFile(*ledger_, toPath(path));
-    if (!failure.empty()) {
-        QtPrompter(parent).warning(failure, "Talerwerk");
+    QtPrompter prompter(parent);
+    switch (session_->saveAs(*ledger_, toPath(path), prompter)) {
+    case ledger::LedgerSession::Saved::Yes:
+        break;
+    case ledger::LedgerSession::Saved::ChooseOtherName:
+        return saveAs(parent);
+    case ledger::LedgerSession::Saved::No:
         return false;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();

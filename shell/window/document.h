@@ -5,13 +5,15 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
 
 namespace ledger {
 class CTalwerkDoc;
-}
+class LedgerSession;
+} // namespace ledger
 
 namespace shell {
 
@@ -22,10 +24,14 @@ public:
     // The hint of a change that concerns one window only (view kind, grouping, dates).
     static constexpr int kViewChangeHint = 111;
 
-    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger, QString path, QString untitledName);
+    // The session holds the file's lock while the document is open; a new document has a
+    // session without a file.
+    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+             std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
     ~Document() override;
 
-    // Loads the file; on failure shows the one message and returns nothing.
+    // Locks and loads the file (read-only when another program edits it and the user agrees);
+    // on failure shows the one message and returns nothing.
     static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
     static std::unique_ptr<Document> createNew(QWidget* parent, int number);
@@ -41,7 +47,16 @@ public:
     // Sets or clears the modified flag and tells the windows.
     void setModified(bool modified = true);
 
-    // "S&peichern": saves under the file's path, or asks for one. False when not saved.
+    // As its last window closes: the file's lock is released at once, not only when the
+    // object is deleted later.
+    void releaseFile();
+
+    // Opened read-only: saving offers "Speichern unter" instead.
+    bool isReadOnly() const;
+
+    // "S&peichern": saves under the file's path, or asks for one. Asks before overwriting a
+    // change another program made on disk; a file that cannot be written offers "Speichern
+    // unter". False when not saved.
     bool save(QWidget* parent);
     // "Speichern &unter...".
     bool saveAs(QWidget* parent);
@@ -49,6 +64,10 @@ public:
     // Before the document is closed: asks whether to save a modified document (Yes, No,
     // Cancel). False when the user cancelled or the save failed.
     bool maybeSave(QWidget* parent);
+
+    // The first currency's symbol and, under dual-currency bookkeeping, the second's: the
+    // display currencies a view can choose.
+    QStringList currencySymbols() const;
 
     double screenScale() const;
     // Sets the screen scale; only a change marks the document modified and redraws.
@@ -78,6 +97,7 @@ signals:
 
 private:
     std::unique_ptr<ledger::CTalwerkDoc> ledger_;
+    std::unique_ptr<ledger::LedgerSession> session_;
     QString path_;
     QString untitledName_;
     QList<QWidget*> windows_;

@@ -95,6 +95,8 @@ CViewBar::CViewBar(QWidget* parent) : QToolBar(u"Dialogleiste"_qs, parent) {
         box->addItems(kPeriodKinds);
         connect(box, &QComboBox::activated, this, &CViewBar::periodKindChosen);
     }
+    valueKinds_->setObjectName(u"wert"_qs);
+    currencies_->setObjectName(u"waehrung"_qs);
     valueKinds_->addItems(kValueKinds);
     connect(valueKinds_, &QComboBox::activated, this,
             [this](int index) { emit valueKindChosen(index + 1); });

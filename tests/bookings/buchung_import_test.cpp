@@ -151,6 +151,41 @@ TEST_F(ImportTest, FieldValues) {
         EXPECT_FALSE(parseImportDatum(bad)) << bad;
 }
 
+TEST_F(ImportTest, ControlCharactersInTextFieldsMakeTheLineFaulty) {
+    ImportOptionen withNotes;
+    withNotes.notizen = true;
+    const auto notesLine = [](const std::string& number, const std::string& text,
+                              const std::string& notes) {
+        return "01.03.2012\t" + number + "\t" + text + "\tA\tGirokonto\tMiete\t1,00\t" + notes;
+    };
+    const struct {
+        std::string line;
+        const char* message; // nullptr: imported
+    } cases[] = {
+        {notesLine("1", "\x1B[31mRot", ""), "Zeile 1: Steuerzeichen ESC (27) im Text!"},
+        {notesLine("1\a", "Glocke", ""), "Zeile 1: Steuerzeichen BEL (7) im Text!"},
+        {notesLine("1", "Null", std::string("a\0b", 3)), "Zeile 1: Steuerzeichen NUL (0) im Text!"},
+        {notesLine("1", "Entf\x7F", ""), "Zeile 1: Steuerzeichen DEL (127) im Text!"},
+        {notesLine("1", "Tab in den Notizen", "a\tb"), nullptr},
+        {notesLine("1", "\xFC\x80\xA0", ""),
+         nullptr}, // \xFC, \x80 and \xA0 are letters in Windows-1252 (and no UTF-8)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::size_t before = texts().size();
+        prompter.shown.clear();
+        prompter.answer({true});
+        EXPECT_EQ(run(c.line + "\r\n", withNotes).added, c.message ? 0 : 1);
+        EXPECT_EQ(texts().size(), before + (c.message ? 0 : 1));
+        if (c.message) {
+            ASSERT_EQ(prompter.shown.size(), 1u);
+            EXPECT_EQ(prompter.shown[0].text, c.message);
+        } else {
+            EXPECT_TRUE(prompter.shown.empty());
+        }
+    }
+}
+
 TEST_F(ImportTest, FormatErrorsWinOverAccountErrors) {
     prompter.answer({true, true});
     run(line("01.03.2012", "a", "A", "Unbekannt", "x") + "\n" +

@@ -1,7 +1,7 @@
 // The file commands of talerwerk-cli: the dispatcher, check and demo.
 #include "cli/demo_ledger.h"
 #include "cli_run.h"
-#include "ledger/file_store.h"
+#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_loading.h"
 
@@ -46,9 +46,9 @@ TEST_F(FileCommands, UsageErrorsExitWithTwo) {
 
 TEST_F(FileCommands, DemoWritesTwoSoundLedgersThatCheckAccepts) {
     ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
-    const auto first = ledger::readWholeFile(dir / "DemoDatei1.tlw");
-    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026"}).code, 0);
-    EXPECT_EQ(ledger::readWholeFile(dir / "DemoDatei1.tlw"), first) << "same day, same file";
+    const auto first = testsupport::readFile(dir / "DemoDatei1.tlw");
+    ASSERT_EQ(run({"demo", dir.string(), "--now", "15.06.2026", "--overwrite"}).code, 0);
+    EXPECT_EQ(testsupport::readFile(dir / "DemoDatei1.tlw"), first) << "same day, same file";
 
     const Outcome plan = run({"check", file("DemoKontenplan.tlw")});
     EXPECT_EQ(plan.code, 0) << plan.out;
@@ -93,7 +93,7 @@ TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
                                "ffnen des Dokuments."),
               std::string::npos);
 
-    ASSERT_TRUE(ledger::writeFileAtomically(dir / "text.tlw", {'H', 'a', 'l', 'l', 'o'}));
+    testsupport::writeFile(dir / "text.tlw", {'H', 'a', 'l', 'l', 'o'});
     const Outcome text = run({"check", file("text.tlw")});
     EXPECT_EQ(text.code, 1);
     EXPECT_NE(text.err.find("Unerwartetes Dateiformat."), std::string::npos);

@@ -2,7 +2,7 @@
 // file as it was.
 #include "cli_run.h"
 #include "ledger/dokument_pruefung.h"
-#include "ledger/file_store.h"
+#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
@@ -65,10 +65,10 @@ protected:
 
     // Runs a command that must be refused and leave the file's bytes as they were.
     Outcome refused(std::vector<std::string> args) const {
-        const auto before = ledger::readWholeFile(path);
+        const auto before = testsupport::readFile(path);
         const Outcome outcome = run(std::move(args));
         EXPECT_EQ(outcome.code, 1) << outcome.out;
-        EXPECT_EQ(ledger::readWholeFile(path), before);
+        EXPECT_EQ(testsupport::readFile(path), before);
         return outcome;
     }
     std::unique_ptr<ledger::CTalwerkDoc> load() const {

@@ -49,7 +49,7 @@ TEST_F(NewCommand, CreatesTheThreeKindsOfLedger) {
     EXPECT_EQ(doc->settings().firstCurrencySymbol, "\x80");
     EXPECT_EQ(doc->filters().size(), 10u);
 
-    ASSERT_EQ(run({"new", path(), "--dual", "dem", "--symbols", "EUR,DM"}).code, 0);
+    ASSERT_EQ(run({"new", path(), "--dual", "dem", "--symbols", "EUR,DM", "--overwrite"}).code, 0);
     doc = load();
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->settings().dualCurrency, 1);
@@ -58,7 +58,7 @@ TEST_F(NewCommand, CreatesTheThreeKindsOfLedger) {
     EXPECT_EQ(doc->rate().numerator * 100000, doc->rate().denominator * 195583)
         << "the table's rate for DEM, 1,95583 per Euro";
 
-    ASSERT_EQ(run({"new", path(), "--other", "Sfr"}).code, 0);
+    ASSERT_EQ(run({"new", path(), "--other", "Sfr", "--overwrite"}).code, 0);
     doc = load();
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->settings().euroOnly, 0);

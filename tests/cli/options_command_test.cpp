@@ -1,7 +1,7 @@
 // talerwerk-cli options: the settings of every page printed, the page "Allgemein" and the
 // other settings changed through the page rules; a refusal leaves the file as it was.
 #include "cli_run.h"
-#include "ledger/file_store.h"
+#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
@@ -34,10 +34,10 @@ protected:
 
     // Runs a command that must fail with the exit code and leave the file's bytes as they were.
     Outcome refused(std::vector<std::string> args, int code = 1) const {
-        const auto before = ledger::readWholeFile(path);
+        const auto before = testsupport::readFile(path);
         const Outcome outcome = run(std::move(args));
         EXPECT_EQ(outcome.code, code) << outcome.err;
-        EXPECT_EQ(ledger::readWholeFile(path), before);
+        EXPECT_EQ(testsupport::readFile(path), before);
         return outcome;
     }
     std::unique_ptr<ledger::CTalwerkDoc> load(std::optional<std::string> password = {}) const {

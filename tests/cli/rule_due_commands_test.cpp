@@ -2,7 +2,7 @@
 // it was.
 #include "cli_run.h"
 #include "ledger/dokument_pruefung.h"
-#include "ledger/file_store.h"
+#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
@@ -50,12 +50,12 @@ protected:
     }
     // A command that must be refused with the code and leave the file's bytes as they were.
     Outcome refused(std::vector<std::string> args, int code = 1) const {
-        const auto before = ledger::readWholeFile(path);
+        const auto before = testsupport::readFile(path);
         args.push_back("--now");
         args.push_back("15.03.2024");
         const Outcome outcome = run(std::move(args));
         EXPECT_EQ(outcome.code, code) << outcome.out << outcome.err;
-        EXPECT_EQ(ledger::readWholeFile(path), before);
+        EXPECT_EQ(testsupport::readFile(path), before);
         return outcome;
     }
     std::unique_ptr<ledger::CTalwerkDoc> load() const {

@@ -3,6 +3,8 @@
 #include "setting_table.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace ledger;
@@ -314,6 +316,31 @@ TEST_F(DokumentTest, SortingALongDayOfNumbersWithoutATotalOrderStaysSafe) {
         ASSERT_EQ(seen[i], i);
     for (size_t i = 1; i < doc.bookings().size(); ++i)
         ASSERT_LE(doc.bookings()[i - 1]->date, doc.bookings()[i]->date);
+}
+
+TEST_F(DokumentTest, SortingLongNumbersStaysNearLinear) {
+    // A crafted day of 256 bookings with numbers of 60 000 characters that differ only at their
+    // end, in reverse order: each comparison would walk the whole numbers, and exchanging
+    // adjacent bookings would compare them 65 000 times.
+    constexpr int kBookings = 256;
+    const std::string prefix(59994, 'a');
+    for (int32_t i = 0; i < kBookings; ++i) {
+        auto b = std::make_unique<CTWBuchung>();
+        b->serial = i;
+        b->date = CNVKDatum(9000 + i % 2);
+        char index[8];
+        std::snprintf(index, sizeof index, "%06d", kBookings - 1 - i);
+        b->number = prefix + index;
+        LedgerLoading(doc).bookings().push_back(std::move(b));
+    }
+    const std::clock_t start = std::clock();
+    LedgerLoading(doc).sortBuchungen();
+    const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+    EXPECT_LT(seconds, 0.5) << "CPU time of the sort";
+    // Numbers are compared on their first 256 characters: these are equal and keep their order.
+    for (int32_t i = 0; i < kBookings; ++i)
+        ASSERT_EQ(doc.bookings()[i]->serial,
+                  i < kBookings / 2 ? 2 * i : 2 * (i - kBookings / 2) + 1);
 }
 
 TEST_F(DokumentTest, EverySettingHasItsTypeAndNewDocumentValue) {

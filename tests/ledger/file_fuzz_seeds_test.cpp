@@ -2,8 +2,8 @@
 // test_ledger --gtest_also_run_disabled_tests --gtest_filter=FileFuzzSeeds.*
 #include "file_old_writer.h"
 #include "file_sample.h"
-#include "ledger/file_store.h"
 #include "ledger/file_write.h"
+#include "tests/support/files.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -16,11 +16,10 @@ TEST(FileFuzzSeeds, DISABLED_Regenerate) {
     std::filesystem::create_directories(dir);
     auto doc = sampleLedger();
     doc->setPassword({"x", doc->password().protection}); // the fuzzer's password
-    ASSERT_TRUE(ledger::writeFileAtomically(dir / "protected.tlw", ledger::writeLedgerFile(*doc)));
+    writeFile(dir / "protected.tlw", ledger::writeLedgerFile(*doc));
     doc->setPassword(ledger::CNVKKennwort{});
     for (std::uint32_t version :
          {kVersion101, kVersion111, kVersion161, kVersion251, kVersionCurrent})
-        ASSERT_TRUE(
-            ledger::writeFileAtomically(dir / ("version-" + std::to_string(version) + ".tlw"),
-                                        writeFileOfVersion(*doc, version)));
+        writeFile(dir / ("version-" + std::to_string(version) + ".tlw"),
+                  writeFileOfVersion(*doc, version));
 }

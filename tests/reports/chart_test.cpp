@@ -6,7 +6,11 @@
 #include "support/recording_surface.h"
 #include "test_ledger.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -132,6 +136,60 @@ TEST(ChartPainter, DrawsTheRecordedOperations) {
     EXPECT_NE(
         std::find(paper.calls.begin(), paper.calls.end(), "line 270,-550 700,-550 w0 (0,0,0)"),
         paper.calls.end());
+}
+
+// The lines of the curve (line width 5, red) a chart draws on the screen.
+std::vector<std::array<int, 4>> curveLines(const reports::Chart& chart) {
+    testsupport::RecordingSurface screen;
+    reports::drawChart(chart, screen, reports::ChartTarget::Screen, 0, 0);
+    std::vector<std::array<int, 4>> lines;
+    for (const std::string& call : screen.calls) {
+        std::array<int, 4> l{};
+        if (call.ends_with(" w5 (255,0,0)") &&
+            std::sscanf(call.c_str(), "line %d,%d %d,%d", &l[0], &l[1], &l[2], &l[3]) == 4)
+            lines.push_back(l);
+    }
+    return lines;
+}
+
+// Thirty years on a chart 600 wide: days sharing an x become one vertical stroke, so the
+// curve needs at most two lines per x, and it still spans the same heights as on a chart wide
+// enough to give every day its own x (the vertical scale depends on the height only).
+TEST(ChartPainter, LongRangesDrawOneStrokePerColumn) {
+    const CNVKDatum first = date("01.01.1996");
+    const CNVKDatum last = date("31.12.2025");
+    const uint32_t days = last.dayNumber() - first.dayNumber() + 1;
+    const auto sawTooth = [&](int width) {
+        reports::ChartSettings s;
+        s.width = width;
+        s.height = 460;
+        reports::Chart chart;
+        chart.create("Vermögen", "EUR", first, last, 0, s, {}, 1.0);
+        for (uint32_t i = 0; i < days; ++i)
+            chart.setPoint(CNVKDatum(first.dayNumber() + i),
+                           i % 5 == 4 ? -100000 - int64_t{i} : 100000 + int64_t{i});
+        return curveLines(chart);
+    };
+    const auto heights = [](const std::vector<std::array<int, 4>>& lines) {
+        int top = std::numeric_limits<int>::min(), bottom = std::numeric_limits<int>::max();
+        for (const auto& l : lines) {
+            top = std::max({top, l[1], l[3]});
+            bottom = std::min({bottom, l[1], l[3]});
+        }
+        return std::pair(top, bottom);
+    };
+    const std::vector<std::array<int, 4>> narrow = sawTooth(600);
+    const std::vector<std::array<int, 4>> wide = sawTooth(20000);
+    ASSERT_FALSE(narrow.empty());
+    EXPECT_LE(narrow.size(), 2u * 600);
+    EXPECT_EQ(heights(narrow), heights(wide));
+    // One line after the other, left to right.
+    for (std::size_t i = 0; i < narrow.size(); ++i) {
+        EXPECT_LE(narrow[i][0], narrow[i][2]);
+        if (i > 0) {
+            EXPECT_LE(narrow[i - 1][0], narrow[i][0]);
+        }
+    }
 }
 
 TEST(ChartPainter, SvgHoldsTheChart) {

@@ -1,5 +1,6 @@
 #include "reports/table_painter.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +79,33 @@ TEST(TablePainter, SkipsRowsOutsideTheClip) {
     drawTable(t, s, reports::kColourFills, {0, -60, 500, -500});
     ASSERT_EQ(s.calls.size(), 2u);
     EXPECT_EQ(s.calls[1], "text 20,-50,60,-90 ab h40 a0");
+}
+
+TEST(TablePainter, SkipsCellsBesideTheClip) {
+    reports::ReportTable t({"Arial", 40, 10, 30, 10, 1.0}, 3);
+    const int r = t.addRow({{{255, 0, 0}, {255, 0, 0}}});
+    t.setCell(r, 0, "links");
+    t.setCell(r, 1, "mitte");
+    t.setCell(r, 2, "rechts");
+    const int spanning = t.addRow({{{255, 0, 0}, {255, 0, 0}}});
+    t.setCell(spanning, 0, "quer", 3);
+    t.layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Screen);
+    const std::vector<int>& x = t.columnPositions();
+    const std::vector<int>& w = t.columnWidths();
+
+    RecordingSurface s;
+    // Only the middle column is in sight; the spanning cell reaches into it.
+    drawTable(t, s, reports::kTextOnly, {x[1] + 1, 1000, x[1] + w[1] - 1, -1000});
+    const auto drawn = [&](const std::string& text) {
+        return std::any_of(s.calls.begin(), s.calls.end(), [&](const std::string& call) {
+            return call.find(" " + text + " h") != std::string::npos;
+        });
+    };
+    EXPECT_EQ(s.calls.size(), 2u);
+    EXPECT_TRUE(drawn("mitte"));
+    EXPECT_TRUE(drawn("quer"));
+    EXPECT_FALSE(drawn("links"));
+    EXPECT_FALSE(drawn("rechts"));
 }
 
 } // namespace

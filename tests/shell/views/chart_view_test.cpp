@@ -10,6 +10,7 @@
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
+#include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolBar>
 
 namespace shelltest {
 
@@ -76,6 +78,18 @@ void chooseFromContextMenu(shell::CTalwerkView* view, const QString& text) {
     const QPoint at(40, 40);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
     QApplication::sendEvent(view->viewport(), &event);
+}
+
+// Whether the view bar shows the widget for the window's view kind.
+bool shownIn(QToolBar* bar, QWidget* widget) {
+    for (QAction* action : bar->actions())
+        if (bar->widgetForAction(action) == widget)
+            return action->isVisible();
+    return false;
+}
+
+QString chartTitle(shell::CTalwerkView* view) {
+    return QString::fromStdString(ledger::toUtf8(view->chart()->title()));
 }
 
 ledger::CNVKDatum day(int d, int m, int y) {
@@ -186,17 +200,19 @@ private slots:
                                              {QStringLiteral("Optionen > &Diagramme..."), true}}));
 
         // "Wert" and "Darstellung" of the view bar reach the chart.
-        const QString before = QString::fromStdString(ledger::toUtf8(view->chart()->title()));
-        f.child().setValueKind(5); // "Einnahmen"
-        QVERIFY(QString::fromStdString(ledger::toUtf8(view->chart()->title())) != before);
-        QVERIFY(QString::fromStdString(ledger::toUtf8(view->chart()->title()))
-                    .startsWith(QStringLiteral("Einnahmen")));
-        f.child().setPeriodKind(1);
+        shell::CViewBar* bar = f.window().viewBar();
+        auto* values = bar->findChild<QComboBox*>(QStringLiteral("wert"));
+        QVERIFY(values && shownIn(bar, values));
+        QVERIFY(shownIn(bar, bar->findChild<QComboBox*>(QStringLiteral("waehrung"))));
+        pick(values, 4);
+        QVERIFY(chartTitle(view).startsWith(QStringLiteral("Einnahmen")));
+        emit bar->periodKindChosen(1);
         QCOMPARE(view->chart()->periodKind(), 1);
 
         chooseFromContextMenu(view, back);
         QCOMPARE(f.child().viewKind(), K::WertetabelleGesamt);
         QVERIFY(view->table());
+        QVERIFY(!shownIn(bar, values));
 
         // The account chart offers the selection first.
         kindAction(f.window(), K::DiagrammKonto)->trigger();
@@ -204,6 +220,24 @@ private slots:
         QVERIFY(!accountChart.isEmpty());
         QCOMPARE(accountChart.front().first, QStringLiteral("&Konto/Kategorie auswählen..."));
         QVERIFY(accountChart.front().second);
+    }
+
+    // Under dual-currency bookkeeping "Währung" offers both currencies, and the chart and the
+    // comparison dialog follow the choice.
+    void theCurrencyListOffersBothCurrencies() {
+        AppFixture f;
+        testledger::Ledger l = testledger::dualCurrencyLedger();
+        const QString path = f.dir.filePath(QStringLiteral("zwei.tlw"));
+        QVERIFY(ledger::saveLedgerFile(l.doc, path.toStdString()).empty());
+        f.start({path});
+        kindAction(f.window(), K::DiagrammGesamt)->trigger();
+        auto* currencies = f.window().viewBar()->findChild<QComboBox*>(QStringLiteral("waehrung"));
+        QCOMPARE(currencies->count(), 2);
+        const QString second = currencies->itemText(1);
+        pick(currencies, 1);
+        shell::CTalwerkView* view = f.child().activeView();
+        QCOMPARE(QString::fromStdString(ledger::toUtf8(view->chart()->currencySymbol())), second);
+        QCOMPARE(currencies->currentIndex(), 1);
     }
 
     // "Diagramm speichern unter...": the chosen type gives a name without extension its

@@ -2,6 +2,7 @@
 // their back history and menu states, the screen scale and the question before a modified
 // document is closed.
 #include "ledger/dokument.h"
+#include "ledger/ledger_store.h"
 #include "reports/view_kinds.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
@@ -368,6 +369,39 @@ private slots:
         QCOMPARE(before, 40);
     }
 
+    void anOpenLedgerIsLockedAndAnotherProgramsLedgerOpensReadOnly() {
+        AppFixture f;
+        const QString file = f.writeSample();
+        const QString other = f.writeSample(QStringLiteral("anderes.tlw"));
+        f.start({file});
+        ledger::LedgerStore probe(file.toStdString());
+        QCOMPARE(probe.lock(std::chrono::milliseconds(0)), std::string(ledger::kMeldungGesperrt));
+
+        // Another program edits the second ledger: No opens nothing, Yes opens it read-only.
+        ledger::LedgerStore holder(other.toStdString());
+        QVERIFY(holder.lock(std::chrono::milliseconds(0)).empty());
+        QString question;
+        answerMessageBox(QMessageBox::No, &question);
+        QVERIFY(!f.window().openFile(other));
+        QVERIFY(question.contains(u"schreibgeschützt öffnen"_qs));
+        answerMessageBox(QMessageBox::Yes);
+        QVERIFY(f.window().openFile(other));
+        QCOMPARE(f.child().windowTitle(), u"anderes.tlw (schreibgeschützt)[*]"_qs);
+
+        // Saving offers another name and leaves the file alone.
+        QFile original(other);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        original.close();
+        f.window().commands().edit.scale[4]->trigger();
+        answerMessageBox(QMessageBox::No, &question);
+        f.window().commands().file.speichern->trigger();
+        QVERIFY(question.startsWith(u"Die Datei ist schreibgeschützt."_qs));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), bytes);
+        f.child().document()->setModified(false);
+    }
+
     void closingAModifiedDocumentAsksFirst() {
         AppFixture f;
         const QString file = f.writeSample();
@@ -402,6 +436,7 @@ private slots:
         f.window().commands().edit.scale[4]->trigger();
         answerMessageBox(QMessageBox::Yes);
         QVERIFY(f.window().close());
+        f.app.reset(); // the program ends and with it its lock of the file
         AppFixture reopened;
         reopened.start({file});
         QCOMPARE(reopened.child().document()->screenScale(), 1.5);

@@ -1,0 +1,82 @@
+#include "ledger/ledger_session.h"
+
+#include <chrono>
+
+namespace ledger {
+
+namespace {
+
+constexpr const char* kTitel = "Talerwerk";
+
+} // namespace
+
+LedgerSession::Opened LedgerSession::open(const std::filesystem::path& path,
+                                          platform::Prompter& prompter,
+                                          platform::PasswordSource& passwords,
+                                          const platform::Clock& clock, Access access) {
+    Opened opened;
+    auto session = std::make_unique<LedgerSession>();
+    session->store_ = std::make_unique<LedgerStore>(path);
+    const std::string locked = access == Access::Edit
+                                   ? session->store_->lock(std::chrono::milliseconds(0))
+                                   : std::string(kMeldungGesperrt);
+    if (locked == kMeldungKeineDatei) {
+        opened.message = locked;
+        return opened;
+    }
+    if (access == Access::Edit && locked == kMeldungGesperrt &&
+        !prompter.askYesNo(kFrageNurLesen, kTitelDateiOeffnen))
+        return opened;
+    session->readOnly_ = access == Access::Edit && !locked.empty();
+    LoadedLedger loaded = loadLedgerFile(*session->store_, prompter, passwords, clock);
+    if (!loaded.document) {
+        opened.message = loaded.message;
+        return opened;
+    }
+    opened.session = std::move(session);
+    opened.document = std::move(loaded.document);
+    return opened;
+}
+
+bool LedgerSession::isFile(const std::filesystem::path& path) const {
+    if (!store_)
+        return false;
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(store_->target(), followLinks(path), error);
+    return !error && same;
+}
+
+LedgerSession::Saved LedgerSession::failed(const std::string& message,
+                                           platform::Prompter& prompter) {
+    if (message == kMeldungSchreibgeschuetzt)
+        return prompter.askYesNo(kFrageAndererName, kTitelSpeichern) ? Saved::ChooseOtherName
+                                                                     : Saved::No;
+    prompter.warning(message, kTitel);
+    return Saved::No;
+}
+
+LedgerSession::Saved LedgerSession::save(CTalwerkDoc& doc, platform::Prompter& prompter) {
+    if (readOnly_)
+        return failed(kMeldungSchreibgeschuetzt, prompter);
+    if (store_->changedOnDisk() && !prompter.askYesNo(kFrageUeberschreiben, kTitelSpeichern))
+        return Saved::No;
+    const std::string message = saveLedgerFile(doc, *store_);
+    return message.empty() ? Saved::Yes : failed(message, prompter);
+}
+
+LedgerSession::Saved LedgerSession::saveAs(CTalwerkDoc& doc, const std::filesystem::path& path,
+                                           platform::Prompter& prompter) {
+    if (isFile(path) && !readOnly_)
+        return save(doc, prompter);
+    auto store = std::make_unique<LedgerStore>(path);
+    std::string message = store->lock(std::chrono::milliseconds(0));
+    if (message.empty())
+        message = saveLedgerFile(doc, *store);
+    if (!message.empty())
+        return failed(message, prompter);
+    store_ = std::move(store);
+    readOnly_ = false;
+    return Saved::Yes;
+}
+
+} // namespace ledger
