@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 # Both install missing Debian packages first, then build with CMake presets.
 
-.PHONY: run test build deps bench fuzz soak package clean
+.PHONY: run test build deps bench fuzz soak package coverage clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,20 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target talerwerk-bench
 	@build/release/bin/talerwerk-bench
+
+# The whole suite on a build with gcov counters, then the line and branch coverage of each
+# library: printed, and as HTML in build/coverage/html/index.html. The manual page and the
+# bash completion, which the build writes and the suite checks, are written again so that
+# their counts are in the report.
+coverage:
+	@scripts/install-deps coverage
+	@cmake --preset coverage >/dev/null
+	@cmake --build --preset coverage
+	@find build/coverage -name '*.gcda' -delete
+	@rm -f build/coverage/docs/talerwerk-cli.1.gz
+	@cmake --build --preset coverage --target talerwerk-cli-manual >/dev/null
+	@ctest --preset coverage
+	@scripts/coverage-report build/coverage
 
 # The Debian package talerwerk_<version>_<arch>.deb in this directory, checked against
 # packaging/files.txt and shown to lintian.

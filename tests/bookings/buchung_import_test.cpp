@@ -296,17 +296,27 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
 }
 
 TEST_F(ImportTest, KindMustFitTheAccountsAndTheAccountsMustDiffer) {
-    prompter.answer({true, true});
+    // Accounts by number: Girokonto 1000, Lohn 123, Miete 200, Lebensmittel 201. Each faulty
+    // line is wrong in one way only.
+    prompter.answer({true, true, true, true, true});
     ImportOptionen byNumber;
     byNumber.identifikation = 1;
-    const std::string data = "01.03.2012\t1\tx\tE\t1000\t200\t1\n"      // expense account
+    const std::string data = "01.03.2012\t1\tx\tE\t1000\t200\t1\n"      // income to expense
+                             "01.03.2012\t1\tx\tA\t1000\t123\t1\n"      // expense to income
+                             "01.03.2012\t1\tx\tE\t123\t124\t1\n"       // income from income
+                             "01.03.2012\t1\tx\tA\t200\t201\t1\n"       // expense from expense
                              "01.03.2012\t1\tx\tU\tNr. 1000\t1000\t1\n" // same account
-                             "01.03.2012\t1\tx\tU\t12a3\t201\t1\n";     // transfer, any pair
-    EXPECT_EQ(run(data, byNumber).added, 1);
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Zeile 1: falscher Vorgang!",
-                                                          "Zeile 2: falscher Vorgang!"}));
-    EXPECT_EQ(booking(0).konto1Id, ledger.lohn);
-    EXPECT_EQ(booking(0).konto2Id, ledger.essen);
+                             "01.03.2012\t1\tE\tE\t1000\t123\t1\n"
+                             "01.03.2012\t1\tA\tA\t1000\t200\t1\n"
+                             "01.03.2012\t1\tU\tU\t12a3\t201\t1\n"; // transfer, any pair
+    EXPECT_EQ(run(data, byNumber).added, 3);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Zeile 1: falscher Vorgang!", "Zeile 2: falscher Vorgang!",
+                                        "Zeile 3: falscher Vorgang!", "Zeile 4: falscher Vorgang!",
+                                        "Zeile 5: falscher Vorgang!"}));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"E", "A", "U"}));
+    EXPECT_EQ(booking(2).konto1Id, ledger.lohn);
+    EXPECT_EQ(booking(2).konto2Id, ledger.essen);
 }
 
 TEST_F(ImportTest, CurrencyChoices) {

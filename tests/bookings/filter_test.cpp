@@ -3,6 +3,7 @@
 #include "ledger/filter_match.h"
 #include "support/scripted_prompter.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace bookings;
@@ -58,41 +59,76 @@ protected:
     ledger::CTWBuchungsFilterNeu filter_;
 };
 
-TEST_F(FilterTest, ConditionsEachRejectWhenOn) {
-    ledger::CTWBuchung b = booking(ledger::kEinnahme, ledger.giro, ledger.lohn, 5000, "B-17");
-    EXPECT_TRUE(accepts(b)); // every condition off
-
-    filter().numberConditionOn = 1;
-    EXPECT_TRUE(accepts(b));
-    b.number = "0";
-    EXPECT_FALSE(accepts(b));
-    b.number = "ohne";
-    EXPECT_FALSE(accepts(b));
-    b.number = "100001";
-    EXPECT_FALSE(accepts(b));
-    b.number = "12";
-    filter().accountConditionOn = 1;
-    filter().accountId = ledger.giro;
-    EXPECT_TRUE(accepts(b));
-    EXPECT_TRUE(accepts(booking(2, ledger.kasse, ledger.giro, 5000)));
-    EXPECT_FALSE(accepts(booking(2, ledger.kasse, ledger.zinsen, 5000)));
-
-    filter().kindConditionOn = 1;
-    filter().kind = ledger::kAusgabe;
-    EXPECT_FALSE(accepts(b));
-    filter().kind = ledger::kEinnahme;
-    filter().currencyConditionOn = 1;
-    filter().currency = 1;
-    EXPECT_FALSE(accepts(b));
-    b.currencyIndex = 1;
-    EXPECT_TRUE(accepts(b));
-
-    filter().provisionalMode = ledger::kNurVorlaeufige;
-    EXPECT_FALSE(accepts(b));
-    b.provisional = 1;
-    EXPECT_TRUE(accepts(b));
-    filter().provisionalMode = ledger::kOhneVorlaeufige;
-    EXPECT_FALSE(accepts(b));
+TEST_F(FilterTest, EachConditionAcceptsItsLimitsAndRefusesJustBeyond) {
+    using Filter = ledger::CTWBuchungsFilterNeu;
+    using Booking = ledger::CTWBuchung;
+    // Every row turns one condition on and changes one field of a booking that passes all the
+    // others, so a row refuses only through its own condition.
+    const auto number = [](std::string n) { return [n](Booking& b) { b.number = n; }; };
+    const auto amount = [](int64_t a) { return [a](Booking& b) { b.amount = a; }; };
+    const auto numberOn = [](Filter& f) { f.numberConditionOn = 1; }; // 1 to 100000
+    const auto amountOn = [](Filter& f) { f.amountConditionOn = 1; }; // 1,00 to 1.000,00
+    const auto textOn = [](Filter& f) {
+        f.textConditionOn = 1;
+        f.textPattern = "Gehalt";
+    };
+    const auto notesOn = [](Filter& f) {
+        f.notesConditionOn = 1;
+        f.notesPattern = "Mai";
+    };
+    struct Case {
+        const char* what;
+        std::function<void(Filter&)> on;
+        std::function<void(Booking&)> change;
+        bool accepted;
+    };
+    const int32_t giro = ledger.giro, kasse = ledger.kasse, zinsen = ledger.zinsen;
+    const Case cases[] = {
+        {"no condition", [](Filter&) {}, [](Booking&) {}, true},
+        {"number 1", numberOn, number("1"), true},
+        {"number 100000", numberOn, number("100000"), true},
+        {"number 0", numberOn, number("0"), false},
+        {"number 100001", numberOn, number("100001"), false},
+        {"number without digits", numberOn, number("ohne"), false},
+        {"text equal in other case", textOn, [](Booking& b) { b.text = "GEHALT"; }, true},
+        {"text only in the notes", textOn,
+         [](Booking& b) { b.text = "Lohn", b.notes = "Gehalt"; }, false},
+        {"notes equal in other case", notesOn, [](Booking& b) { b.notes = "MAI"; }, true},
+        {"notes only in the text", notesOn,
+         [](Booking& b) { b.notes = "Juni", b.text = "Mai"; }, false},
+        {"kind", [](Filter& f) { f.kindConditionOn = 1, f.kind = ledger::kAusgabe; },
+         [](Booking&) {}, false},
+        {"account as second account",
+         [giro](Filter& f) { f.accountConditionOn = 1, f.accountId = giro; },
+         [kasse, giro](Booking& b) { b.konto1Id = kasse, b.konto2Id = giro; }, true},
+        {"account in neither place",
+         [giro](Filter& f) { f.accountConditionOn = 1, f.accountId = giro; },
+         [kasse, zinsen](Booking& b) { b.konto1Id = kasse, b.konto2Id = zinsen; }, false},
+        {"amount 1,00", amountOn, amount(100), true},
+        {"amount 1.000,00", amountOn, amount(100000), true},
+        {"amount 0,99", amountOn, amount(99), false},
+        {"amount 1.000,01", amountOn, amount(100001), false},
+        {"currency", [](Filter& f) { f.currencyConditionOn = 1, f.currency = 1; },
+         [](Booking&) {}, false},
+        {"currency met", [](Filter& f) { f.currencyConditionOn = 1, f.currency = 1; },
+         [](Booking& b) { b.currencyIndex = 1, b.amount = 1000; }, true},
+        {"only provisional", [](Filter& f) { f.provisionalMode = ledger::kNurVorlaeufige; },
+         [](Booking&) {}, false},
+        {"only provisional met", [](Filter& f) { f.provisionalMode = ledger::kNurVorlaeufige; },
+         [](Booking& b) { b.provisional = 1; }, true},
+        {"without provisional",
+         [](Filter& f) { f.provisionalMode = ledger::kOhneVorlaeufige; },
+         [](Booking& b) { b.provisional = 1; }, false},
+    };
+    for (const Case& c : cases) {
+        filter_ = Filter{};
+        c.on(filter_);
+        Booking b = booking(ledger::kEinnahme, ledger.giro, ledger.lohn, 5000, "17");
+        b.text = "Gehalt";
+        b.notes = "Mai";
+        c.change(b);
+        EXPECT_EQ(accepts(b), c.accepted) << c.what;
+    }
 }
 
 TEST_F(FilterTest, AmountBoundsInTheFilterCurrency) {

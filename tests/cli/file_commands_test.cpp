@@ -115,3 +115,40 @@ TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
               std::string::npos)
         << damaged.out;
 }
+
+TEST_F(FileCommands, CheckCountsAccountsByKindAndProvisionalBookings) {
+    ledger::CTalwerkDoc doc;
+    const ledger::CNVKDatum day = *ledger::CNVKDatum::fromCalendar(1, 3, 2025);
+    doc.newDocument({}, day);
+    int32_t ids[4];
+    const char* names[4] = {"Giro", "Kasse", "Lohn", "Miete"};
+    const int kinds[4] = {ledger::kBestandskonto, ledger::kBestandskonto, ledger::kEinnahmenkonto,
+                          ledger::kAusgabenkonto};
+    for (int k = 0; k < 4; ++k) {
+        ledger::CTWKonto konto;
+        konto.kind = kinds[k];
+        konto.currencyIndex = k < 2 ? 0 : -1;
+        konto.name = names[k];
+        konto.abbreviation = std::string(names[k], 2);
+        konto.number = k + 1;
+        ids[k] = doc.addKonto(konto).id;
+    }
+    for (const int provisional : {0, 1, 0}) {
+        ledger::CTWBuchung b;
+        b.date = day;
+        b.kind = ledger::kEinnahme;
+        b.konto1Id = ids[0];
+        b.konto2Id = ids[2];
+        b.amount = 100;
+        b.provisional = provisional;
+        doc.addBuchung(b);
+    }
+    ASSERT_EQ(ledger::saveLedgerFile(doc, dir / "zaehlen.tlw"), "");
+    const Outcome o = run({"check", file("zaehlen.tlw")});
+    EXPECT_EQ(o.code, 0) << o.out;
+    EXPECT_NE(o.out.find("Konten: 4 (Bestandskonten 2, Einnahmenkonten 1, Ausgabenkonten 1)\n"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("Buchungen: 3 (vorl\xc3\xa4ufig: 1)\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("Kennwortschutz: nein\n"), std::string::npos) << o.out;
+}

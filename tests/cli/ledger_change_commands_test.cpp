@@ -170,3 +170,114 @@ TEST_F(LedgerChangeCommands, EuroConvertsTheFileOrLeavesItAsItWas) {
 }
 
 } // namespace
+
+// Every check of a command line, each reached by a line that only it refuses: exit code 2,
+// the message on stderr, the file untouched.
+TEST_F(LedgerChangeCommands, EveryWrongCommandLineIsRefusedWithItsMessage) {
+    const std::string P = path;
+    const std::string N = (dir / "neu.tlw").string();
+    using Args = std::vector<std::string>;
+    const Args booking = {"booking", "new", P, "--account1", "Giro", "--account2", "Miete"};
+    const auto with = [](Args args, const Args& more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    const struct {
+        Args args;
+        const char* message;
+    } cases[] = {
+        {{"check", P, "--password"}, "Option --password ohne Wert"},
+        {{"account", "delete", P, "1", "--yes=ja"}, "Option --yes erwartet keinen Wert"},
+        {{"check", P, "--farbe", "rot"}, "Unbekannte Option --farbe"},
+        {{"check", P, P}, "Falsche Anzahl von Argumenten"},
+        {{"check", P, "--now", "31.02.2024"}, "Ung\xc3\xbcltiges Datum f\xc3\xbcr --now"},
+        {{"account", "move", P}, "account erwartet new, edit oder delete"},
+        {{"account", "new", P, "--kind", "3"}, "--kind erwartet 0, 1 oder 2: 3"},
+        {{"account", "new", P, "--kind", "-1"}, "--kind erwartet 0, 1 oder 2: -1"},
+        {{"account", "new", P, "--number", "12a"}, "--number erwartet eine Zahl: 12a"},
+        {{"account", "new", P, "--currency", "x"}, "--currency erwartet eine Zahl: x"},
+        {{"account", "new", P, "--alt1", "Wohnen", "--alt1-standard"},
+         "--alt1-standard schlie\xc3\x9ft --alt1 aus"},
+        {{"account", "edit", P, "1", "--kind", "1"},
+         "Die Kontenart eines Kontos kann nicht ge\xc3\xa4ndert werden."},
+        {with(booking, {"--kind", "1"}), "Die Option --date fehlt."},
+        {with(booking, {"--kind", "1", "--date", "31.02.2001"}),
+         "--date erwartet ein Datum TT.MM.JJJJ: 31.02.2001"},
+        {with(booking, {"--date", "01.06.2001"}), "Die Option --kind fehlt."},
+        {with(booking, {"--date", "01.06.2001", "--kind", "3"}), "--kind erwartet 0, 1, 2: 3"},
+        {with(booking, {"--date", "01.06.2001", "--kind", "1"}), "Die Option --amount fehlt."},
+        {with(booking, {"--date", "01.06.2001", "--kind", "1", "--amount", "1", "--currency", "2"}),
+         "--currency erwartet 0, 1: 2"},
+        {{"booking", "edit", P, "--date", "01.06.2001", "--kind", "1", "--account1", "Giro",
+          "--account2", "Miete", "--amount", "1"},
+         "Unbekannter Unterbefehl edit"},
+        {{"category", "move", P, "--kind", "1"}, "category erwartet new, rename oder delete"},
+        {{"category", "new", P, "--name", "X"}, "Die Option --kind fehlt."},
+        {{"category", "new", P, "--kind", "2"}, "Die Option --name fehlt."},
+        {{"category", "rename", P, "--kind", "2", "--name", "X"}, "Die Option --category fehlt."},
+        {{"category", "new", P, "--kind", "2", "--name", "X", "--subcategory", "Y"},
+         "Eine neue Unterkategorie wird mit --category und --name angelegt."},
+        {{"due", P, "--rows", "0"}, "--rows erwartet Zeilennummern ab 1"},
+        {{"due", P, "--rows", "1,,2"}, "--rows erwartet Zeilennummern ab 1"},
+        {{"due", P, "--execute", "--delete"}, "--execute und --delete schlie\xc3\x9f"},
+        {{"due", P, "--until", "morgen"}, "--until erwartet ein Datum TT.MM.JJJJ: morgen"},
+        {{"due", P, "--booking-date", "1.13.2001"}, "--booking-date erwartet ein Datum"},
+        {{"due", P, "--sort", "4"}, "--sort erwartet 0, 1, 2, 3: 4"},
+        {{"due", P, "--format", "csv"}, "--format erwartet fixed, tabs: csv"},
+        {{"import", P, N, "--kinds", "3"}, "--kinds erwartet 0, 1, 2: 3"},
+        {{"import", P, N, "--ident", "3"}, "--ident erwartet 0, 1, 2: 3"},
+        {{"import", P, N, "--amounts", "3"}, "--amounts erwartet 0, 1, 2: 3"},
+        {{"new", N}, "Genau eine von --euro-only, --dual und --other angeben"},
+        {{"new", N, "--euro-only", "EUR", "--dual", "DEM"}, "Genau eine von --euro-only"},
+        {{"new", N, "--euro-only", "EUR", "--rate", "2"}, "--rate und --symbols gelten nur mit"},
+        {{"new", N, "--dual", "XYZ"}, "Unbekannte Landesw\xc3\xa4hrung XYZ (bekannt: "},
+        {{"new", N, "--dual", "DEM", "--symbols", "EUR"},
+         "--symbols erwartet EUR-Symbol,Landessymbol"},
+        {{"options", P, "--protect", "--unprotect"}, "--protect schlie\xc3\x9ft --unprotect aus"},
+        {{"options", P, "--no-grouping", "2"}, "--no-grouping erwartet 0 oder 1"},
+        {{"options", P, "--start-rule", "4"}, "--start-rule erwartet 0, 1, 2 oder 3"},
+        {{"options", P, "--end-rule", "3"}, "--end-rule erwartet 0, 1 oder 2"},
+        {{"options", P, "--decimal-separator", ";"}, "--decimal-separator erwartet ,, .: ;"},
+        {{"options", P, "--thousands-separator", "x"}, "--thousands-separator erwartet .,"},
+        {{"options", P, "--new-password", "x"}, "nur mit Kennwortschutz (--protect)"},
+        {{"options", P, "--second-symbol", "X"},
+         "--second-symbol gilt nur in Dateien mit zwei W\xc3\xa4hrungen"},
+        {{"options", P, "--start-rule", "0", "--start-date", "01.01.2001"},
+         "--start-date gilt nur mit --start-rule 3"},
+        {{"options", P, "--end-rule", "0", "--end-date", "01.01.2001"},
+         "--end-date gilt nur mit --end-rule 2"},
+        {{"options", P, "--set", "fieldSpacing"}, "--set erwartet NAME=WERT: fieldSpacing"},
+        {{"options", P, "--set", "farbe=rot"}, "Unbekannte Einstellung farbe"},
+        {{"options", P, "--set", "repeatTitle=2"}, "--set repeatTitle erwartet 0 oder 1"},
+        {{"rule", "move", P}, "rule erwartet new, edit, delete oder list"},
+        {{"rule", "new", P, "--name", "X"}, "rule new braucht --name, --kind"},
+        {{"rule", "edit", P, "Miete", "--every", "2147483648"},
+         "--every liegt au\xc3\x9f"
+         "erhalb des Zahlenbereichs"},
+        {{"rule", "edit", P, "Miete", "--counter", "-2147483649"}, "--counter liegt au"},
+        {{"rule", "edit", P, "Miete", "--unit", "3"}, "--unit erwartet 0, 1, 2: 3"},
+        {{"rule", "edit", P, "Miete", "--date-mode", "2"}, "--date-mode erwartet 0, 1: 2"},
+        {{"rule", "edit", P, "Miete", "--first", "00.01.2001"}, "--first erwartet ein Datum"},
+        {{"show", P}, "Die Option --view fehlt."},
+        {{"show", P, "--view", "1x"}, "--view erwartet die Nummer einer Ansicht: 1x"},
+        {{"show", P, "--view", "1", "--select", "account:x"}, "--select erwartet account:ID"},
+        {{"show", P, "--view", "1", "--grouping", "3"}, "--grouping erwartet 0, 1, 2: 3"},
+        {{"show", P, "--view", "1", "--filter", "10"}, "--filter erwartet 0, 1, 2"},
+        {{"show", P, "--view", "1", "--encoding", "latin1"}, "--encoding erwartet utf-8, cp1252"},
+        {{"show", P, "--view", "1", "--periods", "4"}, "--periods erwartet 0, 1, 2, 3: 4"},
+        {{"show", P, "--view", "1", "--value", "7"}, "--value erwartet 1, 2, 3, 4, 5, 6: 7"},
+        {{"show", P, "--view", "1", "--compare", "3"}, "--compare erwartet 0, 1, 2: 3"},
+        {{"show", P, "--view", "1", "--to", "31.04.2001"}, "--to erwartet ein Datum"},
+    };
+    const auto before = testsupport::readFile(path);
+    for (const auto& c : cases) {
+        const Outcome o = run(c.args);
+        std::string line;
+        for (const auto& a : c.args)
+            line += a + " ";
+        EXPECT_EQ(o.code, 2) << line << o.err;
+        EXPECT_TRUE(testsupport::contains(o.err, c.message)) << line << "\n" << o.err;
+    }
+    EXPECT_EQ(testsupport::readFile(path), before);
+    EXPECT_FALSE(fs::exists(N));
+}

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -175,6 +176,60 @@ TEST(FileLedger, MalformedFilesGiveTheirMessageAndNoDocument) {
     }
     Loader loader;
     EXPECT_TRUE(loader.load(trailing).document) << "bytes after the last item are not read";
+}
+
+TEST(FileLedger, ValuesUsedAsIndexesOrStepsAreCheckedAtBothLimits) {
+    // Each row stores one value at or just beyond the limits the reader accepts. The casts
+    // keep the rows valid whatever type a field has.
+    using Doc = LedgerLoading;
+    const auto rule = [](Doc& d) -> CTWBuchungRegel& { return *d.rules().front(); };
+    const auto booking = [](Doc& d) -> CTWBuchung& { return *d.bookings().front(); };
+    const auto konto = [](Doc& d) -> CTWKonto& { return *d.accounts().front(); };
+    struct Case {
+        const char* what;
+        std::function<void(Doc&)> change;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"interval count 1", [&](Doc& d) { rule(d).intervalCount = 1; }, true},
+        {"interval count 0", [&](Doc& d) { rule(d).intervalCount = 0; }, false},
+        {"interval unit days", [&](Doc& d) { rule(d).intervalUnit = 0; }, true},
+        {"interval unit months", [&](Doc& d) { rule(d).intervalUnit = 2; }, true},
+        {"interval unit -1", [&](Doc& d) { rule(d).intervalUnit = -1; }, false},
+        {"interval unit 3", [&](Doc& d) { rule(d).intervalUnit = 3; }, false},
+        {"rule kind 2", [&](Doc& d) { rule(d).kind = decltype(rule(d).kind)(2); }, true},
+        {"rule kind 3", [&](Doc& d) { rule(d).kind = decltype(rule(d).kind)(3); }, false},
+        {"rule kind -1", [&](Doc& d) { rule(d).kind = decltype(rule(d).kind)(-1); }, false},
+        {"rule currency 2",
+         [&](Doc& d) { rule(d).currencyIndex = decltype(rule(d).currencyIndex)(2); }, false},
+        {"booking kind 3", [&](Doc& d) { booking(d).kind = decltype(booking(d).kind)(3); },
+         false},
+        {"booking kind -1", [&](Doc& d) { booking(d).kind = decltype(booking(d).kind)(-1); },
+         false},
+        {"booking currency 1",
+         [&](Doc& d) { booking(d).currencyIndex = decltype(booking(d).currencyIndex)(1); }, true},
+        {"booking currency -1",
+         [&](Doc& d) { booking(d).currencyIndex = decltype(booking(d).currencyIndex)(-1); },
+         false},
+        {"account kind 3", [&](Doc& d) { konto(d).kind = decltype(konto(d).kind)(3); }, false},
+        {"account kind -1", [&](Doc& d) { konto(d).kind = decltype(konto(d).kind)(-1); }, false},
+        {"account currency none",
+         [&](Doc& d) { konto(d).currencyIndex = decltype(konto(d).currencyIndex)(-1); }, true},
+        {"account currency -2",
+         [&](Doc& d) { konto(d).currencyIndex = decltype(konto(d).currencyIndex)(-2); }, false},
+        {"account currency 2",
+         [&](Doc& d) { konto(d).currencyIndex = decltype(konto(d).currencyIndex)(2); }, false},
+    };
+    for (const Case& c : cases) {
+        auto doc = sampleLedger();
+        doc->setPassword(CNVKKennwort{});
+        LedgerLoading loading(*doc);
+        c.change(loading);
+        Loader loader;
+        const auto loaded = loader.load(writeLedgerFile(*doc));
+        EXPECT_EQ(loaded.document != nullptr, c.loads) << c.what;
+        EXPECT_EQ(loaded.message, c.loads ? "" : "Fehler beim Öffnen des Dokuments.") << c.what;
+    }
 }
 
 TEST(FileLedger, EveryTruncationIsRefusedCleanly) {

@@ -1,3 +1,4 @@
+#include "reports/account_columns.h"
 #include "reports/accounts_by_category_view.h"
 #include "reports/accounts_view.h"
 #include "test_ledger.h"
@@ -32,6 +33,30 @@ std::vector<std::string> rowLabels(const ReportTable& t) {
         labels.push_back(label);
     }
     return labels;
+}
+
+TEST(AccountColumns, ShowsTheNameWhenNoNameColumnIsChosenAndDropsSecondCurrencyColumns) {
+    using namespace reports;
+    struct Case {
+        uint32_t bits;
+        bool dual;
+        std::vector<uint32_t> shown; // from table column 2 on
+    };
+    const Case cases[] = {
+        {kSpalteEnde1, false, {kSpalteBezeichnung, kSpalteEnde1}},
+        {kSpalteNummer | kSpalteEnde1, false, {kSpalteNummer, kSpalteEnde1}},
+        {kSpalteAbkuerzung, false, {kSpalteAbkuerzung}},
+        {kSpalteWaehrung | kSpalteEnde1 | kSpalteEnde2 | kSpalteAenderung2, false,
+         {kSpalteBezeichnung, kSpalteEnde1}},
+        {kSpalteWaehrung | kSpalteEnde2 | kSpalteBezeichnung, true,
+         {kSpalteBezeichnung, kSpalteWaehrung, kSpalteEnde2}},
+    };
+    for (const Case& c : cases) {
+        const AccountColumns columns(c.bits, c.dual, 2);
+        EXPECT_EQ(columns.tableColumns(), 2 + static_cast<int>(c.shown.size())) << c.bits;
+        for (size_t k = 0; k < c.shown.size(); ++k)
+            EXPECT_EQ(columns.column(c.shown[k]), 2 + static_cast<int>(k)) << c.bits;
+    }
 }
 
 TEST(AccountsView, EmptyLedgerKeepsTheFixedRows) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -222,6 +223,27 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
     const auto& sumCells = empty.row(5).cells;
     EXPECT_TRUE(std::any_of(sumCells.begin(), sumCells.end(),
                             [](const reports::ReportCell& c) { return c.text == "0,00"; }));
+}
+
+TEST(BookingsView, RowsAreColouredByKindAndAlternate) {
+    testledger::Ledger l = testledger::householdLedger();
+    const reports::ReportTable t = build(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024"));
+    // Income green, expense red, transfers blue; the second of two rows a shade darker.
+    const platform::Color even[3] = {{200, 255, 200}, {255, 200, 200}, {201, 238, 255}};
+    const platform::Color odd[3] = {{175, 255, 175}, {255, 175, 175}, {175, 229, 255}};
+    const platform::Color kGreyEven{248, 248, 248}, kGreyOdd{240, 240, 240};
+    std::set<int> kinds;
+    int n = 0;
+    for (const auto& row : t.rows()) {
+        if (row.tag.kind != reports::RowTag::kBuchung)
+            continue;
+        const int kind = static_cast<int>(l.doc.bookings()[row.tag.id1]->kind);
+        kinds.insert(kind);
+        EXPECT_EQ(row.format.fill.colour, (n % 2 ? odd : even)[kind]) << "row " << n;
+        EXPECT_EQ(row.format.fill.grey, (n % 2 ? kGreyOdd : kGreyEven));
+        ++n;
+    }
+    EXPECT_EQ(kinds.size(), 3u);
 }
 
 // The bookings view and the filtered bookings view fill only the dates into their titles;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -172,6 +173,21 @@ TEST(PrintPagination, PagesRunAcrossBeforeDown) {
     const Pagination none = paginate(empty);
     EXPECT_EQ(none.pagesDown, 1);
     EXPECT_TRUE(none.placements.empty());
+}
+
+TEST(PrintPagination, ARowEndingOnTheBottomMarginStaysOnItsPage) {
+    // 800 between the margins hold exactly 20 rows of 40: the 20th row ends on the bottom
+    // margin, the 21st starts the next page.
+    const std::pair<int, int> rowsAndPages[] = {{1, 1}, {19, 1}, {20, 1}, {21, 2},
+                                                {40, 2}, {41, 3}, {60, 3}};
+    for (const auto& [rows, pages] : rowsAndPages) {
+        ReportTable t({}, 1);
+        for (int k = 0; k < rows; ++k)
+            t.setCell(t.addRow({}), 0, "x");
+        const Pagination p = paginate(t);
+        EXPECT_EQ(p.pagesDown, pages) << rows << " rows";
+        EXPECT_EQ(p.placements.back().top, -100 - 40 * ((rows - 1) % 20)) << rows << " rows";
+    }
 }
 
 // "An Seitenbreite anpassen": the scale that brings every column onto one page column, and
