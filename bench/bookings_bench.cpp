@@ -3,6 +3,8 @@
 // generated ledger of 100 000 bookings, and the import of its bookings as a text file.
 #include "bench/ledger_generator.h"
 #include "bookings/buchung_import.h"
+#include "ledger/win1252.h"
+#include "reports/table_text.h"
 #include "reports/view_kinds.h"
 
 #include <algorithm>
@@ -63,6 +65,28 @@ void bookingsViewByTextDescending(benchmark::State& state) {
     buildAndLayOut(state, *doc, wholeRange(*doc, reports::ViewKind::Buchungen));
 }
 BENCHMARK(bookingsViewByTextDescending)->Unit(benchmark::kMillisecond);
+
+// The bookings view over the whole range in its stored order, as the desktop program opens it.
+void bookingsView(benchmark::State& state) {
+    const ledger::CTalwerkDoc& doc = sharedLedger();
+    buildAndLayOut(state, doc, wholeRange(doc, reports::ViewKind::Buchungen));
+}
+BENCHMARK(bookingsView)->Unit(benchmark::kMillisecond);
+
+// The same view as `talerwerk-cli show --view 2` writes it: laid out for the printer and
+// rendered as UTF-8 text.
+void bookingsViewAsText(benchmark::State& state) {
+    const ledger::CTalwerkDoc& doc = sharedLedger();
+    const reports::ReportParams params = wholeRange(doc, reports::ViewKind::Buchungen);
+    for (auto _ : state) {
+        std::optional<reports::ReportTable> table = reports::buildReportTable(doc, params);
+        table->layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
+        const std::string text = ledger::toUtf8(reports::renderText(
+            *table, reports::TextFormat::FixedWidths, reports::kClipboardLineEnd));
+        state.counters["bytes"] = static_cast<double>(text.size());
+    }
+}
+BENCHMARK(bookingsViewAsText)->Unit(benchmark::kMillisecond);
 
 void accountBookingsOfBusiestAccount(benchmark::State& state) {
     const ledger::CTalwerkDoc& doc = sharedLedger();

@@ -198,7 +198,13 @@ void drawChart(const Chart& chart, platform::Surface& surface, ChartTarget targe
     const int titleHeight = chart.scaled(s.titleHeight, target);
     const int textHeight = chart.scaled(s.textHeight, target);
     const int spacing = chart.scaled(s.textSpacing, target);
-    const platform::FontSpec titleFont{s.fontName, titleHeight, false};
+    // A title wider than the chart is set smaller, down to the text height, rather than cut.
+    platform::FontSpec titleFont{s.fontName, titleHeight, false};
+    const int titleRoom = width - 2 * margin;
+    if (const int titleWidth = surface.textWidth(titleFont, chart.title()); titleWidth > titleRoom)
+        titleFont.height =
+            std::max<int>(textHeight, static_cast<int>(int64_t{titleHeight} *
+                                                       std::max(titleRoom, 0) / titleWidth));
     const platform::FontSpec font{s.fontName, textHeight, false};
 
     surface.fillRect({left, top, left + width, top - height}, colours.background);

@@ -1,10 +1,12 @@
 #include "shell/app/application.h"
 
+#include "reports/report_params.h"
 #include "shell/accounts/account_commands.h"
 #include "shell/app/help_window.h"
 #include "shell/bookings/booking_commands.h"
 #include "shell/options/optionen_dlg.h"
 #include "shell/views/view_commands.h"
+#include "shell/window/child_frame.h"
 #include "shell/window/main_window.h"
 
 #include <QGuiApplication>
@@ -15,8 +17,28 @@
 namespace shell {
 
 namespace {
+
 Application* current = nullptr;
+
+// Set before the window is shown, so that the view is built once, in its final form.
+void showStartView(CChildFrame& child, const StartView& view) {
+    if (view.viewKind)
+        child.chooseViewKind(*view.viewKind);
+    if (!view.from && !view.to)
+        return;
+    ledger::CNVKDatum start = view.from.value_or(child.params().start);
+    ledger::CNVKDatum end = view.to.value_or(child.params().end);
+    // A single given day wins over the other end of the file's own period.
+    if (end < start) {
+        if (view.from)
+            end = start;
+        else
+            start = end;
+    }
+    child.setPeriod(start, end);
 }
+
+} // namespace
 
 Application& theApp() {
     return *current;
@@ -38,7 +60,7 @@ Application::~Application() {
     current = nullptr;
 }
 
-bool Application::start(const QStringList& files, bool show) {
+bool Application::start(const QStringList& files, bool show, const StartView& view) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     settings_.load(store_, programDir_.toStdString(), screen.width(), screen.height());
 
@@ -51,6 +73,8 @@ bool Application::start(const QStringList& files, bool show) {
         mainWindow_->newFile();
     else if (!mainWindow_->openFile(files.first()))
         return false;
+    else if (CChildFrame* child = mainWindow_->activeChild())
+        showStartView(*child, view);
 
     if (show) {
         if (placement.maximized)

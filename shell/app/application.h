@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/settings_store.h"
 #include "shell/app/app_settings.h"
+#include "shell/app/command_line.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,9 +30,9 @@ public:
     Application& operator=(const Application&) = delete;
 
     // Reads the settings, creates the main window and opens the file named on the command
-    // line, or runs "&Neu..." without one. False when the named file could not be opened;
-    // the program then ends. The window is shown unless show is false.
-    bool start(const QStringList& files, bool show = true);
+    // line in the view asked for, or runs "&Neu..." without one. False when the named file
+    // could not be opened; the program then ends. The window is shown unless show is false.
+    bool start(const QStringList& files, bool show = true, const StartView& view = {});
 
     AppSettings& settings() { return settings_; }
     // Turns "An Seitenbreite anpassen" on or off and remembers it for the user.

@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
 
     shell::Application app(*store, findProgramDir(), clock);
     if (!line.screenshot.isEmpty())
-        return shell::takeScreenshot(app, line.files.first(), line.viewKind, line.screenshot);
-    if (!app.start(line.files))
+        return shell::takeScreenshot(app, line.files, line.view, line.screenshot);
+    if (!app.start(line.files, true, line.view))
         return 1;
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #include "shell/app/screenshot.h"
 
 #include "shell/app/application.h"
-#include "shell/window/child_frame.h"
+#include "shell/app/unattended_dialogs.h"
 #include "shell/window/main_window.h"
 
 #include <QApplication>
@@ -10,19 +10,20 @@
 
 namespace shell {
 
-int takeScreenshot(Application& app, const QString& file, std::optional<reports::ViewKind> viewKind,
+int takeScreenshot(Application& app, const QStringList& files, const StartView& view,
                    const QString& out) {
+    UnattendedDialogs unattended;
+    qApp->installEventFilter(&unattended);
     app.setOpensFilesReadOnly(true);
-    if (!app.start({file}, false))
+    if (!app.start(files, false, view))
         return 1;
     CMainFrame* window = app.mainWindow();
     window->resize(1280, 800);
     window->show();
-    if (CChildFrame* child = window->activeChild(); child && viewKind)
-        child->chooseViewKind(*viewKind);
     QApplication::processEvents();
     if (!window->grab().save(out)) {
-        std::fprintf(stderr, "Das Bild %s kann nicht geschrieben werden.\n", qPrintable(out));
+        std::fprintf(stderr, "Das Bild %s kann nicht geschrieben werden.\n",
+                     out.toUtf8().constData());
         return 1;
     }
     return 0;

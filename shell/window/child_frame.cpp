@@ -167,6 +167,12 @@ void CChildFrame::setEndDate(const QDate& date) {
     changed();
 }
 
+void CChildFrame::setPeriod(const ledger::CNVKDatum& start, const ledger::CNVKDatum& end) {
+    params_->start = start;
+    params_->end = std::max(end, start);
+    changed();
+}
+
 void CChildFrame::setPeriodKind(int periodKind) {
     params_->periodKind = periodKind;
     changed();

@@ -54,6 +54,8 @@ public:
     void setWithoutProvisional(bool without);
     void setStartDate(const QDate& date);
     void setEndDate(const QDate& date);
+    // Both ends of the period at once (the end no earlier than the start).
+    void setPeriod(const ledger::CNVKDatum& start, const ledger::CNVKDatum& end);
     void setPeriodKind(int periodKind);
     void setValueKind(int valueKind);
     void setCurrency(int currency);

@@ -138,6 +138,33 @@ TEST(ChartPainter, DrawsTheRecordedOperations) {
         paper.calls.end());
 }
 
+// A title wider than the chart is set smaller, never below the text height.
+TEST(ChartPainter, LongTitlesShrinkToTheWidth) {
+    const auto titleCall = [](const std::string& title, int width) {
+        reports::ChartSettings s;
+        s.width = width;
+        s.height = 460;
+        reports::Chart chart;
+        chart.create(title, "EUR", date("01.01.2024"), date("31.01.2024"), 0, s, {}, 1.0);
+        testsupport::RecordingSurface screen;
+        reports::drawChart(chart, screen, reports::ChartTarget::Screen, 0, 0);
+        return screen.calls.at(1);
+    };
+    EXPECT_NE(titleCall("Kurz", 600).find("\"Kurz\" Arial 60 center"), std::string::npos);
+    const std::string title(25, 'x');
+    platform::FixedWidthMeasurer measurer;
+    const int full = measurer.textWidth({"Arial", 60, false}, title);
+    ASSERT_GT(full, 580); // wider than the 600 less the margins
+    const std::string shrunk = titleCall(title, 600);
+    int height = 0;
+    ASSERT_EQ(std::sscanf(shrunk.substr(shrunk.find("Arial")).c_str(), "Arial %d", &height), 1);
+    EXPECT_LT(height, 60);
+    EXPECT_GE(height, 40);
+    EXPECT_LE(measurer.textWidth({"Arial", height, false}, title), 580);
+    // On a very narrow chart it stops at the text height.
+    EXPECT_NE(titleCall(title, 200).find(" Arial 40 center"), std::string::npos);
+}
+
 // The lines of the curve (line width 5, red) a chart draws on the screen.
 std::vector<std::array<int, 4>> curveLines(const reports::Chart& chart) {
     testsupport::RecordingSurface screen;

@@ -170,8 +170,9 @@ private slots:
         };
         const Case cases[] = {
             {u"--help"_qs,
-             {u"Aufruf: talerwerk [DATEI.tlw]"_qs, u"--screenshot BILD.png"_qs, u"--view N"_qs,
-              u"2 Buchungen"_qs, u"102 Diagramm - Konto/Kat."_qs, u"--version"_qs}},
+             {u"Aufruf: talerwerk [--view N] [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [DATEI.tlw]"_qs,
+              u"--screenshot BILD.png"_qs, u"--view N"_qs, u"2 Buchungen"_qs,
+              u"102 Diagramm - Konto/Kat."_qs, u"--from TT.MM.JJJJ"_qs, u"--version"_qs}},
             {u"--version"_qs,
              {u"Talerwerk Version "_qs + QString::fromLatin1(platform::kProgramVersion) +
               u"\n"_qs}},
