@@ -2,11 +2,11 @@
 // leave the file as it was, and the saved file is sound after every operation.
 #include "cli_run.h"
 #include "ledger/dokument_pruefung.h"
-#include "ledger/file_store.h"
 #include "ledger/ledger_file.h"
 #include "reports/golden.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
+#include "tests/support/files.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -94,10 +94,10 @@ protected:
         return o;
     }
     Outcome refused(std::vector<std::string> args, int code = 1) const {
-        const auto before = ledger::readWholeFile(path);
+        const auto before = testsupport::readFile(path);
         const Outcome outcome = run(std::move(args));
         EXPECT_EQ(outcome.code, code) << outcome.out << outcome.err;
-        EXPECT_EQ(ledger::readWholeFile(path), before);
+        EXPECT_EQ(testsupport::readFile(path), before);
         return outcome;
     }
     // The saved file, checked to be sound.
