@@ -98,4 +98,44 @@ void addThousandBookingsAndUndo(benchmark::State& state) {
 }
 BENCHMARK(addThousandBookingsAndUndo)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A history of 100 steps on the generated ledger, as the desktop program keeps it: one bulk
+// delete of 50 000 bookings, then 99 edits of single bookings. Reports what the steps estimate
+// they hold (Aenderung::bytes, the figure the history's memory bound counts) and what the heap
+// gives back when they are dropped.
+void hundredStepsWithABulkDelete(benchmark::State& state) {
+    std::size_t estimated = 0;
+    std::size_t held = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto doc = bench::generateLedger();
+        std::vector<int32_t> serials;
+        for (std::size_t i = 0; i < doc->bookings().size(); i += 2)
+            serials.push_back(doc->bookings()[i]->serial);
+        state.ResumeTiming();
+        std::vector<Aenderung> steps;
+        doc->beginAenderung();
+        doc->removeBuchungen(serials);
+        steps.push_back(doc->commitAenderung());
+        for (int i = 0; i < 99; ++i) {
+            const int index = static_cast<int>(doc->bookings().size()) / 100 * i;
+            CTWBuchung edited = *doc->bookings()[static_cast<std::size_t>(index)];
+            edited.text = "Geänderter Buchungstext " + std::to_string(i);
+            doc->beginAenderung();
+            doc->replaceBuchung(index, std::move(edited));
+            steps.push_back(doc->commitAenderung());
+        }
+        state.PauseTiming();
+        estimated = 0;
+        for (const Aenderung& step : steps)
+            estimated += step.bytes();
+        const std::size_t before = heapInUse();
+        steps.clear();
+        held = before - heapInUse();
+        state.ResumeTiming();
+    }
+    state.counters["estimated_bytes"] = static_cast<double>(estimated);
+    state.counters["held_bytes"] = static_cast<double>(held);
+}
+BENCHMARK(hundredStepsWithABulkDelete)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace

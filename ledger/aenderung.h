@@ -30,6 +30,10 @@ public:
     std::size_t size() const { return steps_.size(); }
     // True after undo, false after commit and redo.
     bool isUndone() const { return undone_; }
+    // The memory the step keeps alive: the records it holds (a removed booking, an account
+    // before its change) with their texts, and the recorded positions. An estimate from the
+    // sizes and capacities, without the heap's own bookkeeping.
+    std::size_t bytes() const;
 
 private:
     friend class CTalwerkDoc;
@@ -39,6 +43,7 @@ private:
     struct Step {
         virtual ~Step() = default;
         virtual void apply(CTalwerkDoc& doc) = 0;
+        std::size_t bytes = 0; // this object and what its way back holds on the heap
     };
     template <class F> struct FunctionStep final : Step {
         explicit FunctionStep(F f) : f_(std::move(f)) {}

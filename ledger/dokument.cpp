@@ -11,6 +11,77 @@
 
 namespace ledger {
 
+namespace {
+
+// What a value that an undo step keeps holds on the heap beyond its own size; the estimate
+// behind Aenderung::bytes(). Values without texts or lists hold nothing. All overloads are
+// declared first, so that the templates find the records' overloads.
+template <class T> std::size_t heapOf(const T&);
+std::size_t heapOf(const std::string& text);
+template <class T> std::size_t heapOf(const std::vector<T>& list);
+template <class T> std::size_t heapOf(const std::unique_ptr<T>& record);
+std::size_t heapOf(const CTWBuchung& b);
+std::size_t heapOf(const CTWKonto& k);
+std::size_t heapOf(const CTWUnterkategorie& u);
+std::size_t heapOf(const CTWKategorie& k);
+std::size_t heapOf(const CTWBuchungRegel& r);
+std::size_t heapOf(const CTWBuchungsFilterNeu& f);
+std::size_t heapOf(const CTWEinstellungen& s);
+
+template <class T> std::size_t heapOf(const T&) {
+    return 0;
+}
+
+std::size_t heapOf(const std::string& text) {
+    // Short texts live inside the string object itself.
+    return text.capacity() + 1 > sizeof(std::string) ? text.capacity() + 1 : 0;
+}
+
+template <class T> std::size_t heapOf(const std::vector<T>& list) {
+    std::size_t bytes = list.capacity() * sizeof(T);
+    for (const T& item : list)
+        bytes += heapOf(item);
+    return bytes;
+}
+
+template <class T> std::size_t heapOf(const std::unique_ptr<T>& record) {
+    return sizeof(T) + heapOf(*record);
+}
+
+std::size_t heapOf(const CTWBuchung& b) {
+    return heapOf(b.number) + heapOf(b.text) + heapOf(b.notes);
+}
+
+std::size_t heapOf(const CTWKonto& k) {
+    return heapOf(k.name) + heapOf(k.abbreviation) + heapOf(k.switchDates);
+}
+
+std::size_t heapOf(const CTWUnterkategorie& u) {
+    return heapOf(u.name);
+}
+
+std::size_t heapOf(const CTWKategorie& k) {
+    std::size_t bytes = heapOf(k.name);
+    for (const CTWUnterkategorie* sub : k.subcategories())
+        bytes += sizeof(std::unique_ptr<CTWUnterkategorie>) + sizeof(*sub) + heapOf(*sub);
+    return bytes;
+}
+
+std::size_t heapOf(const CTWBuchungRegel& r) {
+    return heapOf(r.name) + heapOf(r.numberTemplate) + heapOf(r.textTemplate) +
+           heapOf(r.notesTemplate) + heapOf(r.occurrenceStates);
+}
+
+std::size_t heapOf(const CTWBuchungsFilterNeu& f) {
+    return heapOf(f.name) + heapOf(f.textPattern) + heapOf(f.notesPattern);
+}
+
+std::size_t heapOf(const CTWEinstellungen& s) {
+    return heapOf(s.firstCurrencySymbol) + heapOf(s.secondCurrencySymbol);
+}
+
+} // namespace
+
 void CTalwerkDoc::newDocument(const NeueDateiWaehrung& currency, const CNVKDatum& today) {
     assert(!isRecording());
     settings_ = CTWEinstellungen{};
@@ -410,9 +481,10 @@ void CTalwerkDoc::insertBuchungenAt(std::vector<int> indexes, BuchungList items)
                 bookings_[slot] = std::move(bookings_[--old]);
         }
     }
-    record([indexes = std::move(indexes)](CTalwerkDoc& doc) mutable {
-        doc.removeBuchungenAt(std::move(indexes));
-    });
+    const std::size_t heap = heapOf(indexes);
+    record([indexes = std::move(indexes)](
+               CTalwerkDoc& doc) mutable { doc.removeBuchungenAt(std::move(indexes)); },
+           heap);
     setModified();
 }
 
@@ -441,10 +513,14 @@ void CTalwerkDoc::removeBuchungenAt(std::vector<int> indexes) {
     for (const auto& item : items)
         removed.push_back(item.get());
     countBuchungen(removed, -1);
-    if (isRecording())
-        record([indexes = std::move(indexes), items = std::move(items)](CTalwerkDoc& doc) mutable {
-            doc.insertBuchungenAt(std::move(indexes), std::move(items));
-        });
+    if (isRecording()) {
+        const std::size_t heap = heapOf(indexes) + heapOf(items);
+        record(
+            [indexes = std::move(indexes), items = std::move(items)](CTalwerkDoc& doc) mutable {
+                doc.insertBuchungenAt(std::move(indexes), std::move(items));
+            },
+            heap);
+    }
     setModified();
 }
 
@@ -487,9 +563,10 @@ void CTalwerkDoc::removeKontoAt(int index) {
     std::unique_ptr<CTWKonto> konto = std::move(accounts_[index]);
     accounts_.erase(accounts_.begin() + index);
     countZuordnungen(*konto, -1);
-    record([index, konto = std::move(konto)](CTalwerkDoc& doc) mutable {
-        doc.insertKontoAt(index, std::move(konto));
-    });
+    const std::size_t heap = heapOf(konto);
+    record([index, konto = std::move(konto)](
+               CTalwerkDoc& doc) mutable { doc.insertKontoAt(index, std::move(konto)); },
+           heap);
     setModified();
 }
 
@@ -497,9 +574,10 @@ void CTalwerkDoc::replaceKontoAt(int index, std::unique_ptr<CTWKonto> konto) {
     countZuordnungen(*accounts_[index], -1);
     countZuordnungen(*konto, +1);
     std::swap(*accounts_[index], *konto);
-    record([index, konto = std::move(konto)](CTalwerkDoc& doc) mutable {
-        doc.replaceKontoAt(index, std::move(konto));
-    });
+    const std::size_t heap = heapOf(konto);
+    record([index, konto = std::move(konto)](
+               CTalwerkDoc& doc) mutable { doc.replaceKontoAt(index, std::move(konto)); },
+           heap);
     setModified();
 }
 
@@ -584,17 +662,23 @@ void CTalwerkDoc::removeKategorieAt(int kind, int index) {
     auto& tree = categories_.treeList(kind);
     std::unique_ptr<CTWKategorie> category = std::move(tree[index]);
     tree.erase(tree.begin() + index);
-    record([kind, index, category = std::move(category)](CTalwerkDoc& doc) mutable {
-        doc.insertKategorieAt(kind, index, std::move(category));
-    });
+    const std::size_t heap = heapOf(category);
+    record(
+        [kind, index, category = std::move(category)](CTalwerkDoc& doc) mutable {
+            doc.insertKategorieAt(kind, index, std::move(category));
+        },
+        heap);
     setModified();
 }
 
 void CTalwerkDoc::replaceKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category) {
     std::swap(*categories_.treeList(kind)[index], *category);
-    record([kind, index, category = std::move(category)](CTalwerkDoc& doc) mutable {
-        doc.replaceKategorieAt(kind, index, std::move(category));
-    });
+    const std::size_t heap = heapOf(category);
+    record(
+        [kind, index, category = std::move(category)](CTalwerkDoc& doc) mutable {
+            doc.replaceKategorieAt(kind, index, std::move(category));
+        },
+        heap);
     setModified();
 }
 
@@ -645,17 +729,19 @@ void CTalwerkDoc::insertRegelAt(int index, std::unique_ptr<CTWBuchungRegel> rege
 void CTalwerkDoc::removeRegelAt(int index) {
     std::unique_ptr<CTWBuchungRegel> regel = std::move(rules_[index]);
     rules_.erase(rules_.begin() + index);
-    record([index, regel = std::move(regel)](CTalwerkDoc& doc) mutable {
-        doc.insertRegelAt(index, std::move(regel));
-    });
+    const std::size_t heap = heapOf(regel);
+    record([index, regel = std::move(regel)](
+               CTalwerkDoc& doc) mutable { doc.insertRegelAt(index, std::move(regel)); },
+           heap);
     setModified();
 }
 
 void CTalwerkDoc::replaceRegelAt(int index, std::unique_ptr<CTWBuchungRegel> regel) {
     std::swap(*rules_[index], *regel);
-    record([index, regel = std::move(regel)](CTalwerkDoc& doc) mutable {
-        doc.replaceRegelAt(index, std::move(regel));
-    });
+    const std::size_t heap = heapOf(regel);
+    record([index, regel = std::move(regel)](
+               CTalwerkDoc& doc) mutable { doc.replaceRegelAt(index, std::move(regel)); },
+           heap);
     setModified();
 }
 
@@ -670,9 +756,10 @@ bool CTalwerkDoc::changeFilter(int index, CTWBuchungsFilterNeu filter) {
 
 void CTalwerkDoc::replaceFilterAt(int index, std::unique_ptr<CTWBuchungsFilterNeu> filter) {
     std::swap(*filters_[index], *filter);
-    record([index, filter = std::move(filter)](CTalwerkDoc& doc) mutable {
-        doc.replaceFilterAt(index, std::move(filter));
-    });
+    const std::size_t heap = heapOf(filter);
+    record([index, filter = std::move(filter)](
+               CTalwerkDoc& doc) mutable { doc.replaceFilterAt(index, std::move(filter)); },
+           heap);
     setModified();
 }
 
@@ -685,9 +772,10 @@ void CTalwerkDoc::replaceSettings(CTWEinstellungen settings) {
     settings.nextBookingSerial = settings_.nextBookingSerial;
     settings.saveCounter = settings_.saveCounter;
     std::swap(settings_, settings);
-    record([settings = std::move(settings)](CTalwerkDoc& doc) mutable {
-        doc.replaceSettings(std::move(settings));
-    });
+    const std::size_t heap = heapOf(settings);
+    record([settings = std::move(settings)](
+               CTalwerkDoc& doc) mutable { doc.replaceSettings(std::move(settings)); },
+           heap);
     setModified();
 }
 
@@ -728,10 +816,12 @@ void CTalwerkDoc::setAccountBookingsSortDirection(int32_t direction) {
 
 template <class T> void CTalwerkDoc::assign(T& field, T value) {
     T old = std::exchange(field, std::move(value));
-    if (isRecording())
-        record([&field, old = std::move(old)](CTalwerkDoc& doc) mutable {
-            doc.assign(field, std::move(old));
-        });
+    if (isRecording()) {
+        const std::size_t heap = heapOf(old);
+        record([&field, old = std::move(old)](
+                   CTalwerkDoc& doc) mutable { doc.assign(field, std::move(old)); },
+               heap);
+    }
     setModified();
 }
 
@@ -770,33 +860,46 @@ template <class List> void exchangeWaehrungen(List& list, std::vector<int32_t>& 
 
 void CTalwerkDoc::assignBuchungWaehrungen(std::vector<int32_t> indexes) {
     exchangeWaehrungen(bookings_, indexes);
-    record([old = std::move(indexes)](CTalwerkDoc& doc) mutable {
-        doc.assignBuchungWaehrungen(std::move(old));
-    });
+    const std::size_t heap = heapOf(indexes);
+    record([old = std::move(indexes)](
+               CTalwerkDoc& doc) mutable { doc.assignBuchungWaehrungen(std::move(old)); },
+           heap);
     setModified();
 }
 
 void CTalwerkDoc::assignKontoWaehrungen(std::vector<int32_t> indexes) {
     exchangeWaehrungen(accounts_, indexes);
-    record([old = std::move(indexes)](CTalwerkDoc& doc) mutable {
-        doc.assignKontoWaehrungen(std::move(old));
-    });
+    const std::size_t heap = heapOf(indexes);
+    record([old = std::move(indexes)](
+               CTalwerkDoc& doc) mutable { doc.assignKontoWaehrungen(std::move(old)); },
+           heap);
     setModified();
 }
 
 void CTalwerkDoc::assignRegelWaehrungen(std::vector<int32_t> indexes) {
     exchangeWaehrungen(rules_, indexes);
-    record([old = std::move(indexes)](CTalwerkDoc& doc) mutable {
-        doc.assignRegelWaehrungen(std::move(old));
-    });
+    const std::size_t heap = heapOf(indexes);
+    record([old = std::move(indexes)](
+               CTalwerkDoc& doc) mutable { doc.assignRegelWaehrungen(std::move(old)); },
+           heap);
     setModified();
 }
 
 // --- Undo ---
 
-template <class F> void CTalwerkDoc::record(F wayBack) {
-    if (isRecording())
-        recorded_.push_back(std::make_unique<Aenderung::FunctionStep<F>>(std::move(wayBack)));
+template <class F> void CTalwerkDoc::record(F wayBack, std::size_t heapBytes) {
+    if (!isRecording())
+        return;
+    auto step = std::make_unique<Aenderung::FunctionStep<F>>(std::move(wayBack));
+    step->bytes = sizeof(*step) + heapBytes;
+    recorded_.push_back(std::move(step));
+}
+
+std::size_t Aenderung::bytes() const {
+    std::size_t bytes = sizeof(*this) + steps_.capacity() * sizeof(steps_.front());
+    for (const auto& step : steps_)
+        bytes += step->bytes;
+    return bytes;
 }
 
 void CTalwerkDoc::beginAenderung() {

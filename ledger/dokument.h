@@ -280,7 +280,9 @@ private:
     void assignKontoWaehrungen(std::vector<int32_t> indexes);
     void assignRegelWaehrungen(std::vector<int32_t> indexes);
 
-    template <class F> void record(F wayBack);
+    // Records the way back of an operation while a change set is open; heapBytes is what the
+    // way back holds on the heap (the records and positions it keeps).
+    template <class F> void record(F wayBack, std::size_t heapBytes = 0);
     void play(Aenderung& step);
 
     CTWEinstellungen settings_;

@@ -26,10 +26,7 @@ public:
     bool ansichten(accounts::CEuroAnsichtenForm& form) override {
         return CEuroAnsichtenDlg(form, parent_).exec() == QDialog::Accepted;
     }
-    void documentChanged() override {
-        document_.setModified();
-        document_.updateAllViews();
-    }
+    void documentChanged() override { document_.updateAllViews(); }
 
 private:
     Document& document_;

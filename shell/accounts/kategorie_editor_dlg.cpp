@@ -4,6 +4,7 @@
 #include "shell/accounts/bezeichnung_dlg.h"
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/document.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -45,7 +46,8 @@ void fillList(QListWidget* list,
 } // namespace
 
 CKategorieEditorDlg::CKategorieEditorDlg(ledger::CTalwerkDoc& doc, QWidget* parent)
-    : QDialog(parent), form_(doc), kind_(new QComboBox(this)), kategorien_(new QListWidget(this)),
+    : QDialog(parent), doc_(doc), form_(doc), kind_(new QComboBox(this)),
+      kategorien_(new QListWidget(this)),
       kategorieBearbeiten_(new QPushButton(u"&Bearbeiten..."_qs, this)),
       kategorieLoeschen_(new QPushButton(u"&Löschen"_qs, this)),
       unterkategorien_(new QListWidget(this)),
@@ -90,28 +92,39 @@ CKategorieEditorDlg::CKategorieEditorDlg(ledger::CTalwerkDoc& doc, QWidget* pare
                 if (item)
                     form_.selectedUnterkategorie = item->data(kIdRole).toInt();
             });
-    connect(kategorieNeu, &QPushButton::clicked, this, [this] { rename(form_.neueKategorie()); });
+    connect(kategorieNeu, &QPushButton::clicked, this,
+            [this] { rename(form_.neueKategorie(), u"Kategorie hinzufügen"_qs); });
     connect(kategorieBearbeiten_, &QPushButton::clicked, this,
-            [this] { rename(form_.kategorieBearbeiten()); });
-    connect(unterNeu, &QPushButton::clicked, this, [this] { rename(form_.neueUnterkategorie()); });
+            [this] { rename(form_.kategorieBearbeiten(), u"Kategorie umbenennen"_qs); });
+    connect(unterNeu, &QPushButton::clicked, this,
+            [this] { rename(form_.neueUnterkategorie(), u"Unterkategorie hinzufügen"_qs); });
     connect(unterBearbeiten_, &QPushButton::clicked, this,
-            [this] { rename(form_.unterkategorieBearbeiten()); });
+            [this] { rename(form_.unterkategorieBearbeiten(), u"Unterkategorie umbenennen"_qs); });
     connect(kategorieLoeschen_, &QPushButton::clicked, this, [this] {
-        QtPrompter prompter(this);
-        form_.kategorieLoeschen(prompter);
+        {
+            LedgerAction action(doc_, u"Kategorie löschen"_qs);
+            QtPrompter prompter(this);
+            form_.kategorieLoeschen(prompter);
+        }
         showLists();
     });
     connect(unterLoeschen_, &QPushButton::clicked, this, [this] {
-        QtPrompter prompter(this);
-        form_.unterkategorieLoeschen(prompter);
+        {
+            LedgerAction action(doc_, u"Unterkategorie löschen"_qs);
+            QtPrompter prompter(this);
+            form_.unterkategorieLoeschen(prompter);
+        }
         showLists();
     });
     showLists();
 }
 
-void CKategorieEditorDlg::rename(std::optional<accounts::KategorieBenennung> benennung) {
-    if (benennung && CBezeichnungDlg::ask(*benennung, this))
+void CKategorieEditorDlg::rename(std::optional<accounts::KategorieBenennung> benennung,
+                                 const QString& step) {
+    if (benennung && CBezeichnungDlg::ask(*benennung, this)) {
+        LedgerAction action(doc_, step);
         form_.apply(*benennung);
+    }
     showLists();
 }
 

@@ -21,8 +21,10 @@ public:
 private:
     void showLists();
     void showUnterkategorien();
-    void rename(std::optional<accounts::KategorieBenennung> benennung);
+    // Asks for the name and carries the operation out as the undo step of that name.
+    void rename(std::optional<accounts::KategorieBenennung> benennung, const QString& step);
 
+    ledger::CTalwerkDoc& doc_;
     accounts::CKategorieEditorForm form_;
     QComboBox* kind_;
     QListWidget* kategorien_;

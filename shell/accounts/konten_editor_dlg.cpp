@@ -4,6 +4,7 @@
 #include "shell/accounts/konto_neu_dlg.h"
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/document.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -117,6 +118,7 @@ void CKontenEditorDlg::showList() {
 }
 
 void CKontenEditorDlg::neu() {
+    LedgerAction action(doc_, u"Konto hinzufügen"_qs);
     CKontoNeuDlg dialog(doc_, form_.neuKind(), this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     form_.neuClosed(dialog.form(), accepted, dialog.index());
@@ -126,6 +128,7 @@ void CKontenEditorDlg::neu() {
 void CKontenEditorDlg::bearbeiten() {
     if (!form_.bearbeitenEnabled())
         return;
+    LedgerAction action(doc_, u"Konto bearbeiten"_qs);
     CKontoBearbeitenDlg dialog(doc_, doc_.indexOfKonto(form_.selectedId), today_, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     form_.bearbeitenClosed(dialog.form(), accepted);
@@ -133,6 +136,7 @@ void CKontenEditorDlg::bearbeiten() {
 }
 
 void CKontenEditorDlg::loeschen() {
+    LedgerAction action(doc_, u"Konto löschen"_qs);
     QtPrompter prompter(this);
     form_.loeschen(prompter);
     showList();

@@ -24,31 +24,44 @@ int bookingIndex(const CommandContext& c) {
                                                                                           : -1;
 }
 
-// The booking text selection stores its choices in the ledger at once; the window titles
-// show that the ledger changed.
-void showModified(Document& document) {
-    if (document.ledger().isModified())
-        document.setModified();
-}
-
-// After each round of the booking dialog the views show what it added.
+// Runs the booking dialog until it is no longer asked for a further booking; each run is one
+// undo step, and after each run that added a booking the views show it.
 bool newBooking(const CommandContext& c) {
-    runNewBooking(c.parent, c.document->ledger(), [&] {
-        if (c.document->ledger().isModified()) {
-            c.document->setModified();
+    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
+    form.openNew();
+    std::optional<QPoint> position;
+    while (true) {
+        // A run that booked nothing may still have stored the booking text choices or added
+        // an account: the step is named after the dialog then.
+        LedgerAction action(*c.document, u"Neue Buchung"_qs);
+        CBuchungDlg dlg(form, c.document->ledger(), c.parent);
+        if (position)
+            dlg.move(*position);
+        const int result = dlg.exec();
+        if (form.addedSerial() >= 0)
+            action.setName(u"Buchung hinzufügen"_qs);
+        if (form.changed())
             c.document->updateAllViews();
-        }
-    });
-    return false;
+        // A booking saved to be repeated is followed by the rule dialog filled from it.
+        if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0 &&
+            repeatBooking(c.parent, c.document->ledger(), form.addedSerial()))
+            c.document->updateAllViews();
+        if (!form.furtherRequested())
+            return false;
+        position = dlg.pos();
+        form.openFurther();
+    }
 }
 
 bool editBooking(const CommandContext& c, bool confirm) {
     const int index = bookingIndex(c);
     if (index < 0)
         return false;
-    const bool changed = runEditBooking(c.parent, c.document->ledger(), index, confirm);
-    showModified(*c.document);
-    return changed;
+    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
+    form.openEdit(index, confirm);
+    CBuchungDlg dlg(form, c.document->ledger(), c.parent);
+    dlg.exec();
+    return form.changed();
 }
 
 bool deleteBooking(const CommandContext& c) {
@@ -78,8 +91,11 @@ bool bookingEditor(const CommandContext& c) {
 }
 
 bool importBookings(const CommandContext& c) {
+    LedgerAction action(*c.document, u"Buchungen importieren"_qs);
     CBuchungImportDlg dlg(c.document->ledger(), c.parent);
     dlg.exec();
+    action.setName(dlg.added() == 1 ? u"Import von 1 Buchung"_qs
+                                    : u"Import von %1 Buchungen"_qs.arg(dlg.added()));
     return dlg.added() > 0;
 }
 

@@ -4,6 +4,7 @@
 #include "shell/bookings/buchung_regel_dlg.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/document.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -69,6 +70,7 @@ void CBuchungRegelnDlg::updateButtons() {
 }
 
 void CBuchungRegelnDlg::newRule() {
+    LedgerAction action(doc_, u"Regelmäßige Buchung hinzufügen"_qs);
     bookings::CBuchungRegelForm rule(doc_, clock_);
     rule.openNew();
     CBuchungRegelDlg dlg(rule, this);
@@ -82,6 +84,7 @@ void CBuchungRegelnDlg::editRule() {
     const int row = selectedRow();
     if (row < 0)
         return;
+    LedgerAction action(doc_, u"Regelmäßige Buchung bearbeiten"_qs);
     bookings::CBuchungRegelForm rule(doc_, clock_);
     rule.openEdit(form_.entries()[static_cast<size_t>(row)].ruleIndex);
     CBuchungRegelDlg dlg(rule, this);
@@ -92,6 +95,7 @@ void CBuchungRegelnDlg::editRule() {
 }
 
 void CBuchungRegelnDlg::deleteRule() {
+    LedgerAction action(doc_, u"Regelmäßige Buchung löschen"_qs);
     QtPrompter prompter(this);
     if (form_.remove(selectedRow(), prompter))
         showList(-1);

@@ -7,6 +7,7 @@
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/document.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -193,6 +194,7 @@ void CFaelligeBuchungenDlg::markAll(bool marked) {
 
 void CFaelligeBuchungenDlg::execute() {
     readInputs();
+    LedgerAction action(doc_, u"Fällige Buchungen ausführen"_qs);
     QtPrompter prompter(this);
     if (form_.execute(prompter)) {
         const QSignalBlocker block(firstNumber_);
@@ -204,6 +206,7 @@ void CFaelligeBuchungenDlg::execute() {
 
 void CFaelligeBuchungenDlg::deleteMarked() {
     readInputs();
+    LedgerAction action(doc_, u"Fällige Buchungen löschen"_qs);
     QtPrompter prompter(this);
     form_.deleteMarked(prompter);
     model_->reset();
@@ -212,6 +215,7 @@ void CFaelligeBuchungenDlg::deleteMarked() {
 
 void CFaelligeBuchungenDlg::editOptions() {
     readInputs();
+    LedgerAction action(doc_, u"Buchungsoptionen ändern"_qs);
     bookings::CBuchungsoptionenForm optionsForm(doc_);
     CBuchungsoptionenDlg dlg(optionsForm, this);
     if (dlg.exec() != QDialog::Accepted)

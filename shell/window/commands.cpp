@@ -30,6 +30,14 @@ QIcon standardIcon(QStyle::StandardPixmap pixmap) {
 
 } // namespace
 
+QString undoLabel(const QString& step) {
+    return step.isEmpty() ? u"&Rückgängig"_qs : u"&Rückgängig: %1"_qs.arg(step);
+}
+
+QString redoLabel(const QString& step) {
+    return step.isEmpty() ? u"&Wiederholen"_qs : u"&Wiederholen: %1"_qs.arg(step);
+}
+
 Commands::Commands(QObject* owner) {
     file.neu = make(owner, u"&Neu...", QKeySequence::New);
     file.neu->setIcon(standardIcon(QStyle::SP_FileIcon));
@@ -57,6 +65,14 @@ Commands::Commands(QObject* owner) {
     file.beenden = make(owner, u"&Beenden");
     file.beenden->setStatusTip(u"Beendet Talerwerk"_qs);
 
+    edit.rueckgaengig = make(owner, u"");
+    edit.rueckgaengig->setShortcuts(QKeySequence::Undo);
+    edit.rueckgaengig->setText(undoLabel({}));
+    edit.rueckgaengig->setStatusTip(u"Macht die letzte Änderung rückgängig"_qs);
+    edit.wiederholen = make(owner, u"");
+    edit.wiederholen->setShortcuts({QKeySequence(u"Ctrl+Y"_qs), QKeySequence(u"Shift+Ctrl+Z"_qs)});
+    edit.wiederholen->setText(redoLabel({}));
+    edit.wiederholen->setStatusTip(u"Führt die rückgängig gemachte Änderung wieder aus"_qs);
     edit.neueBuchung = make(owner, u"Neue &Buchung...", QKeySequence(u"Ctrl+B"_qs));
     edit.buchungsEditor = make(owner, u"Buchungs-&Editor...", QKeySequence(u"Ctrl+E"_qs));
     edit.faelligeBuchungen = make(owner, u"&Fällige Buchungen...", QKeySequence(u"Ctrl+F"_qs));

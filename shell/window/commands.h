@@ -24,6 +24,8 @@ struct FileCommands {
 };
 
 struct EditCommands {
+    QAction* rueckgaengig; // its text names the step: "&Rückgängig: Buchung hinzufügen"
+    QAction* wiederholen;
     QAction* neueBuchung;
     QAction* buchungsEditor;
     QAction* faelligeBuchungen;
@@ -81,6 +83,10 @@ inline constexpr std::array<ScreenScale, 8> kScreenScales{{{0.8, u"80 %"},
                                                            {1.75, u"175 %"},
                                                            {2.0, u"200 %"},
                                                            {2.5, u"250 %"}}};
+
+// The labels of "&Rückgängig" and "&Wiederholen" with the name of the step they act on.
+QString undoLabel(const QString& step);
+QString redoLabel(const QString& step);
 
 struct Commands {
     // Creates every action as a child of owner.

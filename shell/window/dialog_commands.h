@@ -51,7 +51,9 @@ struct CommandContext {
     std::optional<reports::ViewKind> optionsPage = std::nullopt;
 };
 
-// Returns true when the ledger was changed.
+// Returns true when the ledger was changed, upon which every view rebuilds. What the handler
+// changes is one undo step named after the command, unless it wraps its actions in
+// LedgerActions of their own (shell/window/document.h).
 using DialogHandler = std::function<bool(const CommandContext&)>;
 
 // "Auswählen..." of the view bar: the comparison periods in the period comparison view, the
@@ -60,8 +62,8 @@ DialogCommand selectionCommand(reports::ViewKind viewKind);
 
 void registerDialogCommand(DialogCommand command, DialogHandler handler);
 bool hasDialogCommand(DialogCommand command);
-// Runs the command on the window's document; a change marks the document modified and
-// refreshes all its views.
+// Runs the command on the window's document as one undo step; a change marks the document
+// modified and refreshes all its views.
 void runDialogCommand(DialogCommand command, CChildFrame& frame, QWidget* parent,
                       const reports::RowTag& tag = {},
                       std::optional<reports::ViewKind> optionsPage = {});

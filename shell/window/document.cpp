@@ -8,9 +8,11 @@
 #include "shell/app/application.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/ledger_history.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cmath>
@@ -18,6 +20,12 @@
 namespace shell {
 
 namespace {
+
+// Every open ledger by its document, for the actions of dialogs that know only the ledger.
+QHash<const ledger::CTalwerkDoc*, Document*>& openLedgers() {
+    static QHash<const ledger::CTalwerkDoc*, Document*> ledgers;
+    return ledgers;
+}
 
 std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -28,10 +36,24 @@ std::filesystem::path toPath(const QString& path) {
 Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
                    std::unique_ptr<ledger::LedgerSession> session, QString path,
                    QString untitledName)
-    : ledger_(std::move(ledger)), session_(std::move(session)), path_(std::move(path)),
-      untitledName_(std::move(untitledName)) {}
+    : ledger_(std::move(ledger)), history_(std::make_unique<LedgerHistory>(*ledger_)),
+      session_(std::move(session)), path_(std::move(path)), untitledName_(std::move(untitledName)) {
+    // A new ledger, never saved, differs from every file.
+    if (ledger_->isModified())
+        history_->resetClean();
+    shownModified_ = isModified();
+    openLedgers().insert(ledger_.get(), this);
+}
 
-Document::~Document() = default;
+Document::~Document() {
+    openLedgers().remove(ledger_.get());
+    // The history's steps point into the ledger: they go first.
+    history_.reset();
+}
+
+Document* Document::of(const ledger::CTalwerkDoc& ledger) {
+    return openLedgers().value(&ledger, nullptr);
+}
 
 std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
@@ -64,7 +86,7 @@ QString Document::displayName() const {
 }
 
 bool Document::isModified() const {
-    return ledger_->isModified();
+    return !history_->isClean();
 }
 
 QStringList Document::currencySymbols() const {
@@ -79,9 +101,43 @@ double Document::screenScale() const {
     return ledger_->screenScale();
 }
 
-void Document::setModified(bool modified) {
+void Document::undo() {
+    if (openAction_ || !history_->canUndo())
+        return;
+    history_->undo();
+    historyMoved();
+    updateAllViews();
+}
+
+void Document::redo() {
+    if (openAction_ || !history_->canRedo())
+        return;
+    history_->redo();
+    historyMoved();
+    updateAllViews();
+}
+
+void Document::commitStep(const QString& name) {
+    ledger::Aenderung change = ledger_->commitAenderung();
+    if (change.empty())
+        return;
+    history_->push(std::move(change), name);
+    historyMoved();
+}
+
+void Document::markSaved() {
+    history_->setClean();
+    historyMoved();
+}
+
+void Document::historyMoved() {
+    const bool modified = isModified();
     ledger_->setModified(modified);
-    emit modificationChanged(modified);
+    if (modified != shownModified_) {
+        shownModified_ = modified;
+        emit modificationChanged(modified);
+    }
+    emit historyChanged();
 }
 
 void Document::releaseFile() {
@@ -98,7 +154,7 @@ bool Document::save(QWidget* parent) {
     QtPrompter prompter(parent);
     switch (session_->save(*ledger_, prompter)) {
     case ledger::LedgerSession::Saved::Yes:
-        setModified(false);
+        markSaved();
         return true;
     case ledger::LedgerSession::Saved::ChooseOtherName:
         return saveAs(parent);
@@ -132,7 +188,7 @@ bool Document::saveTo(const QString& path, QWidget* parent) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const bool renamed = absolute != path_;
     path_ = absolute;
-    setModified(false);
+    markSaved();
     if (renamed)
         emit pathChanged();
     return true;
@@ -162,8 +218,10 @@ bool Document::maybeSave(QWidget* parent) {
 void Document::setScreenScale(double scale) {
     if (std::abs(ledger_->screenScale() - scale) < 1e-9)
         return;
-    ledger_->setScreenScale(scale);
-    setModified();
+    {
+        LedgerAction action(*this, u"Bildschirmschriftgröße ändern"_qs);
+        ledger_->setScreenScale(scale);
+    }
     updateAllViews();
 }
 
@@ -190,6 +248,35 @@ bool Document::closeWindows(QWidget* parent) {
     closing_ = true;
     emit closeRequested();
     return true;
+}
+
+LedgerAction::LedgerAction(Document& document, QString name)
+    : document_(&document), name_(std::move(name)) {
+    open();
+}
+
+LedgerAction::LedgerAction(ledger::CTalwerkDoc& ledger, QString name)
+    : document_(Document::of(ledger)), name_(std::move(name)) {
+    open();
+}
+
+void LedgerAction::open() {
+    if (!document_)
+        return;
+    outer_ = document_->openAction_;
+    if (outer_)
+        document_->commitStep(outer_->name_);
+    document_->ledger().beginAenderung();
+    document_->openAction_ = this;
+}
+
+LedgerAction::~LedgerAction() {
+    if (!document_)
+        return;
+    document_->commitStep(name_);
+    document_->openAction_ = outer_;
+    if (outer_)
+        document_->ledger().beginAenderung();
 }
 
 } // namespace shell

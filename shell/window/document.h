@@ -1,5 +1,7 @@
-// One open ledger file in the desktop program: the ledger document, its path, the modified
-// flag shown in the window titles, saving, and the views that show it.
+// One open ledger file in the desktop program: the ledger document, its path, its undo history
+// with the modified flag shown in the window titles, saving, and the views that show it. A
+// user action that changes the ledger runs inside a LedgerAction and becomes one step of the
+// history.
 #pragma once
 
 #include <QList>
@@ -16,6 +18,9 @@ class LedgerSession;
 } // namespace ledger
 
 namespace shell {
+
+class LedgerAction;
+class LedgerHistory;
 
 // The ledger header stays out of this file: moc cannot read the C++20 standard headers.
 class Document : public QObject {
@@ -35,6 +40,8 @@ public:
     static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
     static std::unique_ptr<Document> createNew(QWidget* parent, int number);
+    // The open ledger that holds the ledger document, or nullptr.
+    static Document* of(const ledger::CTalwerkDoc& ledger);
 
     ledger::CTalwerkDoc& ledger() { return *ledger_; }
     const ledger::CTalwerkDoc& ledger() const { return *ledger_; }
@@ -43,9 +50,14 @@ public:
     // The file name, or "Unbenannt1" and so on for a new document.
     QString displayName() const;
 
+    // True while the ledger differs from its file: the history is not at the saved step.
     bool isModified() const;
-    // Sets or clears the modified flag and tells the windows.
-    void setModified(bool modified = true);
+
+    // The undo history; "Bearbeiten > &Rückgängig" and "&Wiederholen" take its newest step
+    // back or apply the next again, and every view rebuilds.
+    const LedgerHistory& history() const { return *history_; }
+    void undo();
+    void redo();
 
     // As its last window closes: the file's lock is released at once, not only when the
     // object is deleted later.
@@ -90,18 +102,66 @@ public:
 
 signals:
     void modificationChanged(bool modified);
+    // A step was added, undone or redone, or the ledger was saved: the menus follow.
+    void historyChanged();
     void pathChanged();
     void viewsOutdated(QObject* sender, int hint);
     void closeRequested();
     void windowsChanged();
 
 private:
+    friend class LedgerAction;
+    // Ends the change set of the open action; a change becomes the newest step.
+    void commitStep(const QString& name);
+    // After a save: the history's current step is the file's.
+    void markSaved();
+    // The ledger's flag, the window titles and the menus follow the history.
+    void historyMoved();
+
     std::unique_ptr<ledger::CTalwerkDoc> ledger_;
+    std::unique_ptr<LedgerHistory> history_;
     std::unique_ptr<ledger::LedgerSession> session_;
+    LedgerAction* openAction_ = nullptr;
+    bool shownModified_ = false;
     QString path_;
     QString untitledName_;
     QList<QWidget*> windows_;
     bool closing_ = false;
+};
+
+// One user action on an open ledger as one step of its undo history, for the time the object
+// lives:
+//
+//     LedgerAction action(*document, u"Buchung löschen"_qs);
+//     document->ledger().removeBuchung(index);
+//
+// A dialog that knows only the ledger document names it instead of the Document; over a
+// ledger that is not open in a window (a dialog's own test) the action records nothing.
+//
+// Every change of the ledger meanwhile is recorded; when the object goes, a change becomes the
+// newest step under the name, and the modified marker follows. An action that changed nothing
+// leaves no step. Views are not rebuilt here: the caller knows when to. Actions nest: an
+// inner action ends the outer one's step so far and makes a step of its own, and the outer
+// one then goes on with a new step under its name. So a dialog command is one step, and a
+// dialog that carries out several actions (each booking of "Weitere Buchung", each bulk
+// operation of the booking editor) wraps each of them.
+class LedgerAction {
+public:
+    LedgerAction(Document& document, QString name);
+    LedgerAction(ledger::CTalwerkDoc& ledger, QString name);
+    ~LedgerAction();
+    LedgerAction(const LedgerAction&) = delete;
+    LedgerAction& operator=(const LedgerAction&) = delete;
+
+    // Names the step by what the action turned out to do ("Import von 120 Buchungen").
+    void setName(QString name) { name_ = std::move(name); }
+
+private:
+    void open();
+
+    Document* document_;
+    QString name_;
+    LedgerAction* outer_ = nullptr;
 };
 
 } // namespace shell

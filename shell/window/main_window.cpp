@@ -6,6 +6,7 @@
 #include "shell/views/talwerk_view.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
+#include "shell/window/ledger_history.h"
 #include "shell/window/standardansicht_dlg.h"
 #include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
@@ -132,6 +133,14 @@ void CMainFrame::connectViewCommands() {
                 child->setGrouping(i);
         });
     const EditCommands& edit = commands_->edit;
+    connect(edit.rueckgaengig, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->document()->undo();
+    });
+    connect(edit.wiederholen, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = activeChild())
+            child->document()->redo();
+    });
     for (size_t i = 0; i < kScreenScales.size(); ++i)
         connect(edit.scale[i], &QAction::triggered, this, [this, i] {
             if (CChildFrame* child = activeChild())
@@ -220,6 +229,8 @@ void CMainFrame::createMenus() {
                           c.file.drucken, c.file.seitenansicht});
 
     editMenu_ = menuBar()->addMenu(u"&Bearbeiten"_qs);
+    editMenu_->addActions({c.edit.rueckgaengig, c.edit.wiederholen});
+    editMenu_->addSeparator();
     editMenu_->addActions({c.edit.neueBuchung, c.edit.buchungsEditor});
     editMenu_->addSeparator();
     editMenu_->addActions({c.edit.faelligeBuchungen, c.edit.regelmaessigeBuchungen});
@@ -376,6 +387,11 @@ void CMainFrame::updateMenus() {
         c.edit.scale[i]->setChecked(hasDocument && std::abs(child->document()->screenScale() -
                                                             kScreenScales[i].factor) < 1e-9);
     }
+    const LedgerHistory* history = hasDocument ? &child->document()->history() : nullptr;
+    c.edit.rueckgaengig->setEnabled(history && history->canUndo());
+    c.edit.rueckgaengig->setText(undoLabel(history ? history->undoText() : QString()));
+    c.edit.wiederholen->setEnabled(history && history->canRedo());
+    c.edit.wiederholen->setText(redoLabel(history ? history->redoText() : QString()));
     for (QAction* action : {c.window.neuesFenster, c.window.ueberlappend, c.window.uebereinander,
                             c.window.nebeneinander, c.window.symboleAnordnen, c.window.teilen})
         action->setEnabled(hasDocument);
@@ -483,6 +499,8 @@ CChildFrame* CMainFrame::createChild(Document* document) {
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &CChildFrame::stateChanged, this, &CMainFrame::updateMenus);
+    connect(document, &Document::historyChanged, this, &CMainFrame::updateMenus,
+            Qt::UniqueConnection);
     connect(document, &Document::pathChanged, this,
             [this, document] { addRecentFile(document->filePath()); });
     window->showMaximized();

@@ -270,3 +270,47 @@ TEST(Aenderung, ARecordReplacedKeepsItsAddress) {
     EXPECT_EQ(spar, doc->findKonto(kSpar));
     EXPECT_EQ(spar->name, "Sparbuch Müller");
 }
+
+// What a step keeps alive grows with the records it holds and with their texts, and only a
+// step that holds records is large.
+TEST(Aenderung, BytesCountTheRecordsAndTextsAStepHolds) {
+    auto doc = sampleLedger();
+    const CNVKDatum date = *CNVKDatum::fromCalendar(3, 2, 2024);
+    const std::string longText(200, 'x');
+    std::vector<CTWBuchung> shortOnes, longOnes;
+    for (int i = 0; i < 1000; ++i) {
+        shortOnes.push_back(booking(date, "S", kGiro, kEssen, 100));
+        longOnes.push_back(booking(date, "L", kGiro, kEssen, 100));
+        longOnes.back().text = longText;
+    }
+    doc->addBuchungen(std::move(shortOnes));
+    doc->addBuchungen(std::move(longOnes));
+    std::vector<int32_t> shortSerials, longSerials;
+    for (const CTWBuchung* b : doc->bookings()) {
+        if (b->number == "S")
+            shortSerials.push_back(b->serial);
+        else if (b->number == "L")
+            longSerials.push_back(b->serial);
+    }
+
+    auto removal = [&](const std::vector<int32_t>& serials) {
+        doc->beginAenderung();
+        EXPECT_EQ(doc->removeBuchungen(serials), serials.size());
+        return doc->commitAenderung();
+    };
+    Aenderung shortStep = removal(shortSerials);
+    Aenderung longStep = removal(longSerials);
+    // Each removed booking is held whole, with its position.
+    EXPECT_GE(shortStep.bytes(), 1000 * (sizeof(CTWBuchung) + sizeof(int)));
+    EXPECT_LT(shortStep.bytes(), 1000 * (sizeof(CTWBuchung) + 64));
+    EXPECT_GE(longStep.bytes(), shortStep.bytes() + 1000 * longText.size());
+
+    // Taking the removals back (newest first) leaves steps that hold only positions.
+    doc->undo(longStep);
+    doc->undo(shortStep);
+    EXPECT_LT(shortStep.bytes(), 1000 * 2 * sizeof(int) + 1024);
+
+    doc->beginAenderung();
+    doc->setAccountBookingsSortDirection(1);
+    EXPECT_LT(doc->commitAenderung().bytes(), 1024u);
+}

@@ -166,6 +166,10 @@ private slots:
         shell::registerDialogCommand(shell::DialogCommand::FilterDefinieren,
                                      [](const shell::CommandContext& context) {
                                          ++calls;
+                                         ledger::CTalwerkDoc& doc = context.document->ledger();
+                                         ledger::CTWBuchungsFilterNeu filter = *doc.filters()[0];
+                                         filter.name = "Geändert";
+                                         doc.changeFilter(0, std::move(filter));
                                          return context.frame != nullptr;
                                      });
         f.child().chooseViewKind(K::BuchungenGefiltert);
