@@ -10,7 +10,7 @@ ledger::CNVKDatum euroStichtag() {
 
 CEuroKontenForm::CEuroKontenForm(const ledger::CTalwerkDoc& doc) {
     for (const auto& konto : doc.accounts())
-        if (konto->isAsset() && konto->finalCurrencyIndex() == 1)
+        if (konto->isAsset() && konto->finalCurrencyIndex() == ledger::WaehrungsIndex::Zweite)
             zeilen.push_back({konto->id, konto->name,
                               std::to_string(static_cast<uint32_t>(konto->number)),
                               konto->abbreviation});

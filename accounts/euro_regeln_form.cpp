@@ -5,9 +5,10 @@ namespace accounts {
 CEuroRegelnForm::CEuroRegelnForm(const ledger::CTalwerkDoc& doc) : doc_(doc) {
     for (size_t i = 0; i < doc.rules().size(); ++i) {
         const ledger::CTWBuchungRegel& regel = *doc.rules()[i];
-        if (regel.currencyIndex == 1)
-            zeilen.push_back({static_cast<int>(i), regel.name, regel.amount,
-                              doc.convertBetrag(regel.amount, 1).amount});
+        if (regel.currencyIndex == ledger::WaehrungsIndex::Zweite)
+            zeilen.push_back(
+                {static_cast<int>(i), regel.name, regel.amount,
+                 doc.convertBetrag(regel.amount, ledger::WaehrungsIndex::Zweite).amount});
     }
 }
 
@@ -45,7 +46,7 @@ void CEuroRegelnForm::apply(ledger::CTalwerkDoc& doc) const {
             continue;
         ledger::CTWBuchungRegel regel = *doc.rules()[zeile.regelIndex];
         regel.amount = zeile.newAmount;
-        regel.currencyIndex = 0;
+        regel.currencyIndex = ledger::WaehrungsIndex::Erste;
         doc.changeBuchungRegel(zeile.regelIndex, std::move(regel));
     }
 }

@@ -4,10 +4,10 @@
 
 namespace accounts {
 
-KategorieAuswahl::KategorieAuswahl(ledger::CTalwerkDoc& doc, int kind)
+KategorieAuswahl::KategorieAuswahl(ledger::CTalwerkDoc& doc, ledger::KontoArt kind)
     : doc_(doc), kind_(kind), kategorie_(ledger::kKeine), unterkategorie_(ledger::kKeine) {}
 
-void KategorieAuswahl::setKind(int kind) {
+void KategorieAuswahl::setKind(ledger::KontoArt kind) {
     kind_ = kind;
     kategorie_ = ledger::kKeine;
     unterkategorie_ = ledger::kKeine;
@@ -29,9 +29,8 @@ void KategorieAuswahl::selectUnterkategorie(std::string name) {
 
 std::vector<std::string> KategorieAuswahl::kategorien() const {
     std::vector<std::string> names;
-    if (kind_ >= 0 && kind_ < ledger::kKontoArten)
-        for (const auto& category : doc_.categories().tree(kind_))
-            names.push_back(category->name);
+    for (const auto& category : doc_.categories().tree(kind_))
+        names.push_back(category->name);
     sortNamen(names);
     return mitKeine(std::move(names));
 }

@@ -14,17 +14,17 @@ namespace accounts {
 
 class KategorieAuswahl {
 public:
-    KategorieAuswahl(ledger::CTalwerkDoc& doc, int kind);
+    KategorieAuswahl(ledger::CTalwerkDoc& doc, ledger::KontoArt kind);
 
     // Another kind: the lists are refilled and "(keine)" is chosen.
-    void setKind(int kind);
+    void setKind(ledger::KontoArt kind);
     // Chooses the elements with these ids ("(keine)" for ids that are not found).
     void setIds(int32_t categoryId, int32_t subcategoryId);
     // Choosing a category refills the sub-category list and chooses "(keine)" there.
     void selectKategorie(std::string name);
     void selectUnterkategorie(std::string name);
 
-    int kind() const { return kind_; }
+    ledger::KontoArt kind() const { return kind_; }
     const std::string& kategorie() const { return kategorie_; }
     const std::string& unterkategorie() const { return unterkategorie_; }
     // "(keine)" and the names sorted.
@@ -46,7 +46,7 @@ public:
 
 private:
     ledger::CTalwerkDoc& doc_;
-    int kind_;
+    ledger::KontoArt kind_;
     std::string kategorie_;
     std::string unterkategorie_;
 };

@@ -20,12 +20,10 @@ template <class Elements> std::vector<CKategorieEditorForm::Eintrag> sorted(cons
 } // namespace
 
 CKategorieEditorForm::CKategorieEditorForm(ledger::CTalwerkDoc& doc) : doc_(doc) {
-    setKind(ledger::kBestandskonto);
+    setKind(ledger::KontoArt::Bestandskonto);
 }
 
-void CKategorieEditorForm::setKind(int kind) {
-    if (kind < 0 || kind >= ledger::kKontoArten)
-        return;
+void CKategorieEditorForm::setKind(ledger::KontoArt kind) {
     kind_ = kind;
     const auto entries = kategorien();
     selectKategorie(entries.empty() ? -1 : entries.front().id);

@@ -26,9 +26,9 @@ public:
     // Opens on the asset accounts with their first category selected.
     explicit CKategorieEditorForm(ledger::CTalwerkDoc& doc);
 
-    int kind() const { return kind_; }
+    ledger::KontoArt kind() const { return kind_; }
     // Another kind selects its first category.
-    void setKind(int kind);
+    void setKind(ledger::KontoArt kind);
     // Selecting a category selects its first sub-category.
     void selectKategorie(int32_t categoryId);
     int32_t selectedKategorie() const { return kategorie_; }
@@ -65,7 +65,7 @@ public:
 
 private:
     ledger::CTalwerkDoc& doc_;
-    int kind_ = ledger::kBestandskonto;
+    ledger::KontoArt kind_ = ledger::KontoArt::Bestandskonto;
     int32_t kategorie_ = -1;
     bool changed_ = false;
 };

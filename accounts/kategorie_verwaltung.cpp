@@ -21,19 +21,19 @@ std::vector<std::string> takenNames(const Elements& elements, const std::string*
 
 } // namespace
 
-KategorieBenennung::KategorieBenennung(CBezeichnungForm form, int kind, int32_t categoryId,
-                                       int32_t subcategoryId)
+KategorieBenennung::KategorieBenennung(CBezeichnungForm form, ledger::KontoArt kind,
+                                       int32_t categoryId, int32_t subcategoryId)
     : form(std::move(form)), kind_(kind), categoryId_(categoryId), subcategoryId_(subcategoryId) {}
 
-KategorieBenennung KategorieBenennung::neueKategorie(const ledger::CTalwerkDoc& doc, int kind) {
+KategorieBenennung KategorieBenennung::neueKategorie(const ledger::CTalwerkDoc& doc,
+                                                     ledger::KontoArt kind) {
     std::vector<std::string> taken{ledger::kKeine};
-    if (kind >= 0 && kind < ledger::kKontoArten)
-        taken = takenNames(doc.categories().tree(kind), nullptr);
+    taken = takenNames(doc.categories().tree(kind), nullptr);
     return {CBezeichnungForm(Modus::Neu, Ebene::Kategorie, {}, std::move(taken)), kind, -1, -1};
 }
 
 std::optional<KategorieBenennung>
-KategorieBenennung::neueUnterkategorie(const ledger::CTalwerkDoc& doc, int kind,
+KategorieBenennung::neueUnterkategorie(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
                                        int32_t categoryId) {
     const ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
     if (!category)
@@ -44,7 +44,7 @@ KategorieBenennung::neueUnterkategorie(const ledger::CTalwerkDoc& doc, int kind,
 }
 
 std::optional<KategorieBenennung>
-KategorieBenennung::kategorieBearbeiten(const ledger::CTalwerkDoc& doc, int kind,
+KategorieBenennung::kategorieBearbeiten(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
                                         int32_t categoryId) {
     const ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
     if (!category)
@@ -56,7 +56,7 @@ KategorieBenennung::kategorieBearbeiten(const ledger::CTalwerkDoc& doc, int kind
 }
 
 std::optional<KategorieBenennung>
-KategorieBenennung::unterkategorieBearbeiten(const ledger::CTalwerkDoc& doc, int kind,
+KategorieBenennung::unterkategorieBearbeiten(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
                                              int32_t categoryId, int32_t subcategoryId) {
     const ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
     const ledger::CTWUnterkategorie* sub =
@@ -73,8 +73,6 @@ int32_t KategorieBenennung::apply(ledger::CTalwerkDoc& doc) const {
     int32_t id = -1;
     if (form.ebene() == Ebene::Kategorie) {
         if (neu) {
-            if (kind_ < 0 || kind_ >= ledger::kKontoArten)
-                return -1;
             id = doc.addKategorie(kind_, form.name);
         } else if (doc.renameKategorie(kind_, categoryId_, form.name)) {
             id = categoryId_;
@@ -87,7 +85,7 @@ int32_t KategorieBenennung::apply(ledger::CTalwerkDoc& doc) const {
     return id;
 }
 
-bool deleteKategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int kind,
+bool deleteKategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, ledger::KontoArt kind,
                      int32_t categoryId, LoeschMeldungen meldungen) {
     const ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
     if (!category)
@@ -109,8 +107,9 @@ bool deleteKategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int
     return true;
 }
 
-bool deleteUnterkategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int kind,
-                          int32_t categoryId, int32_t subcategoryId, LoeschMeldungen meldungen) {
+bool deleteUnterkategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter,
+                          ledger::KontoArt kind, int32_t categoryId, int32_t subcategoryId,
+                          LoeschMeldungen meldungen) {
     const ledger::CTWKategorie* category = doc.findKategorie(kind, categoryId);
     const ledger::CTWUnterkategorie* sub =
         category ? category->findUnterkategorie(subcategoryId) : nullptr;

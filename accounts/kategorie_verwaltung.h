@@ -14,30 +14,31 @@ namespace accounts {
 
 class KategorieBenennung {
 public:
-    static KategorieBenennung neueKategorie(const ledger::CTalwerkDoc& doc, int kind);
+    static KategorieBenennung neueKategorie(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind);
     // Nothing when the category (or sub-category) does not exist.
-    static std::optional<KategorieBenennung> neueUnterkategorie(const ledger::CTalwerkDoc& doc,
-                                                                int kind, int32_t categoryId);
-    static std::optional<KategorieBenennung> kategorieBearbeiten(const ledger::CTalwerkDoc& doc,
-                                                                 int kind, int32_t categoryId);
     static std::optional<KategorieBenennung>
-    unterkategorieBearbeiten(const ledger::CTalwerkDoc& doc, int kind, int32_t categoryId,
-                             int32_t subcategoryId);
+    neueUnterkategorie(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind, int32_t categoryId);
+    static std::optional<KategorieBenennung>
+    kategorieBearbeiten(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind, int32_t categoryId);
+    static std::optional<KategorieBenennung>
+    unterkategorieBearbeiten(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
+                             int32_t categoryId, int32_t subcategoryId);
 
     // Creates or renames with form.name (after a successful check) and marks the document
     // modified. Returns the id of the created or renamed element; -1 when its category or
     // the element itself no longer exists, and then nothing has changed.
     int32_t apply(ledger::CTalwerkDoc& doc) const;
 
-    int kind() const { return kind_; }
+    ledger::KontoArt kind() const { return kind_; }
     int32_t categoryId() const { return categoryId_; }
 
     CBezeichnungForm form;
 
 private:
-    KategorieBenennung(CBezeichnungForm form, int kind, int32_t categoryId, int32_t subcategoryId);
+    KategorieBenennung(CBezeichnungForm form, ledger::KontoArt kind, int32_t categoryId,
+                       int32_t subcategoryId);
 
-    int kind_;
+    ledger::KontoArt kind_;
     int32_t categoryId_;    // the category renamed, or the parent of a sub-category
     int32_t subcategoryId_; // the sub-category renamed
 };
@@ -49,9 +50,10 @@ enum class LoeschMeldungen { Editor, Ansicht };
 // Deletes a category with all its sub-categories, or one sub-category: refused while its
 // usage count is not 0, then asked with Yes/No. True when it was deleted (the document is
 // then marked modified); a category that does not exist changes nothing.
-bool deleteKategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int kind,
+bool deleteKategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, ledger::KontoArt kind,
                      int32_t categoryId, LoeschMeldungen meldungen);
-bool deleteUnterkategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter, int kind,
-                          int32_t categoryId, int32_t subcategoryId, LoeschMeldungen meldungen);
+bool deleteUnterkategorie(ledger::CTalwerkDoc& doc, platform::Prompter& prompter,
+                          ledger::KontoArt kind, int32_t categoryId, int32_t subcategoryId,
+                          LoeschMeldungen meldungen);
 
 } // namespace accounts

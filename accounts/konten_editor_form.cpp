@@ -69,7 +69,7 @@ void CKontenEditorForm::setFilter(int filter) {
 }
 
 bool CKontenEditorForm::listed(const ledger::CTWKonto& konto) const {
-    return filter_ == kAlle || konto.kind == filter_ - 1;
+    return filter_ == kAlle || ledger::kontoArtIndex(konto.kind) == filter_ - 1;
 }
 
 std::vector<CKontenEditorForm::SpaltenKopf> CKontenEditorForm::spalten() const {
@@ -151,8 +151,8 @@ int CKontenEditorForm::selectedRow() const {
     return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
 }
 
-std::optional<int> CKontenEditorForm::neuKind() const {
-    return filter_ == kAlle ? std::nullopt : std::optional<int>(filter_ - 1);
+std::optional<ledger::KontoArt> CKontenEditorForm::neuKind() const {
+    return filter_ == kAlle ? std::nullopt : ledger::kontoArtAt(filter_ - 1);
 }
 
 CKontoBearbeitenForm CKontenEditorForm::bearbeitenForm() const {

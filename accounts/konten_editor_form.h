@@ -62,7 +62,7 @@ public:
 
     // "Neu...": the kind of the new account is fixed by the filter; nothing (chosen in the
     // dialog) while all accounts are listed.
-    std::optional<int> neuKind() const;
+    std::optional<ledger::KontoArt> neuKind() const;
     // "Bearbeiten...": the form of the selected account (requires bearbeitenEnabled()).
     CKontoBearbeitenForm bearbeitenForm() const;
     // After either dialog closed: the categories it created count as a change; an accepted

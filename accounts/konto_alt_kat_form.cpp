@@ -4,7 +4,8 @@ namespace accounts {
 
 namespace {
 
-CKontoAltKatForm::Gruppe gruppe(ledger::CTalwerkDoc& doc, int kind, const AltZuordnung& alt) {
+CKontoAltKatForm::Gruppe gruppe(ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
+                                const AltZuordnung& alt) {
     CKontoAltKatForm::Gruppe g{alt.useStandard, KategorieAuswahl(doc, kind)};
     g.auswahl.setIds(alt.category, alt.subcategory);
     return g;
@@ -12,8 +13,8 @@ CKontoAltKatForm::Gruppe gruppe(ledger::CTalwerkDoc& doc, int kind, const AltZuo
 
 } // namespace
 
-CKontoAltKatForm::CKontoAltKatForm(ledger::CTalwerkDoc& doc, int kind, const AltZuordnung& alt1,
-                                   const AltZuordnung& alt2)
+CKontoAltKatForm::CKontoAltKatForm(ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
+                                   const AltZuordnung& alt1, const AltZuordnung& alt2)
     : gruppen{gruppe(doc, kind, alt1), gruppe(doc, kind, alt2)} {}
 
 bool CKontoAltKatForm::create(int gruppe, const KategorieBenennung& benennung) {

@@ -26,7 +26,7 @@ public:
         }
     };
 
-    CKontoAltKatForm(ledger::CTalwerkDoc& doc, int kind, const AltZuordnung& alt1,
+    CKontoAltKatForm(ledger::CTalwerkDoc& doc, ledger::KontoArt kind, const AltZuordnung& alt1,
                      const AltZuordnung& alt2);
 
     // Group 0 is "Alternativzuordnung 1", group 1 "Alternativzuordnung 2".

@@ -6,11 +6,11 @@
 
 namespace accounts {
 
-CKontoErsetzenForm::CKontoErsetzenForm(const ledger::CTalwerkDoc& doc, int kind,
+CKontoErsetzenForm::CKontoErsetzenForm(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
                                        Beschriftung suchen, Beschriftung ersetzen)
     : doc_(doc), kind_(kind), beschriftung_{suchen, ersetzen} {}
 
-void CKontoErsetzenForm::setKind(int kind) {
+void CKontoErsetzenForm::setKind(ledger::KontoArt kind) {
     kind_ = kind;
     for (int32_t& id : selectedIds) {
         const ledger::CTWKonto* konto = doc_.findKonto(id);

@@ -28,12 +28,12 @@ public:
         std::string label;
     };
 
-    CKontoErsetzenForm(const ledger::CTalwerkDoc& doc, int kind, Beschriftung suchen,
+    CKontoErsetzenForm(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind, Beschriftung suchen,
                        Beschriftung ersetzen);
 
-    int kind() const { return kind_; }
+    ledger::KontoArt kind() const { return kind_; }
     // Another kind refills both lists; each keeps its account where it is still listed.
-    void setKind(int kind);
+    void setKind(ledger::KontoArt kind);
 
     // The accounts of the kind, sorted by their labels.
     std::vector<Eintrag> eintraege(Liste liste) const;
@@ -50,7 +50,7 @@ public:
 
 private:
     const ledger::CTalwerkDoc& doc_;
-    int kind_;
+    ledger::KontoArt kind_;
     std::array<Beschriftung, 2> beschriftung_;
 };
 

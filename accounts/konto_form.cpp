@@ -4,20 +4,20 @@
 
 namespace accounts {
 
-KontoForm::KontoForm(ledger::CTalwerkDoc& doc, int kind, std::string caption,
+KontoForm::KontoForm(ledger::CTalwerkDoc& doc, ledger::KontoArt kind, std::string caption,
                      const ledger::CTWKonto* edited)
     : standard(doc, kind), doc_(doc), kind_(kind), caption_(std::move(caption)), edited_(edited) {}
 
-void KontoForm::applyKind(int kind) {
+void KontoForm::applyKind(ledger::KontoArt kind) {
     kind_ = kind;
     standard.setKind(kind);
-    if (kind == ledger::kBestandskonto) {
-        if (currencyIndex == -1) {
-            currencyIndex = 0;
+    if (kind == ledger::KontoArt::Bestandskonto) {
+        if (currencyIndex == ledger::WaehrungsIndex::Keine) {
+            currencyIndex = ledger::WaehrungsIndex::Erste;
             openingBalance = doc_.formatBetrag(0);
         }
     } else {
-        currencyIndex = -1;
+        currencyIndex = ledger::WaehrungsIndex::Keine;
         openingBalance.clear();
     }
 }
@@ -42,7 +42,7 @@ std::vector<std::string> KontoForm::currencies() const {
 }
 
 bool KontoForm::currencyEnabled() const {
-    return kind_ == ledger::kBestandskonto && (!edited_ || edited_->switchDates.empty());
+    return kind_ == ledger::KontoArt::Bestandskonto && (!edited_ || edited_->switchDates.empty());
 }
 
 CKontoAltKatForm KontoForm::altKatForm() const {
@@ -89,7 +89,7 @@ std::optional<KontoForm::Field> KontoForm::check(platform::Prompter& prompter) c
         if (ledger::equalsNoCase(konto->abbreviation, abbreviation))
             return refuse("Ein Konto mit dieser Abkürzung existiert bereits!", Field::Abkuerzung);
     }
-    if (kind_ == ledger::kBestandskonto && !doc_.parseBetrag(openingBalance))
+    if (kind_ == ledger::KontoArt::Bestandskonto && !doc_.parseBetrag(openingBalance))
         return refuse("Bitte geben Sie einen gültigen Anfangsbestand ein!", Field::Anfangsbestand);
     return std::nullopt;
 }
@@ -98,11 +98,11 @@ void KontoForm::store(ledger::CTWKonto& konto) const {
     konto.name = name;
     konto.number = static_cast<int32_t>(number);
     konto.abbreviation = abbreviation;
-    if (konto.kind == ledger::kBestandskonto) {
+    if (konto.kind == ledger::KontoArt::Bestandskonto) {
         konto.currencyIndex = currencyIndex;
         konto.openingBalance = doc_.parseBetrag(openingBalance).value_or(0);
     } else {
-        konto.currencyIndex = -1;
+        konto.currencyIndex = ledger::WaehrungsIndex::Keine;
         konto.openingBalance = 0;
     }
     setZuordnungen(doc_, konto, standard.kategorie(), standard.unterkategorie(), alt1, alt2);

@@ -25,13 +25,13 @@ public:
     std::string name;         // "Bezeichnung"
     int64_t number = 0;       // "Kontonummer"
     std::string abbreviation; // "Abkürzung"
-    int32_t currencyIndex = -1;
+    ledger::WaehrungsIndex currencyIndex = ledger::WaehrungsIndex::Keine;
     std::string openingBalance; // "Anfangsbestand" as typed
     KategorieAuswahl standard;  // the standard assignment
     AltZuordnung alt1 = kAlt1Default;
     AltZuordnung alt2 = kAlt2Default;
 
-    int kind() const { return kind_; }
+    ledger::KontoArt kind() const { return kind_; }
     const std::string& caption() const { return caption_; }
 
     // Leaving the number: 0 becomes 1, a value above 999999 becomes 999999.
@@ -44,7 +44,7 @@ public:
     // The currency label and list: asset accounts, when editing only while the account has
     // no currency switch dates. The opening balance label and field: asset accounts.
     bool currencyEnabled() const;
-    bool openingBalanceEnabled() const { return kind_ == ledger::kBestandskonto; }
+    bool openingBalanceEnabled() const { return kind_ == ledger::KontoArt::Bestandskonto; }
 
     // "Alternative Kategoriezuordnungen...": the form to show; when it closes, an accepted
     // form's assignments are taken, and categories it created count as a change either way.
@@ -61,12 +61,12 @@ public:
     std::optional<Field> check(platform::Prompter& prompter) const;
 
 protected:
-    KontoForm(ledger::CTalwerkDoc& doc, int kind, std::string caption,
+    KontoForm(ledger::CTalwerkDoc& doc, ledger::KontoArt kind, std::string caption,
               const ledger::CTWKonto* edited);
 
     // The dependent controls of the kind: an asset account gets currency 0 and a formatted
     // opening balance of 0 when it has no currency yet; the others have neither.
-    void applyKind(int kind);
+    void applyKind(ledger::KontoArt kind);
     // Copies the fields into the account and sets its assignments with their usage counts.
     void store(ledger::CTWKonto& konto) const;
 
@@ -74,7 +74,7 @@ protected:
     bool changed_ = false;
 
 private:
-    int kind_;
+    ledger::KontoArt kind_;
     std::string caption_;
     const ledger::CTWKonto* edited_; // skipped by the uniqueness checks
 };

@@ -26,15 +26,13 @@ CKontoKatAuswahlForm::CKontoKatAuswahlForm(const ledger::CTalwerkDoc& doc, int a
     if (current.typ == Auswahl::kKonto) {
         if (const ledger::CTWKonto* konto = doc.findKonto(current.kontoId))
             kind_ = konto->kind;
-    } else if (current.typ != Auswahl::kKeine && current.kind >= 0 &&
-               current.kind < ledger::kKontoArten) {
+    } else if (current.typ != Auswahl::kKeine) {
         kind_ = current.kind;
     }
 }
 
-void CKontoKatAuswahlForm::setKind(int kind) {
-    if (kind >= 0 && kind < ledger::kKontoArten)
-        kind_ = kind;
+void CKontoKatAuswahlForm::setKind(ledger::KontoArt kind) {
+    kind_ = kind;
 }
 
 std::vector<Knoten> CKontoKatAuswahlForm::baum() const {

@@ -15,17 +15,18 @@ namespace accounts {
 struct Auswahl {
     enum Typ : int { kKeine = -1, kKonto = 0, kKategorie = 1, kUnterkategorie = 2 };
     int typ = kKeine;
-    int32_t kontoId = -1;       // kKonto
-    int32_t kind = -1;          // kKategorie, kUnterkategorie
-    int32_t categoryId = -1;    // kKategorie, kUnterkategorie
-    int32_t subcategoryId = -1; // kUnterkategorie
+    int32_t kontoId = -1;                                    // kKonto
+    ledger::KontoArt kind = ledger::KontoArt::Bestandskonto; // kKategorie, kUnterkategorie
+    int32_t categoryId = -1;                                 // kKategorie, kUnterkategorie
+    int32_t subcategoryId = -1;                              // kUnterkategorie
     bool operator==(const Auswahl&) const = default;
 
-    static Auswahl konto(int32_t id) { return {kKonto, id, -1, -1, -1}; }
-    static Auswahl kategorie(int32_t kind, int32_t categoryId) {
+    static Auswahl konto(int32_t id) { return {kKonto, id, {}, -1, -1}; }
+    static Auswahl kategorie(ledger::KontoArt kind, int32_t categoryId) {
         return {kKategorie, -1, kind, categoryId, -1};
     }
-    static Auswahl unterkategorie(int32_t kind, int32_t categoryId, int32_t subcategoryId) {
+    static Auswahl unterkategorie(ledger::KontoArt kind, int32_t categoryId,
+                                  int32_t subcategoryId) {
         return {kUnterkategorie, -1, kind, categoryId, subcategoryId};
     }
 };
@@ -44,8 +45,8 @@ public:
     // The kind starts as the current selection's, else asset accounts.
     CKontoKatAuswahlForm(const ledger::CTalwerkDoc& doc, int assignment, const Auswahl& current);
 
-    int kind() const { return kind_; }
-    void setKind(int kind);
+    ledger::KontoArt kind() const { return kind_; }
+    void setKind(ledger::KontoArt kind);
 
     // Top level: the accounts of the kind without a category in the assignment, and the
     // categories with, below each, its accounts without sub-category and its sub-categories
@@ -60,7 +61,7 @@ private:
     const ledger::CTalwerkDoc& doc_;
     int assignment_;
     Auswahl current_;
-    int kind_ = ledger::kBestandskonto;
+    ledger::KontoArt kind_ = ledger::KontoArt::Bestandskonto;
 };
 
 } // namespace accounts

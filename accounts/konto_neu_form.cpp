@@ -2,16 +2,14 @@
 
 namespace accounts {
 
-CKontoNeuForm::CKontoNeuForm(ledger::CTalwerkDoc& doc, std::optional<int> fixedKind)
-    : KontoForm(doc, fixedKind.value_or(ledger::kBestandskonto), kCaption, nullptr),
+CKontoNeuForm::CKontoNeuForm(ledger::CTalwerkDoc& doc, std::optional<ledger::KontoArt> fixedKind)
+    : KontoForm(doc, fixedKind.value_or(ledger::KontoArt::Bestandskonto), kCaption, nullptr),
       kindSelectable_(!fixedKind) {
     number = static_cast<int64_t>(doc.settings().nextAccountId) + 1;
     applyKind(kind());
 }
 
-void CKontoNeuForm::setKind(int kind) {
-    if (kind < 0 || kind >= ledger::kKontoArten)
-        return;
+void CKontoNeuForm::setKind(ledger::KontoArt kind) {
     alt1 = kAlt1Default;
     alt2 = kAlt2Default;
     applyKind(kind);

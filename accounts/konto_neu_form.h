@@ -14,12 +14,12 @@ public:
 
     // fixedKind: the kind of the new account; nothing lets the user choose it (starting
     // with an asset account).
-    CKontoNeuForm(ledger::CTalwerkDoc& doc, std::optional<int> fixedKind);
+    CKontoNeuForm(ledger::CTalwerkDoc& doc, std::optional<ledger::KontoArt> fixedKind);
 
     bool kindSelectable() const { return kindSelectable_; }
     // Another kind resets both alternative assignments to their defaults, refills the
     // category lists and sets the currency controls for the kind.
-    void setKind(int kind);
+    void setKind(ledger::KontoArt kind);
 
     // Creates the account after a successful check: the next account id, the fields, the
     // assignments with their usage counts. Returns its index in the document's list.

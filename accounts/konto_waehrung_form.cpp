@@ -5,12 +5,13 @@
 namespace accounts {
 
 CKontoWaehrungForm::CKontoWaehrungForm(ledger::CTalwerkDoc& doc, int32_t kontoId,
-                                       int32_t originalCurrency, const ledger::CNVKDatum& today)
+                                       ledger::WaehrungsIndex originalCurrency,
+                                       const ledger::CNVKDatum& today)
     : datum(today), doc_(doc), konto_(*doc.findKonto(kontoId)), original_(originalCurrency) {}
 
-std::string CKontoWaehrungForm::symbol(int32_t currency) const {
-    return currency == 1 ? doc_.settings().secondCurrencySymbol
-                         : doc_.settings().firstCurrencySymbol;
+std::string CKontoWaehrungForm::symbol(ledger::WaehrungsIndex currency) const {
+    return currency == ledger::WaehrungsIndex::Zweite ? doc_.settings().secondCurrencySymbol
+                                                      : doc_.settings().firstCurrencySymbol;
 }
 
 std::string CKontoWaehrungForm::originalSymbol() const {
@@ -22,15 +23,16 @@ std::string CKontoWaehrungForm::umstellenAuf() const {
     if (std::binary_search(dates.begin(), dates.end(), datum))
         return "-";
     const auto earlier = std::lower_bound(dates.begin(), dates.end(), datum) - dates.begin();
-    const int32_t before = earlier % 2 == 0 ? original_ : 1 - original_;
-    return symbol(1 - before);
+    const ledger::WaehrungsIndex before =
+        earlier % 2 == 0 ? original_ : ledger::andereWaehrung(original_);
+    return symbol(ledger::andereWaehrung(before));
 }
 
 std::vector<CKontoWaehrungForm::Zeile> CKontoWaehrungForm::zeilen() const {
     std::vector<Zeile> rows;
-    int32_t currency = original_;
+    ledger::WaehrungsIndex currency = original_;
     for (const ledger::CNVKDatum& date : konto_.switchDates) {
-        currency = 1 - currency;
+        currency = ledger::andereWaehrung(currency);
         rows.push_back({date.text(), symbol(currency)});
     }
     return rows;

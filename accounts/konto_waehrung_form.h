@@ -23,8 +23,8 @@ public:
     // originalCurrency: the original currency as the account dialog currently shows it; it is
     // stored in the account together with the first switch date changed here.
     // kontoId: an existing account of the document.
-    CKontoWaehrungForm(ledger::CTalwerkDoc& doc, int32_t kontoId, int32_t originalCurrency,
-                       const ledger::CNVKDatum& today);
+    CKontoWaehrungForm(ledger::CTalwerkDoc& doc, int32_t kontoId,
+                       ledger::WaehrungsIndex originalCurrency, const ledger::CNVKDatum& today);
 
     // "Ursprüngliche Währung:".
     std::string originalSymbol() const;
@@ -48,13 +48,13 @@ public:
     bool changed() const { return changed_; }
 
 private:
-    std::string symbol(int32_t currency) const;
+    std::string symbol(ledger::WaehrungsIndex currency) const;
     // Stores the changed dates with the original currency in the document's account.
     void commit();
 
     ledger::CTalwerkDoc& doc_;
     ledger::CTWKonto konto_; // the account as stored by the last change
-    int32_t original_;
+    ledger::WaehrungsIndex original_;
     bool changed_ = false;
 };
 

@@ -7,22 +7,23 @@
 
 namespace accounts {
 
-std::string kontoArtName(int kind) {
+std::string kontoArtName(ledger::KontoArt kind) {
     switch (kind) {
-    case ledger::kBestandskonto:
+    case ledger::KontoArt::Bestandskonto:
         return "Bestandskonto";
-    case ledger::kEinnahmenkonto:
+    case ledger::KontoArt::Einnahmenkonto:
         return "Einnahmenkonto";
-    case ledger::kAusgabenkonto:
+    case ledger::KontoArt::Ausgabenkonto:
         return "Ausgabenkonto";
-    default:
-        return {};
     }
+    return {};
 }
 
 std::vector<std::string> kontoArtNamen() {
-    return {kontoArtName(ledger::kBestandskonto), kontoArtName(ledger::kEinnahmenkonto),
-            kontoArtName(ledger::kAusgabenkonto)};
+    std::vector<std::string> names;
+    for (const ledger::KontoArt kind : ledger::kAlleKontoArten)
+        names.push_back(kontoArtName(kind));
+    return names;
 }
 
 bool namensOrdnung(std::string_view a, std::string_view b) {

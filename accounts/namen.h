@@ -2,6 +2,8 @@
 // case-insensitive order in which their lists show names.
 #pragma once
 
+#include "ledger/konto.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,7 +11,7 @@
 namespace accounts {
 
 // "Bestandskonto", "Einnahmenkonto", "Ausgabenkonto"; empty for any other kind.
-std::string kontoArtName(int kind);
+std::string kontoArtName(ledger::KontoArt kind);
 // The three names in the order of the kinds, as the kind lists show them.
 std::vector<std::string> kontoArtNamen();
 

@@ -7,7 +7,7 @@ using namespace ledger;
 namespace {
 
 struct KontoPlan {
-    int kind;
+    ledger::KontoArt kind;
     const char* name;
     const char* abbreviation;
     int number;
@@ -17,35 +17,36 @@ struct KontoPlan {
 
 // The chart of accounts; categories and sub-categories are created as they first appear.
 const KontoPlan kKonten[] = {
-    {kBestandskonto, "Girokonto", "GIRO", 1000, "Geldkonten", "Girokonten"},
-    {kBestandskonto, "Tagesgeld", "TAGG", 1010, "Geldkonten", "Sparkonten"},
-    {kBestandskonto, "Sparbuch", "SPAR", 1020, "Geldkonten", "Sparkonten"},
-    {kBestandskonto, "Bargeld", "BAR", 1100, "Bargeld", nullptr},
-    {kBestandskonto, "Kreditkarte", "KK", 1200, "Kredite", "Kreditkarten"},
-    {kEinnahmenkonto, "Gehalt", "GEH", 4000, "Arbeit", "Gehalt"},
-    {kEinnahmenkonto, "Nebenverdienst", "NEB", 4010, "Arbeit", "Nebenverdienst"},
-    {kEinnahmenkonto, "Zinsen", "ZINS", 4100, "Kapitalerträge", "Zinsen"},
-    {kEinnahmenkonto, "Kindergeld", "KIG", 4200, "Sonstige Einnahmen", "Staatliche Leistungen"},
-    {kEinnahmenkonto, "Erstattungen", "ERST", 4210, "Sonstige Einnahmen", "Erstattungen"},
-    {kAusgabenkonto, "Miete", "MIET", 6000, "Wohnen", "Miete"},
-    {kAusgabenkonto, "Nebenkosten", "NK", 6010, "Wohnen", "Nebenkosten"},
-    {kAusgabenkonto, "Strom", "STRM", 6020, "Wohnen", "Energie"},
-    {kAusgabenkonto, "Lebensmittel", "LEBM", 6100, "Lebenshaltung", "Lebensmittel"},
-    {kAusgabenkonto, "Drogerie", "DROG", 6110, "Lebenshaltung", "Haushalt"},
-    {kAusgabenkonto, "Kleidung", "KLEI", 6120, "Lebenshaltung", "Kleidung"},
-    {kAusgabenkonto, "Kraftstoff", "TANK", 6200, "Mobilität", "Auto"},
-    {kAusgabenkonto, "Kfz-Versicherung", "KFZV", 6210, "Mobilität", "Auto"},
-    {kAusgabenkonto, "Öffentlicher Nahverkehr", "ÖPNV", 6220, "Mobilität", "Bus und Bahn"},
-    {kAusgabenkonto, "Haftpflichtversicherung", "HAFT", 6300, "Versicherungen", nullptr},
-    {kAusgabenkonto, "Hausratversicherung", "HAUS", 6310, "Versicherungen", nullptr},
-    {kAusgabenkonto, "Telefon und Internet", "TEL", 6400, "Kommunikation", nullptr},
-    {kAusgabenkonto, "Rundfunkbeitrag", "GEZ", 6410, "Kommunikation", nullptr},
-    {kAusgabenkonto, "Restaurant", "REST", 6500, "Freizeit", "Essen gehen"},
-    {kAusgabenkonto, "Urlaub", "URL", 6510, "Freizeit", "Reisen"},
-    {kAusgabenkonto, "Bücher und Kultur", "KULT", 6520, "Freizeit", "Kultur"},
-    {kAusgabenkonto, "Apotheke", "APO", 6600, "Gesundheit", nullptr},
-    {kAusgabenkonto, "Geschenke", "GESCH", 6700, "Sonstiges", "Geschenke"},
-    {kAusgabenkonto, "Spenden", "SPEN", 6710, "Sonstiges", "Spenden"},
+    {KontoArt::Bestandskonto, "Girokonto", "GIRO", 1000, "Geldkonten", "Girokonten"},
+    {KontoArt::Bestandskonto, "Tagesgeld", "TAGG", 1010, "Geldkonten", "Sparkonten"},
+    {KontoArt::Bestandskonto, "Sparbuch", "SPAR", 1020, "Geldkonten", "Sparkonten"},
+    {KontoArt::Bestandskonto, "Bargeld", "BAR", 1100, "Bargeld", nullptr},
+    {KontoArt::Bestandskonto, "Kreditkarte", "KK", 1200, "Kredite", "Kreditkarten"},
+    {KontoArt::Einnahmenkonto, "Gehalt", "GEH", 4000, "Arbeit", "Gehalt"},
+    {KontoArt::Einnahmenkonto, "Nebenverdienst", "NEB", 4010, "Arbeit", "Nebenverdienst"},
+    {KontoArt::Einnahmenkonto, "Zinsen", "ZINS", 4100, "Kapitalerträge", "Zinsen"},
+    {KontoArt::Einnahmenkonto, "Kindergeld", "KIG", 4200, "Sonstige Einnahmen",
+     "Staatliche Leistungen"},
+    {KontoArt::Einnahmenkonto, "Erstattungen", "ERST", 4210, "Sonstige Einnahmen", "Erstattungen"},
+    {KontoArt::Ausgabenkonto, "Miete", "MIET", 6000, "Wohnen", "Miete"},
+    {KontoArt::Ausgabenkonto, "Nebenkosten", "NK", 6010, "Wohnen", "Nebenkosten"},
+    {KontoArt::Ausgabenkonto, "Strom", "STRM", 6020, "Wohnen", "Energie"},
+    {KontoArt::Ausgabenkonto, "Lebensmittel", "LEBM", 6100, "Lebenshaltung", "Lebensmittel"},
+    {KontoArt::Ausgabenkonto, "Drogerie", "DROG", 6110, "Lebenshaltung", "Haushalt"},
+    {KontoArt::Ausgabenkonto, "Kleidung", "KLEI", 6120, "Lebenshaltung", "Kleidung"},
+    {KontoArt::Ausgabenkonto, "Kraftstoff", "TANK", 6200, "Mobilität", "Auto"},
+    {KontoArt::Ausgabenkonto, "Kfz-Versicherung", "KFZV", 6210, "Mobilität", "Auto"},
+    {KontoArt::Ausgabenkonto, "Öffentlicher Nahverkehr", "ÖPNV", 6220, "Mobilität", "Bus und Bahn"},
+    {KontoArt::Ausgabenkonto, "Haftpflichtversicherung", "HAFT", 6300, "Versicherungen", nullptr},
+    {KontoArt::Ausgabenkonto, "Hausratversicherung", "HAUS", 6310, "Versicherungen", nullptr},
+    {KontoArt::Ausgabenkonto, "Telefon und Internet", "TEL", 6400, "Kommunikation", nullptr},
+    {KontoArt::Ausgabenkonto, "Rundfunkbeitrag", "GEZ", 6410, "Kommunikation", nullptr},
+    {KontoArt::Ausgabenkonto, "Restaurant", "REST", 6500, "Freizeit", "Essen gehen"},
+    {KontoArt::Ausgabenkonto, "Urlaub", "URL", 6510, "Freizeit", "Reisen"},
+    {KontoArt::Ausgabenkonto, "Bücher und Kultur", "KULT", 6520, "Freizeit", "Kultur"},
+    {KontoArt::Ausgabenkonto, "Apotheke", "APO", 6600, "Gesundheit", nullptr},
+    {KontoArt::Ausgabenkonto, "Geschenke", "GESCH", 6700, "Sonstiges", "Geschenke"},
+    {KontoArt::Ausgabenkonto, "Spenden", "SPEN", 6710, "Sonstiges", "Spenden"},
 };
 
 } // namespace
@@ -66,7 +67,8 @@ void legeStartKontenplanAn(CTalwerkDoc& doc) {
         konto.name = plan.name;
         konto.abbreviation = plan.abbreviation;
         konto.number = plan.number;
-        konto.currencyIndex = plan.kind == kBestandskonto ? 0 : -1;
+        konto.currencyIndex =
+            plan.kind == KontoArt::Bestandskonto ? WaehrungsIndex::Erste : WaehrungsIndex::Keine;
         konto.category = categoryId;
         konto.subcategory = subcategoryId;
         doc.addKonto(std::move(konto));

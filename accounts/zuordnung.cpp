@@ -5,7 +5,8 @@ namespace accounts {
 namespace {
 
 // The ids of an alternative as they are stored: -1 unless they exist and the flag is clear.
-AltZuordnung stored(const ledger::CTalwerkDoc& doc, int kind, const AltZuordnung& alt) {
+AltZuordnung stored(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
+                    const AltZuordnung& alt) {
     AltZuordnung result{alt.useStandard, -1, -1};
     if (alt.useStandard)
         return result;

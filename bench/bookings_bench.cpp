@@ -116,9 +116,10 @@ std::string exportedText(const ledger::CTalwerkDoc& doc) {
     static const char* const kinds[] = {"E", "A", "U"};
     std::string text;
     for (const auto& b : doc.bookings()) {
-        text += b->date.text() + '\t' + b->number + '\t' + b->text + '\t' + kinds[b->kind] + '\t' +
-                doc.findKonto(b->konto1Id)->name + '\t' + doc.findKonto(b->konto2Id)->name + '\t' +
-                doc.formatBetrag(b->amount) + "\r\n";
+        text += b->date.text() + '\t' + b->number + '\t' + b->text + '\t' +
+                kinds[ledger::vorgangIndex(b->kind)] + '\t' + doc.findKonto(b->konto1Id)->name +
+                '\t' + doc.findKonto(b->konto2Id)->name + '\t' + doc.formatBetrag(b->amount) +
+                "\r\n";
     }
     return text;
 }

@@ -19,37 +19,37 @@ struct AccountTemplate {
 };
 
 constexpr AccountTemplate kAccounts[] = {
-    {kBestandskonto, "Girokonto", "GIRO", "Banken", "Girokonten"},
-    {kBestandskonto, "Kreditkarte", "KK", "Banken", "Girokonten"},
-    {kBestandskonto, "Tagesgeld", "TG", "Banken", "Sparkonten"},
-    {kBestandskonto, "Sparbuch", "SPB", "Banken", "Sparkonten"},
-    {kBestandskonto, "Bargeld", "BAR", "Bargeld", ""},
-    {kBestandskonto, "Depot", "DEP", "Anlagen", ""},
-    {kEinnahmenkonto, "Gehalt", "GEH", "Arbeit", "Gehalt"},
-    {kEinnahmenkonto, "Nebenjob", "NJ", "Arbeit", "Nebenjob"},
-    {kEinnahmenkonto, "Zinsen", "ZIN", "Kapital", "Zinsen"},
-    {kEinnahmenkonto, "Dividenden", "DIV", "Kapital", "Dividenden"},
-    {kEinnahmenkonto, "Kindergeld", "KG", "Sonstiges", ""},
-    {kEinnahmenkonto, "Erstattungen", "ERS", "Sonstiges", ""},
-    {kAusgabenkonto, "Miete", "MIE", "Wohnen", "Miete"},
-    {kAusgabenkonto, "Nebenkosten", "NK", "Wohnen", "Nebenkosten"},
-    {kAusgabenkonto, "Strom", "STR", "Wohnen", "Nebenkosten"},
-    {kAusgabenkonto, "Telefon und Internet", "TEL", "Wohnen", "Kommunikation"},
-    {kAusgabenkonto, "Lebensmittel", "LM", "Lebenshaltung", "Lebensmittel"},
-    {kAusgabenkonto, "Drogerie", "DRO", "Lebenshaltung", "Lebensmittel"},
-    {kAusgabenkonto, "Kleidung", "KL", "Lebenshaltung", "Kleidung"},
-    {kAusgabenkonto, "Arzt und Apotheke", "ARZ", "Lebenshaltung", "Gesundheit"},
-    {kAusgabenkonto, "Tanken", "TAN", "Mobilität", "Auto"},
-    {kAusgabenkonto, "Kfz-Versicherung", "KFZ", "Mobilität", "Auto"},
-    {kAusgabenkonto, "Werkstatt", "WER", "Mobilität", "Auto"},
-    {kAusgabenkonto, "Bahn", "BAH", "Mobilität", "Öffentlicher Verkehr"},
-    {kAusgabenkonto, "Urlaub", "URL", "Freizeit", "Reisen"},
-    {kAusgabenkonto, "Restaurant", "RES", "Freizeit", "Ausgehen"},
-    {kAusgabenkonto, "Hobby", "HOB", "Freizeit", ""},
-    {kAusgabenkonto, "Geschenke", "GES", "Freizeit", ""},
-    {kAusgabenkonto, "Haftpflicht", "HAF", "Versicherungen", ""},
-    {kAusgabenkonto, "Hausrat", "HAU", "Versicherungen", ""},
-    {kAusgabenkonto, "Steuern", "STE", "Steuern", ""},
+    {KontoArt::Bestandskonto, "Girokonto", "GIRO", "Banken", "Girokonten"},
+    {KontoArt::Bestandskonto, "Kreditkarte", "KK", "Banken", "Girokonten"},
+    {KontoArt::Bestandskonto, "Tagesgeld", "TG", "Banken", "Sparkonten"},
+    {KontoArt::Bestandskonto, "Sparbuch", "SPB", "Banken", "Sparkonten"},
+    {KontoArt::Bestandskonto, "Bargeld", "BAR", "Bargeld", ""},
+    {KontoArt::Bestandskonto, "Depot", "DEP", "Anlagen", ""},
+    {KontoArt::Einnahmenkonto, "Gehalt", "GEH", "Arbeit", "Gehalt"},
+    {KontoArt::Einnahmenkonto, "Nebenjob", "NJ", "Arbeit", "Nebenjob"},
+    {KontoArt::Einnahmenkonto, "Zinsen", "ZIN", "Kapital", "Zinsen"},
+    {KontoArt::Einnahmenkonto, "Dividenden", "DIV", "Kapital", "Dividenden"},
+    {KontoArt::Einnahmenkonto, "Kindergeld", "KG", "Sonstiges", ""},
+    {KontoArt::Einnahmenkonto, "Erstattungen", "ERS", "Sonstiges", ""},
+    {KontoArt::Ausgabenkonto, "Miete", "MIE", "Wohnen", "Miete"},
+    {KontoArt::Ausgabenkonto, "Nebenkosten", "NK", "Wohnen", "Nebenkosten"},
+    {KontoArt::Ausgabenkonto, "Strom", "STR", "Wohnen", "Nebenkosten"},
+    {KontoArt::Ausgabenkonto, "Telefon und Internet", "TEL", "Wohnen", "Kommunikation"},
+    {KontoArt::Ausgabenkonto, "Lebensmittel", "LM", "Lebenshaltung", "Lebensmittel"},
+    {KontoArt::Ausgabenkonto, "Drogerie", "DRO", "Lebenshaltung", "Lebensmittel"},
+    {KontoArt::Ausgabenkonto, "Kleidung", "KL", "Lebenshaltung", "Kleidung"},
+    {KontoArt::Ausgabenkonto, "Arzt und Apotheke", "ARZ", "Lebenshaltung", "Gesundheit"},
+    {KontoArt::Ausgabenkonto, "Tanken", "TAN", "Mobilität", "Auto"},
+    {KontoArt::Ausgabenkonto, "Kfz-Versicherung", "KFZ", "Mobilität", "Auto"},
+    {KontoArt::Ausgabenkonto, "Werkstatt", "WER", "Mobilität", "Auto"},
+    {KontoArt::Ausgabenkonto, "Bahn", "BAH", "Mobilität", "Öffentlicher Verkehr"},
+    {KontoArt::Ausgabenkonto, "Urlaub", "URL", "Freizeit", "Reisen"},
+    {KontoArt::Ausgabenkonto, "Restaurant", "RES", "Freizeit", "Ausgehen"},
+    {KontoArt::Ausgabenkonto, "Hobby", "HOB", "Freizeit", ""},
+    {KontoArt::Ausgabenkonto, "Geschenke", "GES", "Freizeit", ""},
+    {KontoArt::Ausgabenkonto, "Haftpflicht", "HAF", "Versicherungen", ""},
+    {KontoArt::Ausgabenkonto, "Hausrat", "HAU", "Versicherungen", ""},
+    {KontoArt::Ausgabenkonto, "Steuern", "STE", "Steuern", ""},
 };
 
 constexpr const char* kTexts[] = {"Einkauf Supermarkt",  "Wochenmarkt",    "Tankstelle",
@@ -75,7 +75,7 @@ private:
     std::mt19937 engine_;
 };
 
-std::vector<const CTWKonto*> accountsOfKind(const CTalwerkDoc& doc, int32_t kind) {
+std::vector<const CTWKonto*> accountsOfKind(const CTalwerkDoc& doc, KontoArt kind) {
     std::vector<const CTWKonto*> out;
     for (const auto& konto : doc.accounts())
         if (konto->kind == kind)
@@ -85,7 +85,7 @@ std::vector<const CTWKonto*> accountsOfKind(const CTalwerkDoc& doc, int32_t kind
 
 int categoryCount(const CTalwerkDoc& doc) {
     int n = 0;
-    for (int kind = 0; kind < kKontoArten; ++kind)
+    for (const KontoArt kind : kAlleKontoArten)
         n += static_cast<int>(doc.categories().tree(kind).size());
     return n;
 }
@@ -96,25 +96,27 @@ int categoryCount(const CTalwerkDoc& doc) {
 void addNumberedAccounts(CTalwerkDoc& doc, const LedgerOptions& options, int32_t number) {
     std::vector<const CTWKategorie*> added[kKontoArten];
     for (int i = 0; categoryCount(doc) < options.categoryCount; ++i) {
-        const int kind = i % kKontoArten;
+        const KontoArt kind = kAlleKontoArten[i % kKontoArten];
         const int32_t id =
             doc.addKategorie(kind, "Bereich " + std::to_string(categoryCount(doc) + 1));
         doc.addUnterkategorie(kind, id, "Allgemein");
-        added[kind].push_back(doc.findKategorie(kind, id));
+        added[kontoArtIndex(kind)].push_back(doc.findKategorie(kind, id));
     }
     for (int i = 0; static_cast<int>(doc.accounts().size()) < options.accountCount; ++i) {
-        const KontoArt kind = i % 10 < 7   ? kAusgabenkonto
-                              : i % 10 < 9 ? kEinnahmenkonto
-                                           : kBestandskonto;
+        const KontoArt kind = i % 10 < 7   ? KontoArt::Ausgabenkonto
+                              : i % 10 < 9 ? KontoArt::Einnahmenkonto
+                                           : KontoArt::Bestandskonto;
         const std::string n = std::to_string(number);
         CTWKonto konto;
         konto.kind = kind;
         konto.name = "Konto " + n;
         konto.abbreviation = "K" + n;
         konto.number = number++;
-        konto.currencyIndex = kind == kBestandskonto ? 0 : -1;
-        if (!added[kind].empty()) {
-            const CTWKategorie* category = added[kind][i % added[kind].size()];
+        konto.currencyIndex =
+            kind == KontoArt::Bestandskonto ? WaehrungsIndex::Erste : WaehrungsIndex::Keine;
+        const auto& ofKind = added[kontoArtIndex(kind)];
+        if (!ofKind.empty()) {
+            const CTWKategorie* category = ofKind[i % ofKind.size()];
             konto.category = category->id;
             konto.subcategory = i % 2 == 0 ? category->subcategories().front()->id : -1;
         }
@@ -125,15 +127,15 @@ void addNumberedAccounts(CTalwerkDoc& doc, const LedgerOptions& options, int32_t
 // Monthly rules between the first asset account and the accounts of a kind, each executed
 // for every month of the generated years.
 void addRules(CTalwerkDoc& doc, const LedgerOptions& options) {
-    const auto assets = accountsOfKind(doc, kBestandskonto);
-    const auto expenses = accountsOfKind(doc, kAusgabenkonto);
+    const auto assets = accountsOfKind(doc, KontoArt::Bestandskonto);
+    const auto expenses = accountsOfKind(doc, KontoArt::Ausgabenkonto);
     for (int i = 0; i < options.ruleCount; ++i) {
         const CTWKonto* target = expenses[static_cast<std::size_t>(i) % expenses.size()];
         CTWBuchungRegel regel;
         regel.name = "Dauerauftrag " + std::to_string(i + 1);
         regel.numberTemplate = "<NAECHSTE>";
         regel.textTemplate = target->name + " <MMMM> <JJJJ>";
-        regel.kind = kAusgabe;
+        regel.kind = Vorgang::Ausgabe;
         regel.konto1Id = assets.front()->id;
         regel.konto2Id = target->id;
         regel.amount = 1'000 + 500 * i;
@@ -179,13 +181,14 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
         konto.number = number++;
         konto.category = categoryId;
         konto.subcategory = subcategoryId;
-        if (entry.kind == kBestandskonto) {
-            konto.currencyIndex = options.dualCurrency ? 1 : 0;
+        if (entry.kind == KontoArt::Bestandskonto) {
+            konto.currencyIndex =
+                options.dualCurrency ? WaehrungsIndex::Zweite : WaehrungsIndex::Erste;
             konto.openingBalance = 100'000;
             if (options.dualCurrency)
                 konto.switchDates.push_back(switchToEuro());
         } else {
-            konto.currencyIndex = -1;
+            konto.currencyIndex = WaehrungsIndex::Keine;
         }
         doc->addKonto(std::move(konto));
     }
@@ -196,9 +199,9 @@ std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& option
 
 std::vector<CTWBuchung> generateBookings(const CTalwerkDoc& doc, const LedgerOptions& options) {
     Random random(options.seed);
-    const auto assets = accountsOfKind(doc, kBestandskonto);
-    const auto incomes = accountsOfKind(doc, kEinnahmenkonto);
-    const auto expenses = accountsOfKind(doc, kAusgabenkonto);
+    const auto assets = accountsOfKind(doc, KontoArt::Bestandskonto);
+    const auto incomes = accountsOfKind(doc, KontoArt::Einnahmenkonto);
+    const auto expenses = accountsOfKind(doc, KontoArt::Ausgabenkonto);
     const uint32_t firstDay = CNVKDatum::fromCalendar(1, 1, options.firstYear)->dayNumber();
     const uint32_t lastDay = std::min(
         CNVKDatum::kLastDay,
@@ -216,17 +219,17 @@ std::vector<CTWBuchung> generateBookings(const CTalwerkDoc& doc, const LedgerOpt
             assets[random.below(100) < 80 ? random.below(2) * 4 : random.below(assets.size())];
         const CTWKonto* other;
         if (roll < 80) {
-            b.kind = kAusgabe;
+            b.kind = Vorgang::Ausgabe;
             other = expenses[random.below(expenses.size())];
             b.amount = random.below(10) == 0 ? random.between(20'000, 120'000)
                                              : random.between(100, 15'000);
         } else if (roll < 90) {
-            b.kind = kEinnahme;
+            b.kind = Vorgang::Einnahme;
             payer = assets[0];
             other = incomes[random.below(incomes.size())];
             b.amount = random.between(5'000, 400'000);
         } else {
-            b.kind = kUmbuchung;
+            b.kind = Vorgang::Umbuchung;
             do {
                 other = assets[random.below(assets.size())];
             } while (other == payer);
@@ -236,7 +239,8 @@ std::vector<CTWBuchung> generateBookings(const CTalwerkDoc& doc, const LedgerOpt
         b.konto1Kind = payer->kind;
         b.konto2Id = other->id;
         b.konto2Kind = other->kind;
-        b.currencyIndex = options.dualCurrency && b.date < euroDay ? 1 : 0;
+        b.currencyIndex = options.dualCurrency && b.date < euroDay ? WaehrungsIndex::Zweite
+                                                                   : WaehrungsIndex::Erste;
         if (random.below(10) < 7)
             b.number = std::to_string(1 + random.below(9999));
         b.text = kTexts[random.below(std::size(kTexts))];

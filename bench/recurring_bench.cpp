@@ -30,10 +30,10 @@ std::unique_ptr<ledger::CTalwerkDoc> ledgerWithRules() {
         regel.numberTemplate = i % 2 == 0 ? "<NAECHSTE>" : "D-<ZAEHLER>";
         regel.textTemplate = regel.name + " <TT>.<MM>.<JJJJ>";
         regel.notesTemplate = "<MMMM> <JJJJ>";
-        regel.kind = ledger::kAusgabe;
+        regel.kind = ledger::Vorgang::Ausgabe;
         regel.konto1Id = doc->accounts()[0]->id;
         for (const auto& k : doc->accounts())
-            if (k->kind == ledger::kAusgabenkonto)
+            if (k->kind == ledger::KontoArt::Ausgabenkonto)
                 regel.konto2Id = k->id;
         regel.amount = 100 + i;
         regel.intervalUnit = daily ? ledger::kTage : ledger::kMonate;

@@ -19,7 +19,7 @@ using namespace ledger;
 
 std::string journalAccount(const CTWKonto& konto) {
     static constexpr const char* kKinds[] = {"Bestand", "Einnahmen", "Ausgaben"};
-    return std::string(kKinds[konto.kind]) + ':' + toUtf8(konto.name);
+    return std::string(kKinds[kontoArtIndex(konto.kind)]) + ':' + toUtf8(konto.name);
 }
 
 std::string journalAmount(int64_t hundredths) {
@@ -46,7 +46,7 @@ bool writeJournal(const CTalwerkDoc& doc, const char* path) {
                 << '\n';
     out << "    Eigenkapital\n\n";
     for (const CTWBuchung* b : doc.bookings()) {
-        const bool income = b->kind == kEinnahme;
+        const bool income = b->kind == Vorgang::Einnahme;
         const std::string& from = names[income ? b->konto2Id : b->konto1Id];
         const std::string& to = names[income ? b->konto1Id : b->konto2Id];
         out << b->date.year() << '/' << b->date.month() << '/' << b->date.day() << ' '

@@ -16,9 +16,9 @@ const char* const kKeinText = "Sie haben keinen Buchungstext eingegeben!\nMöcht
                               "Buchung ohne Buchungstext übernehmen?";
 const char* const kKontoWaehlen = "Bitte wählen Sie ein Konto aus!";
 const char* const kZweiKonten = "Bitte wählen Sie zwei unterschiedliche Konten aus!";
-const char* const kBestandskonto = "Bitte wählen Sie ein Bestandskonto aus!";
-const char* const kEinnahmenkonto = "Bitte wählen Sie ein Einnahmenkonto aus!";
-const char* const kAusgabenkonto = "Bitte wählen Sie ein Ausgabenkonto aus!";
+const char* const kBitteBestandskonto = "Bitte wählen Sie ein Bestandskonto aus!";
+const char* const kBitteEinnahmenkonto = "Bitte wählen Sie ein Einnahmenkonto aus!";
+const char* const kBitteAusgabenkonto = "Bitte wählen Sie ein Ausgabenkonto aus!";
 const char* const kBetragUngueltig = "Bitte geben Sie einen gültigen Betrag ein!";
 const char* const kBetragNull = "Bitte geben Sie einen Betrag ungleich Null ein!";
 
@@ -46,13 +46,13 @@ void CBuchungForm::openNew() {
     edited_ = -1;
     confirm_ = false;
     date = ledger::CNVKDatum::today(clock_);
-    kind_ = ledger::kEinnahme;
+    kind_ = ledger::Vorgang::Einnahme;
     number.clear();
     text.clear();
     notes.clear();
     if (auto suggestion = suggestBuchungsnummer(doc_))
         number = std::move(*suggestion);
-    currency = doc_.settings().presetCurrency;
+    currency = voreingestellteWaehrung(doc_);
     remembered_.fill(kNone);
     repeat = false;
     provisional = false;
@@ -79,11 +79,11 @@ void CBuchungForm::openEdit(int index, bool confirm) {
     number = b.number;
     text = b.text;
     notes = b.notes;
-    kind_ = std::clamp(b.kind, 0, 2);
+    kind_ = b.kind;
     currency = b.currencyIndex;
     amountText = doc_.formatBetrag(b.amount);
     remembered_.fill(kNone);
-    remembered_[kind_] = {b.konto1Id, b.konto2Id};
+    remembered_[ledger::vorgangIndex(kind_)] = {b.konto1Id, b.konto2Id};
     repeat = false;
     provisional = !confirm && b.provisional != 0;
     accountText = {};
@@ -161,7 +161,8 @@ std::string CBuchungForm::amountInfo() const {
     if (!amount)
         return {};
     std::string info = "= " + doc_.formatBetrag(*amount) + " " + waehrungsName(doc_, currency);
-    const bool hideConverted = currency == 1 && doc_.settings().noNationalAmountOfEuro != 0;
+    const bool hideConverted =
+        currency == ledger::WaehrungsIndex::Zweite && doc_.settings().noNationalAmountOfEuro != 0;
     if (doc_.settings().dualCurrency != 0 && !hideConverted) {
         const ledger::WaehrungsBetrag other = doc_.convertBetrag(*amount, currency);
         info += " / " + doc_.formatBetrag(other.amount) + " " +
@@ -172,7 +173,8 @@ std::string CBuchungForm::amountInfo() const {
 
 void CBuchungForm::rememberChoices() {
     for (int side = 0; side < 2; ++side)
-        remembered_[kind_][side] = findEintrag(lists_[side], accountText[side]);
+        remembered_[ledger::vorgangIndex(kind_)][side] =
+            findEintrag(lists_[side], accountText[side]);
 }
 
 void CBuchungForm::rebuildLists() {
@@ -184,7 +186,8 @@ void CBuchungForm::rebuildLists() {
 
 void CBuchungForm::preselect(int side) {
     accountText[side].clear();
-    if (const ledger::CTWKonto* konto = doc_.findKonto(remembered_[kind_][side])) {
+    if (const ledger::CTWKonto* konto =
+            doc_.findKonto(remembered_[ledger::vorgangIndex(kind_)][side])) {
         accountText[side] = kontoText(*konto, mode_[side]);
         return;
     }
@@ -216,9 +219,7 @@ void CBuchungForm::preselect(int side) {
         accountText[side] = lists_[side].front().text;
 }
 
-void CBuchungForm::changeKind(int newKind) {
-    if (newKind < 0 || newKind > 2)
-        return;
+void CBuchungForm::changeKind(ledger::Vorgang newKind) {
     rememberChoices();
     kind_ = newKind;
     rebuildLists();
@@ -237,16 +238,16 @@ void CBuchungForm::leaveAmount() {
 }
 
 CBuchungForm::KontoVorgabe CBuchungForm::newAccountPreset(int side) const {
-    if (kind_ == ledger::kUmbuchung)
-        return {ledger::kBestandskonto, true};
+    if (kind_ == ledger::Vorgang::Umbuchung)
+        return {ledger::KontoArt::Bestandskonto, true};
     if (side == 0)
-        return {ledger::kBestandskonto, false};
-    return {kind_ + 1, false};
+        return {ledger::KontoArt::Bestandskonto, false};
+    return {ledger::gegenkontoArt(kind_), false};
 }
 
 void CBuchungForm::accountCreated(int side, int32_t accountId) {
     rememberChoices();
-    remembered_[kind_][side] = accountId;
+    remembered_[ledger::vorgangIndex(kind_)][side] = accountId;
     rebuildLists();
     changed_ = true;
 }
@@ -264,10 +265,10 @@ void CBuchungForm::optionsApplied(bool numberSourceChanged) {
 void CBuchungForm::takeFromBooking(const ledger::CTWBuchung& buchung, bool kindAndAccounts,
                                    bool amountAndCurrency, bool takeNotes) {
     text = buchung.text;
-    if (kindAndAccounts && buchung.kind >= 0 && buchung.kind <= 2) {
+    if (kindAndAccounts) {
         rememberChoices();
         kind_ = buchung.kind;
-        remembered_[kind_] = {buchung.konto1Id, buchung.konto2Id};
+        remembered_[ledger::vorgangIndex(kind_)] = {buchung.konto1Id, buchung.konto2Id};
         rebuildLists();
     }
     if (amountAndCurrency) {
@@ -302,12 +303,12 @@ std::optional<CBuchungForm::Field> CBuchungForm::check(platform::Prompter& promp
         return refuse(kKontoWaehlen, Field::Account2);
     if (konto1 == konto2)
         return refuse(kZweiKonten, Field::Account1);
-    if (kind_ != ledger::kUmbuchung && !konto1->isAsset())
-        return refuse(kBestandskonto, Field::Account1);
-    if (kind_ == ledger::kEinnahme && konto2->kind != ledger::kEinnahmenkonto)
-        return refuse(kEinnahmenkonto, Field::Account2);
-    if (kind_ == ledger::kAusgabe && konto2->kind != ledger::kAusgabenkonto)
-        return refuse(kAusgabenkonto, Field::Account2);
+    if (kind_ != ledger::Vorgang::Umbuchung && !konto1->isAsset())
+        return refuse(kBitteBestandskonto, Field::Account1);
+    if (kind_ == ledger::Vorgang::Einnahme && konto2->kind != ledger::KontoArt::Einnahmenkonto)
+        return refuse(kBitteEinnahmenkonto, Field::Account2);
+    if (kind_ == ledger::Vorgang::Ausgabe && konto2->kind != ledger::KontoArt::Ausgabenkonto)
+        return refuse(kBitteAusgabenkonto, Field::Account2);
 
     const std::optional<int64_t> amount = doc_.parseBetrag(amountText);
     if (!amount)
@@ -324,7 +325,7 @@ std::optional<CBuchungForm::Field> CBuchungForm::check(platform::Prompter& promp
     out.konto2Id = konto2->id;
     out.amount = *amount;
     // A document with one currency has no second one to book in.
-    out.currencyIndex = doc_.settings().dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
+    out.currencyIndex = gebuchteWaehrung(doc_, currency);
     out.notes = notes;
     out.provisional = provisional ? 1 : 0;
     return std::nullopt;

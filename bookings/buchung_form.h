@@ -26,13 +26,13 @@ public:
 
     // What the new-account dialog opened beside a side is preset to.
     struct KontoVorgabe {
-        int kind = ledger::kBestandskonto;
+        ledger::KontoArt kind = ledger::KontoArt::Bestandskonto;
         bool freeChoice = false; // the kind may be chosen freely
     };
 
     CBuchungForm(ledger::CTalwerkDoc& doc, const platform::Clock& clock);
 
-    // First opening for a new booking: today, kind 0, the suggested number, the preset
+    // First opening for a new booking: today, an income, the suggested number, the preset
     // currency, amount 0, no remembered accounts.
     void openNew();
     // Opening again after "Weitere Buchung...": every value stays except the amount (0) and
@@ -47,12 +47,12 @@ public:
     std::string text;
     std::string notes;
     std::string amountText;
-    int currency = 0;
+    ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste;
     bool repeat = false;      // "Buchung regelmäßig ausführen"
     bool provisional = false; // "Vorläufige Buchung"
     std::array<std::string, 2> accountText;
 
-    int kind() const { return kind_; }
+    ledger::Vorgang kind() const { return kind_; }
     int identifikation(int side) const { return mode_[side]; }
     const KontoListe& kontoListe(int side) const { return lists_[side]; }
 
@@ -77,7 +77,7 @@ public:
     std::string amountInfo() const;
 
     // --- Events ---
-    void changeKind(int newKind);
+    void changeKind(ledger::Vorgang newKind);
     void stepIdentifikation(int side, int delta);
     // Rewrites a parsing amount text in the document's amount format.
     void leaveAmount();
@@ -117,7 +117,7 @@ private:
     const platform::Clock& clock_;
     int edited_ = -1;
     bool confirm_ = false;
-    int kind_ = ledger::kEinnahme;
+    ledger::Vorgang kind_ = ledger::Vorgang::Einnahme;
     std::array<int, 2> mode_{};
     std::array<KontoListe, 2> lists_;
     // Remembered account per kind and side.

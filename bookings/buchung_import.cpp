@@ -93,49 +93,51 @@ std::optional<std::vector<std::string_view>> splitFields(std::string_view line, 
     return fields;
 }
 
-int parseVorgang(std::string_view field) {
+ledger::Vorgang parseVorgang(std::string_view field) {
     using ledger::equalsNoCase;
     if (equalsNoCase(field, "E") || equalsNoCase(field, "Einnahme"))
-        return ledger::kEinnahme;
+        return ledger::Vorgang::Einnahme;
     if (equalsNoCase(field, "A") || equalsNoCase(field, "Ausgabe"))
-        return ledger::kAusgabe;
-    return ledger::kUmbuchung;
+        return ledger::Vorgang::Ausgabe;
+    return ledger::Vorgang::Umbuchung;
 }
 
 // Kind and account order of a booking between the two accounts as the line names them, or
 // nothing when the pair does not fit the kind.
 struct Paar {
-    int kind;
+    ledger::Vorgang kind;
     const ledger::CTWKonto* konto1;
     const ledger::CTWKonto* konto2;
 };
 
-std::optional<Paar> decide(int buchungen, int kind, const ledger::CTWKonto* first,
+std::optional<Paar> decide(int buchungen, ledger::Vorgang kind, const ledger::CTWKonto* first,
                            const ledger::CTWKonto* second) {
     using namespace ledger;
     // A booking needs two different accounts.
     if (first == second)
         return std::nullopt;
-    const auto is = [](const CTWKonto* k, int art) { return k->kind == art; };
+    const auto is = [](const CTWKonto* k, KontoArt art) { return k->kind == art; };
     switch (buchungen) {
     case kMitBuchungstyp:
-        if (kind == kEinnahme && !(is(first, kBestandskonto) && is(second, kEinnahmenkonto)))
+        if (kind == Vorgang::Einnahme &&
+            !(is(first, KontoArt::Bestandskonto) && is(second, KontoArt::Einnahmenkonto)))
             return std::nullopt;
-        if (kind == kAusgabe && !(is(first, kBestandskonto) && is(second, kAusgabenkonto)))
+        if (kind == Vorgang::Ausgabe &&
+            !(is(first, KontoArt::Bestandskonto) && is(second, KontoArt::Ausgabenkonto)))
             return std::nullopt;
         return Paar{kind, first, second};
     case kUmbuchungenVonAuf: // from the first to the second
-        if (is(first, kBestandskonto) && is(second, kAusgabenkonto))
-            return Paar{kAusgabe, first, second};
-        if (is(first, kEinnahmenkonto) && is(second, kBestandskonto))
-            return Paar{kEinnahme, second, first};
-        return Paar{kUmbuchung, first, second};
+        if (is(first, KontoArt::Bestandskonto) && is(second, KontoArt::Ausgabenkonto))
+            return Paar{Vorgang::Ausgabe, first, second};
+        if (is(first, KontoArt::Einnahmenkonto) && is(second, KontoArt::Bestandskonto))
+            return Paar{Vorgang::Einnahme, second, first};
+        return Paar{Vorgang::Umbuchung, first, second};
     default: // to the first from the second
-        if (is(first, kAusgabenkonto) && is(second, kBestandskonto))
-            return Paar{kAusgabe, second, first};
-        if (is(first, kBestandskonto) && is(second, kEinnahmenkonto))
-            return Paar{kEinnahme, first, second};
-        return Paar{kUmbuchung, second, first};
+        if (is(first, KontoArt::Ausgabenkonto) && is(second, KontoArt::Bestandskonto))
+            return Paar{Vorgang::Ausgabe, second, first};
+        if (is(first, KontoArt::Bestandskonto) && is(second, KontoArt::Einnahmenkonto))
+            return Paar{Vorgang::Einnahme, first, second};
+        return Paar{Vorgang::Umbuchung, second, first};
     }
 }
 
@@ -180,11 +182,13 @@ private:
         const std::optional<ledger::CNVKDatum> date = parseImportDatum((*fields)[f++]);
         const std::string_view number = (*fields)[f++];
         const std::string_view text = (*fields)[f++];
-        const int kind = withKind ? parseVorgang((*fields)[f++]) : ledger::kUmbuchung;
+        const ledger::Vorgang kind =
+            withKind ? parseVorgang((*fields)[f++]) : ledger::Vorgang::Umbuchung;
         const std::string_view account1 = (*fields)[f++];
         const std::string_view account2 = (*fields)[f++];
         const std::optional<int64_t> amount = format_.parsePlainNumber((*fields)[f++]);
-        const int currency = withCurrency ? currencyOf((*fields)[f++]) : fixedCurrency();
+        const ledger::WaehrungsIndex currency =
+            withCurrency ? currencyOf((*fields)[f++]) : fixedCurrency();
         const std::string_view notes = options_.notizen ? (*fields)[f++] : std::string_view();
         if (!date || !amount)
             return Fehler::Format;
@@ -220,12 +224,15 @@ private:
     }
 
     // Without a second currency every booking is in the first one.
-    int currencyOf(std::string_view name) const {
-        if (!dual_)
-            return 0;
-        return ledger::equalsNoCase(name, doc_.settings().firstCurrencySymbol) ? 0 : 1;
+    ledger::WaehrungsIndex currencyOf(std::string_view name) const {
+        if (!dual_ || ledger::equalsNoCase(name, doc_.settings().firstCurrencySymbol))
+            return ledger::WaehrungsIndex::Erste;
+        return ledger::WaehrungsIndex::Zweite;
     }
-    int fixedCurrency() const { return dual_ && options_.betraege == kAlleInZweiter ? 1 : 0; }
+    ledger::WaehrungsIndex fixedCurrency() const {
+        return dual_ && options_.betraege == kAlleInZweiter ? ledger::WaehrungsIndex::Zweite
+                                                            : ledger::WaehrungsIndex::Erste;
+    }
 
     ledger::CTalwerkDoc& doc_;
     const ImportOptionen& options_;

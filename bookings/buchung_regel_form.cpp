@@ -37,11 +37,11 @@ CBuchungRegelForm::CBuchungRegelForm(ledger::CTalwerkDoc& doc, const platform::C
     remembered_.fill(kNone);
 }
 
-void CBuchungRegelForm::start(int kind, int32_t konto1, int32_t konto2) {
+void CBuchungRegelForm::start(ledger::Vorgang kind, int32_t konto1, int32_t konto2) {
     mode_.fill(doc_.settings().accountInputMode);
     remembered_.fill(kNone);
-    kind_ = std::clamp(kind, 0, 2);
-    remembered_[kind_] = {konto1, konto2};
+    kind_ = kind;
+    remembered_[ledger::vorgangIndex(kind_)] = {konto1, konto2};
     edited_ = -1;
     bookingDate_.reset();
     locked_ = false;
@@ -54,7 +54,7 @@ void CBuchungRegelForm::start(int kind, int32_t konto1, int32_t konto2) {
     notesTemplate.clear();
     dateMode = kFaelligkeitsdatum;
     counter = 1;
-    currency = doc_.settings().presetCurrency;
+    currency = voreingestellteWaehrung(doc_);
     amountText = doc_.formatBetrag(0);
     intervalCount = 1;
     intervalUnit = ledger::kMonate;
@@ -64,7 +64,7 @@ void CBuchungRegelForm::start(int kind, int32_t konto1, int32_t konto2) {
 }
 
 void CBuchungRegelForm::openNew() {
-    start(ledger::kEinnahme, -1, -1);
+    start(ledger::Vorgang::Einnahme, -1, -1);
     rebuildLists();
 }
 
@@ -127,14 +127,15 @@ std::string CBuchungRegelForm::dateLabel() const {
 
 void CBuchungRegelForm::rememberChoices() {
     for (int side = 0; side < 2; ++side)
-        remembered_[kind_][side] = findEintrag(lists_[side], accountText[side]);
+        remembered_[ledger::vorgangIndex(kind_)][side] =
+            findEintrag(lists_[side], accountText[side]);
 }
 
 void CBuchungRegelForm::rebuildLists() {
     for (int side = 0; side < 2; ++side) {
         lists_[side] = vorgangKontoListe(doc_, kind_, side, mode_[side]);
         // Pick lists: an account that the list does not hold gives way to its first entry.
-        const int32_t wanted = remembered_[kind_][side];
+        const int32_t wanted = remembered_[ledger::vorgangIndex(kind_)][side];
         const auto it = std::find_if(lists_[side].begin(), lists_[side].end(),
                                      [wanted](const KontoEintrag& e) { return e.id == wanted; });
         if (it != lists_[side].end())
@@ -144,9 +145,7 @@ void CBuchungRegelForm::rebuildLists() {
     }
 }
 
-void CBuchungRegelForm::changeKind(int newKind) {
-    if (newKind < 0 || newKind > 2)
-        return;
+void CBuchungRegelForm::changeKind(ledger::Vorgang newKind) {
     rememberChoices();
     kind_ = newKind;
     rebuildLists();
@@ -231,7 +230,7 @@ std::optional<CBuchungRegelForm::Field> CBuchungRegelForm::ok(platform::Prompter
     regel.konto2Id = konto2->id;
     regel.amount = *amount;
     // A document with one currency has no second one to book in.
-    regel.currencyIndex = doc_.settings().dualCurrency != 0 ? std::clamp(currency, 0, 1) : 0;
+    regel.currencyIndex = gebuchteWaehrung(doc_, currency);
     regel.notesTemplate = notesTemplate;
     regel.provisional = provisional ? 1 : 0;
     regel.counterStart = counter;

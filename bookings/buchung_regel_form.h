@@ -44,7 +44,7 @@ public:
     int32_t counter = 1; // the counter start, or the next counter
     std::string textTemplate;
     std::string amountText;
-    int currency = 0;
+    ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste;
     std::string notesTemplate;
     int32_t intervalCount = 1;
     int32_t intervalUnit = ledger::kMonate;
@@ -52,7 +52,7 @@ public:
     bool provisional = false;
     std::array<std::string, 2> accountText;
 
-    int kind() const { return kind_; }
+    ledger::Vorgang kind() const { return kind_; }
     int identifikation(int side) const { return mode_[side]; }
     const KontoListe& kontoListe(int side) const { return lists_[side]; }
     std::string kontoLabel(int side) const;
@@ -66,7 +66,7 @@ public:
     std::string dateLabel() const;
 
     // --- Events ---
-    void changeKind(int newKind);
+    void changeKind(ledger::Vorgang newKind);
     void stepIdentifikation(int side, int delta);
     // The interval count or unit changed: a rule repeating a booking moves its first date to
     // one interval after the booking's date.
@@ -85,7 +85,7 @@ public:
     int ruleIndex() const { return savedIndex_; }
 
 private:
-    void start(int kind, int32_t konto1, int32_t konto2);
+    void start(ledger::Vorgang kind, int32_t konto1, int32_t konto2);
     void rebuildLists();
     void rememberChoices();
     const ledger::CTWKonto* chosenKonto(int side) const;
@@ -95,7 +95,7 @@ private:
     ledger::CTalwerkDoc& doc_;
     const platform::Clock& clock_;
     int edited_ = -1;
-    int kind_ = ledger::kEinnahme;
+    ledger::Vorgang kind_ = ledger::Vorgang::Einnahme;
     std::array<int, 2> mode_{};
     std::array<KontoListe, 2> lists_;
     // Remembered account per kind and side.

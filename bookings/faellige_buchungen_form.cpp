@@ -198,7 +198,7 @@ std::string CFaelligeBuchungenForm::cellText(int row, int column) const {
     case kSpalteText:
         return p.text;
     case kSpalteVorgang:
-        return p.kind >= 0 && p.kind <= 2 ? kVorgangNamen[static_cast<size_t>(p.kind)] : "";
+        return kVorgangNamen[static_cast<size_t>(ledger::vorgangIndex(p.kind))];
     case kSpalteKonto1:
         return p.konto1 ? p.konto1->name : std::string();
     case kSpalteKonto2:

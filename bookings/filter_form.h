@@ -34,15 +34,15 @@ public:
     int textMode = ledger::kIstGleich;
     std::string textPattern;
     bool kindOn = false;
-    int kind = 0;
+    ledger::Vorgang kind = ledger::Vorgang::Einnahme;
     bool accountOn = false;
     int32_t accountId = -1; // the chosen list entry, -1 for none
     bool amountOn = false;
     std::string amountFrom;
     std::string amountTo;
-    int amountCurrency = 0;
+    ledger::WaehrungsIndex amountCurrency = ledger::WaehrungsIndex::Erste;
     bool currencyOn = false;
-    int currency = 0;
+    ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste;
     bool notesOn = false;
     int notesMode = ledger::kIstGleich;
     std::string notesPattern;

@@ -33,23 +33,23 @@ KontoListe buildKontoListe(const ledger::CTalwerkDoc& doc, int mode,
     return liste;
 }
 
-KontoListe vorgangKontoListe(const ledger::CTalwerkDoc& doc, int kind, int side, int mode) {
+KontoListe vorgangKontoListe(const ledger::CTalwerkDoc& doc, ledger::Vorgang kind, int side,
+                             int mode) {
     using ledger::CTWKonto;
-    if (kind == ledger::kUmbuchung)
+    if (kind == ledger::Vorgang::Umbuchung)
         return buildKontoListe(doc, mode, [](const CTWKonto&) { return true; });
     if (side == 0)
         return buildKontoListe(doc, mode, [](const CTWKonto& k) { return k.isAsset(); });
-    const int32_t wanted =
-        kind == ledger::kEinnahme ? ledger::kEinnahmenkonto : ledger::kAusgabenkonto;
+    const ledger::KontoArt wanted = ledger::gegenkontoArt(kind);
     return buildKontoListe(doc, mode, [wanted](const CTWKonto& k) { return k.kind == wanted; });
 }
 
-std::string vorgangKontoLabel(int kind, int side) {
-    if (kind == ledger::kUmbuchung)
+std::string vorgangKontoLabel(ledger::Vorgang kind, int side) {
+    if (kind == ledger::Vorgang::Umbuchung)
         return side == 0 ? "von &Konto" : "auf K&onto";
     if (side == 0)
         return "Bestands&konto";
-    return kind == ledger::kEinnahme ? "Einnahmenk&onto" : "Ausgabenk&onto";
+    return kind == ledger::Vorgang::Einnahme ? "Einnahmenk&onto" : "Ausgabenk&onto";
 }
 
 int32_t findEintrag(const KontoListe& liste, std::string_view text) {

@@ -33,9 +33,10 @@ KontoListe buildKontoListe(const ledger::CTalwerkDoc& doc, int mode,
                            const std::function<bool(const ledger::CTWKonto&)>& take);
 // The account list of a side (0 or 1) for a booking kind: asset accounts, or every account of a
 // transfer, on side 1; income, expense or every account on side 2.
-KontoListe vorgangKontoListe(const ledger::CTalwerkDoc& doc, int kind, int side, int mode);
+KontoListe vorgangKontoListe(const ledger::CTalwerkDoc& doc, ledger::Vorgang kind, int side,
+                             int mode);
 // The label of a side's account field for a booking kind ("Bestands&konto", "von &Konto", ...).
-std::string vorgangKontoLabel(int kind, int side);
+std::string vorgangKontoLabel(ledger::Vorgang kind, int side);
 
 // The id of the first entry whose text equals the text ignoring case, or -1.
 int32_t findEintrag(const KontoListe& liste, std::string_view text);

@@ -16,9 +16,27 @@ inline std::vector<std::string> waehrungsNamen(const ledger::CTalwerkDoc& doc) {
     return names;
 }
 
-// The name of currency index 0 or 1.
-inline const std::string& waehrungsName(const ledger::CTalwerkDoc& doc, int index) {
-    return index == 1 ? doc.settings().secondCurrencySymbol : doc.settings().firstCurrencySymbol;
+// The symbol of the first or second currency.
+inline const std::string& waehrungsName(const ledger::CTalwerkDoc& doc,
+                                        ledger::WaehrungsIndex index) {
+    return index == ledger::WaehrungsIndex::Zweite ? doc.settings().secondCurrencySymbol
+                                                   : doc.settings().firstCurrencySymbol;
+}
+
+// The currency a new booking starts in ("voreingestellte Währung"): the second one when the
+// setting says 1, else the first.
+inline ledger::WaehrungsIndex voreingestellteWaehrung(const ledger::CTalwerkDoc& doc) {
+    return doc.settings().presetCurrency == 1 ? ledger::WaehrungsIndex::Zweite
+                                              : ledger::WaehrungsIndex::Erste;
+}
+
+// The currency a booking or rule is stored in: in a document with one currency every amount is
+// in the first one.
+inline ledger::WaehrungsIndex gebuchteWaehrung(const ledger::CTalwerkDoc& doc,
+                                               ledger::WaehrungsIndex chosen) {
+    return doc.settings().dualCurrency != 0 && chosen == ledger::WaehrungsIndex::Zweite
+               ? ledger::WaehrungsIndex::Zweite
+               : ledger::WaehrungsIndex::Erste;
 }
 
 } // namespace bookings

@@ -82,10 +82,11 @@ std::optional<std::string> fill(accounts::KontoForm& form, const KontoOptionen& 
     if (o.abbreviation)
         form.abbreviation = *o.abbreviation;
     if (o.currency) {
-        if (!form.currencyEnabled() || *o.currency < 0 ||
+        const std::optional<ledger::WaehrungsIndex> currency = ledger::waehrungAt(*o.currency);
+        if (!form.currencyEnabled() || !currency ||
             *o.currency >= static_cast<int64_t>(form.currencies().size()))
             return std::string("Die Währung kann für dieses Konto nicht gewählt werden.");
-        form.currencyIndex = static_cast<int32_t>(*o.currency);
+        form.currencyIndex = *currency;
     }
     if (o.openingBalance) {
         if (!form.openingBalanceEnabled())

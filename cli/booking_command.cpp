@@ -24,8 +24,9 @@ int runBooking(Arguments& args, Io& io) {
     const auto date = takeDateOption(args, "date");
     if (!date)
         throw UsageError("Die Option --date fehlt.");
-    const int kind = takeChoiceOption(args, "kind", {"0", "1", "2"}, -1);
-    if (kind < 0)
+    const std::optional<ledger::Vorgang> kind =
+        ledger::vorgangAt(takeChoiceOption(args, "kind", {"0", "1", "2"}, -1));
+    if (!kind)
         throw UsageError("Die Option --kind fehlt.");
     const std::string account1 = required(args, "account1");
     const std::string account2 = required(args, "account2");
@@ -33,7 +34,8 @@ int runBooking(Arguments& args, Io& io) {
     const auto number = args.option("number");
     const auto text = args.option("text");
     const auto notes = args.option("notes");
-    const int currency = takeChoiceOption(args, "currency", {"0", "1"}, -1);
+    const std::optional<ledger::WaehrungsIndex> currency =
+        ledger::waehrungAt(takeChoiceOption(args, "currency", {"0", "1"}, -1));
     const bool provisional = args.flag("provisional");
     LedgerChange change(args, io);
     const std::vector<std::string> positionals = args.positionals(2);
@@ -44,7 +46,7 @@ int runBooking(Arguments& args, Io& io) {
     if (!change.open(path))
         return kExitFailure;
     ledger::CTalwerkDoc& doc = change.doc();
-    if (currency == 1 && doc.settings().dualCurrency == 0) {
+    if (currency == ledger::WaehrungsIndex::Zweite && doc.settings().dualCurrency == 0) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
     }
@@ -52,7 +54,7 @@ int runBooking(Arguments& args, Io& io) {
     bookings::CBuchungForm form(doc, change.clock());
     form.openNew();
     form.date = *date;
-    form.changeKind(kind);
+    form.changeKind(*kind);
     form.accountText = {account1, account2};
     form.amountText = amount;
     if (number)
@@ -61,8 +63,8 @@ int runBooking(Arguments& args, Io& io) {
         form.text = ledger::fromUtf8(*text);
     if (notes)
         form.notes = ledger::fromUtf8(*notes);
-    if (currency >= 0)
-        form.currency = currency;
+    if (currency)
+        form.currency = *currency;
     form.provisional = provisional;
 
     AnsweringPrompter prompter(io.err, change.yes(), true);

@@ -14,7 +14,7 @@ struct Ziel {
     const ledger::CTWUnterkategorie* subcategory = nullptr;
 };
 
-std::optional<Ziel> findZiel(const ledger::CTalwerkDoc& doc, int kind,
+std::optional<Ziel> findZiel(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind,
                              const std::optional<std::string>& category,
                              const std::optional<std::string>& subcategory, Io& io) {
     Ziel ziel;

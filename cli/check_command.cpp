@@ -22,9 +22,9 @@ std::string versionText(std::uint32_t v) {
 void printCounts(const ledger::CTalwerkDoc& doc, Io& io) {
     int kinds[ledger::kKontoArten] = {};
     for (const auto& k : doc.accounts())
-        ++kinds[std::clamp(k->kind, 0, ledger::kKontoArten - 1)];
+        ++kinds[std::clamp(ledger::kontoArtIndex(k->kind), 0, ledger::kKontoArten - 1)];
     std::size_t categories = 0, subcategories = 0;
-    for (int kind = 0; kind < ledger::kKontoArten; ++kind) {
+    for (const ledger::KontoArt kind : ledger::kAlleKontoArten) {
         const auto tree = doc.categories().tree(kind);
         categories += tree.size();
         for (const ledger::CTWKategorie* c : tree)

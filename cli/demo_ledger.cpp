@@ -75,9 +75,9 @@ private:
         const CTWKonto& k2 = konto(to);
         CTWBuchung b;
         b.date = date;
-        b.kind = k2.kind == kEinnahmenkonto  ? kEinnahme
-                 : k2.kind == kAusgabenkonto ? kAusgabe
-                                             : kUmbuchung;
+        b.kind = k2.kind == KontoArt::Einnahmenkonto  ? Vorgang::Einnahme
+                 : k2.kind == KontoArt::Ausgabenkonto ? Vorgang::Ausgabe
+                                                      : Vorgang::Umbuchung;
         b.konto1Id = k1.id;
         b.konto1Kind = k1.kind;
         b.konto2Id = k2.id;
@@ -101,9 +101,9 @@ private:
         r.numberTemplate = "<NAECHSTE>";
         r.counterStart = 1;
         r.textTemplate = text;
-        r.kind = k2.kind == kEinnahmenkonto  ? kEinnahme
-                 : k2.kind == kAusgabenkonto ? kAusgabe
-                                             : kUmbuchung;
+        r.kind = k2.kind == KontoArt::Einnahmenkonto  ? Vorgang::Einnahme
+                 : k2.kind == KontoArt::Ausgabenkonto ? Vorgang::Ausgabe
+                                                      : Vorgang::Umbuchung;
         r.konto1Id = k1.id;
         r.konto2Id = k2.id;
         r.amount = amount;
@@ -232,7 +232,7 @@ private:
         CTWBuchungsFilterNeu gross = *doc_.filters()[0];
         gross.name = "Große Ausgaben";
         gross.kindConditionOn = 1;
-        gross.kind = kAusgabe;
+        gross.kind = Vorgang::Ausgabe;
         gross.amountConditionOn = 1;
         gross.amountFrom = 50000;
         gross.amountTo = 100000000;

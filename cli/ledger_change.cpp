@@ -87,11 +87,14 @@ std::optional<int64_t> takeNumber(Arguments& args, std::string_view name) {
     return value;
 }
 
-std::optional<int> takeKind(Arguments& args) {
-    const auto kind = takeNumber(args, "kind");
-    if (kind && (*kind < 0 || *kind >= ledger::kKontoArten))
-        throw UsageError("--kind erwartet 0, 1 oder 2: " + std::to_string(*kind));
-    return kind ? std::optional<int>(static_cast<int>(*kind)) : std::nullopt;
+std::optional<ledger::KontoArt> takeKind(Arguments& args) {
+    const auto number = takeNumber(args, "kind");
+    if (!number)
+        return std::nullopt;
+    const std::optional<ledger::KontoArt> kind = ledger::kontoArtAt(*number);
+    if (!kind)
+        throw UsageError("--kind erwartet 0, 1 oder 2: " + std::to_string(*number));
+    return kind;
 }
 
 } // namespace cli

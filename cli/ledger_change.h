@@ -73,6 +73,6 @@ std::optional<std::string> takeText(Arguments& args, std::string_view name);
 // A whole-number option; a value that is not a number is a usage error.
 std::optional<int64_t> takeNumber(Arguments& args, std::string_view name);
 // --kind 0, 1 or 2 (asset, income, expense accounts); nothing when absent.
-std::optional<int> takeKind(Arguments& args);
+std::optional<ledger::KontoArt> takeKind(Arguments& args);
 
 } // namespace cli

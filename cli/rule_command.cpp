@@ -15,7 +15,7 @@ namespace {
 // The rule fields given on the command line; what is absent keeps the form's value.
 struct RegelOptionen {
     std::optional<std::string> name;
-    int kind = -1;
+    std::optional<ledger::Vorgang> kind;
     std::optional<std::string> account1;
     std::optional<std::string> account2;
     std::optional<std::string> amount;
@@ -27,7 +27,7 @@ struct RegelOptionen {
     std::optional<std::string> text;
     std::optional<std::string> notes;
     int dateMode = -1;
-    int currency = -1;
+    std::optional<ledger::WaehrungsIndex> currency;
     bool provisional = false;
 
     bool changesSchedule() const { return first || every || unit >= 0 || counter; }
@@ -42,7 +42,7 @@ int32_t toInt32(int64_t value, std::string_view option) {
 RegelOptionen takeRegelOptionen(Arguments& args) {
     RegelOptionen o;
     o.name = takeText(args, "name");
-    o.kind = takeChoiceOption(args, "kind", {"0", "1", "2"}, -1);
+    o.kind = ledger::vorgangAt(takeChoiceOption(args, "kind", {"0", "1", "2"}, -1));
     o.account1 = takeText(args, "account1");
     o.account2 = takeText(args, "account2");
     o.amount = takeText(args, "amount");
@@ -58,7 +58,7 @@ RegelOptionen takeRegelOptionen(Arguments& args) {
     o.text = takeText(args, "text");
     o.notes = takeText(args, "notes");
     o.dateMode = takeChoiceOption(args, "date-mode", {"0", "1"}, -1);
-    o.currency = takeChoiceOption(args, "currency", {"0", "1"}, -1);
+    o.currency = ledger::waehrungAt(takeChoiceOption(args, "currency", {"0", "1"}, -1));
     o.provisional = args.flag("provisional");
     return o;
 }
@@ -66,8 +66,8 @@ RegelOptionen takeRegelOptionen(Arguments& args) {
 // Copies the given fields into the form in the order a user fills the dialog: the kind first,
 // since it rebuilds the account lists.
 void fill(bookings::CBuchungRegelForm& form, const RegelOptionen& o) {
-    if (o.kind >= 0)
-        form.changeKind(o.kind);
+    if (o.kind)
+        form.changeKind(*o.kind);
     if (o.name)
         form.name = *o.name;
     if (o.account1)
@@ -94,8 +94,8 @@ void fill(bookings::CBuchungRegelForm& form, const RegelOptionen& o) {
         form.notesTemplate = *o.notes;
     if (o.dateMode >= 0)
         form.dateMode = o.dateMode;
-    if (o.currency >= 0)
-        form.currency = o.currency;
+    if (o.currency)
+        form.currency = *o.currency;
     if (o.provisional)
         form.provisional = true;
 }
@@ -150,14 +150,13 @@ int runRule(Arguments& args, Io& io) {
 
     const RegelOptionen o = takeRegelOptionen(args);
     const auto positionals = args.positionals(sub == "new" ? 1 : 2);
-    if (sub == "new" &&
-        (!o.name || o.kind < 0 || !o.account1 || !o.account2 || !o.amount || !o.first))
+    if (sub == "new" && (!o.name || !o.kind || !o.account1 || !o.account2 || !o.amount || !o.first))
         throw UsageError("rule new braucht --name, --kind, --account1, --account2, --amount "
                          "und --first");
     if (!change.open(positionals[0]))
         return kExitFailure;
     ledger::CTalwerkDoc& doc = change.doc();
-    if (o.currency == 1 && doc.settings().dualCurrency == 0) {
+    if (o.currency == ledger::WaehrungsIndex::Zweite && doc.settings().dualCurrency == 0) {
         printLine(io.err, "Die Datei führt keine zweite Währung.");
         return kExitUsage;
     }

@@ -63,10 +63,12 @@ reports::Selection takeSelection(Arguments& args) {
     if (ids.size() + 1 == parts.size()) {
         if (parts[0] == "account" && ids.size() == 1)
             return {Selection::kKonto, ids[0]};
-        if (parts[0] == "category" && ids.size() == 2)
-            return {Selection::kKategorie, -1, ids[0], ids[1]};
-        if (parts[0] == "subcategory" && ids.size() == 3)
-            return {Selection::kUnterkategorie, -1, ids[0], ids[1], ids[2]};
+        const std::optional<ledger::KontoArt> kind =
+            ids.empty() ? std::nullopt : ledger::kontoArtAt(ids[0]);
+        if (parts[0] == "category" && ids.size() == 2 && kind)
+            return {Selection::kKategorie, -1, *kind, ids[1]};
+        if (parts[0] == "subcategory" && ids.size() == 3 && kind)
+            return {Selection::kUnterkategorie, -1, *kind, ids[1], ids[2]};
     }
     throw UsageError(
         "--select erwartet account:ID, category:ART:ID oder subcategory:ART:ID:UNTER: " + *text);
@@ -148,7 +150,8 @@ int runShow(Arguments& args, Io& io) {
     o.params.periodKind = takeChoiceOption(args, "periods", {"0", "1", "2", "3"}, 0);
     o.params.valueKind =
         takeChoiceOption(args, "value", {"1", "2", "3", "4", "5", "6"}, 0) + reports::kGuthaben;
-    o.params.displayCurrency = takeChoiceOption(args, "currency", {"0", "1"}, 0);
+    o.params.displayCurrency =
+        *ledger::waehrungAt(takeChoiceOption(args, "currency", {"0", "1"}, 0));
     if (const int type = takeChoiceOption(args, "compare", {"0", "1", "2"}, -1); type >= 0)
         o.comparisonType = type;
     o.svgPath = args.option("svg");

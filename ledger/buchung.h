@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ledger/datum.h"
+#include "ledger/konto.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,7 +13,33 @@
 namespace ledger {
 
 // Booking kind ("Vorgang").
-enum Vorgang : int32_t { kEinnahme = 0, kAusgabe = 1, kUmbuchung = 2 };
+enum class Vorgang : int32_t { Einnahme = 0, Ausgabe = 1, Umbuchung = 2 };
+inline constexpr int kVorgaenge = 3;
+
+// The position of a kind among the three (0 to 2), as lists of the kinds show them.
+constexpr int vorgangIndex(Vorgang vorgang) {
+    return static_cast<int>(vorgang);
+}
+// The kind at a position; nothing outside 0 to 2.
+constexpr std::optional<Vorgang> vorgangAt(int64_t index) {
+    if (index < 0 || index >= kVorgaenge)
+        return std::nullopt;
+    return static_cast<Vorgang>(index);
+}
+
+// The kind of the second account of a booking of this kind: the income account of an income,
+// the expense account of an expense; an asset account for a transfer.
+constexpr KontoArt gegenkontoArt(Vorgang vorgang) {
+    switch (vorgang) {
+    case Vorgang::Einnahme:
+        return KontoArt::Einnahmenkonto;
+    case Vorgang::Ausgabe:
+        return KontoArt::Ausgabenkonto;
+    case Vorgang::Umbuchung:
+        break;
+    }
+    return KontoArt::Bestandskonto;
+}
 
 class CTWBuchung {
 public:
@@ -20,13 +47,13 @@ public:
     CNVKDatum date;      // "Datum"
     std::string number;  // "Nr."
     std::string text;    // "Buchungstext"
-    int32_t kind = kEinnahme;
+    Vorgang kind = Vorgang::Einnahme;
     int32_t konto1Id = -1; // asset account, or the source of a transfer
-    int32_t konto1Kind = 0;
+    KontoArt konto1Kind = KontoArt::Bestandskonto;
     int32_t konto2Id = -1; // income/expense account, or the target of a transfer
-    int32_t konto2Kind = 0;
+    KontoArt konto2Kind = KontoArt::Bestandskonto;
     int64_t amount = 0;
-    int32_t currencyIndex = 0;
+    WaehrungsIndex currencyIndex = WaehrungsIndex::Erste;
     std::string notes;       // "Notizen"
     int32_t provisional = 0; // nonzero: "vorläufige Buchung"
 

@@ -2,6 +2,7 @@
 // (built on demand by the due bookings list and never stored).
 #pragma once
 
+#include "ledger/buchung.h"
 #include "ledger/datum.h"
 #include "ledger/konto.h"
 
@@ -25,11 +26,11 @@ public:
     std::string numberTemplate;
     int32_t counterStart = 0;
     std::string textTemplate;
-    int32_t kind = 0;
+    Vorgang kind = Vorgang::Einnahme;
     int32_t konto1Id = -1;
     int32_t konto2Id = -1;
     int64_t amount = 0;
-    int32_t currencyIndex = 0;
+    WaehrungsIndex currencyIndex = WaehrungsIndex::Erste;
     std::string notesTemplate;
     int32_t intervalCount = 1;
     int32_t intervalUnit = kMonate;
@@ -47,11 +48,11 @@ public:
     CNVKDatum bookingDate; // "Datum"
     std::string number;
     std::string text;
-    int32_t kind = 0;
+    Vorgang kind = Vorgang::Einnahme;
     const CTWKonto* konto1 = nullptr;
     const CTWKonto* konto2 = nullptr;
     int64_t amount = 0;
-    int32_t currencyIndex = 0;
+    WaehrungsIndex currencyIndex = WaehrungsIndex::Erste;
     std::string notes;
     int32_t occurrenceIndex = 0;
     int32_t ruleIndex = 0; // position in the document's list of recurring bookings

@@ -118,12 +118,14 @@ std::optional<int64_t> CTalwerkDoc::parseBetrag(std::string_view text) const {
     return betragFormat().parse(text);
 }
 
-WaehrungsBetrag CTalwerkDoc::convertBetrag(int64_t amount, int32_t currencyIndex) const {
+WaehrungsBetrag CTalwerkDoc::convertBetrag(int64_t amount, WaehrungsIndex currencyIndex) const {
     if (settings_.dualCurrency == 0)
         return {amount, currencyIndex};
-    if (currencyIndex == 0)
-        return {ledger::convertBetrag(amount, rate_.numerator, rate_.denominator), 1};
-    return {ledger::convertBetrag(amount, rate_.denominator, rate_.numerator), 1 - currencyIndex};
+    if (currencyIndex == WaehrungsIndex::Erste)
+        return {ledger::convertBetrag(amount, rate_.numerator, rate_.denominator),
+                WaehrungsIndex::Zweite};
+    return {ledger::convertBetrag(amount, rate_.denominator, rate_.numerator),
+            andereWaehrung(currencyIndex)};
 }
 
 // --- Lookups ---
@@ -164,42 +166,42 @@ bool CTalwerkDoc::isKontoUsedByRegel(int32_t kontoId) const {
                        [&](const auto& regel) { return regel->touches(kontoId); });
 }
 
-const CTWKategorie* CTalwerkDoc::findKategorie(int kind, int32_t categoryId) const {
+const CTWKategorie* CTalwerkDoc::findKategorie(KontoArt kind, int32_t categoryId) const {
     return categories_.findKategorie(kind, categoryId);
 }
 
-const CTWUnterkategorie* CTalwerkDoc::findUnterkategorie(int kind, int32_t categoryId,
+const CTWUnterkategorie* CTalwerkDoc::findUnterkategorie(KontoArt kind, int32_t categoryId,
                                                          int32_t subcategoryId) const {
     return categories_.findUnterkategorie(kind, categoryId, subcategoryId);
 }
 
-const CTWKategorie* CTalwerkDoc::findKategorieByName(int kind, std::string_view name) const {
+const CTWKategorie* CTalwerkDoc::findKategorieByName(KontoArt kind, std::string_view name) const {
     return categories_.findKategorie(kind, name);
 }
 
-int CTalwerkDoc::indexOfKategorieByName(int kind, std::string_view name) const {
+int CTalwerkDoc::indexOfKategorieByName(KontoArt kind, std::string_view name) const {
     return categories_.indexOfKategorie(kind, name);
 }
 
 const CTWUnterkategorie*
-CTalwerkDoc::findUnterkategorieByName(int kind, std::string_view categoryName,
+CTalwerkDoc::findUnterkategorieByName(KontoArt kind, std::string_view categoryName,
                                       std::string_view subcategoryName) const {
     const CTWKategorie* category = categories_.findKategorie(kind, categoryName);
     return category ? category->findUnterkategorie(subcategoryName) : nullptr;
 }
 
-int CTalwerkDoc::indexOfUnterkategorieByName(int kind, std::string_view categoryName,
+int CTalwerkDoc::indexOfUnterkategorieByName(KontoArt kind, std::string_view categoryName,
                                              std::string_view subcategoryName) const {
     const CTWKategorie* category = categories_.findKategorie(kind, categoryName);
     return category ? category->indexOfUnterkategorie(subcategoryName) : -1;
 }
 
-std::string CTalwerkDoc::kategorieName(int kind, int32_t categoryId) const {
+std::string CTalwerkDoc::kategorieName(KontoArt kind, int32_t categoryId) const {
     const CTWKategorie* category = findKategorie(kind, categoryId);
     return category ? category->name : kKeine;
 }
 
-std::string CTalwerkDoc::unterkategorieName(int kind, int32_t categoryId,
+std::string CTalwerkDoc::unterkategorieName(KontoArt kind, int32_t categoryId,
                                             int32_t subcategoryId) const {
     const CTWUnterkategorie* sub = findUnterkategorie(kind, categoryId, subcategoryId);
     return sub ? sub->name : kKeine;
@@ -583,19 +585,19 @@ void CTalwerkDoc::replaceKontoAt(int index, std::unique_ptr<CTWKonto> konto) {
 
 // --- Category operations ---
 
-int32_t CTalwerkDoc::addKategorie(int kind, std::string name) {
-    if (kind < 0 || kind >= kKontoArten)
+int32_t CTalwerkDoc::addKategorie(KontoArt kind, std::string name) {
+    if (!kontoArtAt(kontoArtIndex(kind)))
         return -1;
     auto category = std::make_unique<CTWKategorie>();
-    category->id = categories_.nextCategoryId[kind];
+    category->id = categories_.nextCategoryId[kontoArtIndex(kind)];
     category->name = std::move(name);
-    assign(categories_.nextCategoryId[kind], category->id + 1);
+    assign(categories_.nextCategoryId[kontoArtIndex(kind)], category->id + 1);
     const int32_t id = category->id;
     insertKategorieAt(kind, static_cast<int>(categories_.tree(kind).size()), std::move(category));
     return id;
 }
 
-int32_t CTalwerkDoc::addUnterkategorie(int kind, int32_t categoryId, std::string name) {
+int32_t CTalwerkDoc::addUnterkategorie(KontoArt kind, int32_t categoryId, std::string name) {
     const int index = categories_.indexOfKategorie(kind, categoryId);
     if (index < 0)
         return -1;
@@ -605,7 +607,7 @@ int32_t CTalwerkDoc::addUnterkategorie(int kind, int32_t categoryId, std::string
     return id;
 }
 
-bool CTalwerkDoc::renameKategorie(int kind, int32_t categoryId, std::string name) {
+bool CTalwerkDoc::renameKategorie(KontoArt kind, int32_t categoryId, std::string name) {
     const int index = categories_.indexOfKategorie(kind, categoryId);
     if (index < 0)
         return false;
@@ -615,7 +617,7 @@ bool CTalwerkDoc::renameKategorie(int kind, int32_t categoryId, std::string name
     return true;
 }
 
-bool CTalwerkDoc::renameUnterkategorie(int kind, int32_t categoryId, int32_t subcategoryId,
+bool CTalwerkDoc::renameUnterkategorie(KontoArt kind, int32_t categoryId, int32_t subcategoryId,
                                        std::string name) {
     const int index = categories_.indexOfKategorie(kind, categoryId);
     if (index < 0)
@@ -629,7 +631,7 @@ bool CTalwerkDoc::renameUnterkategorie(int kind, int32_t categoryId, int32_t sub
     return true;
 }
 
-bool CTalwerkDoc::removeKategorie(int kind, int32_t categoryId) {
+bool CTalwerkDoc::removeKategorie(KontoArt kind, int32_t categoryId) {
     const int index = categories_.indexOfKategorie(kind, categoryId);
     if (index < 0)
         return false;
@@ -637,7 +639,7 @@ bool CTalwerkDoc::removeKategorie(int kind, int32_t categoryId) {
     return true;
 }
 
-bool CTalwerkDoc::removeUnterkategorie(int kind, int32_t categoryId, int32_t subcategoryId) {
+bool CTalwerkDoc::removeUnterkategorie(KontoArt kind, int32_t categoryId, int32_t subcategoryId) {
     const int index = categories_.indexOfKategorie(kind, categoryId);
     if (index < 0)
         return false;
@@ -651,14 +653,15 @@ bool CTalwerkDoc::removeUnterkategorie(int kind, int32_t categoryId, int32_t sub
     return true;
 }
 
-void CTalwerkDoc::insertKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category) {
+void CTalwerkDoc::insertKategorieAt(KontoArt kind, int index,
+                                    std::unique_ptr<CTWKategorie> category) {
     auto& tree = categories_.treeList(kind);
     tree.insert(tree.begin() + index, std::move(category));
     record([kind, index](CTalwerkDoc& doc) { doc.removeKategorieAt(kind, index); });
     setModified();
 }
 
-void CTalwerkDoc::removeKategorieAt(int kind, int index) {
+void CTalwerkDoc::removeKategorieAt(KontoArt kind, int index) {
     auto& tree = categories_.treeList(kind);
     std::unique_ptr<CTWKategorie> category = std::move(tree[index]);
     tree.erase(tree.begin() + index);
@@ -671,7 +674,8 @@ void CTalwerkDoc::removeKategorieAt(int kind, int index) {
     setModified();
 }
 
-void CTalwerkDoc::replaceKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category) {
+void CTalwerkDoc::replaceKategorieAt(KontoArt kind, int index,
+                                     std::unique_ptr<CTWKategorie> category) {
     std::swap(*categories_.treeList(kind)[index], *category);
     const std::size_t heap = heapOf(category);
     record(
@@ -837,20 +841,20 @@ void CTalwerkDoc::convertToEuro(int32_t nationalCurrencyIndex, const Wechselkurs
     setSettings(std::move(settings));
     assign(rate_, rate);
 
-    std::vector<int32_t> kontoIndexes;
+    std::vector<WaehrungsIndex> kontoIndexes;
     kontoIndexes.reserve(accounts_.size());
     for (const auto& konto : accounts_)
-        kontoIndexes.push_back(konto->isAsset() ? 1 : konto->currencyIndex);
+        kontoIndexes.push_back(konto->isAsset() ? WaehrungsIndex::Zweite : konto->currencyIndex);
     assignKontoWaehrungen(std::move(kontoIndexes));
-    assignBuchungWaehrungen(std::vector<int32_t>(bookings_.size(), 1));
-    assignRegelWaehrungen(std::vector<int32_t>(rules_.size(), 1));
+    assignBuchungWaehrungen(std::vector<WaehrungsIndex>(bookings_.size(), WaehrungsIndex::Zweite));
+    assignRegelWaehrungen(std::vector<WaehrungsIndex>(rules_.size(), WaehrungsIndex::Zweite));
 }
 
 namespace {
 
 // Sets the currency index of each record of the list to the value of the same position and
 // keeps the replaced values in the vector.
-template <class List> void exchangeWaehrungen(List& list, std::vector<int32_t>& indexes) {
+template <class List> void exchangeWaehrungen(List& list, std::vector<WaehrungsIndex>& indexes) {
     assert(list.size() == indexes.size());
     for (size_t i = 0; i < list.size(); ++i)
         std::swap(list[i]->currencyIndex, indexes[i]);
@@ -858,7 +862,7 @@ template <class List> void exchangeWaehrungen(List& list, std::vector<int32_t>& 
 
 } // namespace
 
-void CTalwerkDoc::assignBuchungWaehrungen(std::vector<int32_t> indexes) {
+void CTalwerkDoc::assignBuchungWaehrungen(std::vector<WaehrungsIndex> indexes) {
     exchangeWaehrungen(bookings_, indexes);
     const std::size_t heap = heapOf(indexes);
     record([old = std::move(indexes)](
@@ -867,7 +871,7 @@ void CTalwerkDoc::assignBuchungWaehrungen(std::vector<int32_t> indexes) {
     setModified();
 }
 
-void CTalwerkDoc::assignKontoWaehrungen(std::vector<int32_t> indexes) {
+void CTalwerkDoc::assignKontoWaehrungen(std::vector<WaehrungsIndex> indexes) {
     exchangeWaehrungen(accounts_, indexes);
     const std::size_t heap = heapOf(indexes);
     record([old = std::move(indexes)](
@@ -876,7 +880,7 @@ void CTalwerkDoc::assignKontoWaehrungen(std::vector<int32_t> indexes) {
     setModified();
 }
 
-void CTalwerkDoc::assignRegelWaehrungen(std::vector<int32_t> indexes) {
+void CTalwerkDoc::assignRegelWaehrungen(std::vector<WaehrungsIndex> indexes) {
     exchangeWaehrungen(rules_, indexes);
     const std::size_t heap = heapOf(indexes);
     record([old = std::move(indexes)](

@@ -108,7 +108,7 @@ public:
 
     // The amount in the other currency with the file's fixed rate; unchanged (same index)
     // without dual-currency bookkeeping.
-    WaehrungsBetrag convertBetrag(int64_t amount, int32_t currencyIndex) const;
+    WaehrungsBetrag convertBetrag(int64_t amount, WaehrungsIndex currencyIndex) const;
 
     // --- Account lookups (linear, in list order) ---
     const CTWKonto* findKonto(int32_t id) const;
@@ -120,19 +120,19 @@ public:
     bool isKontoUsedByRegel(int32_t kontoId) const;
 
     // --- Category lookups ---
-    const CTWKategorie* findKategorie(int kind, int32_t categoryId) const;
-    const CTWUnterkategorie* findUnterkategorie(int kind, int32_t categoryId,
+    const CTWKategorie* findKategorie(KontoArt kind, int32_t categoryId) const;
+    const CTWUnterkategorie* findUnterkategorie(KontoArt kind, int32_t categoryId,
                                                 int32_t subcategoryId) const;
-    const CTWKategorie* findKategorieByName(int kind, std::string_view name) const;
-    int indexOfKategorieByName(int kind, std::string_view name) const;
-    const CTWUnterkategorie* findUnterkategorieByName(int kind, std::string_view categoryName,
+    const CTWKategorie* findKategorieByName(KontoArt kind, std::string_view name) const;
+    int indexOfKategorieByName(KontoArt kind, std::string_view name) const;
+    const CTWUnterkategorie* findUnterkategorieByName(KontoArt kind, std::string_view categoryName,
                                                       std::string_view subcategoryName) const;
     // Position within its category, or -1.
-    int indexOfUnterkategorieByName(int kind, std::string_view categoryName,
+    int indexOfUnterkategorieByName(KontoArt kind, std::string_view categoryName,
                                     std::string_view subcategoryName) const;
     // The name, or "(keine)".
-    std::string kategorieName(int kind, int32_t categoryId) const;
-    std::string unterkategorieName(int kind, int32_t categoryId, int32_t subcategoryId) const;
+    std::string kategorieName(KontoArt kind, int32_t categoryId) const;
+    std::string unterkategorieName(KontoArt kind, int32_t categoryId, int32_t subcategoryId) const;
 
     // --- Booking lookups ---
     // Index of the booking with the entry serial, or -1.
@@ -183,18 +183,18 @@ public:
     // recurring bookings that name it are left as they are. False when it does not exist.
     bool removeKonto(int32_t kontoId);
 
-    // --- Categories (kind 0 to 2 = account kind) ---
+    // --- Categories (one tree per account kind) ---
     // Append with the next id and return the id; a sub-category of a missing category: -1.
-    int32_t addKategorie(int kind, std::string name);
-    int32_t addUnterkategorie(int kind, int32_t categoryId, std::string name);
+    int32_t addKategorie(KontoArt kind, std::string name);
+    int32_t addUnterkategorie(KontoArt kind, int32_t categoryId, std::string name);
     // False (nothing changed) when the element does not exist.
-    bool renameKategorie(int kind, int32_t categoryId, std::string name);
-    bool renameUnterkategorie(int kind, int32_t categoryId, int32_t subcategoryId,
+    bool renameKategorie(KontoArt kind, int32_t categoryId, std::string name);
+    bool renameUnterkategorie(KontoArt kind, int32_t categoryId, int32_t subcategoryId,
                               std::string name);
     // Removes a category with its sub-categories, or one sub-category. Accounts that still
     // name it keep the id. False when it does not exist.
-    bool removeKategorie(int kind, int32_t categoryId);
-    bool removeUnterkategorie(int kind, int32_t categoryId, int32_t subcategoryId);
+    bool removeKategorie(KontoArt kind, int32_t categoryId);
+    bool removeUnterkategorie(KontoArt kind, int32_t categoryId, int32_t subcategoryId);
 
     // --- Recurring bookings ---
     // Appends the rule with the next rule serial and an empty occurrence list.
@@ -263,9 +263,9 @@ private:
     void insertKontoAt(int index, std::unique_ptr<CTWKonto> konto);
     void removeKontoAt(int index);
     void replaceKontoAt(int index, std::unique_ptr<CTWKonto> konto);
-    void insertKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category);
-    void removeKategorieAt(int kind, int index);
-    void replaceKategorieAt(int kind, int index, std::unique_ptr<CTWKategorie> category);
+    void insertKategorieAt(KontoArt kind, int index, std::unique_ptr<CTWKategorie> category);
+    void removeKategorieAt(KontoArt kind, int index);
+    void replaceKategorieAt(KontoArt kind, int index, std::unique_ptr<CTWKategorie> category);
     void insertRegelAt(int index, std::unique_ptr<CTWBuchungRegel> regel);
     void removeRegelAt(int index);
     void replaceRegelAt(int index, std::unique_ptr<CTWBuchungRegel> regel);
@@ -275,10 +275,10 @@ private:
     // inside a record, to a value.
     template <class T> void assign(T& field, T value);
     // Sets the currency index of every booking to the given values (one per booking).
-    void assignBuchungWaehrungen(std::vector<int32_t> indexes);
+    void assignBuchungWaehrungen(std::vector<WaehrungsIndex> indexes);
     // Sets the currency index of every asset account / rule in list order.
-    void assignKontoWaehrungen(std::vector<int32_t> indexes);
-    void assignRegelWaehrungen(std::vector<int32_t> indexes);
+    void assignKontoWaehrungen(std::vector<WaehrungsIndex> indexes);
+    void assignRegelWaehrungen(std::vector<WaehrungsIndex> indexes);
 
     // Records the way back of an operation while a change set is open; heapBytes is what the
     // way back holds on the heap (the records and positions it keeps).

@@ -75,10 +75,11 @@ private:
 
     void pruefeWaehrung(const CTWKonto& k) {
         if (k.isAsset()) {
-            if (k.currencyIndex != 0 && k.currencyIndex != 1)
+            if (k.currencyIndex == WaehrungsIndex::Keine)
                 add("Konto %d (%s): Bestandskonto mit Währungsindex %d.", k.id, k.name.c_str(),
-                    k.currencyIndex);
-        } else if (k.currencyIndex != -1 || k.openingBalance != 0 || !k.switchDates.empty()) {
+                    waehrungsPosition(k.currencyIndex));
+        } else if (k.currencyIndex != WaehrungsIndex::Keine || k.openingBalance != 0 ||
+                   !k.switchDates.empty()) {
             add("Konto %d (%s): Nur Bestandskonten haben Währung, Anfangsbestand und "
                 "Umstellungsdaten.",
                 k.id, k.name.c_str());
@@ -112,8 +113,8 @@ private:
 
     void pruefeKategorien() {
         // Expected usage counts: (kind, category) and (kind, category, sub-category).
-        std::map<std::pair<int, std::int32_t>, int> catUse;
-        std::map<std::tuple<int, std::int32_t, std::int32_t>, int> subUse;
+        std::map<std::pair<KontoArt, std::int32_t>, int> catUse;
+        std::map<std::tuple<KontoArt, std::int32_t, std::int32_t>, int> subUse;
         for (const auto& k : doc_.accounts()) {
             for (int assignment = kStandard; assignment <= kAlternative2; ++assignment) {
                 const bool own = assignment == kStandard ||
@@ -129,16 +130,17 @@ private:
                     ++subUse[{k->kind, cat, sub}];
             }
         }
-        for (int kind = 0; kind < kKontoArten; ++kind) {
+        for (const KontoArt kind : kAlleKontoArten) {
             std::set<std::int32_t> ids;
             for (const auto& cp : doc_.categories().tree(kind)) {
                 const CTWKategorie& c = *cp;
                 if (!ids.insert(c.id).second)
                     add("Kategorie %d (%s): Die Id ist im Baum %d nicht eindeutig.", c.id,
-                        c.name.c_str(), kind);
-                if (c.id < 0 || c.id >= doc_.categories().nextCategoryId[kind])
+                        c.name.c_str(), kontoArtIndex(kind));
+                const std::int32_t next = doc_.categories().nextCategoryId[kontoArtIndex(kind)];
+                if (c.id < 0 || c.id >= next)
                     add("Kategorie %d (%s): Die Id liegt nicht unter dem Zähler %d.", c.id,
-                        c.name.c_str(), doc_.categories().nextCategoryId[kind]);
+                        c.name.c_str(), next);
                 const int expected = catUse[{kind, c.id}];
                 if (c.usageCount != expected)
                     add("Kategorie %d (%s): Verwendungszähler %d statt %d.", c.id, c.name.c_str(),
@@ -148,8 +150,9 @@ private:
         }
     }
 
-    void pruefeUnterkategorien(int kind, const CTWKategorie& c,
-                               std::map<std::tuple<int, std::int32_t, std::int32_t>, int>& subUse) {
+    void
+    pruefeUnterkategorien(KontoArt kind, const CTWKategorie& c,
+                          std::map<std::tuple<KontoArt, std::int32_t, std::int32_t>, int>& subUse) {
         std::set<std::int32_t> ids;
         for (const auto& sp : c.subcategories()) {
             const CTWUnterkategorie& s = *sp;
@@ -168,16 +171,15 @@ private:
 
     // Income: asset and income account; expense: asset and expense account. A transfer
     // may join any two accounts (the booking dialog offers every account on both sides).
-    static bool kindsFit(std::int32_t kind, std::int32_t kind1, std::int32_t kind2) {
-        if (kind == kUmbuchung)
+    static bool kindsFit(Vorgang kind, KontoArt kind1, KontoArt kind2) {
+        if (kind == Vorgang::Umbuchung)
             return true;
-        const std::int32_t expected2 = kind == kEinnahme ? kEinnahmenkonto : kAusgabenkonto;
-        return kind1 == kBestandskonto && kind2 == expected2;
+        return kind1 == KontoArt::Bestandskonto && kind2 == gegenkontoArt(kind);
     }
 
     // The two accounts of a booking or rule: present, different, fitting the kind.
-    void pruefeKontenpaar(const char* what, std::int32_t serial, std::int32_t kind,
-                          std::int32_t id1, std::int32_t id2) {
+    void pruefeKontenpaar(const char* what, std::int32_t serial, Vorgang kind, std::int32_t id1,
+                          std::int32_t id2) {
         const CTWKonto* k1 = konto(id1);
         const CTWKonto* k2 = konto(id2);
         if (!k1 || !k2)
@@ -185,7 +187,8 @@ private:
         else if (id1 == id2)
             add("%s %d: Beide Seiten sind dasselbe Konto %d.", what, serial, id1);
         else if (!kindsFit(kind, k1->kind, k2->kind))
-            add("%s %d: Die Kontenarten passen nicht zum Vorgang %d.", what, serial, kind);
+            add("%s %d: Die Kontenarten passen nicht zum Vorgang %d.", what, serial,
+                vorgangIndex(kind));
     }
 
     void pruefeBuchungen() {

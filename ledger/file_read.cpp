@@ -150,8 +150,8 @@ private:
     }
 
     void readCategories() {
-        for (int kind = 0; kind < kKontoArten; ++kind) {
-            doc_.categories().nextCategoryId[kind] = r_.int32();
+        for (const KontoArt kind : kAlleKontoArten) {
+            doc_.categories().nextCategoryId[kontoArtIndex(kind)] = r_.int32();
             r_.objectList(RecordClass::Kategorie, [&](std::uint16_t schema) {
                 auto kategorie = std::make_unique<CTWKategorie>();
                 readKategorie(r_, schema, *kategorie);

@@ -34,8 +34,8 @@ std::vector<std::uint8_t> writeLedgerFile(const CTalwerkDoc& doc) {
     w.dword(doc.initialPeriod().endDate.dayNumber());
     w.int32(doc.accountBookingsSortDirection());
 
-    for (int kind = 0; kind < kKontoArten; ++kind) {
-        w.int32(doc.categories().nextCategoryId[kind]);
+    for (const KontoArt kind : kAlleKontoArten) {
+        w.int32(doc.categories().nextCategoryId[kontoArtIndex(kind)]);
         w.objectList(RecordClass::Kategorie, doc.categories().tree(kind),
                      [&](const auto& kategorie) { writeKategorie(w, *kategorie); });
     }

@@ -4,8 +4,8 @@ namespace ledger {
 
 namespace {
 
-bool validKind(int kind) {
-    return kind >= 0 && kind < kKontoArten;
+bool validKind(KontoArt kind) {
+    return kontoArtAt(kontoArtIndex(kind)).has_value();
 }
 
 } // namespace
@@ -63,27 +63,27 @@ CTWUnterkategorie& CTWKategorie::addUnterkategorie(std::string subcategoryName) 
     return *subcategories_.back();
 }
 
-int CTWKategorien::indexOfKategorie(int kind, int32_t categoryId) const {
+int CTWKategorien::indexOfKategorie(KontoArt kind, int32_t categoryId) const {
     if (categoryId == -1 || !validKind(kind))
         return -1;
-    const Tree& tree = trees_[kind];
+    const Tree& tree = trees_[kontoArtIndex(kind)];
     for (size_t i = 0; i < tree.size(); ++i)
         if (tree[i]->id == categoryId)
             return static_cast<int>(i);
     return -1;
 }
 
-const CTWKategorie* CTWKategorien::findKategorie(int kind, int32_t categoryId) const {
+const CTWKategorie* CTWKategorien::findKategorie(KontoArt kind, int32_t categoryId) const {
     const int index = indexOfKategorie(kind, categoryId);
-    return index < 0 ? nullptr : trees_[kind][index].get();
+    return index < 0 ? nullptr : trees_[kontoArtIndex(kind)][index].get();
 }
 
-CTWKategorie* CTWKategorien::findKategorie(int kind, int32_t categoryId) {
+CTWKategorie* CTWKategorien::findKategorie(KontoArt kind, int32_t categoryId) {
     const int index = indexOfKategorie(kind, categoryId);
-    return index < 0 ? nullptr : trees_[kind][index].get();
+    return index < 0 ? nullptr : trees_[kontoArtIndex(kind)][index].get();
 }
 
-const CTWUnterkategorie* CTWKategorien::findUnterkategorie(int kind, int32_t categoryId,
+const CTWUnterkategorie* CTWKategorien::findUnterkategorie(KontoArt kind, int32_t categoryId,
                                                            int32_t subcategoryId) const {
     if (subcategoryId == -1)
         return nullptr;
@@ -91,19 +91,20 @@ const CTWUnterkategorie* CTWKategorien::findUnterkategorie(int kind, int32_t cat
     return category ? category->findUnterkategorie(subcategoryId) : nullptr;
 }
 
-int CTWKategorien::indexOfKategorie(int kind, std::string_view categoryName) const {
+int CTWKategorien::indexOfKategorie(KontoArt kind, std::string_view categoryName) const {
     if (!validKind(kind))
         return -1;
-    const Tree& tree = trees_[kind];
+    const Tree& tree = trees_[kontoArtIndex(kind)];
     for (size_t i = 0; i < tree.size(); ++i)
         if (tree[i]->name == categoryName)
             return static_cast<int>(i);
     return -1;
 }
 
-const CTWKategorie* CTWKategorien::findKategorie(int kind, std::string_view categoryName) const {
+const CTWKategorie* CTWKategorien::findKategorie(KontoArt kind,
+                                                 std::string_view categoryName) const {
     const int index = indexOfKategorie(kind, categoryName);
-    return index < 0 ? nullptr : trees_[kind][index].get();
+    return index < 0 ? nullptr : trees_[kontoArtIndex(kind)][index].get();
 }
 
 void CTWKategorien::clear() {

@@ -59,20 +59,23 @@ public:
 
     std::array<int32_t, kKontoArten> nextCategoryId{}; // per tree
 
-    // The tree of an account kind (0 to 2).
-    RecordView<CTWKategorie> tree(int kind) const { return RecordView(trees_[kind]); }
-    Tree& treeList(int kind) { return trees_[kind]; }
+    // The tree of an account kind.
+    RecordView<CTWKategorie> tree(KontoArt kind) const {
+        return RecordView(trees_[kontoArtIndex(kind)]);
+    }
+    Tree& treeList(KontoArt kind) { return trees_[kontoArtIndex(kind)]; }
 
-    // Lookups in the tree of the kind; -1 gives none; a kind outside 0..2 gives none.
-    const CTWKategorie* findKategorie(int kind, int32_t categoryId) const;
-    CTWKategorie* findKategorie(int kind, int32_t categoryId);
-    const CTWUnterkategorie* findUnterkategorie(int kind, int32_t categoryId,
+    // Lookups in the tree of the kind; -1 gives none; a kind outside the three (a damaged
+    // file) gives none.
+    const CTWKategorie* findKategorie(KontoArt kind, int32_t categoryId) const;
+    CTWKategorie* findKategorie(KontoArt kind, int32_t categoryId);
+    const CTWUnterkategorie* findUnterkategorie(KontoArt kind, int32_t categoryId,
                                                 int32_t subcategoryId) const;
     // Position in the tree, or -1.
-    int indexOfKategorie(int kind, int32_t categoryId) const;
+    int indexOfKategorie(KontoArt kind, int32_t categoryId) const;
     // Exact, case-sensitive name comparison; -1 / none when nothing matches.
-    int indexOfKategorie(int kind, std::string_view categoryName) const;
-    const CTWKategorie* findKategorie(int kind, std::string_view categoryName) const;
+    int indexOfKategorie(KontoArt kind, std::string_view categoryName) const;
+    const CTWKategorie* findKategorie(KontoArt kind, std::string_view categoryName) const;
 
     // Empties the three trees and resets their counters.
     void clear();

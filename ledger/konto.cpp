@@ -18,20 +18,20 @@ int32_t CTWKonto::effectiveSubcategory(int assignment) const {
     return subcategory;
 }
 
-int32_t CTWKonto::currencyIndexAt(const CNVKDatum& date) const {
+WaehrungsIndex CTWKonto::currencyIndexAt(const CNVKDatum& date) const {
     if (!isAsset())
-        return -1;
-    int32_t index = currencyIndex;
+        return WaehrungsIndex::Keine;
+    WaehrungsIndex index = currencyIndex;
     for (const CNVKDatum& switchDate : switchDates)
         if (switchDate <= date)
-            index = 1 - index;
+            index = andereWaehrung(index);
     return index;
 }
 
-int32_t CTWKonto::finalCurrencyIndex() const {
+WaehrungsIndex CTWKonto::finalCurrencyIndex() const {
     if (!isAsset())
-        return -1;
-    return switchDates.size() % 2 == 0 ? currencyIndex : 1 - currencyIndex;
+        return WaehrungsIndex::Keine;
+    return switchDates.size() % 2 == 0 ? currencyIndex : andereWaehrung(currencyIndex);
 }
 
 } // namespace ledger

@@ -3,16 +3,34 @@
 #pragma once
 
 #include "ledger/datum.h"
+#include "ledger/waehrung.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace ledger {
 
-// Account kind; also the index of the category tree.
-enum KontoArt : int32_t { kBestandskonto = 0, kEinnahmenkonto = 1, kAusgabenkonto = 2 };
+// Account kind; its position among the three is also the index of its category tree.
+enum class KontoArt : int32_t { Bestandskonto = 0, Einnahmenkonto = 1, Ausgabenkonto = 2 };
 inline constexpr int kKontoArten = 3;
+inline constexpr std::array<KontoArt, kKontoArten> kAlleKontoArten = {
+    KontoArt::Bestandskonto, KontoArt::Einnahmenkonto, KontoArt::Ausgabenkonto};
+
+// The position of a kind among the three (0 to 2): the index of its category tree and of its
+// entry in lists of the three kinds.
+constexpr int kontoArtIndex(KontoArt art) {
+    return static_cast<int>(art);
+}
+// The kind at a position; nothing outside 0 to 2.
+constexpr std::optional<KontoArt> kontoArtAt(int64_t index) {
+    if (index < 0 || index >= kKontoArten)
+        return std::nullopt;
+    return kAlleKontoArten[static_cast<size_t>(index)];
+}
 
 // Category assignment selector: the standard one or one of the two alternatives.
 enum Zuordnung : int32_t { kStandard = 0, kAlternative1 = 1, kAlternative2 = 2 };
@@ -20,13 +38,14 @@ enum Zuordnung : int32_t { kStandard = 0, kAlternative1 = 1, kAlternative2 = 2 }
 class CTWKonto {
 public:
     int32_t id = 0;
-    int32_t kind = kBestandskonto;
-    std::string name;           // "Bezeichnung"
-    std::string abbreviation;   // "Abkürzung"
-    int32_t number = 0;         // "Kontonummer", 1 to 999999
-    int32_t currencyIndex = 0;  // original currency of an asset account; -1 for the others
-    int64_t openingBalance = 0; // "Anfangsbestand"; asset accounts only
-    int32_t category = -1;      // standard assignment
+    KontoArt kind = KontoArt::Bestandskonto;
+    std::string name;                                     // "Bezeichnung"
+    std::string abbreviation;                             // "Abkürzung"
+    int32_t number = 0;                                   // "Kontonummer", 1 to 999999
+    WaehrungsIndex currencyIndex = WaehrungsIndex::Erste; // original currency of an asset account;
+                                                          // Keine for the others
+    int64_t openingBalance = 0;                           // "Anfangsbestand"; asset accounts only
+    int32_t category = -1;                                // standard assignment
     int32_t subcategory = -1;
     std::vector<CNVKDatum> switchDates; // currency switch dates, ascending
     int32_t bookingCount = 0;
@@ -37,18 +56,18 @@ public:
     int32_t alt2Category = -1;
     int32_t alt2Subcategory = -1;
 
-    bool isAsset() const { return kind == kBestandskonto; }
+    bool isAsset() const { return kind == KontoArt::Bestandskonto; }
 
     // The category and sub-category that assignment k (Zuordnung) really uses: an
     // alternative whose use-standard flag is set follows the standard assignment.
     int32_t effectiveCategory(int assignment) const;
     int32_t effectiveSubcategory(int assignment) const;
 
-    // The currency index on a date: -1 for income and expense accounts; for asset accounts
+    // The currency on a date: none for income and expense accounts; for asset accounts
     // the original currency toggled once for every switch date on or before the date.
-    int32_t currencyIndexAt(const CNVKDatum& date) const;
+    WaehrungsIndex currencyIndexAt(const CNVKDatum& date) const;
     // The currency after the last switch date.
-    int32_t finalCurrencyIndex() const;
+    WaehrungsIndex finalCurrencyIndex() const;
 };
 
 } // namespace ledger

@@ -3,6 +3,7 @@
 #include "ledger/archive_error.h"
 
 #include <memory>
+#include <optional>
 
 namespace ledger {
 
@@ -17,11 +18,22 @@ void require(bool usable, const char* what) {
         throw FileOpenError(std::string("unusable value: ") + what);
 }
 
-bool isKind(std::int32_t kind) {
-    return kind >= 0 && kind <= 2;
+// The stored numbers of the kinds, checked once here: everything after the reader works with
+// the enum types.
+KontoArt kontoArt(std::int32_t value, const char* what) {
+    const std::optional<KontoArt> art = kontoArtAt(value);
+    require(art.has_value(), what);
+    return *art;
 }
-bool isCurrency(std::int32_t index) {
-    return index == 0 || index == 1;
+Vorgang vorgang(std::int32_t value, const char* what) {
+    const std::optional<Vorgang> kind = vorgangAt(value);
+    require(kind.has_value(), what);
+    return *kind;
+}
+WaehrungsIndex waehrung(std::int32_t value, const char* what) {
+    const std::optional<WaehrungsIndex> index = waehrungAt(value);
+    require(index.has_value(), what);
+    return *index;
 }
 
 } // namespace
@@ -29,10 +41,10 @@ bool isCurrency(std::int32_t index) {
 void readKonto(ArchiveReader& r, std::uint16_t schema, CTWKonto& konto) {
     konto.bookingCount = r.int32();
     konto.category = r.int32();
-    konto.kind = r.int32();
+    const std::int32_t kind = r.int32();
     konto.id = r.int32();
     konto.subcategory = r.int32();
-    konto.currencyIndex = r.int32();
+    const std::int32_t currency = r.int32();
     konto.abbreviation = recordText(r, schema);
     konto.name = recordText(r, schema);
     konto.number = r.int32();
@@ -47,8 +59,9 @@ void readKonto(ArchiveReader& r, std::uint16_t schema, CTWKonto& konto) {
     }
     r.objectList(RecordClass::Datum,
                  [&](std::uint16_t) { konto.switchDates.emplace_back(r.dword()); });
-    require(isKind(konto.kind), "account kind");
-    require(konto.currencyIndex == -1 || isCurrency(konto.currencyIndex), "account currency");
+    konto.kind = kontoArt(kind, "account kind");
+    konto.currencyIndex =
+        currency == -1 ? WaehrungsIndex::Keine : waehrung(currency, "account currency");
 }
 
 void readUnterkategorie(ArchiveReader& r, std::uint16_t schema, CTWUnterkategorie& unterkategorie) {
@@ -71,32 +84,34 @@ void readKategorie(ArchiveReader& r, std::uint16_t schema, CTWKategorie& kategor
 
 void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung) {
     buchung.date = CNVKDatum(r.dword());
-    buchung.kind = r.int32();
+    const std::int32_t kind = r.int32();
     buchung.konto1Id = r.int32();
-    buchung.konto1Kind = r.int32();
+    // The account kinds beside the ids are kept as stored; the check compares them with the
+    // accounts.
+    buchung.konto1Kind = static_cast<KontoArt>(r.int32());
     buchung.konto2Id = r.int32();
-    buchung.konto2Kind = r.int32();
+    buchung.konto2Kind = static_cast<KontoArt>(r.int32());
     buchung.serial = r.int32();
-    buchung.currencyIndex = r.int32();
+    const std::int32_t currency = r.int32();
     buchung.number = recordText(r, schema);
     buchung.text = recordText(r, schema);
     buchung.notes = recordText(r, schema);
     buchung.provisional = schema >= 3 ? r.int32() : 0;
     buchung.amount = r.qword();
-    require(isKind(buchung.kind), "booking kind");
-    require(isCurrency(buchung.currencyIndex), "booking currency");
+    buchung.kind = vorgang(kind, "booking kind");
+    buchung.currencyIndex = waehrung(currency, "booking currency");
 }
 
 void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& regel) {
     regel.intervalCount = r.int32();
     regel.counterStart = r.int32();
     regel.dateMode = r.int32();
-    regel.kind = r.int32();
+    const std::int32_t kind = r.int32();
     regel.konto1Id = r.int32();
     regel.konto2Id = r.int32();
     regel.serial = r.int32();
     regel.intervalUnit = r.int32();
-    regel.currencyIndex = r.int32();
+    const std::int32_t currency = r.int32();
     regel.numberTemplate = recordText(r, schema);
     regel.name = recordText(r, schema);
     regel.textTemplate = recordText(r, schema);
@@ -105,8 +120,8 @@ void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& r
     regel.amount = r.qword();
     regel.occurrenceStates = r.byteList();
     regel.firstDate = CNVKDatum(r.dword());
-    require(isKind(regel.kind), "recurring booking kind");
-    require(isCurrency(regel.currencyIndex), "recurring booking currency");
+    regel.kind = vorgang(kind, "recurring booking kind");
+    regel.currencyIndex = waehrung(currency, "recurring booking currency");
     // A zero or negative interval would never advance to the next due date.
     require(regel.intervalCount >= 1, "interval count");
     require(regel.intervalUnit >= kTage && regel.intervalUnit <= kMonate, "interval unit");
@@ -122,16 +137,18 @@ void readFilter(ByteReader& r, FilterForm form, CTWBuchungsFilterNeu& filter) {
     filter.notesConditionOn = r.int32();    // word 14
     filter.kindConditionOn = r.int32();     // word 6
     filter.currencyConditionOn = r.int32(); // word 12
-    filter.amountCurrency = r.int32();      // word 11
-    filter.textMode = r.int32();            // word 5
-    filter.accountId = r.int32();           // word 9
-    filter.notesMode = r.int32();           // word 15
-    filter.currency = r.int32();            // word 13
-    filter.kind = r.int32();                // word 7
-    filter.textPattern = r.text();          // text 1
-    filter.notesPattern = r.text();         // text 2
-    filter.numberTo = r.dword();            // word 3
-    filter.numberFrom = r.dword();          // word 2
+    // The kind and currencies of a filter count only while their condition is on; they are
+    // kept as stored.
+    filter.amountCurrency = static_cast<WaehrungsIndex>(r.int32()); // word 11
+    filter.textMode = r.int32();                                    // word 5
+    filter.accountId = r.int32();                                   // word 9
+    filter.notesMode = r.int32();                                   // word 15
+    filter.currency = static_cast<WaehrungsIndex>(r.int32());       // word 13
+    filter.kind = static_cast<Vorgang>(r.int32());                  // word 7
+    filter.textPattern = r.text();                                  // text 1
+    filter.notesPattern = r.text();                                 // text 2
+    filter.numberTo = r.dword();                                    // word 3
+    filter.numberFrom = r.dword();                                  // word 2
     if (form == FilterForm::Named)
         filter.provisionalMode = r.int32(); // word 16
     filter.amountTo = r.qword();            // amount 2

@@ -2,13 +2,22 @@
 
 namespace ledger {
 
+namespace {
+
+// The number a kind is stored as.
+template <class Kind> std::int32_t raw(Kind kind) {
+    return static_cast<std::int32_t>(kind);
+}
+
+} // namespace
+
 void writeKonto(ArchiveWriter& w, const CTWKonto& konto) {
     w.int32(konto.bookingCount);
     w.int32(konto.category);
-    w.int32(konto.kind);
+    w.int32(raw(konto.kind));
     w.int32(konto.id);
     w.int32(konto.subcategory);
-    w.int32(konto.currencyIndex);
+    w.int32(raw(konto.currencyIndex));
     w.scrambledText(konto.abbreviation);
     w.scrambledText(konto.name);
     w.int32(konto.number);
@@ -37,13 +46,13 @@ void writeKategorie(ArchiveWriter& w, const CTWKategorie& kategorie) {
 
 void writeBuchung(ArchiveWriter& w, const CTWBuchung& buchung) {
     w.dword(buchung.date.dayNumber());
-    w.int32(buchung.kind);
+    w.int32(raw(buchung.kind));
     w.int32(buchung.konto1Id);
-    w.int32(buchung.konto1Kind);
+    w.int32(raw(buchung.konto1Kind));
     w.int32(buchung.konto2Id);
-    w.int32(buchung.konto2Kind);
+    w.int32(raw(buchung.konto2Kind));
     w.int32(buchung.serial);
-    w.int32(buchung.currencyIndex);
+    w.int32(raw(buchung.currencyIndex));
     w.scrambledText(buchung.number);
     w.scrambledText(buchung.text);
     w.scrambledText(buchung.notes);
@@ -55,12 +64,12 @@ void writeBuchungRegel(ArchiveWriter& w, const CTWBuchungRegel& regel) {
     w.int32(regel.intervalCount);
     w.int32(regel.counterStart);
     w.int32(regel.dateMode);
-    w.int32(regel.kind);
+    w.int32(raw(regel.kind));
     w.int32(regel.konto1Id);
     w.int32(regel.konto2Id);
     w.int32(regel.serial);
     w.int32(regel.intervalUnit);
-    w.int32(regel.currencyIndex);
+    w.int32(raw(regel.currencyIndex));
     w.scrambledText(regel.numberTemplate);
     w.scrambledText(regel.name);
     w.scrambledText(regel.textTemplate);
@@ -80,12 +89,12 @@ void writeFilter(ByteWriter& w, const CTWBuchungsFilterNeu& filter) {
     w.int32(filter.notesConditionOn);
     w.int32(filter.kindConditionOn);
     w.int32(filter.currencyConditionOn);
-    w.int32(filter.amountCurrency);
+    w.int32(raw(filter.amountCurrency));
     w.int32(filter.textMode);
     w.int32(filter.accountId);
     w.int32(filter.notesMode);
-    w.int32(filter.currency);
-    w.int32(filter.kind);
+    w.int32(raw(filter.currency));
+    w.int32(raw(filter.kind));
     w.text(filter.textPattern);
     w.text(filter.notesPattern);
     w.dword(filter.numberTo);

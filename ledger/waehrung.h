@@ -11,6 +11,35 @@
 
 namespace ledger {
 
+// The index of a currency: the first or second of a file's currencies; income and expense
+// accounts have none.
+enum class WaehrungsIndex : int32_t { Keine = -1, Erste = 0, Zweite = 1 };
+
+// The other of the two currencies (Keine stays Keine).
+constexpr WaehrungsIndex andereWaehrung(WaehrungsIndex index) {
+    switch (index) {
+    case WaehrungsIndex::Erste:
+        return WaehrungsIndex::Zweite;
+    case WaehrungsIndex::Zweite:
+        return WaehrungsIndex::Erste;
+    case WaehrungsIndex::Keine:
+        break;
+    }
+    return index;
+}
+// 0 for the first currency, 1 for the second: the position in lists of the two currencies.
+constexpr int waehrungsPosition(WaehrungsIndex index) {
+    return static_cast<int>(index);
+}
+// The currency at position 0 or 1; nothing otherwise.
+constexpr std::optional<WaehrungsIndex> waehrungAt(int64_t position) {
+    if (position == 0)
+        return WaehrungsIndex::Erste;
+    if (position == 1)
+        return WaehrungsIndex::Zweite;
+    return std::nullopt;
+}
+
 // One old national currency with its fixed rate: numerator/denominator units per 1 Euro.
 class CTWWaehrungsinfo {
 public:
@@ -47,7 +76,7 @@ std::string formatRate(const Wechselkurs& rate);
 // An amount together with the index of the currency it is in.
 struct WaehrungsBetrag {
     int64_t amount = 0;
-    int32_t currencyIndex = 0;
+    WaehrungsIndex currencyIndex = WaehrungsIndex::Erste;
 };
 
 // amount × fromFactor × 10 ÷ toFactor (truncating), then round-by-ten: one guard digit. A

@@ -77,8 +77,9 @@ int groupOf(const PeriodRecord& record) {
     return record.isIncome ? 2 : 3;
 }
 
-int groupKind(int group) {
-    return group <= 1 ? ledger::kBestandskonto : group - 1;
+ledger::KontoArt groupKind(int group) {
+    return group <= 1 ? ledger::KontoArt::Bestandskonto
+                      : ledger::kontoArtAt(group - 1).value_or(ledger::KontoArt::Ausgabenkonto);
 }
 
 const char* groupLabel(int group) {

@@ -64,7 +64,7 @@ struct KontenGruppen {
 // The group of an account's end value in the first currency.
 int groupOf(const PeriodRecord& record);
 // The account kind of a group: 0 for groups 0 and 1, 1 for group 2, 2 for group 3.
-int groupKind(int group);
+ledger::KontoArt groupKind(int group);
 const char* groupLabel(int group);
 
 // Every account of the period table put into its group, with the group totals.

@@ -146,7 +146,7 @@ private:
     int categoryColumn_;
     int subcategoryColumn_;
     bool withAccounts_;
-    int kind_ = 0;
+    ledger::KontoArt kind_ = ledger::KontoArt::Bestandskonto;
     int64_t groupEnd_ = 0;
 };
 

@@ -134,8 +134,8 @@ BookingCells::BookingCells(const ledger::CTalwerkDoc& doc, const KontoIndex& ind
                                             doc.settings().secondCurrencySymbol} {}
 
 int64_t BookingCells::amountIn(const ledger::CTWBuchung& b, int currency) const {
-    const int own = b.currencyIndex == 1 ? 1 : 0;
-    return own == currency ? b.amount : doc_.convertBetrag(b.amount, own).amount;
+    const int own = b.currencyIndex == ledger::WaehrungsIndex::Zweite ? 1 : 0;
+    return own == currency ? b.amount : doc_.convertBetrag(b.amount, b.currencyIndex).amount;
 }
 
 std::string BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte) const {
@@ -145,7 +145,7 @@ std::string BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte) 
     const ledger::CTWKonto* konto1 = row.konto1;
     const ledger::CTWKonto* konto2 = row.konto2;
     const StandZelle* stand = row.stand;
-    const int kind = std::clamp(b.kind, 0, 2);
+    const int kind = std::clamp(ledger::vorgangIndex(b.kind), 0, ledger::kVorgaenge - 1);
     const auto number = [](const ledger::CTWKonto* k) {
         return k ? std::to_string(static_cast<uint32_t>(k->number)) : std::string();
     };
@@ -179,7 +179,7 @@ std::string BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte) 
     case S::BetragEigen:
         return amount(b.amount);
     case S::Waehrung:
-        return symbol(b.currencyIndex);
+        return symbol(b.currencyIndex == ledger::WaehrungsIndex::Zweite ? 1 : 0);
     case S::Stand1:
         return stand ? amount(stand->stand[0]) : std::string();
     case S::Stand2:
@@ -257,12 +257,9 @@ void BookingColumns::setRow(ReportTable& table, int row, const ledger::CTWBuchun
     }
 }
 
-RowFill bookingRowFill(int kind, bool odd) {
+RowFill bookingRowFill(ledger::Vorgang kind, bool odd) {
     // The data-row colours of the account kinds: income green, expense red, asset blue.
-    const int accountKind = kind == ledger::kEinnahme  ? ledger::kEinnahmenkonto
-                            : kind == ledger::kAusgabe ? ledger::kAusgabenkonto
-                                                       : ledger::kBestandskonto;
-    return accountRowFill(accountKind, odd);
+    return accountRowFill(ledger::gegenkontoArt(kind), odd);
 }
 
 } // namespace reports

@@ -114,6 +114,6 @@ private:
 
 // The data-row fill of a booking: green for income, red for expense, blue for transfer
 // bookings, alternating even and odd.
-RowFill bookingRowFill(int kind, bool odd);
+RowFill bookingRowFill(ledger::Vorgang kind, bool odd);
 
 } // namespace reports

@@ -94,8 +94,8 @@ std::vector<SortValue> sortValues(const ledger::CTalwerkDoc& doc, const std::vec
         // By the amount in the first currency, then (dual-currency) in the second.
         for (size_t i = 0; i < n; ++i) {
             const ledger::CTWBuchung& b = booking(i);
-            const int own = b.currencyIndex == 1 ? 1 : 0;
-            const int64_t other = doc.convertBetrag(b.amount, own).amount;
+            const int own = b.currencyIndex == ledger::WaehrungsIndex::Zweite ? 1 : 0;
+            const int64_t other = doc.convertBetrag(b.amount, b.currencyIndex).amount;
             values[i] = own == 0 ? SortValue{b.amount, other} : SortValue{other, b.amount};
             if (doc.settings().dualCurrency == 0)
                 values[i][1] = 0;
@@ -103,11 +103,11 @@ std::vector<SortValue> sortValues(const ledger::CTalwerkDoc& doc, const std::vec
         break;
     case kSortVorgang:
         for (size_t i = 0; i < n; ++i)
-            values[i][0] = booking(i).kind;
+            values[i][0] = ledger::vorgangIndex(booking(i).kind);
         break;
     case kSortWaehrung:
         for (size_t i = 0; i < n; ++i)
-            values[i][0] = booking(i).currencyIndex;
+            values[i][0] = ledger::waehrungsPosition(booking(i).currencyIndex);
         break;
     default:
         for (size_t i = 0; i < n; ++i)

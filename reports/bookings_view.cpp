@@ -35,7 +35,7 @@ struct KindSums {
     std::array<std::array<int64_t, 3>, 3> sums{}; // [kind][first, second, own]
 
     void add(const ledger::CTWBuchung& b, const BookingCells& cells) {
-        auto& s = sums[std::clamp(b.kind, 0, 2)];
+        auto& s = sums[std::clamp(ledger::vorgangIndex(b.kind), 0, ledger::kVorgaenge - 1)];
         const int64_t first = cells.amountIn(b, 0);
         s[0] = ledger::addBetrag(s[0], first);
         s[1] = ledger::addBetrag(s[1], cells.amountIn(b, 1));

@@ -15,7 +15,7 @@ namespace {
 // the category as a whole.
 using Counts = std::map<std::pair<int32_t, int32_t>, int>;
 
-std::array<Counts, 3> countAssignments(const ledger::CTalwerkDoc& doc, int kind) {
+std::array<Counts, 3> countAssignments(const ledger::CTalwerkDoc& doc, ledger::KontoArt kind) {
     std::array<Counts, 3> counts;
     for (const auto& konto : doc.accounts()) {
         if (konto->kind != kind)
@@ -74,10 +74,10 @@ ReportTable buildCategoriesView(const ledger::CTalwerkDoc& doc) {
     }
 
     static const char* const kKinds[] = {"Bestandskonten", "Einnahmenkonten", "Ausgabenkonten"};
-    for (int kind = 0; kind < ledger::kKontoArten; ++kind) {
+    for (const ledger::KontoArt kind : ledger::kAlleKontoArten) {
         int row = frame.addRow(categoryTreeFill(CategoryTreeLevel::Kind, kind), true,
                                RowTag::kontoArt(kind));
-        table.setCell(row, 0, kKinds[kind], 3);
+        table.setCell(row, 0, kKinds[ledger::kontoArtIndex(kind)], 3);
         const std::array<Counts, 3> counts = countAssignments(doc, kind);
         for (const ledger::CTWKategorie* category : byName(doc.categories().tree(kind))) {
             row = frame.addRow(categoryTreeFill(CategoryTreeLevel::Category, kind), false,

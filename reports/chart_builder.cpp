@@ -8,7 +8,10 @@ namespace {
 
 Chart createChart(const ledger::CTalwerkDoc& doc, const ReportParams& params,
                   const std::string& titleTemplate) {
-    const int currency = doc.settings().dualCurrency != 0 && params.displayCurrency == 1 ? 1 : 0;
+    const int currency =
+        doc.settings().dualCurrency != 0 && params.displayCurrency == ledger::WaehrungsIndex::Zweite
+            ? 1
+            : 0;
     Chart chart;
     chart.create(reportTitle(titleTemplate, doc, params),
                  currency == 0 ? doc.settings().firstCurrencySymbol
@@ -46,7 +49,8 @@ Chart buildTotalChart(const ledger::CTalwerkDoc& doc, const ReportParams& params
         return chart;
     const KontoIndex index(doc.accounts());
     ValueSeries series = ValueSeries::totals(doc, index, p);
-    fill(chart, series, p.valueKind - 1, p.displayCurrency == 1 ? 1 : 0);
+    fill(chart, series, p.valueKind - 1,
+         p.displayCurrency == ledger::WaehrungsIndex::Zweite ? 1 : 0);
     return chart;
 }
 
@@ -57,7 +61,7 @@ Chart buildAccountChart(const ledger::CTalwerkDoc& doc, const ReportParams& para
         return chart;
     const KontoIndex index(doc.accounts());
     ValueSeries series = ValueSeries::selection(doc, index, p);
-    fill(chart, series, 0, p.displayCurrency == 1 ? 1 : 0);
+    fill(chart, series, 0, p.displayCurrency == ledger::WaehrungsIndex::Zweite ? 1 : 0);
     return chart;
 }
 

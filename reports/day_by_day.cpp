@@ -53,7 +53,7 @@ void DayByDay::count(int position, int sign) {
         add(sums[slot], r.fromStart[slot]);
 }
 
-int64_t DayByDay::total(int valueKind, int displayCurrency) const {
+int64_t DayByDay::total(int valueKind, ledger::WaehrungsIndex displayCurrency) const {
     std::array<int64_t, 2> sums{};
     for (int slot = 0; slot < 2; ++slot) {
         const int64_t guthaben = signedOf(sums_.guthaben[slot]);

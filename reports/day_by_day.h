@@ -25,7 +25,7 @@ public:
     // start date.
     const PeriodTable& table() const { return table_; }
     // A total figure (ValueKind) of the day reached, in the display currency (0 or 1).
-    int64_t total(int valueKind, int displayCurrency) const;
+    int64_t total(int valueKind, ledger::WaehrungsIndex displayCurrency) const;
 
 private:
     // The sums per currency slot: balances that are not negative, negative balances, income

@@ -49,7 +49,7 @@ private:
 
 PeriodFigures comparePeriods(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                              const std::vector<ComparisonPeriod>& periods, int assetValue,
-                             int displayCurrency, bool withoutProvisional) {
+                             ledger::WaehrungsIndex displayCurrency, bool withoutProvisional) {
     PeriodFigures figures;
     figures.values.assign(index.size(), std::vector<int64_t>(periods.size()));
     figures.bookingCounts.assign(index.size(), 0);

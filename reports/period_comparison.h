@@ -25,6 +25,6 @@ struct PeriodFigures {
 
 PeriodFigures comparePeriods(const ledger::CTalwerkDoc& doc, const KontoIndex& index,
                              const std::vector<ComparisonPeriod>& periods, int assetValue,
-                             int displayCurrency, bool withoutProvisional);
+                             ledger::WaehrungsIndex displayCurrency, bool withoutProvisional);
 
 } // namespace reports

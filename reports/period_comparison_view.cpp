@@ -110,8 +110,11 @@ public:
                   params.end},
           bits_(s_.periodComparisonData), byCategory_(s_.comparisonLayout != 0) {
         const bool dual = s_.dualCurrency != 0;
-        const int currency = dual && s_.comparisonCurrency == 1 ? 1 : 0;
-        symbol_ = currency == 0 ? s_.firstCurrencySymbol : s_.secondCurrencySymbol;
+        const ledger::WaehrungsIndex currency = dual && s_.comparisonCurrency == 1
+                                                    ? ledger::WaehrungsIndex::Zweite
+                                                    : ledger::WaehrungsIndex::Erste;
+        symbol_ = currency == ledger::WaehrungsIndex::Erste ? s_.firstCurrencySymbol
+                                                            : s_.secondCurrencySymbol;
         figures_ = comparePeriods(doc, index_, periods_, s_.comparisonAssetValue, currency,
                                   params.withoutProvisional);
         change_ = (bits_ & kSpalteVeraenderung) && s_.changeFromPeriod >= 1 &&
@@ -150,19 +153,19 @@ public:
             if ((s_.periodComparisonGroups & kGruppeBits[g]) == 0)
                 continue;
             const Knoten& root = trees_[g];
-            kind_ = g;
+            kind_ = ledger::kAlleKontoArten[g];
             groupTotal_ = root.werte;
-            int row = frame.addRow(accountsByCategoryFill(CategoryLevel::Group, g), true);
+            int row = frame.addRow(accountsByCategoryFill(CategoryLevel::Group, kind_), true);
             table.setCell(row, 0, kGruppenNamen[g]);
             setFigures(table, row, root.werte);
             addAccounts(frame, texts, root);
             for (const Knoten& category : root.children) {
                 addNode(frame, category, CategoryLevel::Category, categoryColumn_,
-                        RowTag::kategorie(g, category.id));
+                        RowTag::kategorie(kind_, category.id));
                 addAccounts(frame, texts, category);
                 for (const Knoten& sub : category.children) {
                     addNode(frame, sub, CategoryLevel::SubCategory, subcategoryColumn_,
-                            RowTag::unterkategorie(g, category.id, sub.id));
+                            RowTag::unterkategorie(kind_, category.id, sub.id));
                     addAccounts(frame, texts, sub);
                 }
             }
@@ -191,11 +194,11 @@ private:
         for (int p = 0; p < index_.size(); ++p) {
             const ledger::CTWKonto& konto = *index_.accounts()[p];
             const Werte& werte = figures_.values[p];
-            if (konto.kind == ledger::kEinnahmenkonto)
+            if (konto.kind == ledger::KontoArt::Einnahmenkonto)
                 addTo(allIncome_, werte);
-            else if (konto.kind == ledger::kAusgabenkonto)
+            else if (konto.kind == ledger::KontoArt::Ausgabenkonto)
                 addTo(allExpenses_, werte);
-            if (konto.kind < 0 || konto.kind > 2 || hidden(konto, p))
+            if (hidden(konto, p))
                 continue;
             Eintrag e{&konto, &werte, -1, -1, {}};
             e.texts = {konto.name, countText(konto.number), konto.abbreviation,
@@ -219,9 +222,10 @@ private:
             return descending ? c > 0 : c < 0;
         });
         for (const Eintrag& e : entries_) {
-            Knoten& root = trees_[e.konto->kind];
+            const int kind = ledger::kontoArtIndex(e.konto->kind);
+            Knoten& root = trees_[kind];
             addTo(root.werte, *e.werte);
-            const bool shown = (s_.periodComparisonGroups & kGruppeBits[e.konto->kind]) != 0;
+            const bool shown = (s_.periodComparisonGroups & kGruppeBits[kind]) != 0;
             if (!byCategory_ || e.category < 0) {
                 root.accounts.push_back(&e);
                 continue;
@@ -368,7 +372,7 @@ private:
     int sumShareColumn_ = -1;
     int averageColumn_ = -1;
     int averageShareColumn_ = -1;
-    int kind_ = 0;
+    ledger::KontoArt kind_ = ledger::KontoArt::Bestandskonto;
     Werte groupTotal_;
 };
 

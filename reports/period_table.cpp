@@ -11,7 +11,7 @@ PeriodTable::PeriodTable(const ledger::CTalwerkDoc& doc, const KontoIndex& index
         PeriodRecord& r = records_[p];
         r.konto = konto;
         r.isAsset = konto->isAsset();
-        r.isIncome = konto->kind == ledger::kEinnahmenkonto;
+        r.isIncome = konto->kind == ledger::KontoArt::Einnahmenkonto;
         if (r.isAsset) {
             const Stand opening{umrechner_.slotOf(konto->currencyIndex), konto->openingBalance};
             r.start = r.end = r.running = opening;
@@ -39,7 +39,7 @@ void PeriodTable::apply(const ledger::CTWBuchung& booking, bool withoutProvision
     }
     // An income booking is a flow from the income account (account 2) into the asset account
     // (account 1); an expense booking and a transfer flow from account 1 to account 2.
-    if (booking.kind == ledger::kEinnahme)
+    if (booking.kind == ledger::Vorgang::Einnahme)
         flow(konto2, konto1, booking);
     else
         flow(konto1, konto2, booking);
@@ -56,12 +56,14 @@ void PeriodTable::flow(PeriodRecord& source, PeriodRecord& target,
         const int slot = umrechner_.slotOf(booking.currencyIndex);
         const int64_t v = source.isIncome ? booking.amount : ledger::negateBetrag(booking.amount);
         addValue(source, slot, v, beforeStart);
-        addValue(target, slot, source.isIncome == target.isIncome ? ledger::negateBetrag(v) : v, beforeStart);
-    } else if (!target.isAsset) {
-        addValue(target, out.currency, target.isIncome ? ledger::negateBetrag(out.amount) : out.amount,
+        addValue(target, slot, source.isIncome == target.isIncome ? ledger::negateBetrag(v) : v,
                  beforeStart);
+    } else if (!target.isAsset) {
+        addValue(target, out.currency,
+                 target.isIncome ? ledger::negateBetrag(out.amount) : out.amount, beforeStart);
     } else if (!source.isAsset) {
-        addValue(source, in.currency, source.isIncome ? in.amount : ledger::negateBetrag(in.amount), beforeStart);
+        addValue(source, in.currency, source.isIncome ? in.amount : ledger::negateBetrag(in.amount),
+                 beforeStart);
     }
 }
 

@@ -24,10 +24,15 @@ public:
     // The slot (0 or 1) of amounts in the currency index. Anything but 1 counts as the first
     // currency, and a ledger with one currency has only the first slot, whatever index a
     // damaged file gives an account or a booking.
-    int slotOf(int32_t currencyIndex) const { return dualCurrency() && currencyIndex == 1 ? 1 : 0; }
-    // The amount, which is in currency `from` (0 or 1), in the other currency.
+    int slotOf(ledger::WaehrungsIndex currencyIndex) const {
+        return dualCurrency() && currencyIndex == ledger::WaehrungsIndex::Zweite ? 1 : 0;
+    }
+    // The amount, which is in the currency of slot `from` (0 or 1), in the other currency.
     int64_t convert(int64_t amount, int from) const {
-        return doc_.convertBetrag(amount, from).amount;
+        return doc_
+            .convertBetrag(amount, from == 1 ? ledger::WaehrungsIndex::Zweite
+                                             : ledger::WaehrungsIndex::Erste)
+            .amount;
     }
     // The amount, which is in currency `from`, in currency `to`.
     int64_t into(int64_t amount, int from, int to) const {

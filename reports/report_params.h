@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ledger/datum.h"
+#include "ledger/konto.h"
 #include "reports/view_kind.h"
 
 #include <cstdint>
@@ -12,10 +13,10 @@ namespace reports {
 struct Selection {
     enum Kind : int { kNone = -1, kKonto = 0, kKategorie = 1, kUnterkategorie = 2 };
     int kind = kNone;
-    int32_t accountId = -1;     // kKonto
-    int32_t accountKind = -1;   // kKategorie, kUnterkategorie
-    int32_t categoryId = -1;    // kKategorie, kUnterkategorie
-    int32_t subcategoryId = -1; // kUnterkategorie
+    int32_t accountId = -1;                                         // kKonto
+    ledger::KontoArt accountKind = ledger::KontoArt::Bestandskonto; // kKategorie, kUnterkategorie
+    int32_t categoryId = -1;                                        // kKategorie, kUnterkategorie
+    int32_t subcategoryId = -1;                                     // kUnterkategorie
 };
 
 // Value kinds of the total figures: 1 "Guthaben" to 6 "Ausgaben".
@@ -36,9 +37,9 @@ struct ReportParams {
     bool withoutProvisional = false;
     Selection selection;
     int valueKind = kGuthaben;
-    int displayCurrency = 0; // 0 first, 1 second currency
-    int periodKind = 0;      // see periods.h
-    int filterIndex = 0;     // 0 to 9
+    ledger::WaehrungsIndex displayCurrency = ledger::WaehrungsIndex::Erste;
+    int periodKind = 0;  // see periods.h
+    int filterIndex = 0; // 0 to 9
 };
 
 } // namespace reports

@@ -53,13 +53,19 @@ struct RowTag {
 
     static RowTag buchung(int32_t index) { return {kBuchung, index}; }
     static RowTag konto(int32_t accountId) { return {kKonto, accountId}; }
-    static RowTag kategorie(int32_t kind, int32_t categoryId) {
-        return {kKategorie, kind, categoryId};
+    static RowTag kategorie(ledger::KontoArt kind, int32_t categoryId) {
+        return {kKategorie, ledger::kontoArtIndex(kind), categoryId};
     }
-    static RowTag unterkategorie(int32_t kind, int32_t categoryId, int32_t subcategoryId) {
-        return {kUnterkategorie, kind, categoryId, subcategoryId};
+    static RowTag unterkategorie(ledger::KontoArt kind, int32_t categoryId, int32_t subcategoryId) {
+        return {kUnterkategorie, ledger::kontoArtIndex(kind), categoryId, subcategoryId};
     }
-    static RowTag kontoArt(int32_t kind) { return {kKontoArt, kind}; }
+    static RowTag kontoArt(ledger::KontoArt kind) {
+        return {kKontoArt, ledger::kontoArtIndex(kind)};
+    }
+    // The account kind of a kKontoArt, kKategorie or kUnterkategorie tag.
+    ledger::KontoArt art() const {
+        return ledger::kontoArtAt(id1).value_or(ledger::KontoArt::Bestandskonto);
+    }
     bool operator==(const RowTag&) const = default;
 };
 

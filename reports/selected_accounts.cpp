@@ -33,7 +33,7 @@ SelectedAccounts::SelectedAccounts(const KontoIndex& index, const Selection& sel
         const ledger::CTWKonto* konto = index.find(selection.accountId);
         flow_ = konto && !konto->isAsset();
     } else if (selection.kind != Selection::kNone) {
-        flow_ = selection.accountKind != ledger::kBestandskonto;
+        flow_ = selection.accountKind != ledger::KontoArt::Bestandskonto;
     }
 }
 

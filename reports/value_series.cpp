@@ -57,7 +57,8 @@ void ValueSeries::read() {
         raw_[0] = SelectedAccounts::combined(umrechner, selected_->sums(walk_.table(), day_));
     } else {
         for (int k = kGuthaben; k <= kAusgaben; ++k)
-            raw_[k - 1] = {walk_.total(k, 0), walk_.total(k, 1)};
+            raw_[k - 1] = {walk_.total(k, ledger::WaehrungsIndex::Erste),
+                           walk_.total(k, ledger::WaehrungsIndex::Zweite)};
     }
     for (std::size_t i = 0; i < raw_.size(); ++i)
         for (int c = 0; c < 2; ++c)

@@ -88,39 +88,39 @@ bool neueKategorie(const CommandContext& c) {
     if (c.tag.kind != RowTag::kKontoArt && c.tag.kind != RowTag::kKategorie &&
         c.tag.kind != RowTag::kUnterkategorie)
         return false;
-    return benennen(c, accounts::KategorieBenennung::neueKategorie(ledgerOf(c), c.tag.id1));
+    return benennen(c, accounts::KategorieBenennung::neueKategorie(ledgerOf(c), c.tag.art()));
 }
 
 bool neueUnterkategorie(const CommandContext& c) {
     if (c.tag.kind != RowTag::kKategorie && c.tag.kind != RowTag::kUnterkategorie)
         return false;
     return benennen(
-        c, accounts::KategorieBenennung::neueUnterkategorie(ledgerOf(c), c.tag.id1, c.tag.id2));
+        c, accounts::KategorieBenennung::neueUnterkategorie(ledgerOf(c), c.tag.art(), c.tag.id2));
 }
 
 bool kategorieBearbeiten(const CommandContext& c) {
     return c.tag.kind == RowTag::kKategorie &&
-           benennen(c, accounts::KategorieBenennung::kategorieBearbeiten(ledgerOf(c), c.tag.id1,
+           benennen(c, accounts::KategorieBenennung::kategorieBearbeiten(ledgerOf(c), c.tag.art(),
                                                                          c.tag.id2));
 }
 
 bool unterkategorieBearbeiten(const CommandContext& c) {
     return c.tag.kind == RowTag::kUnterkategorie &&
            benennen(c, accounts::KategorieBenennung::unterkategorieBearbeiten(
-                           ledgerOf(c), c.tag.id1, c.tag.id2, c.tag.id3));
+                           ledgerOf(c), c.tag.art(), c.tag.id2, c.tag.id3));
 }
 
 bool kategorieLoeschen(const CommandContext& c) {
     QtPrompter prompter(c.parent);
     return c.tag.kind == RowTag::kKategorie &&
-           accounts::deleteKategorie(ledgerOf(c), prompter, c.tag.id1, c.tag.id2,
+           accounts::deleteKategorie(ledgerOf(c), prompter, c.tag.art(), c.tag.id2,
                                      accounts::LoeschMeldungen::Ansicht);
 }
 
 bool unterkategorieLoeschen(const CommandContext& c) {
     QtPrompter prompter(c.parent);
     return c.tag.kind == RowTag::kUnterkategorie &&
-           accounts::deleteUnterkategorie(ledgerOf(c), prompter, c.tag.id1, c.tag.id2, c.tag.id3,
+           accounts::deleteUnterkategorie(ledgerOf(c), prompter, c.tag.art(), c.tag.id2, c.tag.id3,
                                           accounts::LoeschMeldungen::Ansicht);
 }
 

@@ -79,7 +79,8 @@ CKategorieEditorDlg::CKategorieEditorDlg(ledger::CTalwerkDoc& doc, QWidget* pare
     layout->addWidget(buttons);
 
     connect(kind_, &QComboBox::activated, this, [this](int index) {
-        form_.setKind(index);
+        if (const auto kind = ledger::kontoArtAt(index))
+            form_.setKind(*kind);
         showLists();
     });
     connect(kategorien_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {

@@ -119,7 +119,8 @@ void KontoDlg::readFields() {
     form_.number = number_->text().toLongLong();
     form_.abbreviation = toCp1252(abbreviation_->text());
     if (form_.currencyEnabled())
-        form_.currencyIndex = currency_->currentIndex();
+        form_.currencyIndex =
+            ledger::waehrungAt(currency_->currentIndex()).value_or(ledger::WaehrungsIndex::Keine);
     if (form_.openingBalanceEnabled())
         form_.openingBalance = toCp1252(opening_->text());
     form_.standard.selectUnterkategorie(comboText(unterkategorie_));
@@ -130,7 +131,7 @@ void KontoDlg::showFields() {
     number_->setText(QString::number(form_.number));
     abbreviation_->setText(toQString(form_.abbreviation));
     fillCombo(currency_, form_.currencies(), {});
-    currency_->setCurrentIndex(form_.currencyIndex); // -1 shows none
+    currency_->setCurrentIndex(ledger::waehrungsPosition(form_.currencyIndex)); // Keine: none
     opening_->setText(toQString(form_.openingBalance));
     for (QWidget* w : std::initializer_list<QWidget*>{currencyLabel_, currency_})
         w->setEnabled(form_.currencyEnabled());

@@ -75,7 +75,8 @@ CKontoErsetzenDlg::CKontoErsetzenDlg(Form& form, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(kind_, &QComboBox::activated, this, [this](int index) {
-        form_.setKind(index);
+        if (const auto kind = ledger::kontoArtAt(index))
+            form_.setKind(*kind);
         showLists();
     });
     showLists();

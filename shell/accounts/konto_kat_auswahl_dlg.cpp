@@ -39,7 +39,8 @@ CKontoKatAuswahlDlg::CKontoKatAuswahlDlg(const ledger::CTalwerkDoc& doc, int ass
     layout->addWidget(buttons);
 
     connect(kind_, &QComboBox::activated, this, [this](int index) {
-        form_.setKind(index);
+        if (const auto kind = ledger::kontoArtAt(index))
+            form_.setKind(*kind);
         showTree();
     });
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {

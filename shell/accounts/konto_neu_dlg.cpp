@@ -5,14 +5,16 @@
 
 namespace shell {
 
-CKontoNeuDlg::CKontoNeuDlg(ledger::CTalwerkDoc& doc, std::optional<int> fixedKind, QWidget* parent)
+CKontoNeuDlg::CKontoNeuDlg(ledger::CTalwerkDoc& doc, std::optional<ledger::KontoArt> fixedKind,
+                           QWidget* parent)
     : KontoDlg(form_, parent), form_(doc, fixedKind) {
     auto* kind = new QComboBox(this);
     fillCombo(kind, accounts::kontoArtNamen(), accounts::kontoArtName(form_.kind()));
     kind->setEnabled(form_.kindSelectable());
     connect(kind, &QComboBox::activated, this, [this](int index) {
         readFields();
-        form_.setKind(index);
+        if (const auto kind = ledger::kontoArtAt(index))
+            form_.setKind(*kind);
         showFields();
     });
     finishSetup(kind);

@@ -9,7 +9,8 @@ namespace shell {
 class CKontoNeuDlg : public KontoDlg {
 public:
     // fixedKind: the kind of the new account; nothing lets the user choose it.
-    CKontoNeuDlg(ledger::CTalwerkDoc& doc, std::optional<int> fixedKind, QWidget* parent);
+    CKontoNeuDlg(ledger::CTalwerkDoc& doc, std::optional<ledger::KontoArt> fixedKind,
+                 QWidget* parent);
 
     // Index of the new account in the document's list once accepted, else -1.
     int index() const { return index_; }

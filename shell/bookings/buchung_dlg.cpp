@@ -131,8 +131,9 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     // The account labels change with the kind of booking; the label column is as wide as the
     // widest of them from the start, so that no field moves sideways.
     int widest = 0;
-    for (int kind = 0; kind < int(bookings::kVorgangNamen.size()); ++kind)
+    for (int index = 0; index < ledger::kVorgaenge; ++index)
         for (int side = 0; side < 2; ++side) {
+            const ledger::Vorgang kind = *ledger::vorgangAt(index);
             const QLabel probe(toQString(bookings::vorgangKontoLabel(kind, side)));
             widest = std::max(widest, probe.sizeHint().width());
         }
@@ -166,9 +167,10 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(options, &QPushButton::clicked, this, &CBuchungDlg::editOptions);
     connect(textButton, &QPushButton::clicked, this, &CBuchungDlg::chooseText);
-    connect(kind_, &QComboBox::activated, this, [this](int kind) {
+    connect(kind_, &QComboBox::activated, this, [this](int index) {
         readFields();
-        form_.changeKind(kind);
+        if (const auto kind = ledger::vorgangAt(index))
+            form_.changeKind(*kind);
         showAccountLists();
     });
     connect(amount_, &QLineEdit::editingFinished, this, [this] {
@@ -182,7 +184,7 @@ CBuchungDlg::CBuchungDlg(bookings::CBuchungForm& form, ledger::CTalwerkDoc& doc,
         showAmountInfo();
     });
     connect(currency_, &QComboBox::activated, this, [this](int c) {
-        form_.currency = c;
+        form_.currency = ledger::waehrungAt(c).value_or(ledger::WaehrungsIndex::Erste);
         showAmountInfo();
     });
     connect(date_, &CDatumEdit::dateChanged, this, [this](const QDate& d) {
@@ -210,7 +212,8 @@ void CBuchungDlg::readFields() {
     form_.text = toCp1252(text_->text());
     form_.notes = toCp1252(notes_->toPlainText());
     form_.amountText = toCp1252(amount_->text());
-    form_.currency = std::max(0, currency_->currentIndex());
+    form_.currency =
+        ledger::waehrungAt(currency_->currentIndex()).value_or(ledger::WaehrungsIndex::Erste);
     form_.repeat = repeat_->isChecked();
     form_.provisional = provisional_->isChecked();
     for (int side = 0; side < 2; ++side)
@@ -225,7 +228,7 @@ void CBuchungDlg::showFields() {
     notes_->setPlainText(toQString(form_.notes));
     notes_->setEnabled(form_.notesEnabled());
     amount_->setText(toQString(form_.amountText));
-    currency_->setCurrentIndex(form_.currency);
+    currency_->setCurrentIndex(ledger::waehrungsPosition(form_.currency));
     currency_->setEnabled(form_.currencyEnabled());
     {
         const QSignalBlocker blockRepeat(repeat_);
@@ -239,7 +242,7 @@ void CBuchungDlg::showFields() {
 }
 
 void CBuchungDlg::showAccountLists() {
-    kind_->setCurrentIndex(form_.kind());
+    kind_->setCurrentIndex(ledger::vorgangIndex(form_.kind()));
     for (int side = 0; side < 2; ++side) {
         Side& s = sides_[side];
         s.label->setText(toQString(form_.kontoLabel(side)));
@@ -337,8 +340,9 @@ void CBuchungDlg::editOptions() {
 void CBuchungDlg::newAccount(int side) {
     readFields();
     const bookings::CBuchungForm::KontoVorgabe preset = form_.newAccountPreset(side);
-    CKontoNeuDlg dlg(doc_, preset.freeChoice ? std::nullopt : std::optional<int>(preset.kind),
-                     this);
+    CKontoNeuDlg dlg(
+        doc_, preset.freeChoice ? std::nullopt : std::optional<ledger::KontoArt>(preset.kind),
+        this);
     if (dlg.exec() != QDialog::Accepted || dlg.index() < 0)
         return;
     form_.accountCreated(side, doc_.accounts()[dlg.index()]->id);

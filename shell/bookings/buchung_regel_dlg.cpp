@@ -129,9 +129,10 @@ CBuchungRegelDlg::CBuchungRegelDlg(bookings::CBuchungRegelForm& form, QWidget* p
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CBuchungRegelDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(kind_, &QComboBox::activated, this, [this](int kind) {
+    connect(kind_, &QComboBox::activated, this, [this](int index) {
         readFields();
-        form_.changeKind(kind);
+        if (const auto kind = ledger::vorgangAt(index))
+            form_.changeKind(*kind);
         showAccountLists();
     });
     connect(amount_, &QLineEdit::editingFinished, this, [this] {
@@ -187,7 +188,8 @@ void CBuchungRegelDlg::readFields() {
     form_.counter = counter_->value();
     form_.textTemplate = toCp1252(text_->text());
     form_.amountText = toCp1252(amount_->text());
-    form_.currency = std::max(0, currency_->currentIndex());
+    form_.currency =
+        ledger::waehrungAt(currency_->currentIndex()).value_or(ledger::WaehrungsIndex::Erste);
     form_.notesTemplate = toCp1252(notes_->toPlainText());
     form_.intervalCount = interval_->value();
     form_.intervalUnit = std::max(0, unit_->currentIndex());
@@ -206,7 +208,7 @@ void CBuchungRegelDlg::showFields() {
     counter_->setValue(form_.counter);
     text_->setText(toQString(form_.textTemplate));
     amount_->setText(toQString(form_.amountText));
-    currency_->setCurrentIndex(form_.currency);
+    currency_->setCurrentIndex(ledger::waehrungsPosition(form_.currency));
     notes_->setPlainText(toQString(form_.notesTemplate));
     interval_->setValue(form_.intervalCount);
     unit_->setCurrentIndex(form_.intervalUnit);
@@ -220,7 +222,7 @@ void CBuchungRegelDlg::showFields() {
 }
 
 void CBuchungRegelDlg::showAccountLists() {
-    kind_->setCurrentIndex(form_.kind());
+    kind_->setCurrentIndex(ledger::vorgangIndex(form_.kind()));
     for (int side = 0; side < 2; ++side) {
         Side& s = sides_[side];
         s.label->setText(toQString(form_.kontoLabel(side)));

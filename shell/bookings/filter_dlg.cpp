@@ -119,14 +119,14 @@ CFilterDlg::CFilterDlg(ledger::CTalwerkDoc& doc, int index, QWidget* parent)
     notesMode_->setCurrentIndex(form_.notesMode);
     notesPattern_->setText(toQString(form_.notesPattern));
     kindOn_->setChecked(form_.kindOn);
-    kind_->setCurrentIndex(form_.kind);
+    kind_->setCurrentIndex(ledger::vorgangIndex(form_.kind));
     accountOn_->setChecked(form_.accountOn);
     amountOn_->setChecked(form_.amountOn);
     amountFrom_->setText(toQString(form_.amountFrom));
     amountTo_->setText(toQString(form_.amountTo));
-    amountCurrency_->setCurrentIndex(form_.amountCurrency);
+    amountCurrency_->setCurrentIndex(ledger::waehrungsPosition(form_.amountCurrency));
     currencyOn_->setChecked(form_.currencyOn);
-    currency_->setCurrentIndex(form_.currency);
+    currency_->setCurrentIndex(ledger::waehrungsPosition(form_.currency));
     onlyProvisional_->setChecked(form_.onlyProvisional);
     withoutProvisional_->setChecked(form_.withoutProvisional);
     showAccounts();
@@ -183,15 +183,18 @@ void CFilterDlg::readFields() {
     form_.notesMode = notesMode_->currentIndex();
     form_.notesPattern = toCp1252(notesPattern_->text());
     form_.kindOn = kindOn_->isChecked();
-    form_.kind = kind_->currentIndex();
+    // A kind that a damaged file gives the filter shows none and stays as it is.
+    form_.kind = ledger::vorgangAt(kind_->currentIndex()).value_or(form_.kind);
     form_.accountOn = accountOn_->isChecked();
     form_.accountId = account_->currentIndex() < 0 ? -1 : account_->currentData().toInt();
     form_.amountOn = amountOn_->isChecked();
     form_.amountFrom = toCp1252(amountFrom_->text());
     form_.amountTo = toCp1252(amountTo_->text());
-    form_.amountCurrency = std::max(0, amountCurrency_->currentIndex());
+    form_.amountCurrency =
+        ledger::waehrungAt(amountCurrency_->currentIndex()).value_or(ledger::WaehrungsIndex::Erste);
     form_.currencyOn = currencyOn_->isChecked();
-    form_.currency = std::max(0, currency_->currentIndex());
+    form_.currency =
+        ledger::waehrungAt(currency_->currentIndex()).value_or(ledger::WaehrungsIndex::Erste);
     form_.onlyProvisional = onlyProvisional_->isChecked();
     form_.withoutProvisional = withoutProvisional_->isChecked();
 }

@@ -55,12 +55,12 @@ reports::Selection selectionOf(const reports::RowTag& tag) {
         break;
     case reports::RowTag::kKategorie:
         s.kind = reports::Selection::kKategorie;
-        s.accountKind = tag.id1;
+        s.accountKind = tag.art();
         s.categoryId = tag.id2;
         break;
     case reports::RowTag::kUnterkategorie:
         s.kind = reports::Selection::kUnterkategorie;
-        s.accountKind = tag.id1;
+        s.accountKind = tag.art();
         s.categoryId = tag.id2;
         s.subcategoryId = tag.id3;
         break;

@@ -184,7 +184,7 @@ void CChildFrame::setValueKind(int valueKind) {
 }
 
 void CChildFrame::setCurrency(int currency) {
-    params_->displayCurrency = currency;
+    params_->displayCurrency = ledger::waehrungAt(currency).value_or(ledger::WaehrungsIndex::Erste);
     changed();
 }
 
@@ -212,7 +212,7 @@ ViewBarState CChildFrame::viewBarState() const {
     state.end = toQDate(params_->end);
     state.periodKind = params_->periodKind;
     state.valueKind = params_->valueKind;
-    state.currency = params_->displayCurrency;
+    state.currency = ledger::waehrungsPosition(params_->displayCurrency);
     state.currencies = document_->currencySymbols();
     state.filterIndex = params_->filterIndex;
     for (const auto& filter : ledger.filters())

@@ -32,20 +32,20 @@ protected:
         doc.setRate({195583, 100000});
     }
 
-    int32_t kategorie(int kind, const std::string& name) {
+    int32_t kategorie(ledger::KontoArt kind, const std::string& name) {
         auto op = accounts::KategorieBenennung::neueKategorie(doc, kind);
         op.form.name = name;
         return op.apply(doc);
     }
-    int32_t unterkategorie(int kind, int32_t categoryId, const std::string& name) {
+    int32_t unterkategorie(ledger::KontoArt kind, int32_t categoryId, const std::string& name) {
         auto op = accounts::KategorieBenennung::neueUnterkategorie(doc, kind, categoryId);
         op->form.name = name;
         return op->apply(doc);
     }
 
     // Creates an account through the new-account form; returns its id.
-    int32_t konto(int kind, const std::string& name, int number, const std::string& cat = "",
-                  const std::string& sub = "") {
+    int32_t konto(ledger::KontoArt kind, const std::string& name, int number,
+                  const std::string& cat = "", const std::string& sub = "") {
         accounts::CKontoNeuForm form(doc, kind);
         form.name = name;
         form.number = number;
@@ -58,13 +58,15 @@ protected:
         return doc.accounts()[form.apply()]->id;
     }
 
-    const ledger::CTWKategorie& kat(int kind, int32_t id) { return *doc.findKategorie(kind, id); }
+    const ledger::CTWKategorie& kat(ledger::KontoArt kind, int32_t id) {
+        return *doc.findKategorie(kind, id);
+    }
 
     // Every usage count equals the assignments that point at it, and every assignment
     // points at an element that exists.
     void expectUsageCountsExact() const {
         constexpr int32_t kWhole = -2; // the key of a category itself
-        std::map<std::tuple<int, int32_t, int32_t>, int> counted;
+        std::map<std::tuple<ledger::KontoArt, int32_t, int32_t>, int> counted;
         for (const auto& konto : doc.accounts()) {
             auto add = [&](int32_t category, int32_t sub) {
                 if (category == -1)
@@ -82,7 +84,7 @@ protected:
             if (!konto->alt2UseStandard)
                 add(konto->alt2Category, konto->alt2Subcategory);
         }
-        for (int kind = 0; kind < ledger::kKontoArten; ++kind) {
+        for (const ledger::KontoArt kind : ledger::kAlleKontoArten) {
             for (const auto& category : doc.categories().tree(kind)) {
                 EXPECT_EQ(category->usageCount, (counted[{kind, category->id, kWhole}]))
                     << category->name;

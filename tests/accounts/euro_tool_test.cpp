@@ -61,12 +61,12 @@ protected:
             s.euroOnly = 0;
             s.firstCurrencySymbol = "DM";
         });
-        giro = konto(0, "Giro", 1);
-        spar = konto(0, "Sparbuch", 2);
-        miete = konto(2, "Miete", 3);
+        giro = konto(ledger::KontoArt::Bestandskonto, "Giro", 1);
+        spar = konto(ledger::KontoArt::Bestandskonto, "Sparbuch", 2);
+        miete = konto(ledger::KontoArt::Ausgabenkonto, "Miete", 3);
         ledger::CTWBuchung b;
         b.date = testsupport::date(3, 1, 2001);
-        b.kind = ledger::kAusgabe;
+        b.kind = ledger::Vorgang::Ausgabe;
         b.konto1Id = giro;
         b.konto2Id = miete;
         b.amount = 10000;
@@ -134,12 +134,12 @@ TEST_F(EuroToolTest, ConvertsASingleCurrencyLedgerInFourSteps) {
     EXPECT_EQ(doc.settings().firstCurrencySymbol, "EUR");
     EXPECT_EQ(doc.settings().secondCurrencySymbol, "DM");
     EXPECT_EQ(doc.rate().numerator, 195583);
-    EXPECT_EQ(doc.bookings()[0]->currencyIndex, 1);
-    EXPECT_EQ(doc.findKonto(miete)->currencyIndex, -1);
+    EXPECT_EQ(doc.bookings()[0]->currencyIndex, ledger::WaehrungsIndex::Zweite);
+    EXPECT_EQ(doc.findKonto(miete)->currencyIndex, ledger::WaehrungsIndex::Keine);
     EXPECT_EQ(doc.findKonto(giro)->switchDates, std::vector{testsupport::date(1, 1, 2002)});
     EXPECT_TRUE(doc.findKonto(spar)->switchDates.empty());
     EXPECT_EQ(doc.rules()[0]->amount, 5100);
-    EXPECT_EQ(doc.rules()[0]->currencyIndex, 0);
+    EXPECT_EQ(doc.rules()[0]->currencyIndex, ledger::WaehrungsIndex::Erste);
     EXPECT_EQ(doc.settings().noNationalAmountOfEuro, 1);
     EXPECT_EQ(doc.settings().accountsData, 0x3071f57u & ~0x20a00u);
     EXPECT_EQ(doc.settings().bookingsData, 0x63110924u);
@@ -190,17 +190,17 @@ TEST_F(EuroToolTest, CancellingLaterStepKeepsTheEarlierOnes) {
     dialoge.cancelAt = 3;
     EXPECT_TRUE(run());
     EXPECT_EQ(dialoge.shown, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(doc.findKonto(giro)->finalCurrencyIndex(), 0);
-    EXPECT_EQ(doc.rules()[0]->currencyIndex, 1);
+    EXPECT_EQ(doc.findKonto(giro)->finalCurrencyIndex(), ledger::WaehrungsIndex::Erste);
+    EXPECT_EQ(doc.rules()[0]->currencyIndex, ledger::WaehrungsIndex::Zweite);
 }
 
 TEST_F(EuroToolTest, DualCurrencyLedgerSkipsStepOneAndEuroOnlyIsRefused) {
     makeDual();
     ledger::CTWBuchung first = *doc.bookings()[0];
-    first.currencyIndex = 1;
+    first.currencyIndex = ledger::WaehrungsIndex::Zweite;
     doc.replaceBuchung(0, first);
     ledger::CTWKonto konto = *doc.findKonto(giro);
-    konto.currencyIndex = 1;
+    konto.currencyIndex = ledger::WaehrungsIndex::Zweite;
     konto.switchDates = {testsupport::date(1, 7, 2001)};
     doc.changeKonto(konto);
     doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.presetCurrency = 1; });

@@ -33,64 +33,67 @@ TEST_F(KategorieTest, NameEntryTitlesPromptsAndChecks) {
 }
 
 TEST_F(KategorieTest, NamesAreUniquePerKindAndPerCategory) {
-    const int32_t gehalt = kategorie(ledger::kEinnahmenkonto, "Gehalt");
-    auto sameKind = KategorieBenennung::neueKategorie(doc, ledger::kEinnahmenkonto);
+    const int32_t gehalt = kategorie(ledger::KontoArt::Einnahmenkonto, "Gehalt");
+    auto sameKind = KategorieBenennung::neueKategorie(doc, ledger::KontoArt::Einnahmenkonto);
     sameKind.form.name = "GEHALT";
     EXPECT_TRUE(sameKind.form.check(prompter));
     EXPECT_EQ(prompter.texts().back(), "Diese Kategorie ist bereits vorhanden!");
-    auto otherKind = KategorieBenennung::neueKategorie(doc, ledger::kAusgabenkonto);
+    auto otherKind = KategorieBenennung::neueKategorie(doc, ledger::KontoArt::Ausgabenkonto);
     otherKind.form.name = "Gehalt";
     EXPECT_FALSE(otherKind.form.check(prompter));
 
-    const int32_t bonus = kategorie(ledger::kEinnahmenkonto, "Bonus");
-    unterkategorie(ledger::kEinnahmenkonto, gehalt, "Netto");
-    auto sub = KategorieBenennung::neueUnterkategorie(doc, ledger::kEinnahmenkonto, bonus);
+    const int32_t bonus = kategorie(ledger::KontoArt::Einnahmenkonto, "Bonus");
+    unterkategorie(ledger::KontoArt::Einnahmenkonto, gehalt, "Netto");
+    auto sub = KategorieBenennung::neueUnterkategorie(doc, ledger::KontoArt::Einnahmenkonto, bonus);
     sub->form.name = "netto";
     EXPECT_FALSE(sub->form.check(prompter));
 
     // Renaming: its own name in other case passes, another category's name does not.
-    auto rename = KategorieBenennung::kategorieBearbeiten(doc, ledger::kEinnahmenkonto, gehalt);
+    auto rename =
+        KategorieBenennung::kategorieBearbeiten(doc, ledger::KontoArt::Einnahmenkonto, gehalt);
     EXPECT_EQ(rename->form.taken(), (std::vector<std::string>{"(keine)", "Bonus"}));
     rename->form.name = "GEHALT";
     EXPECT_FALSE(rename->form.check(prompter));
     EXPECT_EQ(rename->apply(doc), gehalt);
-    EXPECT_EQ(kat(1, gehalt).name, "GEHALT");
+    EXPECT_EQ(kat(ledger::KontoArt::Einnahmenkonto, gehalt).name, "GEHALT");
     rename->form.name = "bonus";
     EXPECT_TRUE(rename->form.check(prompter));
 
-    EXPECT_FALSE(KategorieBenennung::kategorieBearbeiten(doc, 1, 99));
-    EXPECT_FALSE(KategorieBenennung::unterkategorieBearbeiten(doc, 1, gehalt, 99));
+    EXPECT_FALSE(
+        KategorieBenennung::kategorieBearbeiten(doc, ledger::KontoArt::Einnahmenkonto, 99));
+    EXPECT_FALSE(KategorieBenennung::unterkategorieBearbeiten(doc, ledger::KontoArt::Einnahmenkonto,
+                                                              gehalt, 99));
 }
 
 TEST_F(KategorieTest, IdsAreNeverReusedAndDeletingTakesSubcategories) {
-    const int32_t a = kategorie(ledger::kAusgabenkonto, "A");
-    unterkategorie(ledger::kAusgabenkonto, a, "A1");
-    unterkategorie(ledger::kAusgabenkonto, a, "A2");
+    const int32_t a = kategorie(ledger::KontoArt::Ausgabenkonto, "A");
+    unterkategorie(ledger::KontoArt::Ausgabenkonto, a, "A1");
+    unterkategorie(ledger::KontoArt::Ausgabenkonto, a, "A2");
     prompter.answer({true});
-    ASSERT_TRUE(
-        deleteKategorie(doc, prompter, ledger::kAusgabenkonto, a, LoeschMeldungen::Ansicht));
+    ASSERT_TRUE(deleteKategorie(doc, prompter, ledger::KontoArt::Ausgabenkonto, a,
+                                LoeschMeldungen::Ansicht));
     EXPECT_EQ(prompter.texts().back(), "Möchten Sie die Kategorie 'A' wirklich löschen?");
     EXPECT_EQ(prompter.shown.back().caption, "Kategorie löschen");
-    EXPECT_TRUE(doc.categories().tree(2).empty());
-    const int32_t b = kategorie(ledger::kAusgabenkonto, "B");
+    EXPECT_TRUE(doc.categories().tree(ledger::KontoArt::Ausgabenkonto).empty());
+    const int32_t b = kategorie(ledger::KontoArt::Ausgabenkonto, "B");
     EXPECT_EQ(b, a + 1);
 
-    const int32_t b1 = unterkategorie(ledger::kAusgabenkonto, b, "B1");
-    EXPECT_FALSE(deleteUnterkategorie(doc, prompter, ledger::kAusgabenkonto, b, b1,
+    const int32_t b1 = unterkategorie(ledger::KontoArt::Ausgabenkonto, b, "B1");
+    EXPECT_FALSE(deleteUnterkategorie(doc, prompter, ledger::KontoArt::Ausgabenkonto, b, b1,
                                       LoeschMeldungen::Ansicht));
     EXPECT_EQ(prompter.texts().back(), "Möchten Sie die Unterkategorie 'B1' wirklich löschen?");
     EXPECT_EQ(prompter.shown.back().caption, "Unterkategorie löschen");
-    EXPECT_EQ(kat(2, b).subcategories().size(), 1u);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, b).subcategories().size(), 1u);
     prompter.answer({true});
-    ASSERT_TRUE(deleteUnterkategorie(doc, prompter, ledger::kAusgabenkonto, b, b1,
+    ASSERT_TRUE(deleteUnterkategorie(doc, prompter, ledger::KontoArt::Ausgabenkonto, b, b1,
                                      LoeschMeldungen::Editor));
     EXPECT_EQ(prompter.texts().back(), "Möchten Sie die Unterkategorie wirklich löschen?");
-    EXPECT_EQ(unterkategorie(ledger::kAusgabenkonto, b, "B2"), b1 + 1);
+    EXPECT_EQ(unterkategorie(ledger::KontoArt::Ausgabenkonto, b, "B2"), b1 + 1);
 }
 
 TEST_F(KategorieTest, EditorSelectionAndEnabledControls) {
     CKategorieEditorForm editor(doc);
-    EXPECT_EQ(editor.kind(), ledger::kBestandskonto);
+    EXPECT_EQ(editor.kind(), ledger::KontoArt::Bestandskonto);
     EXPECT_FALSE(editor.kategorieListEnabled());
     EXPECT_FALSE(editor.kategorieBearbeitenEnabled());
     EXPECT_FALSE(editor.unterkategorieGroupEnabled());
@@ -101,7 +104,8 @@ TEST_F(KategorieTest, EditorSelectionAndEnabledControls) {
     ASSERT_TRUE(editor.apply(neu));
     neu.form.name = "Alpha";
     ASSERT_TRUE(editor.apply(neu));
-    EXPECT_EQ(doc.findKategorie(0, editor.selectedKategorie())->name, "Alpha");
+    EXPECT_EQ(doc.findKategorie(ledger::KontoArt::Bestandskonto, editor.selectedKategorie())->name,
+              "Alpha");
     EXPECT_TRUE(editor.kategorieLoeschenEnabled());
     EXPECT_TRUE(editor.unterkategorieGroupEnabled());
     EXPECT_FALSE(editor.unterkategorieListEnabled());
@@ -114,21 +118,23 @@ TEST_F(KategorieTest, EditorSelectionAndEnabledControls) {
     rename->form.name = "Omega";
     ASSERT_TRUE(editor.apply(*rename));
     EXPECT_EQ(editor.kategorien()[0].name, "Omega");
-    EXPECT_EQ(doc.findKategorie(0, editor.selectedKategorie())->name, "Omega");
+    EXPECT_EQ(doc.findKategorie(ledger::KontoArt::Bestandskonto, editor.selectedKategorie())->name,
+              "Omega");
     EXPECT_NE(editor.selectedUnterkategorie, -1);
 
     // After a deletion the first element is selected; after the last one nothing is left.
     prompter.answer({true, true});
     ASSERT_TRUE(editor.kategorieLoeschen(prompter));
     EXPECT_EQ(prompter.texts().back(), "Möchten Sie die Kategorie wirklich löschen?");
-    EXPECT_EQ(doc.findKategorie(0, editor.selectedKategorie())->name, "Zeta");
+    EXPECT_EQ(doc.findKategorie(ledger::KontoArt::Bestandskonto, editor.selectedKategorie())->name,
+              "Zeta");
     ASSERT_TRUE(editor.kategorieLoeschen(prompter));
     EXPECT_EQ(editor.selectedKategorie(), -1);
     EXPECT_FALSE(editor.kategorieLoeschenEnabled());
     EXPECT_FALSE(editor.unterkategorieGroupEnabled());
     EXPECT_TRUE(editor.changed());
 
-    editor.setKind(ledger::kAusgabenkonto);
+    editor.setKind(ledger::KontoArt::Ausgabenkonto);
     EXPECT_TRUE(editor.kategorien().empty());
 }
 

@@ -10,16 +10,16 @@ class KontenEditorTest : public testsupport::ChartTest {
 protected:
     void SetUp() override {
         ChartTest::SetUp();
-        const int32_t wohnen = kategorie(2, "Wohnen");
-        unterkategorie(2, wohnen, "Miete");
-        unterkategorie(2, wohnen, "Energie");
-        kategorie(2, "auto");
-        konto(2, "Strom", 40, "Wohnen", "Energie");
-        konto(0, "Giro", 10);
-        konto(2, "Kaltmiete", 41, "Wohnen", "Miete");
-        konto(2, "Benzin", 42, "auto");
-        konto(2, "Gas", 43, "Wohnen", "Energie");
-        konto(1, "gehalt", 30);
+        const int32_t wohnen = kategorie(ledger::KontoArt::Ausgabenkonto, "Wohnen");
+        unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
+        unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, "Energie");
+        kategorie(ledger::KontoArt::Ausgabenkonto, "auto");
+        konto(ledger::KontoArt::Ausgabenkonto, "Strom", 40, "Wohnen", "Energie");
+        konto(ledger::KontoArt::Bestandskonto, "Giro", 10);
+        konto(ledger::KontoArt::Ausgabenkonto, "Kaltmiete", 41, "Wohnen", "Miete");
+        konto(ledger::KontoArt::Ausgabenkonto, "Benzin", 42, "auto");
+        konto(ledger::KontoArt::Ausgabenkonto, "Gas", 43, "Wohnen", "Energie");
+        konto(ledger::KontoArt::Einnahmenkonto, "gehalt", 30);
     }
 
     std::vector<std::string> names(const CKontenEditorForm& editor) const {
@@ -86,7 +86,7 @@ TEST_F(KontenEditorTest, SelectionSurvivesChangesAndFilters) {
     EXPECT_EQ(editor.selectedId, -1);
     CKontoNeuForm neu(doc, editor.neuKind());
     EXPECT_FALSE(neu.kindSelectable());
-    EXPECT_EQ(neu.kind(), ledger::kBestandskonto);
+    EXPECT_EQ(neu.kind(), ledger::KontoArt::Bestandskonto);
     neu.name = "Sparbuch";
     neu.abbreviation = "SB";
     ASSERT_FALSE(neu.check(prompter));
@@ -102,7 +102,8 @@ TEST_F(KontenEditorTest, SelectionSurvivesChangesAndFilters) {
 
 TEST_F(KontenEditorTest, ReplaceAccountListsSpinsAndChecks) {
     using E = CKontoErsetzenForm;
-    E form(doc, ledger::kAusgabenkonto, E::Beschriftung::Bezeichnung, E::Beschriftung::Kontonummer);
+    E form(doc, ledger::KontoArt::Ausgabenkonto, E::Beschriftung::Bezeichnung,
+           E::Beschriftung::Kontonummer);
     std::vector<std::string> labels;
     for (const auto& e : form.eintraege(E::kSuchen))
         labels.push_back(e.label);
@@ -124,7 +125,7 @@ TEST_F(KontenEditorTest, ReplaceAccountListsSpinsAndChecks) {
                                         "Bitte wählen Sie zwei verschiedene Konten aus!"}));
     EXPECT_EQ(prompter.shown[0].caption, "Konto ersetzen");
 
-    form.setKind(ledger::kEinnahmenkonto);
+    form.setKind(ledger::KontoArt::Einnahmenkonto);
     EXPECT_EQ(form.selectedIds, (std::array<int32_t, 2>{-1, -1}));
     EXPECT_EQ(form.eintraege(E::kSuchen).size(), 1u);
 }

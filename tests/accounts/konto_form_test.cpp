@@ -12,7 +12,7 @@ class KontoFormTest : public testsupport::ChartTest {
 protected:
     void SetUp() override {
         ChartTest::SetUp();
-        giro = konto(ledger::kBestandskonto, "Girokonto", 10);
+        giro = konto(ledger::KontoArt::Bestandskonto, "Girokonto", 10);
     }
 
     // Fills a valid asset account into the form.
@@ -69,11 +69,11 @@ TEST_F(KontoFormTest, ChecksRunInOrderAndStopAtTheFirstFailure) {
     EXPECT_FALSE(form.check(prompter));
     const ledger::CTWKonto& sparbuch = *doc.accounts()[form.apply()];
     EXPECT_EQ(sparbuch.openingBalance, 12345);
-    EXPECT_EQ(sparbuch.currencyIndex, 0);
+    EXPECT_EQ(sparbuch.currencyIndex, ledger::WaehrungsIndex::Erste);
 }
 
 TEST_F(KontoFormTest, EditingKeepsItsOwnValuesButNotAnotherAccounts) {
-    const int32_t bar = konto(ledger::kBestandskonto, "Bargeld", 11);
+    const int32_t bar = konto(ledger::KontoArt::Bestandskonto, "Bargeld", 11);
     CKontoBearbeitenForm form(doc, doc.indexOfKonto(giro));
     EXPECT_EQ(form.caption(), "Konto bearbeiten");
     EXPECT_EQ(form.kindName(), "Bestandskonto");
@@ -109,40 +109,40 @@ TEST_F(KontoFormTest, LeavingFieldsClampsTheNumberAndFormatsTheAmount) {
 TEST_F(KontoFormTest, DefaultsAndControlsFollowTheKind) {
     CKontoNeuForm form(doc, std::nullopt);
     EXPECT_TRUE(form.kindSelectable());
-    EXPECT_EQ(form.kind(), ledger::kBestandskonto);
+    EXPECT_EQ(form.kind(), ledger::KontoArt::Bestandskonto);
     EXPECT_EQ(form.number, doc.settings().nextAccountId + 1);
-    EXPECT_EQ(form.currencyIndex, 0);
+    EXPECT_EQ(form.currencyIndex, ledger::WaehrungsIndex::Erste);
     EXPECT_EQ(form.openingBalance, "0,00");
     EXPECT_EQ(form.currencies(), std::vector<std::string>{"EUR"});
     EXPECT_TRUE(form.currencyEnabled());
 
     // An income account gets neither currency nor opening balance, whatever was shown.
     form.openingBalance = "500,00";
-    form.setKind(ledger::kEinnahmenkonto);
+    form.setKind(ledger::KontoArt::Einnahmenkonto);
     EXPECT_FALSE(form.currencyEnabled());
     EXPECT_FALSE(form.openingBalanceEnabled());
     fill(form, "Gehalt", 30, "GEH");
     EXPECT_FALSE(form.check(prompter));
     const ledger::CTWKonto& gehalt = *doc.accounts()[form.apply()];
-    EXPECT_EQ(gehalt.currencyIndex, -1);
+    EXPECT_EQ(gehalt.currencyIndex, ledger::WaehrungsIndex::Keine);
     EXPECT_EQ(gehalt.openingBalance, 0);
 
     makeDual();
-    CKontoNeuForm fixed(doc, ledger::kAusgabenkonto);
+    CKontoNeuForm fixed(doc, ledger::KontoArt::Ausgabenkonto);
     EXPECT_FALSE(fixed.kindSelectable());
-    EXPECT_EQ(fixed.kind(), ledger::kAusgabenkonto);
+    EXPECT_EQ(fixed.kind(), ledger::KontoArt::Ausgabenkonto);
     EXPECT_EQ(fixed.currencies(), (std::vector<std::string>{"EUR", "DM"}));
 }
 
 TEST_F(KontoFormTest, ChangingTheKindResetsAssignmentsAndRefillsCategories) {
-    kategorie(ledger::kBestandskonto, "Banken");
-    kategorie(ledger::kAusgabenkonto, "Wohnen");
+    kategorie(ledger::KontoArt::Bestandskonto, "Banken");
+    kategorie(ledger::KontoArt::Ausgabenkonto, "Wohnen");
     CKontoNeuForm form(doc, std::nullopt);
     EXPECT_EQ(form.standard.kategorien(), (std::vector<std::string>{"(keine)", "Banken"}));
     form.standard.selectKategorie("Banken");
     form.alt1 = {false, 0, -1};
     form.alt2 = {true, -1, -1};
-    form.setKind(ledger::kAusgabenkonto);
+    form.setKind(ledger::KontoArt::Ausgabenkonto);
     EXPECT_EQ(form.standard.kategorie(), "(keine)");
     EXPECT_EQ(form.standard.kategorien(), (std::vector<std::string>{"(keine)", "Wohnen"}));
     EXPECT_EQ(form.alt1, kAlt1Default);
@@ -150,10 +150,10 @@ TEST_F(KontoFormTest, ChangingTheKindResetsAssignmentsAndRefillsCategories) {
 }
 
 TEST_F(KontoFormTest, CategoryListsAndCreationOnTheSpot) {
-    const int32_t banken = kategorie(ledger::kBestandskonto, "banken");
-    unterkategorie(ledger::kBestandskonto, banken, "Online");
-    unterkategorie(ledger::kBestandskonto, banken, "Filiale");
-    kategorie(ledger::kBestandskonto, "Anlagen");
+    const int32_t banken = kategorie(ledger::KontoArt::Bestandskonto, "banken");
+    unterkategorie(ledger::KontoArt::Bestandskonto, banken, "Online");
+    unterkategorie(ledger::KontoArt::Bestandskonto, banken, "Filiale");
+    kategorie(ledger::KontoArt::Bestandskonto, "Anlagen");
     CKontoNeuForm form(doc, std::nullopt);
     EXPECT_EQ(form.standard.kategorien(),
               (std::vector<std::string>{"(keine)", "Anlagen", "banken"}));
@@ -178,16 +178,18 @@ TEST_F(KontoFormTest, CategoryListsAndCreationOnTheSpot) {
     sub->form.name = "Portemonnaie";
     EXPECT_TRUE(form.createKategorie(*sub));
     EXPECT_EQ(form.standard.unterkategorie(), "Portemonnaie");
-    EXPECT_EQ(doc.findKategorieByName(0, "Bargeld")->subcategories().size(), 1u);
+    EXPECT_EQ(
+        doc.findKategorieByName(ledger::KontoArt::Bestandskonto, "Bargeld")->subcategories().size(),
+        1u);
 }
 
 TEST_F(KontoFormTest, IdsAreNeverReusedAndTheDefaultNumberFollowsThem) {
-    const int32_t second = konto(ledger::kAusgabenkonto, "Miete", 20);
+    const int32_t second = konto(ledger::KontoArt::Ausgabenkonto, "Miete", 20);
     prompter.answer({true});
     ASSERT_TRUE(deleteKonto(doc, prompter, second, LoeschMeldungen::Editor));
     CKontoNeuForm form(doc, std::nullopt);
     EXPECT_EQ(form.number, 3);
-    const int32_t third = konto(ledger::kAusgabenkonto, "Strom", 21);
+    const int32_t third = konto(ledger::KontoArt::Ausgabenkonto, "Strom", 21);
     EXPECT_EQ(third, second + 1);
 }
 
@@ -195,13 +197,13 @@ TEST_F(KontoFormTest, CurrencySwitchFromTheEditDialog) {
     CKontoBearbeitenForm single(doc, doc.indexOfKonto(giro));
     EXPECT_FALSE(single.waehrungsumstellungEnabled());
     makeDual();
-    const int32_t gehalt = konto(ledger::kEinnahmenkonto, "Gehalt", 30);
+    const int32_t gehalt = konto(ledger::KontoArt::Einnahmenkonto, "Gehalt", 30);
     EXPECT_FALSE(CKontoBearbeitenForm(doc, doc.indexOfKonto(gehalt)).waehrungsumstellungEnabled());
 
     CKontoBearbeitenForm form(doc, doc.indexOfKonto(giro));
     ASSERT_TRUE(form.waehrungsumstellungEnabled());
     EXPECT_TRUE(form.currencyEnabled());
-    form.currencyIndex = 1; // chosen in the list before the switch
+    form.currencyIndex = ledger::WaehrungsIndex::Zweite; // chosen in the list before the switch
     auto waehrung = form.waehrungForm(testsupport::date(1, 1, 2002));
     EXPECT_EQ(waehrung.originalSymbol(), "DM");
     prompter.answer({true});
@@ -209,8 +211,8 @@ TEST_F(KontoFormTest, CurrencySwitchFromTheEditDialog) {
     form.takeWaehrung(waehrung);
     EXPECT_FALSE(form.currencyEnabled());
     EXPECT_TRUE(form.changed());
-    EXPECT_EQ(doc.findKonto(giro)->currencyIndex, 1);
-    EXPECT_EQ(doc.findKonto(giro)->finalCurrencyIndex(), 0);
+    EXPECT_EQ(doc.findKonto(giro)->currencyIndex, ledger::WaehrungsIndex::Zweite);
+    EXPECT_EQ(doc.findKonto(giro)->finalCurrencyIndex(), ledger::WaehrungsIndex::Erste);
 }
 
 } // namespace

@@ -19,14 +19,14 @@ class KontoKatAuswahlTest : public testsupport::ChartTest {
 protected:
     void SetUp() override {
         ChartTest::SetUp();
-        wohnen = kategorie(2, "Wohnen");
-        miete = unterkategorie(2, wohnen, "Miete");
-        leer = unterkategorie(2, wohnen, "Leer");
-        freizeit = kategorie(2, "Freizeit");
-        konto(2, "Strom", 1, "Wohnen");
-        konto(2, "Kaltmiete", 2, "Wohnen", "Miete");
-        konto(2, "Auto", 3);
-        kino = konto(2, "Kino", 4, "Wohnen");
+        wohnen = kategorie(ledger::KontoArt::Ausgabenkonto, "Wohnen");
+        miete = unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
+        leer = unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, "Leer");
+        freizeit = kategorie(ledger::KontoArt::Ausgabenkonto, "Freizeit");
+        konto(ledger::KontoArt::Ausgabenkonto, "Strom", 1, "Wohnen");
+        konto(ledger::KontoArt::Ausgabenkonto, "Kaltmiete", 2, "Wohnen", "Miete");
+        konto(ledger::KontoArt::Ausgabenkonto, "Auto", 3);
+        kino = konto(ledger::KontoArt::Ausgabenkonto, "Kino", 4, "Wohnen");
         ledger::CTWKonto k = *doc.findKonto(kino);
         k.alt1UseStandard = 0; // alternative 1: no category
         doc.changeKonto(k);
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(KontoKatAuswahlTest, TreeShowsUsedElementsSortedUnderTheAssignment) {
     CKontoKatAuswahlForm form(doc, ledger::kStandard, Auswahl::konto(kino));
-    EXPECT_EQ(form.kind(), ledger::kAusgabenkonto);
+    EXPECT_EQ(form.kind(), ledger::KontoArt::Ausgabenkonto);
     EXPECT_EQ(tree(form), "Auto\n"
                           "Wohnen\n"
                           "  Kino\n"
@@ -60,21 +60,25 @@ TEST_F(KontoKatAuswahlTest, TreeShowsUsedElementsSortedUnderTheAssignment) {
 }
 
 TEST_F(KontoKatAuswahlTest, UnusedElementsAppearOnlyAsTheCurrentSelection) {
-    CKontoKatAuswahlForm sub(doc, ledger::kStandard, Auswahl::unterkategorie(2, wohnen, leer));
+    CKontoKatAuswahlForm sub(
+        doc, ledger::kStandard,
+        Auswahl::unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, leer));
     EXPECT_NE(tree(sub).find("  Leer\n"), std::string::npos);
     EXPECT_EQ(tree(sub).find("Freizeit"), std::string::npos);
-    CKontoKatAuswahlForm cat(doc, ledger::kStandard, Auswahl::kategorie(2, freizeit));
+    CKontoKatAuswahlForm cat(doc, ledger::kStandard,
+                             Auswahl::kategorie(ledger::KontoArt::Ausgabenkonto, freizeit));
     EXPECT_EQ(tree(cat).substr(0, 14), "Auto\nFreizeit\n");
-    EXPECT_EQ(cat.selected, Auswahl::kategorie(2, freizeit));
-    cat.setKind(ledger::kBestandskonto);
+    EXPECT_EQ(cat.selected, Auswahl::kategorie(ledger::KontoArt::Ausgabenkonto, freizeit));
+    cat.setKind(ledger::KontoArt::Bestandskonto);
     EXPECT_EQ(tree(cat), "");
 }
 
 TEST_F(KontoKatAuswahlTest, SwitchDatesAreInsertedAndRemovedInOrder) {
     makeDual();
-    const int32_t giro = konto(0, "Giro", 10);
+    const int32_t giro = konto(ledger::KontoArt::Bestandskonto, "Giro", 10);
     const ledger::CTWKonto& k = *doc.findKonto(giro);
-    CKontoWaehrungForm form(doc, giro, 1, testsupport::date(1, 6, 2002));
+    CKontoWaehrungForm form(doc, giro, ledger::WaehrungsIndex::Zweite,
+                            testsupport::date(1, 6, 2002));
     EXPECT_EQ(form.originalSymbol(), "DM");
     EXPECT_EQ(form.umstellenAuf(), "EUR");
 
@@ -109,7 +113,7 @@ TEST_F(KontoKatAuswahlTest, SwitchDatesAreInsertedAndRemovedInOrder) {
     ASSERT_TRUE(form.rueckgaengig(prompter));
     EXPECT_EQ(prompter.texts().back(), "Währungsumstellung am 01.01.2002 löschen?");
     EXPECT_EQ(k.switchDates, std::vector{testsupport::date(1, 6, 2002)});
-    EXPECT_EQ(k.currencyIndex, 1);
+    EXPECT_EQ(k.currencyIndex, ledger::WaehrungsIndex::Zweite);
     EXPECT_TRUE(form.changed());
     EXPECT_TRUE(doc.isModified());
 }

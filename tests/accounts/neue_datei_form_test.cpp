@@ -139,7 +139,7 @@ TEST(NeueDateiForm, TheStarterChartOnlyWhenAskedFor) {
     for (const char* name : {"Girokonto", "Bargeld", "Sparbuch", "Gehalt", "Miete", "Lebensmittel"})
         EXPECT_NE(started.findKontoByText(name, true), nullptr) << name;
     const ledger::CTWKonto& giro = *started.findKontoByText("Girokonto", true);
-    EXPECT_EQ(started.kategorieName(ledger::kBestandskonto, giro.category), "Geldkonten");
+    EXPECT_EQ(started.kategorieName(ledger::KontoArt::Bestandskonto, giro.category), "Geldkonten");
     EXPECT_EQ(giro.openingBalance, 0);
     EXPECT_EQ(started.bookings().size(), 0u);
 }

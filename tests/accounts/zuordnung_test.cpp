@@ -11,11 +11,11 @@ class ZuordnungTest : public testsupport::ChartTest {
 protected:
     void SetUp() override {
         ChartTest::SetUp();
-        wohnen = kategorie(ledger::kAusgabenkonto, "Wohnen");
-        miete = unterkategorie(ledger::kAusgabenkonto, wohnen, "Miete");
-        nebenkosten = unterkategorie(ledger::kAusgabenkonto, wohnen, "Nebenkosten");
-        leben = kategorie(ledger::kAusgabenkonto, "Leben");
-        fest = kategorie(ledger::kAusgabenkonto, "Fixkosten");
+        wohnen = kategorie(ledger::KontoArt::Ausgabenkonto, "Wohnen");
+        miete = unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
+        nebenkosten = unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, "Nebenkosten");
+        leben = kategorie(ledger::KontoArt::Ausgabenkonto, "Leben");
+        fest = kategorie(ledger::KontoArt::Ausgabenkonto, "Fixkosten");
     }
 
     // Opens the alternative assignments of the form, chooses them by name and takes them.
@@ -34,10 +34,10 @@ protected:
 };
 
 TEST_F(ZuordnungTest, CountsFollowCreateEditAndDelete) {
-    const int32_t a = konto(ledger::kAusgabenkonto, "Wohnung", 1, "Wohnen", "Miete");
-    const int32_t b = konto(ledger::kAusgabenkonto, "Strom", 2, "Wohnen", "Nebenkosten");
-    konto(ledger::kAusgabenkonto, "Essen", 3, "Leben");
-    EXPECT_EQ(kat(2, wohnen).usageCount, 2);
+    const int32_t a = konto(ledger::KontoArt::Ausgabenkonto, "Wohnung", 1, "Wohnen", "Miete");
+    const int32_t b = konto(ledger::KontoArt::Ausgabenkonto, "Strom", 2, "Wohnen", "Nebenkosten");
+    konto(ledger::KontoArt::Ausgabenkonto, "Essen", 3, "Leben");
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, wohnen).usageCount, 2);
     expectUsageCountsExact();
 
     // Edit: the standard assignment moves, alternative 1 leaves the standard one.
@@ -48,26 +48,26 @@ TEST_F(ZuordnungTest, CountsFollowCreateEditAndDelete) {
     chooseAlternatives(edit, false, "Fixkosten", "(keine)", false, "Wohnen");
     ASSERT_FALSE(edit.check(prompter));
     edit.apply();
-    EXPECT_EQ(kat(2, fest).usageCount, 1);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, fest).usageCount, 1);
     expectUsageCountsExact();
 
     // Back to the standard assignment: the alternative no longer counts.
     CKontoBearbeitenForm back(doc, doc.indexOfKonto(a));
     chooseAlternatives(back, true, "Fixkosten", "(keine)", false, "Wohnen");
     back.apply();
-    EXPECT_EQ(kat(2, fest).usageCount, 0);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, fest).usageCount, 0);
     EXPECT_EQ(doc.findKonto(a)->alt1Category, -1);
     expectUsageCountsExact();
 
     prompter.answer({true, true});
     ASSERT_TRUE(deleteKonto(doc, prompter, a, LoeschMeldungen::Editor));
     ASSERT_TRUE(deleteKonto(doc, prompter, b, LoeschMeldungen::Editor));
-    EXPECT_EQ(kat(2, wohnen).usageCount, 0);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, wohnen).usageCount, 0);
     expectUsageCountsExact();
 }
 
 TEST_F(ZuordnungTest, AlternativeFollowingTheStandardIsCountedOnce) {
-    CKontoNeuForm form(doc, ledger::kAusgabenkonto);
+    CKontoNeuForm form(doc, ledger::KontoArt::Ausgabenkonto);
     form.name = "Miete";
     form.number = 5;
     form.abbreviation = "MI";
@@ -78,27 +78,30 @@ TEST_F(ZuordnungTest, AlternativeFollowingTheStandardIsCountedOnce) {
     ASSERT_FALSE(form.check(prompter));
     const int32_t id = doc.accounts()[form.apply()]->id;
     EXPECT_EQ(doc.findKonto(id)->alt1Category, -1);
-    EXPECT_EQ(kat(2, wohnen).usageCount, 2);
-    EXPECT_EQ(kat(2, leben).usageCount, 0);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, wohnen).usageCount, 2);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, leben).usageCount, 0);
     expectUsageCountsExact();
 
     // A category used only by a clear alternative cannot be deleted until it follows the
     // standard assignment again.
-    EXPECT_FALSE(deleteUnterkategorie(doc, prompter, 2, wohnen, miete, LoeschMeldungen::Editor));
+    EXPECT_FALSE(deleteUnterkategorie(doc, prompter, ledger::KontoArt::Ausgabenkonto, wohnen, miete,
+                                      LoeschMeldungen::Editor));
     CKontoBearbeitenForm edit(doc, doc.indexOfKonto(id));
     edit.alt2 = {true, -1, -1};
     edit.apply();
     prompter.answer({true});
-    EXPECT_TRUE(deleteUnterkategorie(doc, prompter, 2, wohnen, miete, LoeschMeldungen::Editor));
+    EXPECT_TRUE(deleteUnterkategorie(doc, prompter, ledger::KontoArt::Ausgabenkonto, wohnen, miete,
+                                     LoeschMeldungen::Editor));
     prompter.answer({true});
-    EXPECT_FALSE(deleteKategorie(doc, prompter, 2, wohnen, LoeschMeldungen::Editor));
+    EXPECT_FALSE(deleteKategorie(doc, prompter, ledger::KontoArt::Ausgabenkonto, wohnen,
+                                 LoeschMeldungen::Editor));
     EXPECT_EQ(prompter.texts().back(),
               "Diese Kategorie kann nicht gelöscht werden, da ihr Konten zugeordnet sind!");
     expectUsageCountsExact();
 }
 
 TEST_F(ZuordnungTest, AlternativeDialogEnablesAndReturnsByName) {
-    const int32_t id = konto(ledger::kAusgabenkonto, "Miete", 5, "Wohnen");
+    const int32_t id = konto(ledger::KontoArt::Ausgabenkonto, "Miete", 5, "Wohnen");
     CKontoBearbeitenForm edit(doc, doc.indexOfKonto(id));
     CKontoAltKatForm alt = edit.altKatForm();
     EXPECT_TRUE(alt.gruppen[0].useStandard);
@@ -116,24 +119,27 @@ TEST_F(ZuordnungTest, AlternativeDialogEnablesAndReturnsByName) {
     EXPECT_TRUE(alt.create(0, neu));
     EXPECT_TRUE(alt.changed());
     const auto result = alt.result();
-    EXPECT_EQ(result[0], (AltZuordnung{true, doc.findKategorieByName(2, "Extra")->id, -1}));
+    EXPECT_EQ(
+        result[0],
+        (AltZuordnung{true, doc.findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Extra")->id,
+                      -1}));
     EXPECT_EQ(result[1], (AltZuordnung{false, wohnen, nebenkosten}));
     // The dialog itself counts nothing.
     expectUsageCountsExact();
     edit.altKatClosed(alt, true);
     EXPECT_TRUE(edit.changed());
     edit.apply();
-    EXPECT_EQ(kat(2, wohnen).usageCount, 2);
+    EXPECT_EQ(kat(ledger::KontoArt::Ausgabenkonto, wohnen).usageCount, 2);
     expectUsageCountsExact();
 }
 
 TEST_F(ZuordnungTest, DeletingAnAccountRefusesAndAsksWithEitherMessageSet) {
-    const int32_t giro = konto(ledger::kBestandskonto, "Giro", 1);
-    const int32_t miete = konto(ledger::kAusgabenkonto, "Miete", 2, "Wohnen");
-    const int32_t strom = konto(ledger::kAusgabenkonto, "Strom", 3);
+    const int32_t giro = konto(ledger::KontoArt::Bestandskonto, "Giro", 1);
+    const int32_t miete = konto(ledger::KontoArt::Ausgabenkonto, "Miete", 2, "Wohnen");
+    const int32_t strom = konto(ledger::KontoArt::Ausgabenkonto, "Strom", 3);
     ledger::CTWBuchung buchung;
     buchung.date = testsupport::date(1, 2, 2024);
-    buchung.kind = ledger::kAusgabe;
+    buchung.kind = ledger::Vorgang::Ausgabe;
     buchung.konto1Id = giro;
     buchung.konto2Id = miete;
     doc.addBuchung(buchung);

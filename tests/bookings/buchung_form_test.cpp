@@ -21,7 +21,7 @@ protected:
     void fillValid() {
         form.number = "1";
         form.text = "Miete Juni";
-        form.changeKind(ledger::kAusgabe);
+        form.changeKind(ledger::Vorgang::Ausgabe);
         form.accountText = {"Girokonto", "Miete"};
         form.amountText = "700,00";
     }
@@ -53,7 +53,7 @@ TEST_F(BuchungFormTest, FirstOpeningOfANewBooking) {
     form.openNew();
     EXPECT_EQ(form.title(), "Neue Buchung");
     EXPECT_EQ(form.date, date(15, 6, 2024));
-    EXPECT_EQ(form.kind(), ledger::kEinnahme);
+    EXPECT_EQ(form.kind(), ledger::Vorgang::Einnahme);
     EXPECT_EQ(form.number, "");
     EXPECT_EQ(form.amountText, "0,00");
     EXPECT_EQ(form.kontoLabel(0), "Bestands&konto");
@@ -67,8 +67,8 @@ TEST_F(BuchungFormTest, FirstOpeningOfANewBooking) {
 }
 
 TEST_F(BuchungFormTest, NumberSuggestionBySource) {
-    ledger.book(date(1, 5, 2024), 1, ledger.giro, ledger.miete, 100, "B-7");
-    ledger.book(date(1, 3, 2024), 1, ledger.giro, ledger.miete, 100, "A-19");
+    ledger.book(date(1, 5, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 100, "B-7");
+    ledger.book(date(1, 3, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 100, "A-19");
     ledger.doc.changeSettings(
         [&](ledger::CTWEinstellungen& s) { s.bookingNumberSource = kZuletztEingegeben; });
     form.openNew();
@@ -82,14 +82,14 @@ TEST_F(BuchungFormTest, NumberSuggestionBySource) {
 TEST_F(BuchungFormTest, ListsAndLabelsFollowTheKindAndRememberChoicesPerKind) {
     form.openNew();
     form.accountText = {"Kasse", "Zinsen"};
-    form.changeKind(ledger::kAusgabe);
+    form.changeKind(ledger::Vorgang::Ausgabe);
     EXPECT_EQ(form.kontoLabel(1), "Ausgabenk&onto");
     EXPECT_EQ(listTexts(1), (std::vector<std::string>{"Lebensmittel", "Miete"}));
-    form.changeKind(ledger::kUmbuchung);
+    form.changeKind(ledger::Vorgang::Umbuchung);
     EXPECT_EQ(form.kontoLabel(0), "von &Konto");
     EXPECT_EQ(form.kontoLabel(1), "auf K&onto");
     EXPECT_EQ(listTexts(0).size(), 6u);
-    form.changeKind(ledger::kEinnahme);
+    form.changeKind(ledger::Vorgang::Einnahme);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Kasse", "Zinsen"}));
 }
 
@@ -115,22 +115,22 @@ TEST_F(BuchungFormTest, PreselectsTheMostUsedAccountsOfTheLast200Bookings) {
     // The newest 200 bookings: 100 expenses from Kasse, 99 from Girokonto and an income
     // from Girokonto. Kasse wins only when exactly those 200 count: one more Girokonto
     // expense lies just before them, and income bookings do not count for expenses.
-    ledger.book(date(1, 1, 2019), 1, ledger.giro, ledger.essen, 100);
+    ledger.book(date(1, 1, 2019), ledger::Vorgang::Ausgabe, ledger.giro, ledger.essen, 100);
     for (int i = 0; i < 100; ++i)
-        ledger.book(date(1, 1, 2020), 1, ledger.kasse, ledger.miete, 100);
+        ledger.book(date(1, 1, 2020), ledger::Vorgang::Ausgabe, ledger.kasse, ledger.miete, 100);
     for (int i = 0; i < 99; ++i)
-        ledger.book(date(1, 1, 2021), 1, ledger.giro, ledger.essen, 100);
-    ledger.book(date(1, 1, 2022), 0, ledger.giro, ledger.zinsen, 100);
+        ledger.book(date(1, 1, 2021), ledger::Vorgang::Ausgabe, ledger.giro, ledger.essen, 100);
+    ledger.book(date(1, 1, 2022), ledger::Vorgang::Einnahme, ledger.giro, ledger.zinsen, 100);
     form.openNew();
-    form.changeKind(ledger::kAusgabe);
+    form.changeKind(ledger::Vorgang::Ausgabe);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Kasse", "Miete"}));
 
     ledger.doc.changeSettings(
         [&](ledger::CTWEinstellungen& s) { s.preselectMostUsedAccounts = 0; });
     form.openNew();
-    form.changeKind(ledger::kAusgabe);
+    form.changeKind(ledger::Vorgang::Ausgabe);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lebensmittel"}));
-    form.changeKind(ledger::kEinnahme);
+    form.changeKind(ledger::Vorgang::Einnahme);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lohn"}));
 }
 
@@ -152,33 +152,49 @@ TEST_F(BuchungFormTest, ChecksInTheirOrderWithMessagesAndFocus) {
 
     const struct {
         std::array<std::string, 2> accounts;
-        int kind;
+        ledger::Vorgang kind;
         std::string amount;
         Field field;
         const char* message;
     } cases[] = {
-        {{"Nirgends", "Miete"}, 1, "1", Field::Account1, "Bitte wählen Sie ein Konto aus!"},
-        {{"Girokonto", ""}, 1, "1", Field::Account2, "Bitte wählen Sie ein Konto aus!"},
+        {{"Nirgends", "Miete"},
+         ledger::Vorgang::Ausgabe,
+         "1",
+         Field::Account1,
+         "Bitte wählen Sie ein Konto aus!"},
+        {{"Girokonto", ""},
+         ledger::Vorgang::Ausgabe,
+         "1",
+         Field::Account2,
+         "Bitte wählen Sie ein Konto aus!"},
         // The same account on both sides, which the kind checks would refuse as well.
         {{"Girokonto", "Girokonto"},
-         1,
+         ledger::Vorgang::Ausgabe,
          "1",
          Field::Account1,
          "Bitte wählen Sie zwei unterschiedliche Konten aus!"},
-        {{"Lohn", "Miete"}, 1, "1", Field::Account1, "Bitte wählen Sie ein Bestandskonto aus!"},
+        {{"Lohn", "Miete"},
+         ledger::Vorgang::Ausgabe,
+         "1",
+         Field::Account1,
+         "Bitte wählen Sie ein Bestandskonto aus!"},
         {{"Girokonto", "Miete"},
-         0,
+         ledger::Vorgang::Einnahme,
          "1",
          Field::Account2,
          "Bitte wählen Sie ein Einnahmenkonto aus!"},
-        {{"Girokonto", "Lohn"}, 1, "1", Field::Account2, "Bitte wählen Sie ein Ausgabenkonto aus!"},
+        {{"Girokonto", "Lohn"},
+         ledger::Vorgang::Ausgabe,
+         "1",
+         Field::Account2,
+         "Bitte wählen Sie ein Ausgabenkonto aus!"},
         {{"Girokonto", "Miete"},
-         1,
+         ledger::Vorgang::Ausgabe,
          "1x",
          Field::Amount,
          "Bitte geben Sie einen gültigen Betrag ein!"},
         {{"Girokonto", "Miete"},
-         1,
+         ledger::Vorgang::Ausgabe,
          "5-5",
          Field::Amount,
          "Bitte geben Sie einen Betrag ungleich Null ein!"},
@@ -200,7 +216,7 @@ TEST_F(BuchungFormTest, ChecksInTheirOrderWithMessagesAndFocus) {
 
     // A transfer from an income to an expense account is accepted; both questions off.
     prompter.clear();
-    form.changeKind(ledger::kUmbuchung);
+    form.changeKind(ledger::Vorgang::Umbuchung);
     form.accountText = {"Lohn", "Miete"};
     form.amountText = "2 * 3";
     EXPECT_EQ(form.ok(prompter), std::nullopt);
@@ -245,15 +261,17 @@ TEST_F(BuchungFormTest, FurtherBookingKeepsValuesWithNextNumberAndZeroAmount) {
     EXPECT_FALSE(form.furtherRequested());
     EXPECT_EQ(form.number, "R-010");
     EXPECT_EQ(form.date, date(3, 6, 2024));
-    EXPECT_EQ(form.kind(), ledger::kAusgabe);
+    EXPECT_EQ(form.kind(), ledger::Vorgang::Ausgabe);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Miete"}));
     EXPECT_EQ(form.amountText, "0,00");
     EXPECT_EQ(form.text, "Miete Juni");
 }
 
 TEST_F(BuchungFormTest, EditingKeepsTheSerialAndAsksOnce) {
-    ledger.book(date(1, 1, 2024), 1, ledger.giro, ledger.miete, 100, "", "a");
-    ledger.book(date(1, 2, 2024), 1, ledger.giro, ledger.miete, 200, "", "b");
+    ledger.book(date(1, 1, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 100, "",
+                "a");
+    ledger.book(date(1, 2, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 200, "",
+                "b");
     ledger::CTWBuchung provisional = *ledger.doc.bookings()[0];
     provisional.provisional = 1;
     ledger.doc.replaceBuchung(0, provisional);
@@ -277,7 +295,8 @@ TEST_F(BuchungFormTest, EditingKeepsTheSerialAndAsksOnce) {
 }
 
 TEST_F(BuchungFormTest, ConfirmingClearsTheProvisionalFlag) {
-    ledger.book(date(1, 1, 2024), 1, ledger.giro, ledger.miete, 100, "1", "a");
+    ledger.book(date(1, 1, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 100, "1",
+                "a");
     ledger::CTWBuchung provisional = *ledger.doc.bookings()[0];
     provisional.provisional = 1;
     ledger.doc.replaceBuchung(0, provisional);
@@ -309,7 +328,7 @@ TEST_F(BuchungFormTest, StatusAndAmountTexts) {
     f.leaveAmount();
     EXPECT_EQ(f.amountText, "12,50");
     EXPECT_EQ(f.amountInfo(), "= 12,50 EUR / 24,45 DM");
-    f.currency = 1;
+    f.currency = ledger::WaehrungsIndex::Zweite;
     EXPECT_EQ(f.amountInfo(), "= 12,50 DM / 6,39 EUR");
     dual.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.noNationalAmountOfEuro = 1; });
     EXPECT_EQ(f.amountInfo(), "= 12,50 DM");
@@ -321,24 +340,24 @@ TEST_F(BuchungFormTest, StatusAndAmountTexts) {
 
 TEST_F(BuchungFormTest, NewAccountAndBookingTextTakeOver) {
     form.openNew();
-    EXPECT_EQ(form.newAccountPreset(1).kind, ledger::kEinnahmenkonto);
-    form.changeKind(ledger::kUmbuchung);
+    EXPECT_EQ(form.newAccountPreset(1).kind, ledger::KontoArt::Einnahmenkonto);
+    form.changeKind(ledger::Vorgang::Umbuchung);
     EXPECT_TRUE(form.newAccountPreset(1).freeChoice);
-    const int32_t sparbuch = ledger.add(ledger::kBestandskonto, "Sparbuch", "SB", 1002);
+    const int32_t sparbuch = ledger.add(ledger::KontoArt::Bestandskonto, "Sparbuch", "SB", 1002);
     form.accountCreated(1, sparbuch);
     EXPECT_EQ(form.accountText[1], "Sparbuch");
     EXPECT_TRUE(form.changed());
 
     ledger::CTWBuchung chosen;
     chosen.text = "Lohn Mai";
-    chosen.kind = ledger::kEinnahme;
+    chosen.kind = ledger::Vorgang::Einnahme;
     chosen.konto1Id = ledger.kasse;
     chosen.konto2Id = ledger.zinsen;
     chosen.amount = 1234;
     chosen.notes = "n";
     form.takeFromBooking(chosen, true, true, false);
     EXPECT_EQ(form.text, "Lohn Mai");
-    EXPECT_EQ(form.kind(), ledger::kEinnahme);
+    EXPECT_EQ(form.kind(), ledger::Vorgang::Einnahme);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Kasse", "Zinsen"}));
     EXPECT_EQ(form.amountText, "12,34");
     EXPECT_EQ(form.notes, "");

@@ -42,11 +42,11 @@ TEST_F(ImportTest, IncomeLineWithTypeNamesAndGroupedAmount) {
     EXPECT_EQ(b.date, date(1, 2, 2012));
     EXPECT_EQ(b.number, "17");
     EXPECT_EQ(b.text, "Gehalt");
-    EXPECT_EQ(b.kind, ledger::kEinnahme);
+    EXPECT_EQ(b.kind, ledger::Vorgang::Einnahme);
     EXPECT_EQ(b.konto1Id, ledger.giro);
     EXPECT_EQ(b.konto2Id, ledger.lohn);
     EXPECT_EQ(b.amount, 250000);
-    EXPECT_EQ(b.currencyIndex, 0);
+    EXPECT_EQ(b.currencyIndex, ledger::WaehrungsIndex::Erste);
     EXPECT_EQ(b.provisional, 0);
     EXPECT_TRUE(ledger.doc.isModified());
 }
@@ -69,9 +69,9 @@ TEST_F(ImportTest, LastFieldOfLineFeedFileStaysOnItsLine) {
     const std::string data =
         line("01.03.2001", "a") + "\tDM\tnote a\n" + line("02.03.2001", "b") + "\tEUR\tnote b\n";
     EXPECT_EQ(importBuchungen(dual.doc, data, options, prompter).added, 2);
-    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, ledger::WaehrungsIndex::Zweite);
     EXPECT_EQ(dual.doc.bookings()[0]->notes, "note a");
-    EXPECT_EQ(dual.doc.bookings()[1]->currencyIndex, 0);
+    EXPECT_EQ(dual.doc.bookings()[1]->currencyIndex, ledger::WaehrungsIndex::Erste);
     EXPECT_EQ(dual.doc.bookings()[1]->notes, "note b");
 }
 
@@ -97,7 +97,7 @@ TEST_F(ImportTest, BadDateOnLineThreeIsReportedOnceAndTheRestImportsUnchanged) {
     EXPECT_EQ(prompter.shown[0].text, "Zeile 3: Formatfehler!");
     EXPECT_EQ(prompter.shown[0].caption, "Buchungen importieren");
     EXPECT_EQ(texts(), (std::vector<std::string>{"eins", "zwei", "vier", "fünf"}));
-    EXPECT_EQ(booking(2).kind, ledger::kEinnahme);
+    EXPECT_EQ(booking(2).kind, ledger::Vorgang::Einnahme);
     EXPECT_EQ(booking(2).konto2Id, ledger.lohn);
     EXPECT_EQ(booking(2).amount, 400);
     EXPECT_EQ(booking(3).konto2Id, ledger.essen);
@@ -137,14 +137,14 @@ TEST_F(ImportTest, FieldValues) {
     EXPECT_EQ(run(data).added, 3);
     const auto& docBookings = ledger.doc.bookings();
     EXPECT_EQ(docBookings[0]->date, date(31, 12, 1999));
-    EXPECT_EQ(docBookings[0]->kind, ledger::kAusgabe);
+    EXPECT_EQ(docBookings[0]->kind, ledger::Vorgang::Ausgabe);
     EXPECT_EQ(docBookings[0]->amount, 1234);
     EXPECT_EQ(docBookings[1]->date, date(3, 4, 2010));
-    EXPECT_EQ(docBookings[1]->kind, ledger::kUmbuchung);
+    EXPECT_EQ(docBookings[1]->kind, ledger::Vorgang::Umbuchung);
     EXPECT_EQ(docBookings[1]->konto2Id, ledger.kasse);
     EXPECT_EQ(docBookings[1]->amount, 100000);
     EXPECT_EQ(docBookings[2]->date, date(1, 2, 2012));
-    EXPECT_EQ(docBookings[2]->kind, ledger::kEinnahme);
+    EXPECT_EQ(docBookings[2]->kind, ledger::Vorgang::Einnahme);
     EXPECT_EQ(docBookings[2]->amount, -1250);
 
     for (const std::string bad : {"01.13.2012", "1.2", "1.2.3.4", "1,2,2012", "..2012", ""})
@@ -268,12 +268,12 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
     run(pair("Lohn", "Girokonto") + pair("Girokonto", "Miete") + pair("Girokonto", "Kasse"),
         vonAuf);
     ASSERT_EQ(ledger.doc.bookings().size(), 3u);
-    EXPECT_EQ(booking(0).kind, ledger::kEinnahme);
+    EXPECT_EQ(booking(0).kind, ledger::Vorgang::Einnahme);
     EXPECT_EQ(booking(0).konto1Id, ledger.giro);
     EXPECT_EQ(booking(0).konto2Id, ledger.lohn);
-    EXPECT_EQ(booking(1).kind, ledger::kAusgabe);
+    EXPECT_EQ(booking(1).kind, ledger::Vorgang::Ausgabe);
     EXPECT_EQ(booking(1).konto2Id, ledger.miete);
-    EXPECT_EQ(booking(2).kind, ledger::kUmbuchung);
+    EXPECT_EQ(booking(2).kind, ledger::Vorgang::Umbuchung);
     EXPECT_EQ(booking(2).konto1Id, ledger.giro);
     EXPECT_EQ(booking(2).konto2Id, ledger.kasse);
 
@@ -285,12 +285,12 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
                         pair("Kasse", "Girokonto"),
                     aufVon, prompter);
     const auto& b = other.doc.bookings();
-    EXPECT_EQ(b[0]->kind, ledger::kAusgabe);
+    EXPECT_EQ(b[0]->kind, ledger::Vorgang::Ausgabe);
     EXPECT_EQ(b[0]->konto1Id, other.giro);
     EXPECT_EQ(b[0]->konto2Id, other.miete);
-    EXPECT_EQ(b[1]->kind, ledger::kEinnahme);
+    EXPECT_EQ(b[1]->kind, ledger::Vorgang::Einnahme);
     EXPECT_EQ(b[1]->konto1Id, other.giro);
-    EXPECT_EQ(b[2]->kind, ledger::kUmbuchung);
+    EXPECT_EQ(b[2]->kind, ledger::Vorgang::Umbuchung);
     EXPECT_EQ(b[2]->konto1Id, other.giro);
     EXPECT_EQ(b[2]->konto2Id, other.kasse);
 }
@@ -324,13 +324,13 @@ TEST_F(ImportTest, CurrencyChoices) {
     ImportOptionen second;
     second.betraege = kAlleInZweiter;
     importBuchungen(dual.doc, line("01.03.2001", "a") + "\n", second, prompter);
-    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, 1);
+    EXPECT_EQ(dual.doc.bookings()[0]->currencyIndex, ledger::WaehrungsIndex::Zweite);
 
     // A ledger with one currency has no second currency to put a booking in.
     ImportOptionen named;
     named.betraege = kMitWaehrungsangabe;
     run(line("01.03.2001", "b") + "\tDM\n", named);
-    EXPECT_EQ(booking(0).currencyIndex, 0);
+    EXPECT_EQ(booking(0).currencyIndex, ledger::WaehrungsIndex::Erste);
 }
 
 } // namespace

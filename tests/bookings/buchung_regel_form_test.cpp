@@ -105,7 +105,7 @@ protected:
     void fillValid() {
         form.name = "Miete";
         form.textTemplate = "Miete <MMMM>";
-        form.changeKind(ledger::kAusgabe);
+        form.changeKind(ledger::Vorgang::Ausgabe);
         form.accountText = {"Girokonto", "Miete"};
         form.amountText = "700,00";
     }
@@ -116,7 +116,7 @@ protected:
         r.numberTemplate = "R-<ZAEHLER>";
         r.counterStart = 5;
         r.textTemplate = "Miete";
-        r.kind = ledger::kAusgabe;
+        r.kind = ledger::Vorgang::Ausgabe;
         r.konto1Id = ledger.giro;
         r.konto2Id = ledger.miete;
         r.amount = 70000;
@@ -141,7 +141,7 @@ TEST_F(BuchungRegelFormTest, NewRuleDefaults) {
     EXPECT_EQ(form.numberTemplate, "<NAECHSTE>");
     EXPECT_EQ(form.counter, 1);
     EXPECT_EQ(form.dateMode, kFaelligkeitsdatum);
-    EXPECT_EQ(form.kind(), ledger::kEinnahme);
+    EXPECT_EQ(form.kind(), ledger::Vorgang::Einnahme);
     EXPECT_EQ(form.amountText, "0,00");
     EXPECT_EQ(form.intervalCount, 1);
     EXPECT_EQ(form.intervalUnit, ledger::kMonate);
@@ -156,7 +156,7 @@ TEST_F(BuchungRegelFormTest, NewRuleDefaults) {
 TEST_F(BuchungRegelFormTest, RuleFromABookingFollowsItsInterval) {
     ledger::CTWBuchung b;
     b.date = date(31, 1, 2024);
-    b.kind = ledger::kAusgabe;
+    b.kind = ledger::Vorgang::Ausgabe;
     b.konto1Id = ledger.kasse;
     b.konto2Id = ledger.essen;
     b.amount = 12345;
@@ -237,7 +237,7 @@ TEST_F(BuchungRegelFormTest, ChecksInTheirOrder) {
          {{kInfo, "Bitte wählen Sie ein Konto aus!"}}},
         {"same account",
          [](auto& f) {
-             f.changeKind(ledger::kUmbuchung);
+             f.changeKind(ledger::Vorgang::Umbuchung);
              f.accountText = {"Kasse", "Kasse"};
          },
          {},
@@ -275,7 +275,7 @@ TEST_F(BuchungRegelFormTest, ChecksInTheirOrder) {
         f.openNew();
         f.name = "Miete";
         f.textTemplate = "Miete <MMMM>";
-        f.changeKind(ledger::kAusgabe);
+        f.changeKind(ledger::Vorgang::Ausgabe);
         f.accountText = {"Girokonto", "Miete"};
         f.amountText = "700,00";
         c.change(f);
@@ -313,7 +313,7 @@ TEST_F(BuchungRegelFormTest, NewRuleIsAddedWithEveryField) {
     EXPECT_EQ(r.numberTemplate, "M-<ZAEHLER>");
     EXPECT_EQ(r.counterStart, 3);
     EXPECT_EQ(r.dateMode, 1);
-    EXPECT_EQ(r.kind, ledger::kAusgabe);
+    EXPECT_EQ(r.kind, ledger::Vorgang::Ausgabe);
     EXPECT_EQ(r.konto1Id, ledger.giro);
     EXPECT_EQ(r.konto2Id, ledger.miete);
     EXPECT_EQ(r.amount, 70000);
@@ -395,7 +395,7 @@ TEST_F(BuchungRegelFormTest, SavingKeepsOrRestartsTheSchedule) {
         r.numberTemplate = "R-<ZAEHLER>";
         r.counterStart = 5;
         r.textTemplate = "Miete";
-        r.kind = ledger::kAusgabe;
+        r.kind = ledger::Vorgang::Ausgabe;
         r.konto1Id = fresh.giro;
         r.konto2Id = fresh.miete;
         r.amount = 70000;
@@ -426,17 +426,17 @@ TEST_F(BuchungRegelFormTest, SavingKeepsOrRestartsTheSchedule) {
 TEST_F(BuchungRegelFormTest, PickListsRememberTheAccountsOfEachKind) {
     form.openNew();
     form.accountText = {"Kasse", "Zinsen"};
-    form.changeKind(ledger::kAusgabe);
+    form.changeKind(ledger::Vorgang::Ausgabe);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"Girokonto", "Lebensmittel"}));
     form.stepIdentifikation(0, +1);
     EXPECT_EQ(form.accountText[0], "1000");
-    form.changeKind(ledger::kEinnahme);
+    form.changeKind(ledger::Vorgang::Einnahme);
     EXPECT_EQ(form.accountText, (std::array<std::string, 2>{"1001", "Zinsen"}));
 
     // A rule whose account is not of its list shows the list's first entry.
     ledger::CTWBuchungRegel r;
     r.name = "Alt";
-    r.kind = ledger::kEinnahme;
+    r.kind = ledger::Vorgang::Einnahme;
     r.konto1Id = ledger.miete;
     r.konto2Id = ledger.zinsen;
     ledger.doc.addBuchungRegel(r);

@@ -27,27 +27,28 @@ struct Buchungsledger {
             currency.secondSymbol = "DM";
         }
         doc.newDocument(currency, date(15, 6, 2024));
-        giro = add(ledger::kBestandskonto, "Girokonto", "GK", 1000);
-        kasse = add(ledger::kBestandskonto, "Kasse", "KA", 1001);
-        lohn = add(ledger::kEinnahmenkonto, "Lohn", "LO", 123);
-        zinsen = add(ledger::kEinnahmenkonto, "Zinsen", "ZI", 124);
-        miete = add(ledger::kAusgabenkonto, "Miete", "MI", 200);
-        essen = add(ledger::kAusgabenkonto, "Lebensmittel", "LM", 201);
+        giro = add(ledger::KontoArt::Bestandskonto, "Girokonto", "GK", 1000);
+        kasse = add(ledger::KontoArt::Bestandskonto, "Kasse", "KA", 1001);
+        lohn = add(ledger::KontoArt::Einnahmenkonto, "Lohn", "LO", 123);
+        zinsen = add(ledger::KontoArt::Einnahmenkonto, "Zinsen", "ZI", 124);
+        miete = add(ledger::KontoArt::Ausgabenkonto, "Miete", "MI", 200);
+        essen = add(ledger::KontoArt::Ausgabenkonto, "Lebensmittel", "LM", 201);
         doc.setModified(false);
     }
 
-    int32_t add(int kind, std::string name, std::string abbreviation, int32_t number) {
+    int32_t add(ledger::KontoArt kind, std::string name, std::string abbreviation, int32_t number) {
         ledger::CTWKonto k;
         k.kind = kind;
         k.name = std::move(name);
         k.abbreviation = std::move(abbreviation);
         k.number = number;
-        k.currencyIndex = kind == ledger::kBestandskonto ? 0 : -1;
+        k.currencyIndex = kind == ledger::KontoArt::Bestandskonto ? ledger::WaehrungsIndex::Erste
+                                                                  : ledger::WaehrungsIndex::Keine;
         return doc.addKonto(k).id;
     }
 
-    int book(const ledger::CNVKDatum& d, int kind, int32_t k1, int32_t k2, int64_t amount,
-             std::string number = {}, std::string text = {}) {
+    int book(const ledger::CNVKDatum& d, ledger::Vorgang kind, int32_t k1, int32_t k2,
+             int64_t amount, std::string number = {}, std::string text = {}) {
         ledger::CTWBuchung b;
         b.date = d;
         b.kind = kind;

@@ -20,9 +20,11 @@ std::vector<std::string> texts(const CBuchungstextForm& form) {
 TEST(BuchungstextForm, DistinctTextsOfTheNewestBookingsWithoutHiddenOnes) {
     testledger::Buchungsledger ledger;
     for (int i = 0; i < 12; ++i)
-        ledger.book(date(1 + i, 1, 2024), 1, ledger.giro, ledger.miete, 100 + i, "",
+        ledger.book(date(1 + i, 1, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete,
+                    100 + i, "",
                     i == 0 ? "Alt" : (i % 3 == 0 ? "miete" : (i % 3 == 1 ? "Miete" : "")));
-    ledger.book(date(1, 2, 2024), 1, ledger.giro, ledger.miete, 1, "", "Zeitung");
+    ledger.book(date(1, 2, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 1, "",
+                "Zeitung");
     ledger.doc.setHiddenBookingTexts({"Zeitung"});
     CBuchungstextForm form(ledger.doc);
     // The last ten bookings: "Alt" is too old, "Zeitung" hidden; the newest of "Miete" and

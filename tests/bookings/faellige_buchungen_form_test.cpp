@@ -31,7 +31,7 @@ protected:
         r.numberTemplate = "<NAECHSTE>";
         r.counterStart = 1;
         r.textTemplate = r.name;
-        r.kind = ledger::kAusgabe;
+        r.kind = ledger::Vorgang::Ausgabe;
         r.konto1Id = ledger.giro;
         r.konto2Id = ledger.miete;
         r.amount = 70000;
@@ -174,7 +174,7 @@ TEST_F(FaelligeBuchungenTest, DateModeOneBooksOnTheChosenDate) {
 
 TEST_F(FaelligeBuchungenTest, ExecutedBookingsCarryTheRulesFields) {
     ledger::CTWBuchungRegel& r = addRule("Zins", date(1, 6, 2024), 1, ledger::kMonate);
-    r.kind = ledger::kEinnahme;
+    r.kind = ledger::Vorgang::Einnahme;
     r.konto1Id = ledger.kasse;
     r.konto2Id = ledger.zinsen;
     r.amount = 1234;
@@ -190,10 +190,10 @@ TEST_F(FaelligeBuchungenTest, ExecutedBookingsCarryTheRulesFields) {
     const ledger::CTWBuchung& b = *ledger.doc.bookings()[0];
     EXPECT_EQ(b.serial, 40);
     EXPECT_EQ(b.date, date(1, 6, 2024));
-    EXPECT_EQ(b.kind, ledger::kEinnahme);
+    EXPECT_EQ(b.kind, ledger::Vorgang::Einnahme);
     EXPECT_EQ(b.konto1Id, ledger.kasse);
     EXPECT_EQ(b.konto2Id, ledger.zinsen);
-    EXPECT_EQ(b.konto2Kind, ledger::kEinnahmenkonto);
+    EXPECT_EQ(b.konto2Kind, ledger::KontoArt::Einnahmenkonto);
     EXPECT_EQ(b.amount, 1234);
     EXPECT_EQ(b.number, "");
     EXPECT_EQ(b.text, "Zins 6");
@@ -381,7 +381,7 @@ TEST_F(FaelligeBuchungenTest, RulesWithTheirStatesSurviveTheFile) {
     a.provisional = 1;
     a.occurrenceStates = {0, 1, 2, 1};
     ledger::CTWBuchungRegel& b = addRule("Täglich", date(2, 1, 1996), 1, ledger::kTage);
-    b.kind = ledger::kUmbuchung;
+    b.kind = ledger::Vorgang::Umbuchung;
     b.konto2Id = ledger.kasse;
     b.occurrenceStates.assign(20000, ledger::kAusgefuehrt);
 

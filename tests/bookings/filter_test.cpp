@@ -43,7 +43,7 @@ protected:
     bool accepts(const ledger::CTWBuchung& b) {
         return ledger::filterAccepts(ledger.doc, b, filter_);
     }
-    ledger::CTWBuchung booking(int kind, int32_t k1, int32_t k2, int64_t amount,
+    ledger::CTWBuchung booking(ledger::Vorgang kind, int32_t k1, int32_t k2, int64_t amount,
                                std::string number = "1") {
         ledger::CTWBuchung b;
         b.kind = kind;
@@ -91,12 +91,12 @@ TEST_F(FilterTest, EachConditionAcceptsItsLimitsAndRefusesJustBeyond) {
         {"number 100001", numberOn, number("100001"), false},
         {"number without digits", numberOn, number("ohne"), false},
         {"text equal in other case", textOn, [](Booking& b) { b.text = "GEHALT"; }, true},
-        {"text only in the notes", textOn,
-         [](Booking& b) { b.text = "Lohn", b.notes = "Gehalt"; }, false},
+        {"text only in the notes", textOn, [](Booking& b) { b.text = "Lohn", b.notes = "Gehalt"; },
+         false},
         {"notes equal in other case", notesOn, [](Booking& b) { b.notes = "MAI"; }, true},
-        {"notes only in the text", notesOn,
-         [](Booking& b) { b.notes = "Juni", b.text = "Mai"; }, false},
-        {"kind", [](Filter& f) { f.kindConditionOn = 1, f.kind = ledger::kAusgabe; },
+        {"notes only in the text", notesOn, [](Booking& b) { b.notes = "Juni", b.text = "Mai"; },
+         false},
+        {"kind", [](Filter& f) { f.kindConditionOn = 1, f.kind = ledger::Vorgang::Ausgabe; },
          [](Booking&) {}, false},
         {"account as second account",
          [giro](Filter& f) { f.accountConditionOn = 1, f.accountId = giro; },
@@ -108,22 +108,24 @@ TEST_F(FilterTest, EachConditionAcceptsItsLimitsAndRefusesJustBeyond) {
         {"amount 1.000,00", amountOn, amount(100000), true},
         {"amount 0,99", amountOn, amount(99), false},
         {"amount 1.000,01", amountOn, amount(100001), false},
-        {"currency", [](Filter& f) { f.currencyConditionOn = 1, f.currency = 1; },
+        {"currency",
+         [](Filter& f) { f.currencyConditionOn = 1, f.currency = ledger::WaehrungsIndex::Zweite; },
          [](Booking&) {}, false},
-        {"currency met", [](Filter& f) { f.currencyConditionOn = 1, f.currency = 1; },
-         [](Booking& b) { b.currencyIndex = 1, b.amount = 1000; }, true},
+        {"currency met",
+         [](Filter& f) { f.currencyConditionOn = 1, f.currency = ledger::WaehrungsIndex::Zweite; },
+         [](Booking& b) { b.currencyIndex = ledger::WaehrungsIndex::Zweite, b.amount = 1000; },
+         true},
         {"only provisional", [](Filter& f) { f.provisionalMode = ledger::kNurVorlaeufige; },
          [](Booking&) {}, false},
         {"only provisional met", [](Filter& f) { f.provisionalMode = ledger::kNurVorlaeufige; },
          [](Booking& b) { b.provisional = 1; }, true},
-        {"without provisional",
-         [](Filter& f) { f.provisionalMode = ledger::kOhneVorlaeufige; },
+        {"without provisional", [](Filter& f) { f.provisionalMode = ledger::kOhneVorlaeufige; },
          [](Booking& b) { b.provisional = 1; }, false},
     };
     for (const Case& c : cases) {
         filter_ = Filter{};
         c.on(filter_);
-        Booking b = booking(ledger::kEinnahme, ledger.giro, ledger.lohn, 5000, "17");
+        Booking b = booking(ledger::Vorgang::Einnahme, ledger.giro, ledger.lohn, 5000, "17");
         b.text = "Gehalt";
         b.notes = "Mai";
         c.change(b);
@@ -133,8 +135,9 @@ TEST_F(FilterTest, EachConditionAcceptsItsLimitsAndRefusesJustBeyond) {
 
 TEST_F(FilterTest, AmountBoundsInTheFilterCurrency) {
     filter().amountConditionOn = 1;
-    filter().amountCurrency = 1;                                            // 1,00 to 1.000,00 DM
-    ledger::CTWBuchung euro = booking(1, ledger.giro, ledger.miete, 50000); // 977,92 DM
+    filter().amountCurrency = ledger::WaehrungsIndex::Zweite; // 1,00 to 1.000,00 DM
+    ledger::CTWBuchung euro =
+        booking(ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete, 50000); // 977,92 DM
     EXPECT_TRUE(accepts(euro));
     euro.amount = 60000; // 1.173,50 DM
     EXPECT_FALSE(accepts(euro));

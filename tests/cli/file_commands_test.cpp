@@ -1,9 +1,9 @@
 // The file commands of talerwerk-cli: the dispatcher, check and demo.
 #include "cli/demo_ledger.h"
 #include "cli_run.h"
-#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_loading.h"
+#include "tests/support/files.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -122,12 +122,13 @@ TEST_F(FileCommands, CheckCountsAccountsByKindAndProvisionalBookings) {
     doc.newDocument({}, day);
     int32_t ids[4];
     const char* names[4] = {"Giro", "Kasse", "Lohn", "Miete"};
-    const int kinds[4] = {ledger::kBestandskonto, ledger::kBestandskonto, ledger::kEinnahmenkonto,
-                          ledger::kAusgabenkonto};
+    const ledger::KontoArt kinds[4] = {
+        ledger::KontoArt::Bestandskonto, ledger::KontoArt::Bestandskonto,
+        ledger::KontoArt::Einnahmenkonto, ledger::KontoArt::Ausgabenkonto};
     for (int k = 0; k < 4; ++k) {
         ledger::CTWKonto konto;
         konto.kind = kinds[k];
-        konto.currencyIndex = k < 2 ? 0 : -1;
+        konto.currencyIndex = k < 2 ? ledger::WaehrungsIndex::Erste : ledger::WaehrungsIndex::Keine;
         konto.name = names[k];
         konto.abbreviation = std::string(names[k], 2);
         konto.number = k + 1;
@@ -136,7 +137,7 @@ TEST_F(FileCommands, CheckCountsAccountsByKindAndProvisionalBookings) {
     for (const int provisional : {0, 1, 0}) {
         ledger::CTWBuchung b;
         b.date = day;
-        b.kind = ledger::kEinnahme;
+        b.kind = ledger::Vorgang::Einnahme;
         b.konto1Id = ids[0];
         b.konto2Id = ids[2];
         b.amount = 100;

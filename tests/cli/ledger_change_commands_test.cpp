@@ -32,29 +32,29 @@ protected:
         waehrung.firstSymbol = "DM";
         const auto today = *ledger::CNVKDatum::fromCalendar(15, 6, 2001);
         doc.newDocument(waehrung, today);
-        doc.addKategorie(ledger::kAusgabenkonto, "Wohnen");
+        doc.addKategorie(ledger::KontoArt::Ausgabenkonto, "Wohnen");
         ledger::CTWKonto giro;
         giro.name = "Giro";
         giro.abbreviation = "GI";
         giro.number = 1;
         const int32_t giroId = doc.addKonto(giro).id;
         ledger::CTWKonto miete;
-        miete.kind = ledger::kAusgabenkonto;
-        miete.currencyIndex = -1;
+        miete.kind = ledger::KontoArt::Ausgabenkonto;
+        miete.currencyIndex = ledger::WaehrungsIndex::Keine;
         miete.name = "Miete";
         miete.abbreviation = "MI";
         miete.number = 2;
         const int32_t mieteId = doc.addKonto(miete).id;
         ledger::CTWBuchung b;
         b.date = today;
-        b.kind = ledger::kAusgabe;
+        b.kind = ledger::Vorgang::Ausgabe;
         b.konto1Id = giroId;
         b.konto2Id = mieteId;
         b.amount = 80000;
         doc.addBuchung(b);
         ledger::CTWBuchungRegel r;
         r.name = "Miete";
-        r.kind = ledger::kAusgabe;
+        r.kind = ledger::Vorgang::Ausgabe;
         r.konto1Id = giroId;
         r.konto2Id = mieteId;
         r.amount = 80000;
@@ -92,7 +92,8 @@ TEST_F(LedgerChangeCommands, AccountsAreCreatedEditedAndDeletedThroughTheForms) 
                      "--abbreviation", "NK", "--category", "Wohnen", "--alt2", "Wohnen"});
     ASSERT_EQ(o.code, 0) << o.err;
     EXPECT_EQ(o.out, "Konto \"Nebenkosten\" (3/NK) angelegt.\n");
-    EXPECT_EQ(load()->findKategorieByName(2, "Wohnen")->usageCount, 2);
+    EXPECT_EQ(load()->findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Wohnen")->usageCount,
+              2);
 
     o = refused({"account", "new", path, "--kind", "2", "--name", "nebenkosten", "--number", "9",
                  "--abbreviation", "X"});
@@ -108,7 +109,8 @@ TEST_F(LedgerChangeCommands, AccountsAreCreatedEditedAndDeletedThroughTheForms) 
     o = run({"account", "edit", path, "3", "--name", "Strom", "--category", "(keine)",
              "--alt2-standard"});
     ASSERT_EQ(o.code, 0) << o.err;
-    EXPECT_EQ(load()->findKategorieByName(2, "Wohnen")->usageCount, 0);
+    EXPECT_EQ(load()->findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Wohnen")->usageCount,
+              0);
 
     o = refused({"account", "delete", path, "3"});
     EXPECT_EQ(o.err, "Konto l\xc3\xb6schen: M\xc3\xb6\x63hten Sie das Konto \"Strom\" (3/NK) "
@@ -140,7 +142,7 @@ TEST_F(LedgerChangeCommands, CategoriesAreCreatedRenamedAndDeleted) {
     ASSERT_EQ(
         run({"category", "delete", path, "--kind", "1", "--category", "Wohnen", "--yes"}).code, 0);
     const auto doc = load();
-    EXPECT_TRUE(doc->categories().tree(1).empty());
+    EXPECT_TRUE(doc->categories().tree(ledger::KontoArt::Einnahmenkonto).empty());
     EXPECT_EQ(doc->findKontoByNumber(2)->subcategory, 0);
 }
 
@@ -156,9 +158,9 @@ TEST_F(LedgerChangeCommands, EuroConvertsTheFileOrLeavesItAsItWas) {
     auto doc = load();
     EXPECT_EQ(doc->settings().dualCurrency, 1);
     EXPECT_EQ(doc->settings().secondCurrencySymbol, "DM");
-    EXPECT_EQ(doc->findKontoByNumber(1)->finalCurrencyIndex(), 0);
+    EXPECT_EQ(doc->findKontoByNumber(1)->finalCurrencyIndex(), ledger::WaehrungsIndex::Erste);
     EXPECT_EQ(doc->rules()[0]->amount, 41000);
-    EXPECT_EQ(doc->rules()[0]->currencyIndex, 0);
+    EXPECT_EQ(doc->rules()[0]->currencyIndex, ledger::WaehrungsIndex::Erste);
 
     // Only the kept view is left to convert; after that nothing is.
     o = run({"euro", path});

@@ -26,12 +26,15 @@ protected:
         path = (dir / "haushalt.tlw").string();
         ledger::CTalwerkDoc doc;
         doc.newDocument({}, *ledger::CNVKDatum::fromCalendar(1, 1, 2024));
-        for (const auto& [kind, name, number] : {std::tuple{ledger::kBestandskonto, "Giro", 1},
-                                                 {ledger::kEinnahmenkonto, "Lohn", 2},
-                                                 {ledger::kAusgabenkonto, "Miete", 3}}) {
+        for (const auto& [kind, name, number] :
+             {std::tuple{ledger::KontoArt::Bestandskonto, "Giro", 1},
+              {ledger::KontoArt::Einnahmenkonto, "Lohn", 2},
+              {ledger::KontoArt::Ausgabenkonto, "Miete", 3}}) {
             ledger::CTWKonto k;
             k.kind = kind;
-            k.currencyIndex = kind == ledger::kBestandskonto ? 0 : -1;
+            k.currencyIndex = kind == ledger::KontoArt::Bestandskonto
+                                  ? ledger::WaehrungsIndex::Erste
+                                  : ledger::WaehrungsIndex::Keine;
             k.name = name;
             k.abbreviation = std::string(name).substr(0, 2);
             k.number = number;

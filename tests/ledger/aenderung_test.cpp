@@ -20,7 +20,7 @@ CTWBuchung booking(CNVKDatum date, std::string number, int32_t konto1, int32_t k
     CTWBuchung b;
     b.date = date;
     b.number = std::move(number);
-    b.kind = kAusgabe;
+    b.kind = Vorgang::Ausgabe;
     b.konto1Id = konto1;
     b.konto2Id = konto2;
     b.amount = amount;
@@ -69,7 +69,7 @@ TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
         {"add account",
          [](CTalwerkDoc& d) {
              CTWKonto k;
-             k.kind = kAusgabenkonto;
+             k.kind = KontoArt::Ausgabenkonto;
              k.name = "Auto";
              k.category = 1;
              d.addKonto(k);
@@ -87,11 +87,12 @@ TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
         {"remove account", [](CTalwerkDoc& d) { d.removeKonto(kSpar); }},
         {"categories",
          [](CTalwerkDoc& d) {
-             d.addUnterkategorie(kAusgabenkonto, d.addKategorie(kAusgabenkonto, "Auto"), "Öl");
-             d.renameKategorie(kEinnahmenkonto, 0, "Beruf");
-             d.renameUnterkategorie(kEinnahmenkonto, 0, 1, "Boni");
-             d.removeUnterkategorie(kEinnahmenkonto, 0, 0);
-             d.removeKategorie(kBestandskonto, 1);
+             d.addUnterkategorie(KontoArt::Ausgabenkonto,
+                                 d.addKategorie(KontoArt::Ausgabenkonto, "Auto"), "Öl");
+             d.renameKategorie(KontoArt::Einnahmenkonto, 0, "Beruf");
+             d.renameUnterkategorie(KontoArt::Einnahmenkonto, 0, 1, "Boni");
+             d.removeUnterkategorie(KontoArt::Einnahmenkonto, 0, 0);
+             d.removeKategorie(KontoArt::Bestandskonto, 1);
          }},
         {"recurring bookings",
          [](CTalwerkDoc& d) {
@@ -152,10 +153,12 @@ TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
 TEST(Aenderung, CountsFollowTheOperations) {
     auto doc = sampleLedger();
     auto count = [&](int32_t id) { return doc->findKonto(id)->bookingCount; };
-    auto usage = [&](int kind, int32_t id) { return doc->findKategorie(kind, id)->usageCount; };
+    auto usage = [&](KontoArt kind, int32_t id) {
+        return doc->findKategorie(kind, id)->usageCount;
+    };
     ASSERT_EQ(count(kGiro), 4);
-    ASSERT_EQ(usage(kBestandskonto, 0), 2);
-    ASSERT_EQ(usage(kBestandskonto, 1), 2);
+    ASSERT_EQ(usage(KontoArt::Bestandskonto, 0), 2);
+    ASSERT_EQ(usage(KontoArt::Bestandskonto, 1), 2);
 
     doc->removeBuchungen({0, 1});
     EXPECT_EQ(count(kGiro), 2);
@@ -171,16 +174,16 @@ TEST(Aenderung, CountsFollowTheOperations) {
     spar.bookingCount = 50; // kept by the document
     doc->changeKonto(spar);
     EXPECT_EQ(count(kSpar), 2);
-    EXPECT_EQ(usage(kBestandskonto, 0), 1);
-    EXPECT_EQ(usage(kBestandskonto, 1), 2);
+    EXPECT_EQ(usage(KontoArt::Bestandskonto, 0), 1);
+    EXPECT_EQ(usage(KontoArt::Bestandskonto, 1), 2);
     doc->removeKonto(kSpar);
-    EXPECT_EQ(usage(kBestandskonto, 1), 0);
+    EXPECT_EQ(usage(KontoArt::Bestandskonto, 1), 0);
     CTWKonto neu;
     neu.category = 1;
     neu.alt2Category = 0;
     EXPECT_EQ(doc->addKonto(neu).id, 5);
-    EXPECT_EQ(usage(kBestandskonto, 0), 2);
-    EXPECT_EQ(usage(kBestandskonto, 1), 1);
+    EXPECT_EQ(usage(KontoArt::Bestandskonto, 0), 2);
+    EXPECT_EQ(usage(KontoArt::Bestandskonto, 1), 1);
 }
 
 TEST(Aenderung, BulkAddingGivesTheOrderOfSingleAdds) {

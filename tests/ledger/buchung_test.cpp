@@ -75,51 +75,52 @@ TEST(Konto, AlternativeAssignmentsFollowTheStandardWhileTheirFlagIsSet) {
 
 TEST(Konto, CurrencyTogglesOnEverySwitchDate) {
     CTWKonto k;
-    k.kind = kBestandskonto;
-    k.currencyIndex = 0;
+    k.kind = KontoArt::Bestandskonto;
+    k.currencyIndex = WaehrungsIndex::Erste;
     k.switchDates = {date(1, 1, 2002), date(1, 6, 2002)};
-    EXPECT_EQ(k.currencyIndexAt(date(31, 12, 2001)), 0);
-    EXPECT_EQ(k.currencyIndexAt(date(1, 1, 2002)), 1);
-    EXPECT_EQ(k.currencyIndexAt(date(31, 5, 2002)), 1);
-    EXPECT_EQ(k.currencyIndexAt(date(1, 6, 2002)), 0);
-    EXPECT_EQ(k.finalCurrencyIndex(), 0);
-    k.currencyIndex = 1;
+    EXPECT_EQ(k.currencyIndexAt(date(31, 12, 2001)), WaehrungsIndex::Erste);
+    EXPECT_EQ(k.currencyIndexAt(date(1, 1, 2002)), WaehrungsIndex::Zweite);
+    EXPECT_EQ(k.currencyIndexAt(date(31, 5, 2002)), WaehrungsIndex::Zweite);
+    EXPECT_EQ(k.currencyIndexAt(date(1, 6, 2002)), WaehrungsIndex::Erste);
+    EXPECT_EQ(k.finalCurrencyIndex(), ledger::WaehrungsIndex::Erste);
+    k.currencyIndex = WaehrungsIndex::Zweite;
     k.switchDates.pop_back();
-    EXPECT_EQ(k.finalCurrencyIndex(), 0);
+    EXPECT_EQ(k.finalCurrencyIndex(), ledger::WaehrungsIndex::Erste);
 
     CTWKonto expense;
-    expense.kind = kAusgabenkonto;
-    expense.currencyIndex = -1;
+    expense.kind = KontoArt::Ausgabenkonto;
+    expense.currencyIndex = WaehrungsIndex::Keine;
     expense.switchDates = {date(1, 1, 2002)};
-    EXPECT_EQ(expense.currencyIndexAt(date(1, 1, 2010)), -1);
-    EXPECT_EQ(expense.finalCurrencyIndex(), -1);
+    EXPECT_EQ(expense.currencyIndexAt(date(1, 1, 2010)), WaehrungsIndex::Keine);
+    EXPECT_EQ(expense.finalCurrencyIndex(), ledger::WaehrungsIndex::Keine);
 }
 
 TEST(Kategorien, IdsAreNeverReusedAndLookupsAreExact) {
     CTalwerkDoc doc;
-    const int32_t wohnen = doc.addKategorie(kAusgabenkonto, "Wohnen");
-    const int32_t auto_ = doc.addKategorie(kAusgabenkonto, "Auto");
-    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, wohnen, "Miete"), 0);
-    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, wohnen, "Strom"), 1);
-    EXPECT_TRUE(doc.removeUnterkategorie(kAusgabenkonto, wohnen, 1));
-    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, wohnen, "Gas"), 2);
-    EXPECT_TRUE(doc.removeKategorie(kAusgabenkonto, auto_));
-    EXPECT_EQ(doc.addKategorie(kAusgabenkonto, "Urlaub"), 2);
-    EXPECT_EQ(doc.addKategorie(kEinnahmenkonto, "Gehalt"), 0) << "counters per tree";
-    EXPECT_EQ(doc.addUnterkategorie(kAusgabenkonto, 1, "Reifen"), -1) << "removed category";
+    const int32_t wohnen = doc.addKategorie(KontoArt::Ausgabenkonto, "Wohnen");
+    const int32_t auto_ = doc.addKategorie(KontoArt::Ausgabenkonto, "Auto");
+    EXPECT_EQ(doc.addUnterkategorie(KontoArt::Ausgabenkonto, wohnen, "Miete"), 0);
+    EXPECT_EQ(doc.addUnterkategorie(KontoArt::Ausgabenkonto, wohnen, "Strom"), 1);
+    EXPECT_TRUE(doc.removeUnterkategorie(KontoArt::Ausgabenkonto, wohnen, 1));
+    EXPECT_EQ(doc.addUnterkategorie(KontoArt::Ausgabenkonto, wohnen, "Gas"), 2);
+    EXPECT_TRUE(doc.removeKategorie(KontoArt::Ausgabenkonto, auto_));
+    EXPECT_EQ(doc.addKategorie(KontoArt::Ausgabenkonto, "Urlaub"), 2);
+    EXPECT_EQ(doc.addKategorie(KontoArt::Einnahmenkonto, "Gehalt"), 0) << "counters per tree";
+    EXPECT_EQ(doc.addUnterkategorie(KontoArt::Ausgabenkonto, 1, "Reifen"), -1)
+        << "removed category";
 
     const CTWKategorien& set = doc.categories();
-    const CTWKategorie* wohnenKat = set.tree(kAusgabenkonto)[0];
-    EXPECT_EQ(set.findKategorie(kAusgabenkonto, 0), wohnenKat);
-    EXPECT_EQ(set.findKategorie(kEinnahmenkonto, 1), nullptr);
-    EXPECT_EQ(set.findKategorie(kAusgabenkonto, -1), nullptr);
-    EXPECT_EQ(set.findKategorie(7, 0), nullptr);
-    EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, 0, 2)->name, "Gas");
-    EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, 0, 1), nullptr);
-    EXPECT_EQ(set.findUnterkategorie(kAusgabenkonto, -1, 0), nullptr);
-    EXPECT_EQ(set.indexOfKategorie(kAusgabenkonto, "Urlaub"), 1);
-    EXPECT_EQ(set.indexOfKategorie(kAusgabenkonto, "urlaub"), -1) << "case-sensitive";
-    EXPECT_EQ(set.findKategorie(kAusgabenkonto, "Wohnen"), wohnenKat);
+    const CTWKategorie* wohnenKat = set.tree(KontoArt::Ausgabenkonto)[0];
+    EXPECT_EQ(set.findKategorie(KontoArt::Ausgabenkonto, 0), wohnenKat);
+    EXPECT_EQ(set.findKategorie(KontoArt::Einnahmenkonto, 1), nullptr);
+    EXPECT_EQ(set.findKategorie(KontoArt::Ausgabenkonto, -1), nullptr);
+    EXPECT_EQ(set.findKategorie(static_cast<KontoArt>(7), 0), nullptr);
+    EXPECT_EQ(set.findUnterkategorie(KontoArt::Ausgabenkonto, 0, 2)->name, "Gas");
+    EXPECT_EQ(set.findUnterkategorie(KontoArt::Ausgabenkonto, 0, 1), nullptr);
+    EXPECT_EQ(set.findUnterkategorie(KontoArt::Ausgabenkonto, -1, 0), nullptr);
+    EXPECT_EQ(set.indexOfKategorie(KontoArt::Ausgabenkonto, "Urlaub"), 1);
+    EXPECT_EQ(set.indexOfKategorie(KontoArt::Ausgabenkonto, "urlaub"), -1) << "case-sensitive";
+    EXPECT_EQ(set.findKategorie(KontoArt::Ausgabenkonto, "Wohnen"), wohnenKat);
     EXPECT_EQ(wohnenKat->indexOfUnterkategorie("Gas"), 1);
     EXPECT_EQ(wohnenKat->findUnterkategorie("gas"), nullptr);
 }
@@ -134,13 +135,13 @@ TEST(Kategorien, UsageRebuildCountsStandardAssignmentsOnly) {
     auto miete = std::make_unique<CTWUnterkategorie>();
     miete->name = "Miete";
     wohnen->subcategoryList().push_back(std::move(miete));
-    set.treeList(kAusgabenkonto).push_back(std::move(wohnen));
+    set.treeList(KontoArt::Ausgabenkonto).push_back(std::move(wohnen));
     auto gehalt = std::make_unique<CTWKategorie>();
     gehalt->name = "Gehalt";
     gehalt->usageCount = 9;
-    set.treeList(kEinnahmenkonto).push_back(std::move(gehalt));
+    set.treeList(KontoArt::Einnahmenkonto).push_back(std::move(gehalt));
 
-    auto account = [&](int32_t kind, int32_t category, int32_t sub) {
+    auto account = [&](KontoArt kind, int32_t category, int32_t sub) {
         auto k = std::make_unique<CTWKonto>();
         k->kind = kind;
         k->category = category;
@@ -148,12 +149,12 @@ TEST(Kategorien, UsageRebuildCountsStandardAssignmentsOnly) {
         k->alt2Category = 0; // alternatives are not counted by the rebuild
         loading.accounts().push_back(std::move(k));
     };
-    account(kAusgabenkonto, 0, 0);
-    account(kAusgabenkonto, 0, -1);
-    account(kAusgabenkonto, 5, 0); // unknown category
-    account(kBestandskonto, 0, 0); // the asset tree is empty
+    account(KontoArt::Ausgabenkonto, 0, 0);
+    account(KontoArt::Ausgabenkonto, 0, -1);
+    account(KontoArt::Ausgabenkonto, 5, 0); // unknown category
+    account(KontoArt::Bestandskonto, 0, 0); // the asset tree is empty
     loading.rebuildKategorieUsageCounts();
-    EXPECT_EQ(doc.findKategorie(kAusgabenkonto, 0)->usageCount, 2);
-    EXPECT_EQ(doc.findUnterkategorie(kAusgabenkonto, 0, 0)->usageCount, 1);
-    EXPECT_EQ(doc.findKategorie(kEinnahmenkonto, 0)->usageCount, 0);
+    EXPECT_EQ(doc.findKategorie(KontoArt::Ausgabenkonto, 0)->usageCount, 2);
+    EXPECT_EQ(doc.findUnterkategorie(KontoArt::Ausgabenkonto, 0, 0)->usageCount, 1);
+    EXPECT_EQ(doc.findKategorie(KontoArt::Einnahmenkonto, 0)->usageCount, 0);
 }

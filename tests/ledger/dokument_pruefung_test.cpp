@@ -23,7 +23,7 @@ TEST(DokumentPruefung, TransfersBetweenAnyKindsOfAccountsAreSound) {
         auto doc = sampleLedger();
         CTWBuchung b;
         b.date = datum(4, 2, 2004);
-        b.kind = kUmbuchung;
+        b.kind = Vorgang::Umbuchung;
         b.konto1Id = c.from;
         b.konto1Kind = doc->findKonto(c.from)->kind;
         b.konto2Id = c.to;
@@ -57,7 +57,10 @@ TEST(DokumentPruefung, EachDamageIsReported) {
          [](LedgerLoading d) { d.accounts()[1]->alt2UseStandard = 1; }},
         {"Unterkategorie 1 (Prämien) von Arbeit: Verwendungszähler 3 statt 1.",
          [](LedgerLoading d) {
-             d.categories().treeList(1)[0]->subcategoryList()[1]->usageCount = 3;
+             d.categories()
+                 .treeList(KontoArt::Einnahmenkonto)[0]
+                 ->subcategoryList()[1]
+                 ->usageCount = 3;
          }},
         {"Konto 0 (Girokonto): Buchungszähler 3 statt 4.",
          [](LedgerLoading d) { d.accounts()[0]->bookingCount = 3; }},
@@ -66,10 +69,10 @@ TEST(DokumentPruefung, EachDamageIsReported) {
         {"Buchung 1: Die laufende Nummer ist nicht eindeutig.",
          [](LedgerLoading d) { d.bookings()[0]->serial = 1; }},
         {"Buchung 1: Die Kontenarten passen nicht zum Vorgang 0.",
-         [](LedgerLoading d) { d.bookings()[1]->kind = kEinnahme; }},
+         [](LedgerLoading d) { d.bookings()[1]->kind = Vorgang::Einnahme; }},
         {"Buchung 0: Konto 77 fehlt.", [](LedgerLoading d) { d.bookings()[0]->konto2Id = 77; }},
         {"Buchung 1: Die gespeicherten Kontenarten weichen von den Konten ab.",
-         [](LedgerLoading d) { d.bookings()[1]->konto2Kind = kEinnahmenkonto; }},
+         [](LedgerLoading d) { d.bookings()[1]->konto2Kind = KontoArt::Einnahmenkonto; }},
         {"Regelmäßige Buchung 1: Beide Seiten sind dasselbe Konto 0.",
          [](LedgerLoading d) { d.rules()[1]->konto2Id = 0; }},
         {"Regelmäßige Buchung 5: Die laufende Nummer liegt nicht unter dem Zähler 2.",

@@ -20,15 +20,15 @@ protected:
     void SetUp() override {
         doc.newDocument(NeueDateiWaehrung{}, date(15, 6, 2024));
         CTWKonto giro;
-        giro.kind = kBestandskonto;
+        giro.kind = KontoArt::Bestandskonto;
         giro.name = "Giro";
         giro.number = 1;
         girokonto = doc.addKonto(giro).id;
         CTWKonto food;
-        food.kind = kAusgabenkonto;
+        food.kind = KontoArt::Ausgabenkonto;
         food.name = "Lebensmittel";
         food.number = 2;
-        food.currencyIndex = -1;
+        food.currencyIndex = WaehrungsIndex::Keine;
         lebensmittel = doc.addKonto(food).id;
         doc.setModified(false);
     }
@@ -38,7 +38,7 @@ protected:
         b.serial = serial;
         b.date = d;
         b.number = std::move(number);
-        b.kind = kAusgabe;
+        b.kind = Vorgang::Ausgabe;
         b.konto1Id = girokonto;
         b.konto2Id = lebensmittel;
         b.amount = 100;
@@ -85,7 +85,7 @@ TEST_F(DokumentTest, NewDocumentValues) {
     EXPECT_TRUE(fresh.accounts().empty());
     EXPECT_TRUE(fresh.bookings().empty());
     EXPECT_TRUE(fresh.rules().empty());
-    for (int kind = 0; kind < kKontoArten; ++kind)
+    for (const KontoArt kind : kAlleKontoArten)
         EXPECT_TRUE(fresh.categories().tree(kind).empty());
     EXPECT_EQ(fresh.settings().nextAccountId, 0);
     EXPECT_EQ(fresh.settings().nextBookingSerial, 0);
@@ -129,7 +129,8 @@ TEST_F(DokumentTest, CountsAndSerialsAfterAddAndRemove) {
     add(date(2, 1, 2024), "2");
     EXPECT_EQ(doc.findKonto(girokonto)->bookingCount, 2);
     EXPECT_EQ(doc.findKonto(lebensmittel)->bookingCount, 2);
-    EXPECT_EQ(doc.bookings()[0]->konto2Kind, kAusgabenkonto) << "kinds come from the accounts";
+    EXPECT_EQ(doc.bookings()[0]->konto2Kind, KontoArt::Ausgabenkonto)
+        << "kinds come from the accounts";
 
     EXPECT_EQ(doc.removeBuchung(2), -1);
     EXPECT_EQ(doc.removeBuchung(-1), -1);
@@ -192,17 +193,18 @@ TEST_F(DokumentTest, AccountAndCategoryLookups) {
     EXPECT_EQ(doc.findKontoByText("SPB", true), nullptr);
     EXPECT_EQ(doc.findKontoByText("sparbuch", true), nullptr) << "case-sensitive";
 
-    doc.addUnterkategorie(kAusgabenkonto, doc.addKategorie(kAusgabenkonto, "Wohnen"), "Miete");
-    EXPECT_EQ(doc.kategorieName(kAusgabenkonto, 0), "Wohnen");
-    EXPECT_EQ(doc.kategorieName(kAusgabenkonto, -1), "(keine)");
-    EXPECT_EQ(doc.kategorieName(kEinnahmenkonto, 0), "(keine)");
-    EXPECT_EQ(doc.unterkategorieName(kAusgabenkonto, 0, 0), "Miete");
-    EXPECT_EQ(doc.unterkategorieName(kAusgabenkonto, 0, -1), "(keine)");
-    EXPECT_EQ(doc.findUnterkategorieByName(kAusgabenkonto, "Wohnen", "Miete")->id, 0);
-    EXPECT_EQ(doc.indexOfUnterkategorieByName(kAusgabenkonto, "Wohnen", "Miete"), 0);
-    EXPECT_EQ(doc.indexOfUnterkategorieByName(kAusgabenkonto, "Auto", "Miete"), -1);
-    EXPECT_EQ(doc.indexOfKategorieByName(kAusgabenkonto, "Wohnen"), 0);
-    EXPECT_EQ(doc.findKategorieByName(kAusgabenkonto, "wohnen"), nullptr);
+    doc.addUnterkategorie(KontoArt::Ausgabenkonto,
+                          doc.addKategorie(KontoArt::Ausgabenkonto, "Wohnen"), "Miete");
+    EXPECT_EQ(doc.kategorieName(KontoArt::Ausgabenkonto, 0), "Wohnen");
+    EXPECT_EQ(doc.kategorieName(KontoArt::Ausgabenkonto, -1), "(keine)");
+    EXPECT_EQ(doc.kategorieName(KontoArt::Einnahmenkonto, 0), "(keine)");
+    EXPECT_EQ(doc.unterkategorieName(KontoArt::Ausgabenkonto, 0, 0), "Miete");
+    EXPECT_EQ(doc.unterkategorieName(KontoArt::Ausgabenkonto, 0, -1), "(keine)");
+    EXPECT_EQ(doc.findUnterkategorieByName(KontoArt::Ausgabenkonto, "Wohnen", "Miete")->id, 0);
+    EXPECT_EQ(doc.indexOfUnterkategorieByName(KontoArt::Ausgabenkonto, "Wohnen", "Miete"), 0);
+    EXPECT_EQ(doc.indexOfUnterkategorieByName(KontoArt::Ausgabenkonto, "Auto", "Miete"), -1);
+    EXPECT_EQ(doc.indexOfKategorieByName(KontoArt::Ausgabenkonto, "Wohnen"), 0);
+    EXPECT_EQ(doc.findKategorieByName(KontoArt::Ausgabenkonto, "wohnen"), nullptr);
 }
 
 TEST_F(DokumentTest, RecurringBookingsTakeSerialsAndMarkTheirAccountsUsed) {

@@ -94,7 +94,8 @@ TEST(FileLedger, RoundTripKeepsEveryRecordAndRewritesTheSameBytes) {
     EXPECT_EQ(back.hiddenBookingTexts(), doc->hiddenBookingTexts());
     EXPECT_EQ(back.filters()[0]->textPattern, "Miete ODER Müll");
     EXPECT_EQ(back.filters()[3]->notesPattern, "Brötchen");
-    EXPECT_EQ(back.categories().tree(1)[0]->subcategories()[1]->name, "Prämien");
+    EXPECT_EQ(back.categories().tree(KontoArt::Einnahmenkonto)[0]->subcategories()[1]->name,
+              "Prämien");
     EXPECT_EQ(back.initialPeriod().endDate, datum(31, 12, 2004));
     EXPECT_EQ(back.screenScale(), 1.25);
 

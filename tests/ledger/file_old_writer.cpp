@@ -13,6 +13,11 @@ namespace {
 
 using namespace ledger;
 
+// The number a kind is stored as.
+template <class Kind> std::int32_t raw(Kind kind) {
+    return static_cast<std::int32_t>(kind);
+}
+
 // The primitive encodings, written out again here so that nothing of the program's own file
 // code takes part in producing the files the reader is tested with.
 class Out {
@@ -98,8 +103,8 @@ public:
         }
         if (from(21001002))
             w_.int32(doc_.accountBookingsSortDirection());
-        for (int kind = 0; kind < 3; ++kind) {
-            w_.int32(doc_.categories().nextCategoryId[kind]);
+        for (const KontoArt kind : kAlleKontoArten) {
+            w_.int32(doc_.categories().nextCategoryId[kontoArtIndex(kind)]);
             list("CTWKategorie", std::min(schema_, 2), doc_.categories().tree(kind),
                  [&](const auto& k) { kategorie(*k); });
         }
@@ -198,7 +203,7 @@ private:
     }
     void konto(const CTWKonto& k) {
         for (std::int32_t v :
-             {k.bookingCount, k.category, k.kind, k.id, k.subcategory, k.currencyIndex})
+             {k.bookingCount, k.category, raw(k.kind), k.id, k.subcategory, raw(k.currencyIndex)})
             w_.int32(v);
         text(k.abbreviation, schema_);
         text(k.name, schema_);
@@ -212,8 +217,8 @@ private:
     }
     void buchung(const CTWBuchung& b) {
         w_.dword(b.date.dayNumber());
-        for (std::int32_t v : {b.kind, b.konto1Id, b.konto1Kind, b.konto2Id, b.konto2Kind, b.serial,
-                               b.currencyIndex})
+        for (std::int32_t v : {raw(b.kind), b.konto1Id, raw(b.konto1Kind), b.konto2Id,
+                               raw(b.konto2Kind), b.serial, raw(b.currencyIndex)})
             w_.int32(v);
         text(b.number, schema_);
         text(b.text, schema_);
@@ -223,8 +228,8 @@ private:
         w_.qword(b.amount);
     }
     void regel(const CTWBuchungRegel& r) {
-        for (std::int32_t v : {r.intervalCount, r.counterStart, r.dateMode, r.kind, r.konto1Id,
-                               r.konto2Id, r.serial, r.intervalUnit, r.currencyIndex})
+        for (std::int32_t v : {r.intervalCount, r.counterStart, r.dateMode, raw(r.kind), r.konto1Id,
+                               r.konto2Id, r.serial, r.intervalUnit, raw(r.currencyIndex)})
             w_.int32(v);
         text(r.numberTemplate, schema_);
         text(r.name, schema_);
@@ -243,8 +248,8 @@ private:
             w_.text(f.name);
         for (std::int32_t v :
              {f.amountConditionOn, f.numberConditionOn, f.textConditionOn, f.accountConditionOn,
-              f.notesConditionOn, f.kindConditionOn, f.currencyConditionOn, f.amountCurrency,
-              f.textMode, f.accountId, f.notesMode, f.currency, f.kind})
+              f.notesConditionOn, f.kindConditionOn, f.currencyConditionOn, raw(f.amountCurrency),
+              f.textMode, f.accountId, f.notesMode, raw(f.currency), raw(f.kind)})
             w_.int32(v);
         w_.text(f.textPattern);
         w_.text(f.notesPattern);

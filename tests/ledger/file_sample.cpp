@@ -10,20 +10,21 @@ CNVKDatum datum(int day, int month, int year) {
 
 namespace {
 
-CTWKonto konto(int kind, const char* name, const char* abbreviation, int number, int category,
+CTWKonto konto(KontoArt kind, const char* name, const char* abbreviation, int number, int category,
                int subcategory) {
     CTWKonto k;
     k.kind = kind;
     k.name = name;
     k.abbreviation = abbreviation;
     k.number = number;
-    k.currencyIndex = kind == kBestandskonto ? 0 : -1;
+    k.currencyIndex =
+        kind == KontoArt::Bestandskonto ? WaehrungsIndex::Erste : WaehrungsIndex::Keine;
     k.category = category;
     k.subcategory = subcategory;
     return k;
 }
 
-CTWBuchung buchung(CNVKDatum date, int kind, const CTWKonto& k1, const CTWKonto& k2,
+CTWBuchung buchung(CNVKDatum date, Vorgang kind, const CTWKonto& k1, const CTWKonto& k2,
                    std::int64_t amount, const char* number, const char* text) {
     CTWBuchung b;
     b.date = date;
@@ -51,43 +52,48 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     currency.secondSymbol = "EUR";
     doc->newDocument(currency, datum(15, 3, 2004));
 
-    doc->addUnterkategorie(kBestandskonto, doc->addKategorie(kBestandskonto, "Geldkonten"),
-                           "Girokonten");
-    doc->addKategorie(kBestandskonto, "Anlagen");
-    const int32_t arbeit = doc->addKategorie(kEinnahmenkonto, "Arbeit");
-    doc->addUnterkategorie(kEinnahmenkonto, arbeit, "Gehalt");
-    doc->addUnterkategorie(kEinnahmenkonto, arbeit, "Prämien");
-    doc->addUnterkategorie(kAusgabenkonto, doc->addKategorie(kAusgabenkonto, "Wohnen"), "Miete");
-    doc->addKategorie(kAusgabenkonto, "Lebensmittel");
+    doc->addUnterkategorie(KontoArt::Bestandskonto,
+                           doc->addKategorie(KontoArt::Bestandskonto, "Geldkonten"), "Girokonten");
+    doc->addKategorie(KontoArt::Bestandskonto, "Anlagen");
+    const int32_t arbeit = doc->addKategorie(KontoArt::Einnahmenkonto, "Arbeit");
+    doc->addUnterkategorie(KontoArt::Einnahmenkonto, arbeit, "Gehalt");
+    doc->addUnterkategorie(KontoArt::Einnahmenkonto, arbeit, "Prämien");
+    doc->addUnterkategorie(KontoArt::Ausgabenkonto,
+                           doc->addKategorie(KontoArt::Ausgabenkonto, "Wohnen"), "Miete");
+    doc->addKategorie(KontoArt::Ausgabenkonto, "Lebensmittel");
 
-    CTWKonto giroKonto = konto(kBestandskonto, "Girokonto", "GIRO", 1000, 0, 0);
+    CTWKonto giroKonto = konto(KontoArt::Bestandskonto, "Girokonto", "GIRO", 1000, 0, 0);
     giroKonto.openingBalance = 123456;
     giroKonto.switchDates = {datum(1, 1, 2002)};
     const CTWKonto& giro = doc->addKonto(std::move(giroKonto));
     // The alternative assignments of the savings account count as well.
-    CTWKonto sparKonto = konto(kBestandskonto, "Sparbuch Müller", "SPAR", 1100, 1, -1);
-    sparKonto.currencyIndex = 1;
+    CTWKonto sparKonto = konto(KontoArt::Bestandskonto, "Sparbuch Müller", "SPAR", 1100, 1, -1);
+    sparKonto.currencyIndex = WaehrungsIndex::Zweite;
     sparKonto.openingBalance = -5000;
     sparKonto.switchDates = {datum(1, 7, 2001), datum(1, 1, 2002)};
     sparKonto.alt1UseStandard = 0;
     sparKonto.alt1Category = 0;
     sparKonto.alt2Category = 1;
     const CTWKonto& spar = doc->addKonto(std::move(sparKonto));
-    const CTWKonto& lohn = doc->addKonto(konto(kEinnahmenkonto, "Gehalt", "LOHN", 4000, 0, 1));
-    const CTWKonto& miete = doc->addKonto(konto(kAusgabenkonto, "Miete", "MIET", 6000, 0, 0));
+    const CTWKonto& lohn =
+        doc->addKonto(konto(KontoArt::Einnahmenkonto, "Gehalt", "LOHN", 4000, 0, 1));
+    const CTWKonto& miete =
+        doc->addKonto(konto(KontoArt::Ausgabenkonto, "Miete", "MIET", 6000, 0, 0));
     const CTWKonto& essen =
-        doc->addKonto(konto(kAusgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1));
+        doc->addKonto(konto(KontoArt::Ausgabenkonto, "Lebensmittel", "ESSEN", 6100, 1, -1));
 
     doc->addBuchung(
-        buchung(datum(31, 1, 2004), kEinnahme, giro, lohn, 250000, "1", "Gehalt Januar"));
-    doc->addBuchung(buchung(datum(1, 2, 2004), kAusgabe, giro, miete, 80000, "2", "Miete Februar"));
+        buchung(datum(31, 1, 2004), Vorgang::Einnahme, giro, lohn, 250000, "1", "Gehalt Januar"));
+    doc->addBuchung(
+        buchung(datum(1, 2, 2004), Vorgang::Ausgabe, giro, miete, 80000, "2", "Miete Februar"));
     CTWBuchung baecker =
-        buchung(datum(3, 2, 2004), kAusgabe, giro, essen, 4599, "", "Bäckerei Müller");
+        buchung(datum(3, 2, 2004), Vorgang::Ausgabe, giro, essen, 4599, "", "Bäckerei Müller");
     baecker.notes = "Brötchen\r\nKuchen";
     doc->addBuchung(std::move(baecker));
-    CTWBuchung sparen = buchung(datum(3, 2, 2004), kUmbuchung, giro, spar, 10000, "10", "Sparen");
+    CTWBuchung sparen =
+        buchung(datum(3, 2, 2004), Vorgang::Umbuchung, giro, spar, 10000, "10", "Sparen");
     sparen.provisional = 1;
-    sparen.currencyIndex = 1;
+    sparen.currencyIndex = WaehrungsIndex::Zweite;
     doc->addBuchung(std::move(sparen));
 
     CTWBuchungRegel miet;
@@ -95,7 +101,7 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     miet.numberTemplate = "M<Z>";
     miet.counterStart = 7;
     miet.textTemplate = "Miete <MONAT>";
-    miet.kind = kAusgabe;
+    miet.kind = Vorgang::Ausgabe;
     miet.konto1Id = giro.id;
     miet.konto2Id = miete.id;
     miet.amount = 80000;
@@ -106,11 +112,11 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     doc->changeBuchungRegel(0, std::move(executed));
     CTWBuchungRegel spar14;
     spar14.name = "Sparen";
-    spar14.kind = kUmbuchung;
+    spar14.kind = Vorgang::Umbuchung;
     spar14.konto1Id = giro.id;
     spar14.konto2Id = spar.id;
     spar14.amount = 2500;
-    spar14.currencyIndex = 1;
+    spar14.currencyIndex = WaehrungsIndex::Zweite;
     spar14.intervalCount = 2;
     spar14.intervalUnit = kWochen;
     spar14.dateMode = 1;
@@ -125,7 +131,7 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     f1.amountFrom = 50000;
     f1.amountTo = 9999999;
     f1.kindConditionOn = 1;
-    f1.kind = kAusgabe;
+    f1.kind = Vorgang::Ausgabe;
     f1.textConditionOn = 1;
     f1.textMode = kEnthaelt;
     f1.textPattern = "Miete ODER Müll";
@@ -142,8 +148,8 @@ std::unique_ptr<CTalwerkDoc> sampleLedger() {
     f4.notesMode = kBeginntMit;
     f4.notesPattern = "Brötchen";
     f4.currencyConditionOn = 1;
-    f4.currency = 1;
-    f4.amountCurrency = 1;
+    f4.currency = WaehrungsIndex::Zweite;
+    f4.amountCurrency = WaehrungsIndex::Zweite;
     doc->changeFilter(3, std::move(f4));
 
     CNVKKennwort password;

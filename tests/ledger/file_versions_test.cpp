@@ -26,7 +26,7 @@ struct OldFile {
 // The sample, with usage counts no rebuild would give, written in the version and loaded.
 std::unique_ptr<OldFile> load(std::uint32_t version) {
     auto sample = sampleLedger();
-    LedgerLoading(*sample).categories().treeList(0)[0]->usageCount = 99;
+    LedgerLoading(*sample).categories().treeList(KontoArt::Bestandskonto)[0]->usageCount = 99;
     auto file = std::make_unique<OldFile>();
     file->passwords.answer("Geheim-ä1");
     auto loaded = loadLedgerBytes(writeFileOfVersion(*sample, version), "alt.tlw", file->prompter,
@@ -106,8 +106,9 @@ TEST(FileVersions, Version101And111NameThemselvesInTheHeader) {
         EXPECT_EQ(doc.bookings()[3]->provisional, 0);
         EXPECT_EQ(doc.bookings()[2]->text, "Bäckerei Müller");
         // Usage counts are rebuilt from the standard assignments.
-        EXPECT_EQ(doc.categories().tree(0)[0]->usageCount, 1);
-        EXPECT_EQ(doc.categories().tree(0)[0]->subcategories()[0]->usageCount, 1);
+        EXPECT_EQ(doc.categories().tree(KontoArt::Bestandskonto)[0]->usageCount, 1);
+        EXPECT_EQ(doc.categories().tree(KontoArt::Bestandskonto)[0]->subcategories()[0]->usageCount,
+                  1);
         EXPECT_FALSE(doc.isModified());
     }
 }
@@ -134,7 +135,7 @@ TEST(FileVersions, Version161CarriesRecurringBookingsAndThePassword) {
     EXPECT_EQ(doc.screenScale(), 1.0);
     expectFiltersFromOldFilter(doc, 0);
     // Stored usage counts are kept from 1.2.1 on.
-    EXPECT_EQ(doc.categories().tree(0)[0]->usageCount, 99);
+    EXPECT_EQ(doc.categories().tree(KontoArt::Bestandskonto)[0]->usageCount, 99);
 }
 
 TEST(FileVersions, Version251TurnsTheOldFilterAndItem25IntoTenFilters) {

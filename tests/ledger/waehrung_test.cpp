@@ -72,14 +72,14 @@ TEST(Waehrung, ConversionUsesOneGuardDigitAndRoundsHalfAwayFromZero) {
     doc.newDocument(dm, CNVKDatum{});
 
     // 100,00 DM -> 51,13 EUR and back.
-    WaehrungsBetrag euro = doc.convertBetrag(10000, 1);
+    WaehrungsBetrag euro = doc.convertBetrag(10000, WaehrungsIndex::Zweite);
     EXPECT_EQ(euro.amount, 5113);
-    EXPECT_EQ(euro.currencyIndex, 0);
-    EXPECT_EQ(doc.convertBetrag(-10000, 1).amount, -5113);
-    WaehrungsBetrag mark = doc.convertBetrag(5113, 0);
+    EXPECT_EQ(euro.currencyIndex, ledger::WaehrungsIndex::Erste);
+    EXPECT_EQ(doc.convertBetrag(-10000, WaehrungsIndex::Zweite).amount, -5113);
+    WaehrungsBetrag mark = doc.convertBetrag(5113, WaehrungsIndex::Erste);
     EXPECT_EQ(mark.amount, 10000);
-    EXPECT_EQ(mark.currencyIndex, 1);
-    EXPECT_EQ(doc.convertBetrag(1, 0).amount, 2); // 1,95583 -> 2
+    EXPECT_EQ(mark.currencyIndex, ledger::WaehrungsIndex::Zweite);
+    EXPECT_EQ(doc.convertBetrag(1, WaehrungsIndex::Erste).amount, 2); // 1,95583 -> 2
 
     // Large balances do not overflow the intermediate product.
     const int64_t big = 4'000'000'000'000'000'000;
@@ -89,7 +89,7 @@ TEST(Waehrung, ConversionUsesOneGuardDigitAndRoundsHalfAwayFromZero) {
     EXPECT_EQ(convertBetrag(500, 1, 0), 500);
 
     doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.dualCurrency = 0; });
-    euro = doc.convertBetrag(10000, 1);
+    euro = doc.convertBetrag(10000, WaehrungsIndex::Zweite);
     EXPECT_EQ(euro.amount, 10000);
-    EXPECT_EQ(euro.currencyIndex, 1);
+    EXPECT_EQ(euro.currencyIndex, ledger::WaehrungsIndex::Zweite);
 }

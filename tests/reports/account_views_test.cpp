@@ -7,8 +7,7 @@
 
 namespace {
 
-using ledger::kAusgabe;
-using ledger::kEinnahme;
+using ledger::Vorgang;
 using reports::ReportTable;
 using testledger::date;
 using testledger::Ledger;
@@ -92,8 +91,8 @@ TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
     const int32_t minus = l.asset("Minus", 4, 100);
     const int32_t kosten = l.expense("Kosten", 5);
     l.expense("Ungenutzt", 6);
-    l.book("05.01.2024", kAusgabe, leer, kosten, 500);  // ends at 0 with a booking
-    l.book("06.01.2024", kAusgabe, minus, kosten, 300); // positive start, negative end
+    l.book("05.01.2024", Vorgang::Ausgabe, leer, kosten, 500);  // ends at 0 with a booking
+    l.book("06.01.2024", Vorgang::Ausgabe, minus, kosten, 300); // positive start, negative end
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
         s.accountsHideZeroAsset = 1;
         s.accountsHideZeroIncomeExpense = 1;
@@ -115,24 +114,33 @@ TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
     EXPECT_EQ(t.row(5).tag, reports::RowTag::konto(b));
     EXPECT_EQ(t.row(6).tag, reports::RowTag::konto(a));
     // Alternating fills within a group, starting with even.
-    EXPECT_EQ(t.row(5).format.fill.colour, reports::accountRowFill(0, false).colour);
-    EXPECT_EQ(t.row(6).format.fill.colour, reports::accountRowFill(0, true).colour);
-    EXPECT_EQ(t.row(7).format.fill.colour, reports::accountRowFill(0, false).colour);
-    EXPECT_EQ(t.row(9).format.fill.colour, reports::accountRowFill(0, false).colour);
+    EXPECT_EQ(t.row(5).format.fill.colour,
+              reports::accountRowFill(ledger::KontoArt::Bestandskonto, false).colour);
+    EXPECT_EQ(t.row(6).format.fill.colour,
+              reports::accountRowFill(ledger::KontoArt::Bestandskonto, true).colour);
+    EXPECT_EQ(t.row(7).format.fill.colour,
+              reports::accountRowFill(ledger::KontoArt::Bestandskonto, false).colour);
+    EXPECT_EQ(t.row(9).format.fill.colour,
+              reports::accountRowFill(ledger::KontoArt::Bestandskonto, false).colour);
 }
 
 TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
     Ledger l;
-    const int32_t wohnen = l.category(ledger::kAusgabenkonto, "wohnen");
-    const int32_t auto_ = l.category(ledger::kAusgabenkonto, "Auto");
-    const int32_t miete = l.subcategory(ledger::kAusgabenkonto, wohnen, "Miete");
-    const int32_t energie = l.subcategory(ledger::kAusgabenkonto, wohnen, "Energie");
-    l.account(ledger::kAusgabenkonto, "Strom", 1, 0, 0, wohnen, energie);
-    l.account(ledger::kAusgabenkonto, "Kaltmiete", 2, 0, 0, wohnen, miete);
-    l.account(ledger::kAusgabenkonto, "Hausgeld", 3, 0, 0, wohnen);
-    l.account(ledger::kAusgabenkonto, "Sonstiges", 4);
-    l.account(ledger::kAusgabenkonto, "Gas", 5, 0, 0, wohnen, energie);
-    l.account(ledger::kAusgabenkonto, "Tanken", 6, 0, 0, auto_);
+    const int32_t wohnen = l.category(ledger::KontoArt::Ausgabenkonto, "wohnen");
+    const int32_t auto_ = l.category(ledger::KontoArt::Ausgabenkonto, "Auto");
+    const int32_t miete = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
+    const int32_t energie = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Energie");
+    l.account(ledger::KontoArt::Ausgabenkonto, "Strom", 1, 0, ledger::WaehrungsIndex::Erste, wohnen,
+              energie);
+    l.account(ledger::KontoArt::Ausgabenkonto, "Kaltmiete", 2, 0, ledger::WaehrungsIndex::Erste,
+              wohnen, miete);
+    l.account(ledger::KontoArt::Ausgabenkonto, "Hausgeld", 3, 0, ledger::WaehrungsIndex::Erste,
+              wohnen);
+    l.account(ledger::KontoArt::Ausgabenkonto, "Sonstiges", 4);
+    l.account(ledger::KontoArt::Ausgabenkonto, "Gas", 5, 0, ledger::WaehrungsIndex::Erste, wohnen,
+              energie);
+    l.account(ledger::KontoArt::Ausgabenkonto, "Tanken", 6, 0, ledger::WaehrungsIndex::Erste,
+              auto_);
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
         s.accountsData = 0x1;
         s.accountsGroups = 0x8;
@@ -162,8 +170,8 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
     const int32_t giro = l.asset("Giro", 1);
     const int32_t gehalt = l.income("Gehalt", 2);
     const int32_t miete = l.expense("Miete", 3);
-    l.book("05.01.2024", kEinnahme, giro, gehalt, 4000);
-    l.book("06.01.2024", kAusgabe, giro, miete, 1000);
+    l.book("05.01.2024", Vorgang::Einnahme, giro, gehalt, 4000);
+    l.book("06.01.2024", Vorgang::Ausgabe, giro, miete, 1000);
     l.doc.changeSettings(
         [&](ledger::CTWEinstellungen& s) { s.accountsData = 0x1 | 0x400 | 0x40000; });
     ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
@@ -172,7 +180,7 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
     EXPECT_EQ(t.row(8).cells[2].text, "30,00");
     EXPECT_EQ(t.row(8).cells[3].text, "75,0%");
 
-    l.book("07.01.2024", kEinnahme, giro, gehalt, -4000); // income of the range now 0
+    l.book("07.01.2024", Vorgang::Einnahme, giro, gehalt, -4000); // income of the range now 0
     t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag");
     EXPECT_FALSE(t.row(8).cells[3].set);
@@ -180,20 +188,23 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
 
 TEST(AccountsByCategoryView, TagsCategoryRowsAndDropsHiddenAccountsFirst) {
     Ledger l;
-    const int32_t wohnen = l.category(ledger::kAusgabenkonto, "Wohnen");
-    const int32_t miete = l.subcategory(ledger::kAusgabenkonto, wohnen, "Miete");
+    const int32_t wohnen = l.category(ledger::KontoArt::Ausgabenkonto, "Wohnen");
+    const int32_t miete = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
     const int32_t giro = l.asset("Giro", 1, 100000);
-    const int32_t kaltmiete =
-        l.account(ledger::kAusgabenkonto, "Kaltmiete", 2, 0, 0, wohnen, miete);
-    l.account(ledger::kAusgabenkonto, "Nebenkosten", 3, 0, 0, wohnen); // no bookings: hidden
-    l.book("05.01.2024", kAusgabe, giro, kaltmiete, 70000);
+    const int32_t kaltmiete = l.account(ledger::KontoArt::Ausgabenkonto, "Kaltmiete", 2, 0,
+                                        ledger::WaehrungsIndex::Erste, wohnen, miete);
+    l.account(ledger::KontoArt::Ausgabenkonto, "Nebenkosten", 3, 0, ledger::WaehrungsIndex::Erste,
+              wohnen); // no bookings: hidden
+    l.book("05.01.2024", Vorgang::Ausgabe, giro, kaltmiete, 70000);
 
     const ReportTable t =
         reports::buildAccountsByCategoryView(l.doc, range("01.01.2024", "31.01.2024"));
     const int last = t.rowCount() - 1;
     EXPECT_EQ(t.row(last).tag, reports::RowTag::konto(kaltmiete));
-    EXPECT_EQ(t.row(last - 1).tag, reports::RowTag::unterkategorie(2, wohnen, miete));
-    EXPECT_EQ(t.row(last - 2).tag, reports::RowTag::kategorie(2, wohnen));
+    EXPECT_EQ(t.row(last - 1).tag,
+              reports::RowTag::unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, miete));
+    EXPECT_EQ(t.row(last - 2).tag,
+              reports::RowTag::kategorie(ledger::KontoArt::Ausgabenkonto, wohnen));
     EXPECT_EQ(t.row(last - 2).cells[1].text, "Wohnen");
     EXPECT_EQ(t.row(last - 1).cells[2].text, "Miete");
     EXPECT_EQ(t.row(last - 3).cells[0].text, "Ausgabenkonten");

@@ -94,7 +94,7 @@ TEST(BookingViewsGolden, AccountBookings) {
     testgolden::expectGolden("reports/household_view4_giro_desc.txt", render(l.doc, p));
     // The category "Wohnen" of the expense accounts: rent and electricity together.
     l.doc.setAccountBookingsSortDirection(0);
-    p.selection = {reports::Selection::kKategorie, -1, ledger::kAusgabenkonto, 0, -1};
+    p.selection = {reports::Selection::kKategorie, -1, ledger::KontoArt::Ausgabenkonto, 0, -1};
     testgolden::expectGolden("reports/household_view4_wohnen.txt", render(l.doc, p));
 
     testledger::Ledger dual = testledger::dualCurrencyLedger();
@@ -102,7 +102,7 @@ TEST(BookingViewsGolden, AccountBookings) {
         s.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
     });
     reports::ReportParams d = params(K::BuchungenKonto, "01.12.2001", "31.01.2002");
-    d.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
+    d.selection = {reports::Selection::kKategorie, -1, ledger::KontoArt::Bestandskonto, 0, -1};
     testgolden::expectGolden("reports/dual_view4_bank.txt", render(dual.doc, d));
     dual.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsData = 0xffffffff; });
     testgolden::expectGolden("reports/dual_view2.txt",
@@ -114,7 +114,7 @@ TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
     const int32_t giro = l.asset("Giro", 1);
     const int32_t miete = l.expense("Miete", 2);
     for (const int64_t amount : {500, 700, 500, 300, 700})
-        l.book("01.02.2024", ledger::kAusgabe, giro, miete, amount);
+        l.book("01.02.2024", ledger::Vorgang::Ausgabe, giro, miete, amount);
     std::vector<int> indexes = {0, 1, 2, 3, 4};
     reports::sortBookings(l.doc, indexes, 10, true);
     EXPECT_EQ(indexes, (std::vector<int>{4, 1, 2, 0, 3}));
@@ -157,9 +157,9 @@ TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
     unsigned seed = 7;
     const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) % 1000; };
     for (int i = 0; i < 120; ++i) {
-        l.book("0" + std::to_string(1 + next() % 9) + ".01.2024", ledger::kUmbuchung,
+        l.book("0" + std::to_string(1 + next() % 9) + ".01.2024", ledger::Vorgang::Umbuchung,
                konten[next() % 2], konten[2 + next() % 2], 100 * (1 + next() % 5),
-               static_cast<int32_t>(next() % 2));
+               next() % 2 == 0 ? ledger::WaehrungsIndex::Erste : ledger::WaehrungsIndex::Zweite);
         ledger::CTWBuchung last = *l.doc.bookings().back();
         last.text = texts[next() % 7];
         l.doc.replaceBuchung(static_cast<int>(l.doc.bookings().size()) - 1, std::move(last));
@@ -170,7 +170,7 @@ TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
         };
     };
     const auto name = [&](int32_t id) { return l.doc.findKonto(id)->name; };
-    const auto converted = [&](const ledger::CTWBuchung& b, int c) {
+    const auto converted = [&](const ledger::CTWBuchung& b, ledger::WaehrungsIndex c) {
         return b.currencyIndex == c ? b.amount
                                     : l.doc.convertBetrag(b.amount, b.currencyIndex).amount;
     };
@@ -187,7 +187,8 @@ TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
              }},
             {10,
              [&](const ledger::CTWBuchung& a, const ledger::CTWBuchung& b) {
-                 for (int c = 0; c < 2; ++c)
+                 for (const auto c :
+                      {ledger::WaehrungsIndex::Erste, ledger::WaehrungsIndex::Zweite})
                      if (converted(a, c) != converted(b, c))
                          return converted(a, c) < converted(b, c) ? -1 : 1;
                  return 0;
@@ -266,20 +267,20 @@ TEST(BookingsView, TitlesReplaceOnlyTheDates) {
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
     testledger::Ledger l = testledger::householdLedger();
     reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
-    p.selection = {reports::Selection::kKategorie, -1, ledger::kBestandskonto, 0, -1};
+    p.selection = {reports::Selection::kKategorie, -1, ledger::KontoArt::Bestandskonto, 0, -1};
     const reports::ReportTable t = build(l.doc, p);
     // Giro and Sparbuch form "Bank": each of the three transfers appears once, and the
     // balance of both (12.500,00 at the start) does not move with them.
     const std::vector<int> rows = taggedRows(t);
     int transfers = 0;
     for (const int i : rows)
-        transfers += l.doc.bookings()[i]->kind == ledger::kUmbuchung;
+        transfers += l.doc.bookings()[i]->kind == ledger::Vorgang::Umbuchung;
     EXPECT_EQ(transfers, 3);
     const int standColumn = t.columnCount() - 2;
     for (size_t r = 0; r < t.rows().size(); ++r) {
         const auto& row = t.row(static_cast<int>(r));
         if (row.tag.kind == reports::RowTag::kBuchung &&
-            l.doc.bookings()[row.tag.id1]->kind == ledger::kUmbuchung) {
+            l.doc.bookings()[row.tag.id1]->kind == ledger::Vorgang::Umbuchung) {
             const auto& before = t.row(static_cast<int>(r) - 1);
             EXPECT_EQ(row.cells[standColumn].text, before.cells[standColumn].text);
         }

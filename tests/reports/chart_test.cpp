@@ -37,11 +37,11 @@ TEST(Chart, FlowsRestartEachPeriodAndBalancesNever) {
     const int32_t karte = l.asset("Karte", 2, -2000);
     const int32_t gehalt = l.income("Gehalt", 3);
     const int32_t miete = l.expense("Miete", 4);
-    l.book("10.01.2024", kEinnahme, giro, gehalt, 5000);
-    l.book("31.01.2024", kEinnahme, giro, gehalt, 700);
-    l.book("01.02.2024", kEinnahme, giro, gehalt, 300);
-    l.book("02.02.2024", kAusgabe, karte, miete, 1000);
-    l.book("02.01.2025", kEinnahme, karte, gehalt, 5000);
+    l.book("10.01.2024", Vorgang::Einnahme, giro, gehalt, 5000);
+    l.book("31.01.2024", Vorgang::Einnahme, giro, gehalt, 700);
+    l.book("01.02.2024", Vorgang::Einnahme, giro, gehalt, 300);
+    l.book("02.02.2024", Vorgang::Ausgabe, karte, miete, 1000);
+    l.book("02.01.2025", Vorgang::Einnahme, karte, gehalt, 5000);
 
     const reports::Chart income =
         reports::buildTotalChart(l.doc, params("01.01.2024", "29.02.2024", 1, reports::kEinnahmen));

@@ -13,9 +13,7 @@
 
 namespace {
 
-using ledger::kAusgabe;
-using ledger::kEinnahme;
-using ledger::kUmbuchung;
+using ledger::Vorgang;
 using testledger::date;
 using testledger::Ledger;
 
@@ -48,12 +46,12 @@ void renderEveryView(const ledger::CTalwerkDoc& doc, const char* from, const cha
 TEST(OddDocuments, HugeAmountsAndRatesSaturate) {
     Ledger l(true, {kMax, 1});
     const int32_t reich = l.asset("Reich", 1, kMax);
-    const int32_t arm = l.asset("Arm", 2, kMin, 1);
+    const int32_t arm = l.asset("Arm", 2, kMin, ledger::WaehrungsIndex::Zweite);
     const int32_t gehalt = l.income("Gehalt", 3);
     const int32_t miete = l.expense("Miete", 4);
-    l.book("02.01.2024", kEinnahme, reich, gehalt, kMax);
-    l.book("03.01.2024", kAusgabe, arm, miete, kMax, 0);
-    l.book("04.01.2024", kUmbuchung, arm, reich, kMin, 1);
+    l.book("02.01.2024", Vorgang::Einnahme, reich, gehalt, kMax);
+    l.book("03.01.2024", Vorgang::Ausgabe, arm, miete, kMax, ledger::WaehrungsIndex::Erste);
+    l.book("04.01.2024", Vorgang::Umbuchung, arm, reich, kMin, ledger::WaehrungsIndex::Zweite);
 
     const reports::Umrechner u(l.doc);
     EXPECT_EQ(u.convert(kMax, 0), kMax);
@@ -64,12 +62,12 @@ TEST(OddDocuments, HugeAmountsAndRatesSaturate) {
 
 TEST(OddDocuments, OneCurrencyLedgerKeepsEveryAmountInItsCurrency) {
     Ledger l; // one currency, but a damaged file names the second for an account and bookings
-    const int32_t giro = l.asset("Giro", 1, 1000, 1);
+    const int32_t giro = l.asset("Giro", 1, 1000, ledger::WaehrungsIndex::Zweite);
     const int32_t gehalt = l.income("Gehalt", 2);
     const int32_t miete = l.expense("Miete", 3);
     l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("10.01.2024")); });
-    l.book("05.01.2024", kEinnahme, giro, gehalt, 300, 1);
-    l.book("15.01.2024", kAusgabe, giro, miete, 100, 1);
+    l.book("05.01.2024", Vorgang::Einnahme, giro, gehalt, 300, ledger::WaehrungsIndex::Zweite);
+    l.book("15.01.2024", Vorgang::Ausgabe, giro, miete, 100, ledger::WaehrungsIndex::Zweite);
     const reports::KontoIndex index(l.doc.accounts());
     const reports::PeriodTable t =
         reports::buildPeriodTable(l.doc, index, date("01.01.2024"), date("31.01.2024"), false);
@@ -78,15 +76,15 @@ TEST(OddDocuments, OneCurrencyLedgerKeepsEveryAmountInItsCurrency) {
     EXPECT_EQ(t.record(miete)->endValue[0], 100);
     reports::DayByDay walk(l.doc, index, date("01.01.2024"), false);
     walk.advanceTo(date("31.01.2024"));
-    EXPECT_EQ(walk.total(reports::kVermoegen, 0), 1200);
-    EXPECT_EQ(walk.total(reports::kSparbetrag, 0), 200);
+    EXPECT_EQ(walk.total(reports::kVermoegen, ledger::WaehrungsIndex::Erste), 1200);
+    EXPECT_EQ(walk.total(reports::kSparbetrag, ledger::WaehrungsIndex::Erste), 200);
 }
 
 TEST(OddDocuments, DamagedTableSettingsStayWithinRange) {
     Ledger l;
     const int32_t giro = l.asset("Girokonto mit einem langen Namen", 1, 100);
     const int32_t miete = l.expense("Miete", 2);
-    l.book("02.01.2024", kAusgabe, giro, miete, 10);
+    l.book("02.01.2024", Vorgang::Ausgabe, giro, miete, 10);
     for (double scale : {std::nan(""), HUGE_VAL, 1e300, -3.0, 0.0}) {
         l.doc.setScreenScale(scale);
         renderEveryView(l.doc, "01.01.2024", "31.01.2024");
@@ -116,12 +114,12 @@ TEST(OddDocuments, RangeEndsEmptyLedgersAndAccountsWithoutCategories) {
     renderEveryView(empty.doc, "02.01.1970", "18.01.2038");
 
     Ledger l(true);
-    const int32_t giro = l.asset("Giro", 1, 500, 1);
+    const int32_t giro = l.asset("Giro", 1, 500, ledger::WaehrungsIndex::Zweite);
     const int32_t miete = l.expense("Miete", 2);
     l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("18.01.2038")); });
     l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.category = 77; }); // refers to no category
-    l.book("02.01.1970", kAusgabe, giro, miete, 5);
-    l.book("18.01.2038", kAusgabe, giro, miete, 7);
+    l.book("02.01.1970", Vorgang::Ausgabe, giro, miete, 5);
+    l.book("18.01.2038", Vorgang::Ausgabe, giro, miete, 7);
     const reports::KontoIndex index(l.doc.accounts());
     const reports::PeriodTable t =
         reports::buildPeriodTable(l.doc, index, date("02.01.1970"), date("18.01.2038"), false);

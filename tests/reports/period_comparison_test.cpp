@@ -68,21 +68,21 @@ TEST(ComparisonPeriods, AverageBalanceIsTheTruncatedMeanOfTheDays) {
     testledger::Ledger l;
     const int32_t giro = l.asset("Giro", 1, 10000);
     const int32_t gehalt = l.income("Gehalt", 2);
-    l.book("11.04.2024", kEinnahme, giro, gehalt, 10000);
-    l.book("11.04.2024", kEinnahme, giro, gehalt, 5000);
-    l.book("11.04.2024", kAusgabe, giro, gehalt, 5000); // same day: only the end counts
+    l.book("11.04.2024", Vorgang::Einnahme, giro, gehalt, 10000);
+    l.book("11.04.2024", Vorgang::Einnahme, giro, gehalt, 5000);
+    l.book("11.04.2024", Vorgang::Ausgabe, giro, gehalt, 5000); // same day: only the end counts
     const reports::KontoIndex index(l.doc.accounts());
     const std::vector<reports::ComparisonPeriod> april{{date("01.04.2024"), date("30.04.2024")},
                                                        {date("01.05.2024"), date("02.05.2024")}};
     // 100,00 on 10 days and 200,00 on 20 days: 166,666... is cut to 166,66.
-    const reports::PeriodFigures mean =
-        reports::comparePeriods(l.doc, index, april, reports::kKontostandMittel, 0, false);
+    const reports::PeriodFigures mean = reports::comparePeriods(
+        l.doc, index, april, reports::kKontostandMittel, ledger::WaehrungsIndex::Erste, false);
     EXPECT_EQ(mean.values[0], (std::vector<int64_t>{16666, 20000}));
-    const reports::PeriodFigures start =
-        reports::comparePeriods(l.doc, index, april, reports::kKontostandAnfang, 0, false);
+    const reports::PeriodFigures start = reports::comparePeriods(
+        l.doc, index, april, reports::kKontostandAnfang, ledger::WaehrungsIndex::Erste, false);
     EXPECT_EQ(start.values[0], (std::vector<int64_t>{10000, 20000}));
-    const reports::PeriodFigures end =
-        reports::comparePeriods(l.doc, index, april, reports::kKontostandEnde, 0, false);
+    const reports::PeriodFigures end = reports::comparePeriods(
+        l.doc, index, april, reports::kKontostandEnde, ledger::WaehrungsIndex::Erste, false);
     EXPECT_EQ(end.values[0], (std::vector<int64_t>{20000, 20000}));
     EXPECT_EQ(end.values[1], (std::vector<int64_t>{10000, 0})); // the income of each period
     EXPECT_EQ(end.bookingCounts[0], 3);

@@ -7,9 +7,7 @@
 
 namespace {
 
-using ledger::kAusgabe;
-using ledger::kEinnahme;
-using ledger::kUmbuchung;
+using ledger::Vorgang;
 using testledger::date;
 using testledger::Ledger;
 
@@ -39,10 +37,10 @@ TEST(PeriodTable, RangeBoundsDecideWhereABookingCounts) {
     Ledger l;
     const int32_t giro = l.asset("Giro", 1, 100000);
     const int32_t gehalt = l.income("Gehalt", 2);
-    l.book("31.12.2023", kEinnahme, giro, gehalt, 1000);
-    l.book("01.01.2024", kEinnahme, giro, gehalt, 200);
-    l.book("31.01.2024", kEinnahme, giro, gehalt, 30);
-    l.book("01.02.2024", kEinnahme, giro, gehalt, 4);
+    l.book("31.12.2023", Vorgang::Einnahme, giro, gehalt, 1000);
+    l.book("01.01.2024", Vorgang::Einnahme, giro, gehalt, 200);
+    l.book("31.01.2024", Vorgang::Einnahme, giro, gehalt, 30);
+    l.book("01.02.2024", Vorgang::Einnahme, giro, gehalt, 4);
 
     // The start date belongs to the period, the end date to the end balance.
     EXPECT_EQ(figures(l, giro, "01.01.2024", "31.01.2024"),
@@ -61,12 +59,13 @@ TEST(PeriodTable, TransfersWithIncomeAndExpenseAccountsMoveTheirValues) {
     const int32_t gehalt = l.income("Gehalt", 4);
     const int32_t miete = l.expense("Miete", 5);
     const int32_t strom = l.expense("Strom", 6);
-    l.book("02.01.2024", kUmbuchung, giro, spar, 5000);
-    l.book("03.01.2024", kUmbuchung, giro, zinsen, 700); // refund of interest: lowers income
-    l.book("04.01.2024", kUmbuchung, miete, giro, 300);  // refund of rent: lowers expense
-    l.book("05.01.2024", kUmbuchung, gehalt, strom, 80); // income straight into an expense
-    l.book("06.01.2024", kUmbuchung, strom, miete, 20);  // between two expense accounts
-    l.book("07.01.2024", kUmbuchung, zinsen, gehalt, 9); // between two income accounts
+    l.book("02.01.2024", Vorgang::Umbuchung, giro, spar, 5000);
+    l.book("03.01.2024", Vorgang::Umbuchung, giro, zinsen,
+           700);                                                // refund of interest: lowers income
+    l.book("04.01.2024", Vorgang::Umbuchung, miete, giro, 300); // refund of rent: lowers expense
+    l.book("05.01.2024", Vorgang::Umbuchung, gehalt, strom, 80); // income straight into an expense
+    l.book("06.01.2024", Vorgang::Umbuchung, strom, miete, 20);  // between two expense accounts
+    l.book("07.01.2024", Vorgang::Umbuchung, zinsen, gehalt, 9); // between two income accounts
 
     auto end = [&](int32_t id) { return figures(l, id, "01.01.2024", "31.01.2024").end[0]; };
     EXPECT_EQ(end(giro), -5000 - 700 + 300);
@@ -81,9 +80,9 @@ TEST(PeriodTable, ProvisionalBookingsCountOnlyWhenIncluded) {
     Ledger l;
     const int32_t giro = l.asset("Giro", 1);
     const int32_t miete = l.expense("Miete", 2);
-    l.book("01.12.2023", kAusgabe, giro, miete, 100, 0, true);
-    l.book("10.01.2024", kAusgabe, giro, miete, 50, 0, true);
-    l.book("11.01.2024", kAusgabe, giro, miete, 7);
+    l.book("01.12.2023", Vorgang::Ausgabe, giro, miete, 100, ledger::WaehrungsIndex::Erste, true);
+    l.book("10.01.2024", Vorgang::Ausgabe, giro, miete, 50, ledger::WaehrungsIndex::Erste, true);
+    l.book("11.01.2024", Vorgang::Ausgabe, giro, miete, 7);
     EXPECT_EQ(figures(l, giro, "01.01.2024", "31.01.2024", true), (Figures{1, {0, 0}, {-7, -7}}));
     EXPECT_EQ(figures(l, giro, "01.01.2024", "31.01.2024", false),
               (Figures{2, {-100, -100}, {-157, -157}}));
@@ -91,12 +90,15 @@ TEST(PeriodTable, ProvisionalBookingsCountOnlyWhenIncluded) {
 }
 
 TEST(PeriodTable, CurrencySwitchInsideTheRange) {
-    Ledger l(true);                                          // EUR first, DM second
-    const int32_t konto = l.asset("Sparbuch", 1, 195583, 1); // 1.955,83 DM
+    Ledger l(true); // EUR first, DM second
+    const int32_t konto =
+        l.asset("Sparbuch", 1, 195583, ledger::WaehrungsIndex::Zweite); // 1.955,83 DM
     const int32_t zinsen = l.income("Zinsen", 2);
     l.changeKonto(konto, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("01.01.2002")); });
-    l.book("15.12.2001", kEinnahme, konto, zinsen, 100, 0);    // 1,00 EUR booked into a DM account
-    l.book("02.01.2002", kEinnahme, konto, zinsen, 391166, 1); // 3.911,66 DM into a EUR account
+    l.book("15.12.2001", Vorgang::Einnahme, konto, zinsen, 100,
+           ledger::WaehrungsIndex::Erste); // 1,00 EUR booked into a DM account
+    l.book("02.01.2002", Vorgang::Einnahme, konto, zinsen, 391166,
+           ledger::WaehrungsIndex::Zweite); // 3.911,66 DM into a EUR account
 
     const Figures f = figures(l, konto, "01.12.2001", "31.01.2002");
     // Start in DM (its currency on the start date), end in EUR, each also converted: the
@@ -123,26 +125,26 @@ TEST(PeriodTable, ConversionRoundsHalfAwayFromZero) {
 TEST(PeriodTable, TotalFiguresCombineBothCurrencies) {
     Ledger l(true, {2, 1}); // 1 EUR = 2 DM
     const int32_t giro = l.asset("Giro", 1, 1000);
-    const int32_t dmKonto = l.asset("Alt", 2, 400, 1);
+    const int32_t dmKonto = l.asset("Alt", 2, 400, ledger::WaehrungsIndex::Zweite);
     const int32_t karte = l.asset("Karte", 3, -300);
     const int32_t gehalt = l.income("Gehalt", 4);
     const int32_t miete = l.expense("Miete", 5);
-    l.book("05.01.2024", kEinnahme, giro, gehalt, 500);
-    l.book("06.01.2024", kAusgabe, dmKonto, miete, 100, 1);
-    l.book("07.01.2024", kAusgabe, giro, miete, 50);
+    l.book("05.01.2024", Vorgang::Einnahme, giro, gehalt, 500);
+    l.book("06.01.2024", Vorgang::Ausgabe, dmKonto, miete, 100, ledger::WaehrungsIndex::Zweite);
+    l.book("07.01.2024", Vorgang::Ausgabe, giro, miete, 50);
 
     const reports::KontoIndex index(l.doc.accounts());
     reports::DayByDay walk(l.doc, index, date("05.01.2024"), false);
     walk.advanceTo(date("06.01.2024"));
-    EXPECT_EQ(walk.total(reports::kGuthaben, 0), 1500 + 150);
-    EXPECT_EQ(walk.total(reports::kGuthaben, 1), 300 + 3000);
-    EXPECT_EQ(walk.total(reports::kSchulden, 0), -300);
-    EXPECT_EQ(walk.total(reports::kVermoegen, 0), 1500 + 150 - 300);
-    EXPECT_EQ(walk.total(reports::kEinnahmen, 0), 500);
-    EXPECT_EQ(walk.total(reports::kAusgaben, 1), 100);
-    EXPECT_EQ(walk.total(reports::kSparbetrag, 0), 500 - 50);
+    EXPECT_EQ(walk.total(reports::kGuthaben, ledger::WaehrungsIndex::Erste), 1500 + 150);
+    EXPECT_EQ(walk.total(reports::kGuthaben, ledger::WaehrungsIndex::Zweite), 300 + 3000);
+    EXPECT_EQ(walk.total(reports::kSchulden, ledger::WaehrungsIndex::Erste), -300);
+    EXPECT_EQ(walk.total(reports::kVermoegen, ledger::WaehrungsIndex::Erste), 1500 + 150 - 300);
+    EXPECT_EQ(walk.total(reports::kEinnahmen, ledger::WaehrungsIndex::Erste), 500);
+    EXPECT_EQ(walk.total(reports::kAusgaben, ledger::WaehrungsIndex::Zweite), 100);
+    EXPECT_EQ(walk.total(reports::kSparbetrag, ledger::WaehrungsIndex::Erste), 500 - 50);
     walk.advanceTo(date("31.01.2024"));
-    EXPECT_EQ(walk.total(reports::kAusgaben, 0), 50 + 50);
+    EXPECT_EQ(walk.total(reports::kAusgaben, ledger::WaehrungsIndex::Erste), 50 + 50);
     EXPECT_EQ(karte, 2);
 }
 

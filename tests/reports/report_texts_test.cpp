@@ -50,8 +50,8 @@ namespace {
 
 TEST(ReportTitle, SelectionAndValueKindFillTheTemplates) {
     testledger::Ledger l;
-    const int32_t wohnen = l.category(ledger::kAusgabenkonto, "Wohnen");
-    const int32_t miete = l.subcategory(ledger::kAusgabenkonto, wohnen, "Miete");
+    const int32_t wohnen = l.category(ledger::KontoArt::Ausgabenkonto, "Wohnen");
+    const int32_t miete = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
     const int32_t giro = l.asset("Girokonto", 1);
     reports::ReportParams p;
     p.start = testledger::date("01.01.2024");
@@ -62,11 +62,12 @@ TEST(ReportTitle, SelectionAndValueKindFillTheTemplates) {
     p.selection = {reports::Selection::kKonto, giro};
     EXPECT_EQ(reports::reportTitle(account, l.doc, p),
               "Buchungen für Konto Girokonto (01.01.2024 bis 31.12.2024)");
-    p.selection = {reports::Selection::kUnterkategorie, -1, ledger::kAusgabenkonto, wohnen, miete};
+    p.selection = {reports::Selection::kUnterkategorie, -1, ledger::KontoArt::Ausgabenkonto, wohnen,
+                   miete};
     EXPECT_EQ(reports::reportTitle(account, l.doc, p),
               "Buchungen für Unterkategorie Miete (01.01.2024 bis 31.12.2024)");
     // A selection that no longer exists asks for one.
-    p.selection = {reports::Selection::kKategorie, -1, ledger::kEinnahmenkonto, wohnen};
+    p.selection = {reports::Selection::kKategorie, -1, ledger::KontoArt::Einnahmenkonto, wohnen};
     EXPECT_EQ(reports::reportTitle(account, l.doc, p),
               "Buchungen für <bitte Konto/Kategorie auswählen>  (01.01.2024 bis 31.12.2024)");
     EXPECT_EQ(reports::reportTitle(l.doc.settings().totalChartTitle, l.doc, p),

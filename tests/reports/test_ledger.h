@@ -33,33 +33,38 @@ public:
         doc.newDocument(w, date("01.01.2024"));
     }
 
-    int32_t category(int kind, const std::string& name) { return doc.addKategorie(kind, name); }
-    int32_t subcategory(int kind, int32_t categoryId, const std::string& name) {
+    int32_t category(ledger::KontoArt kind, const std::string& name) {
+        return doc.addKategorie(kind, name);
+    }
+    int32_t subcategory(ledger::KontoArt kind, int32_t categoryId, const std::string& name) {
         return doc.addUnterkategorie(kind, categoryId, name);
     }
 
-    int32_t account(int kind, const std::string& name, int32_t number, int64_t opening = 0,
-                    int32_t currency = 0, int32_t category = -1, int32_t subcategory = -1) {
+    int32_t account(ledger::KontoArt kind, const std::string& name, int32_t number,
+                    int64_t opening = 0,
+                    ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste,
+                    int32_t category = -1, int32_t subcategory = -1) {
         ledger::CTWKonto k;
         k.kind = kind;
         k.name = name;
         k.abbreviation = name.substr(0, 3);
         k.number = number;
-        k.currencyIndex = kind == ledger::kBestandskonto ? currency : -1;
-        k.openingBalance = kind == ledger::kBestandskonto ? opening : 0;
+        k.currencyIndex =
+            kind == ledger::KontoArt::Bestandskonto ? currency : ledger::WaehrungsIndex::Keine;
+        k.openingBalance = kind == ledger::KontoArt::Bestandskonto ? opening : 0;
         k.category = category;
         k.subcategory = subcategory;
         return doc.addKonto(std::move(k)).id;
     }
     int32_t asset(const std::string& name, int32_t number, int64_t opening = 0,
-                  int32_t currency = 0) {
-        return account(ledger::kBestandskonto, name, number, opening, currency);
+                  ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste) {
+        return account(ledger::KontoArt::Bestandskonto, name, number, opening, currency);
     }
     int32_t income(const std::string& name, int32_t number) {
-        return account(ledger::kEinnahmenkonto, name, number);
+        return account(ledger::KontoArt::Einnahmenkonto, name, number);
     }
     int32_t expense(const std::string& name, int32_t number) {
-        return account(ledger::kAusgabenkonto, name, number);
+        return account(ledger::KontoArt::Ausgabenkonto, name, number);
     }
     // Changes the account through the document: changeKonto(id, [](CTWKonto& k) { ... }).
     template <class Change> void changeKonto(int32_t id, Change change) {
@@ -68,8 +73,9 @@ public:
         doc.changeKonto(k);
     }
 
-    void book(const std::string& when, int kind, int32_t konto1, int32_t konto2, int64_t amount,
-              int32_t currency = 0, bool provisional = false) {
+    void book(const std::string& when, ledger::Vorgang kind, int32_t konto1, int32_t konto2,
+              int64_t amount, ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste,
+              bool provisional = false) {
         ledger::CTWBuchung b;
         b.date = date(when);
         b.kind = kind;

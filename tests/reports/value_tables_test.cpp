@@ -41,10 +41,10 @@ struct Haushalt {
     int32_t miete = l.expense("Miete", 4);
 
     Haushalt() {
-        l.book("15.01.2024", kEinnahme, giro, gehalt, 200000);
-        l.book("01.02.2024", kEinnahme, giro, gehalt, 50000);
-        l.book("10.02.2024", kAusgabe, giro, miete, 30000);
-        l.book("01.03.2024", kEinnahme, giro, gehalt, 10000);
+        l.book("15.01.2024", Vorgang::Einnahme, giro, gehalt, 200000);
+        l.book("01.02.2024", Vorgang::Einnahme, giro, gehalt, 50000);
+        l.book("10.02.2024", Vorgang::Ausgabe, giro, miete, 30000);
+        l.book("01.03.2024", Vorgang::Einnahme, giro, gehalt, 10000);
     }
 };
 
@@ -98,9 +98,9 @@ TEST(TotalValuesView, RowsCloseOnPeriodEndsAndOnTheEndDate) {
 TEST(TotalValuesView, ColumnBitsSecondCurrencyAndExtraColumn) {
     testledger::Ledger l(true, {2, 1}); // 1 EUR = 2 DM
     const int32_t giro = l.asset("Giro", 1, 1000);
-    const int32_t alt = l.asset("Alt", 2, -500, 1);
+    const int32_t alt = l.asset("Alt", 2, -500, ledger::WaehrungsIndex::Zweite);
     const int32_t gehalt = l.income("Gehalt", 3);
-    l.book("02.01.2024", kEinnahme, alt, gehalt, 100, 1);
+    l.book("02.01.2024", Vorgang::Einnahme, alt, gehalt, 100, ledger::WaehrungsIndex::Zweite);
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
         s.totalValuesData = reports::kWerteSpalteDatum |
                             reports::totalValueBit(reports::kSchulden, 1) |
@@ -143,13 +143,15 @@ TEST(AccountValuesView, FlowsOfASelectionRestartAndAreSummed) {
 
 TEST(AccountValuesView, CategorySumsItsAccountsInTheirCurrencyOfTheDay) {
     testledger::Ledger l(true, {2, 1}); // 1 EUR = 2 DM
-    const int32_t bank = l.category(kBestandskonto, "Bank");
-    const int32_t giro = l.account(kBestandskonto, "Giro", 1, 1000, 0, bank);
-    const int32_t alt = l.account(kBestandskonto, "Alt", 2, 3001, 1, bank);
+    const int32_t bank = l.category(KontoArt::Bestandskonto, "Bank");
+    const int32_t giro =
+        l.account(KontoArt::Bestandskonto, "Giro", 1, 1000, ledger::WaehrungsIndex::Erste, bank);
+    const int32_t alt =
+        l.account(KontoArt::Bestandskonto, "Alt", 2, 3001, ledger::WaehrungsIndex::Zweite, bank);
     l.changeKonto(alt, [](ledger::CTWKonto& k) { k.switchDates.push_back(date("02.01.2024")); });
     l.asset("Fremd", 3, 777);
     reports::ReportParams p = params("01.01.2024", "02.01.2024", 0);
-    p.selection = {reports::Selection::kKategorie, -1, kBestandskonto, bank};
+    p.selection = {reports::Selection::kKategorie, -1, KontoArt::Bestandskonto, bank};
     // 01.01.: 10,00 EUR and 30,01 DM; 02.01.: the DM account holds 15,01 EUR (30,01 / 2
     // rounded), so both amounts are in Euro that day.
     EXPECT_EQ(dataRows(reports::buildAccountValuesView(l.doc, p)),

@@ -84,8 +84,10 @@ TEST(ViewsGolden, ValueTables) {
         "reports/household_view6_wohnen.txt",
         renderValues(
             h, K::WertetabelleKonto, "01.12.2023", "10.04.2024", 2,
-            {Selection::kKategorie, -1, ledger::kAusgabenkonto,
-             h.categories().findKategorie(ledger::kAusgabenkonto, std::string_view("Wohnen"))->id}));
+            {Selection::kKategorie, -1, ledger::KontoArt::Ausgabenkonto,
+             h.categories()
+                 .findKategorie(ledger::KontoArt::Ausgabenkonto, std::string_view("Wohnen"))
+                 ->id}));
     testgolden::expectGolden("reports/household_view6_giro.txt",
                              renderValues(h, K::WertetabelleKonto, "27.03.2024", "02.04.2024", 0,
                                           {Selection::kKonto, h.accounts()[0]->id}));

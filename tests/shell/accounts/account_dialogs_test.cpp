@@ -173,9 +173,11 @@ private slots:
             name->setText(QStringLiteral("Freizeit"));
             pressOk(dialog);
         });
-        run(f, shell::DialogCommand::NeueKategorie, reports::RowTag::kontoArt(2));
+        run(f, shell::DialogCommand::NeueKategorie,
+            reports::RowTag::kontoArt(ledger::KontoArt::Ausgabenkonto));
         QCOMPARE(refusal, QStringLiteral("Diese Kategorie ist bereits vorhanden!"));
-        QVERIFY(f.child().document()->ledger().findKategorieByName(2, "Freizeit"));
+        QVERIFY(f.child().document()->ledger().findKategorieByName(ledger::KontoArt::Ausgabenkonto,
+                                                                   "Freizeit"));
         QVERIFY(viewShows(f.child(), "Freizeit"));
     }
 

@@ -28,7 +28,7 @@ void addRent(ledger::CTalwerkDoc& doc) {
     r.name = "Miete";
     r.numberTemplate = "M-<NAECHSTE>";
     r.textTemplate = "Miete <MMMM>";
-    r.kind = ledger::kAusgabe;
+    r.kind = ledger::Vorgang::Ausgabe;
     r.konto1Id = doc.findKontoByText("Girokonto", true)->id;
     r.konto2Id = doc.findKontoByText("Miete", true)->id;
     r.amount = 85000;
