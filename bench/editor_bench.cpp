@@ -1,7 +1,8 @@
 // Figures for the booking editor on a generated ledger of 100 000 bookings: the list of all of
 // them built and sorted by booking text, "Text ersetzen" over all of them without questions,
 // and "Alle löschen" of half the ledger (at two sizes, to show that it grows linearly). Each
-// change is taken back by undo outside the timing, so every round starts from the same ledger.
+// change is recorded for undo as in the desktop program, and taken back outside the timing, so
+// every round starts from the same ledger.
 #include "bench/ledger_generator.h"
 #include "bookings/buchungs_editor_form.h"
 
@@ -38,6 +39,21 @@ const platform::FixedClock& clock() {
     return fixed;
 }
 
+// Runs the bulk operation as one recorded change set; undoes it outside the timing.
+std::size_t runAndUndo(benchmark::State& state, ledger::CTalwerkDoc& doc, CBuchungsEditorForm& form,
+                       bookings::Massenaenderung operation) {
+    YesPrompter prompter;
+    TextDialoge dialoge;
+    doc.beginAenderung();
+    const std::size_t count = form.ausfuehren(operation, prompter, dialoge);
+    ledger::Aenderung step = doc.commitAenderung();
+    state.PauseTiming();
+    doc.undo(step);
+    form.rebuild();
+    state.ResumeTiming();
+    return count;
+}
+
 // The editor on the whole range of the ledger.
 void openOnEverything(CBuchungsEditorForm& form, const ledger::CTalwerkDoc& doc) {
     form.open();
@@ -60,17 +76,9 @@ void editorReplaceTextEverywhere(benchmark::State& state) {
     static const auto doc = bench::generateLedger({});
     CBuchungsEditorForm form(*doc, clock());
     openOnEverything(form, *doc);
-    YesPrompter prompter;
-    TextDialoge dialoge;
-    for (auto _ : state) {
+    for (auto _ : state)
         state.counters["changed"] = static_cast<double>(
-            form.ausfuehren(bookings::Massenaenderung::TextErsetzen, prompter, dialoge));
-        state.PauseTiming();
-        for (auto& step : form.takeAenderungen())
-            doc->undo(step.aenderung);
-        form.rebuild();
-        state.ResumeTiming();
-    }
+            runAndUndo(state, *doc, form, bookings::Massenaenderung::TextErsetzen));
 }
 BENCHMARK(editorReplaceTextEverywhere)->Unit(benchmark::kMillisecond);
 
@@ -83,17 +91,9 @@ void editorDeleteAll(benchmark::State& state) {
     form.open();
     form.setRange(doc->bookings().front()->date,
                   doc->bookings()[static_cast<int>(state.range(0))]->date);
-    YesPrompter prompter;
-    TextDialoge dialoge;
-    for (auto _ : state) {
+    for (auto _ : state)
         state.counters["deleted"] = static_cast<double>(
-            form.ausfuehren(bookings::Massenaenderung::AlleLoeschen, prompter, dialoge));
-        state.PauseTiming();
-        for (auto& step : form.takeAenderungen())
-            doc->undo(step.aenderung);
-        form.rebuild();
-        state.ResumeTiming();
-    }
+            runAndUndo(state, *doc, form, bookings::Massenaenderung::AlleLoeschen));
 }
 BENCHMARK(editorDeleteAll)->Arg(25'000)->Arg(50'000)->Unit(benchmark::kMillisecond);
 

@@ -8,6 +8,7 @@
 #include "ledger/win1252.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 
 namespace bookings {
@@ -269,9 +270,7 @@ std::string CBuchungsEditorForm::cellText(int row, int column) const {
     case kEdText:
         return b.text;
     case kEdVorgang:
-        return b.kind >= 0 && b.kind < static_cast<int>(kVorgangNamen.size())
-                   ? kVorgangNamen[static_cast<size_t>(b.kind)]
-                   : std::string();
+        return kVorgangNamen[static_cast<size_t>(ledger::vorgangIndex(b.kind))];
     case kEdKonto1:
         return kontoCell(b.konto1Id);
     case kEdKonto2:
@@ -320,16 +319,12 @@ bool CBuchungsEditorForm::confirmEnabled() const {
 
 // --- Commands ---
 
-void CBuchungsEditorForm::record(std::string_view name, const std::function<void()>& action) {
-    // Inside an enclosing change set (the desktop program's history) the step belongs to that
-    // one; whether the action changed anything the document's change count tells.
+void CBuchungsEditorForm::run(const std::function<void()>& action) {
+    // The action runs inside the caller's change set; whether it changed anything the
+    // document's change count tells.
     const uint64_t before = doc_.changeCount();
-    doc_.beginAenderung();
     action();
-    ledger::Aenderung step = doc_.commitAenderung();
     changed_ = changed_ || doc_.changeCount() != before;
-    if (!step.empty())
-        aenderungen_.push_back({std::string(name), std::move(step)});
     rebuild();
 }
 
@@ -338,7 +333,7 @@ void CBuchungsEditorForm::autoBestaetigen() {
         return;
     CTWBuchung confirmed = buchung(selectedRow_);
     confirmed.provisional = 0;
-    record("Auto-Bestätigen", [&] { doc_.replaceBuchungen({std::move(confirmed)}); });
+    run([&] { doc_.replaceBuchungen({std::move(confirmed)}); });
 }
 
 void CBuchungsEditorForm::loeschen(platform::Prompter& prompter) {
@@ -346,23 +341,16 @@ void CBuchungsEditorForm::loeschen(platform::Prompter& prompter) {
         !prompter.askYesNo("Möchten Sie diese Buchung wirklich löschen?", kCaption))
         return;
     const int32_t serial = buchung(selectedRow_).serial;
-    record("Löschen", [&] { doc_.removeBuchungen({serial}); });
+    run([&] { doc_.removeBuchungen({serial}); });
 }
 
-void CBuchungsEditorForm::aendern(std::string_view name, const std::function<void()>& dialog) {
-    record(name, dialog);
-}
-
-std::size_t CBuchungsEditorForm::recordCount(std::string_view name,
-                                             const std::function<std::size_t()>& action) {
-    std::size_t count = 0;
-    record(name, [&] { count = action(); });
-    return count;
+void CBuchungsEditorForm::aendern(const std::function<void()>& dialog) {
+    run(dialog);
 }
 
 std::size_t CBuchungsEditorForm::ausfuehren(Massenaenderung operation, platform::Prompter& prompter,
                                             EditorDialoge& dialoge) {
-    const char* name = kMassenaenderungNamen[static_cast<size_t>(operation)];
+    std::size_t count = 0;
     switch (operation) {
     case Massenaenderung::AlleLoeschen: {
         if (!prompter.askYesNo("Möchten Sie wirklich alle im Buchungs-Editor angezeigten "
@@ -374,37 +362,38 @@ std::size_t CBuchungsEditorForm::ausfuehren(Massenaenderung operation, platform:
         serials.reserve(shown_.size());
         for (const int index : shown_)
             serials.push_back(doc_.bookings()[index]->serial);
-        return recordCount(name, [&] { return doc_.removeBuchungen(serials); });
+        run([&] { count = doc_.removeBuchungen(serials); });
+        break;
     }
     case Massenaenderung::AlleNeuNummerieren: {
         CBuchungRenumberForm form;
         if (!dialoge.neuNummerieren(form))
             return 0;
-        return recordCount(name, [&] { return nummeriereNeu(doc_, shown_, form.nummer); });
+        run([&] { count = nummeriereNeu(doc_, shown_, form.nummer); });
+        break;
     }
     case Massenaenderung::TextErsetzen: {
         CTextersetzungForm form;
         if (!dialoge.textErsetzen(form))
             return 0;
-        return recordCount(name, [&] { return ersetzeText(doc_, shown_, form, prompter); });
+        run([&] { count = ersetzeText(doc_, shown_, form, prompter); });
+        break;
     }
     case Massenaenderung::KontoErsetzen: {
         const auto beschriftung =
             static_cast<accounts::CKontoErsetzenForm::Beschriftung>(std::clamp(kontoModus_, 0, 2));
-        accounts::CKontoErsetzenForm form(doc_, ledger::kBestandskonto, beschriftung, beschriftung);
+        accounts::CKontoErsetzenForm form(doc_, ledger::KontoArt::Bestandskonto, beschriftung,
+                                          beschriftung);
         if (!dialoge.kontoErsetzen(form))
             return 0;
-        return recordCount(name, [&] {
-            return ersetzeKonto(doc_, shown_, form.selectedIds[form.kSuchen],
-                                form.selectedIds[form.kErsetzen], form.ohneRueckfrage, prompter);
+        run([&] {
+            count = ersetzeKonto(doc_, shown_, form.selectedIds[form.kSuchen],
+                                 form.selectedIds[form.kErsetzen], form.ohneRueckfrage, prompter);
         });
+        break;
     }
     }
-    return 0;
-}
-
-std::vector<BenannteAenderung> CBuchungsEditorForm::takeAenderungen() {
-    return std::exchange(aenderungen_, {});
+    return count;
 }
 
 } // namespace bookings

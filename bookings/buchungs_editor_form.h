@@ -1,8 +1,7 @@
 // CBuchungsEditorForm: the rules of the booking editor "Buchungs-Editor": the bookings of a date
 // range, narrowed by one of the document's filters and sorted by a column, the states of the
 // buttons, the commands on the selected booking and the four bulk operations on exactly the
-// listed bookings. Every user action is one change set of the document, kept with its name
-// for undo.
+// listed bookings. The caller makes each user action one undo step of its own.
 #pragma once
 
 #include "accounts/konto_ersetzen_form.h"
@@ -16,7 +15,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -52,12 +50,6 @@ public:
     virtual bool neuNummerieren(CBuchungRenumberForm& form) = 0;
     virtual bool textErsetzen(CTextersetzungForm& form) = 0;
     virtual bool kontoErsetzen(accounts::CKontoErsetzenForm& form) = 0;
-};
-
-// One user action's change of the ledger, named after the action ("Alle löschen").
-struct BenannteAenderung {
-    std::string name;
-    ledger::Aenderung aenderung;
 };
 
 class CBuchungsEditorForm {
@@ -121,8 +113,8 @@ public:
     // "&Löschen", after the question.
     void loeschen(platform::Prompter& prompter);
     // A dialog opened from the editor (new, edit, confirm, due bookings, options, filter): its
-    // changes of the ledger become one change named `name`, and the list is rebuilt.
-    void aendern(std::string_view name, const std::function<void()>& dialog);
+    // changes count as the editor's, and the list is rebuilt.
+    void aendern(const std::function<void()>& dialog);
 
     // --- "&Ausführen...": the bulk operation on exactly the listed bookings. Returns how many
     // bookings it deleted or changed (0 also when its dialog or question was declined). ---
@@ -132,14 +124,10 @@ public:
     // --- Results ---
     // Some action changed the ledger.
     bool changed() const { return changed_; }
-    // The changes made since the last call, oldest first (none while an enclosing change set
-    // records them).
-    std::vector<BenannteAenderung> takeAenderungen();
 
 private:
-    // Runs one user action as one change set; a change sets the flag and keeps the step.
-    void record(std::string_view name, const std::function<void()>& action);
-    std::size_t recordCount(std::string_view name, const std::function<std::size_t()>& action);
+    // Runs one user action, notes whether it changed the ledger and rebuilds the list.
+    void run(const std::function<void()>& action);
     void sortShown();
     const ledger::CTWKonto* konto(int32_t id) const;
     std::string kontoCell(int32_t id) const;
@@ -157,7 +145,6 @@ private:
     int kontoModus_ = 0; // "Konteneingabe" at the last rebuild
     std::unordered_map<int32_t, const ledger::CTWKonto*> konten_;
     bool changed_ = false;
-    std::vector<BenannteAenderung> aenderungen_;
 };
 
 } // namespace bookings

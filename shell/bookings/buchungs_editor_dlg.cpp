@@ -12,6 +12,7 @@
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
+#include "shell/window/document.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -181,12 +182,18 @@ CBuchungsEditorDlg::CBuchungsEditorDlg(CBuchungsEditorForm& form, ledger::CTalwe
     connect(edit_, &QPushButton::clicked, this, [this] { editBooking(false); });
     connect(confirm_, &QPushButton::clicked, this, [this] { editBooking(true); });
     connect(autoConfirm_, &QPushButton::clicked, this, [this] {
-        form_.autoBestaetigen();
+        {
+            LedgerAction action(doc_, u"Buchung bestätigen"_qs);
+            form_.autoBestaetigen();
+        }
         showList();
     });
     connect(delete_, &QPushButton::clicked, this, [this] {
-        QtPrompter prompter(this);
-        form_.loeschen(prompter);
+        {
+            LedgerAction action(doc_, u"Buchung löschen"_qs);
+            QtPrompter prompter(this);
+            form_.loeschen(prompter);
+        }
         showList();
     });
     connect(due, &QPushButton::clicked, this, &CBuchungsEditorDlg::dueBookings);
@@ -194,6 +201,13 @@ CBuchungsEditorDlg::CBuchungsEditorDlg(CBuchungsEditorForm& form, ledger::CTalwe
     connect(filterButton_, &QPushButton::clicked, this, &CBuchungsEditorDlg::editFilter);
     connect(run, &QPushButton::clicked, this, &CBuchungsEditorDlg::execute);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Whatever rebuilds the ledger's views (a booking added by "Weitere B&uchung...", an undo)
+    // rebuilds the list too, so it never shows bookings that changed or went.
+    if (Document* document = Document::of(doc_))
+        connect(document, &Document::viewsOutdated, this, [this] {
+            form_.rebuild();
+            showList();
+        });
 
     form_.open();
     showList();
@@ -227,9 +241,11 @@ void CBuchungsEditorDlg::updateButtons() {
     filterButton_->setEnabled(form_.filterEnabled());
 }
 
+// Each dialog opened from here and each bulk operation is one undo step of its own.
+
 void CBuchungsEditorDlg::newBooking() {
     int32_t added = -1;
-    form_.aendern("Neue Buchung", [&] { added = runNewBooking(this, doc_, [] {}); });
+    form_.aendern([&] { added = runNewBooking(this, doc_); });
     if (added >= 0)
         form_.selectSerial(added);
     showList();
@@ -240,18 +256,18 @@ void CBuchungsEditorDlg::editBooking(bool confirm) {
     if (index < 0 || (confirm && !form_.confirmEnabled()))
         return;
     // The edited booking keeps its entry serial, so the rebuilt list selects it again.
-    form_.aendern(confirm ? "Buchung bestätigen" : "Buchung bearbeiten",
-                  [&] { runEditBooking(this, doc_, index, confirm); });
+    form_.aendern([&] { runEditBooking(this, doc_, index, confirm); });
     showList();
 }
 
 void CBuchungsEditorDlg::dueBookings() {
-    form_.aendern("Fällige Buchungen", [&] { runDueBookings(this, doc_); });
+    form_.aendern([&] { runDueBookings(this, doc_); });
     showList();
 }
 
 void CBuchungsEditorDlg::editOptions() {
-    form_.aendern("Buchungsoptionen", [&] {
+    form_.aendern([&] {
+        LedgerAction action(doc_, u"Buchungsoptionen ändern"_qs);
         bookings::CBuchungsoptionenForm options(doc_);
         CBuchungsoptionenDlg dlg(options, this);
         if (dlg.exec() == QDialog::Accepted)
@@ -263,15 +279,24 @@ void CBuchungsEditorDlg::editOptions() {
 void CBuchungsEditorDlg::editFilter() {
     if (!form_.filterEnabled())
         return;
-    form_.aendern("Filter definieren", [&] { CFilterDlg(doc_, form_.filterIndex(), this).exec(); });
+    form_.aendern([&] {
+        LedgerAction action(doc_, u"Filter definieren"_qs);
+        CFilterDlg(doc_, form_.filterIndex(), this).exec();
+    });
     showList();
 }
 
 void CBuchungsEditorDlg::execute() {
-    QtPrompter prompter(this);
-    QtEditorDialoge dialoge(this);
-    form_.ausfuehren(static_cast<bookings::Massenaenderung>(operation_->currentIndex()), prompter,
-                     dialoge);
+    const int choice = operation_->currentIndex();
+    if (choice < 0)
+        return;
+    {
+        LedgerAction action(
+            doc_, toQString(bookings::kMassenaenderungNamen[static_cast<size_t>(choice)]));
+        QtPrompter prompter(this);
+        QtEditorDialoge dialoge(this);
+        form_.ausfuehren(static_cast<bookings::Massenaenderung>(choice), prompter, dialoge);
+    }
     showList();
 }
 

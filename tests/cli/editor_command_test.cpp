@@ -30,13 +30,15 @@ protected:
         int32_t ids[4] = {};
         int n = 0;
         for (const auto& [kind, name, abbreviation] :
-             {std::tuple{ledger::kBestandskonto, "Giro", "GI"},
-              {ledger::kBestandskonto, "Kasse", "KA"},
-              {ledger::kAusgabenkonto, "Miete", "MI"},
-              {ledger::kAusgabenkonto, "Essen", "ES"}}) {
+             {std::tuple{ledger::KontoArt::Bestandskonto, "Giro", "GI"},
+              {ledger::KontoArt::Bestandskonto, "Kasse", "KA"},
+              {ledger::KontoArt::Ausgabenkonto, "Miete", "MI"},
+              {ledger::KontoArt::Ausgabenkonto, "Essen", "ES"}}) {
             ledger::CTWKonto k;
             k.kind = kind;
-            k.currencyIndex = kind == ledger::kBestandskonto ? 0 : -1;
+            k.currencyIndex = kind == ledger::KontoArt::Bestandskonto
+                                  ? ledger::WaehrungsIndex::Erste
+                                  : ledger::WaehrungsIndex::Keine;
             k.name = name;
             k.abbreviation = abbreviation;
             k.number = 10 + n;
@@ -59,7 +61,7 @@ protected:
         for (const auto& b : bookings) {
             ledger::CTWBuchung booking;
             booking.date = *ledger::CNVKDatum::fromCalendar(b.day, b.month, 2024);
-            booking.kind = ledger::kAusgabe;
+            booking.kind = ledger::Vorgang::Ausgabe;
             booking.number = b.number;
             booking.text = b.text;
             booking.konto1Id = ids[b.k1];

@@ -223,7 +223,7 @@ TEST(Aenderung, BulkReplacingKeepsPlacesCountsAndKinds) {
     CTWBuchung textOfA = *doc->bookings()[first];
     textOfA.text = "neu";
     textOfA.konto1Id = kSpar;
-    textOfA.konto1Kind = kAusgabenkonto; // a wrong kind is corrected from the account
+    textOfA.konto1Kind = KontoArt::Ausgabenkonto; // a wrong kind is corrected from the account
     CTWBuchung numberOfB = *doc->bookings()[first + 1];
     numberOfB.number = "6";
     CTWBuchung twiceB = numberOfB;
@@ -234,7 +234,7 @@ TEST(Aenderung, BulkReplacingKeepsPlacesCountsAndKinds) {
     EXPECT_EQ(doc->bookings()[first]->number, "6");
     EXPECT_EQ(serialAt(first + 1), a);
     EXPECT_EQ(doc->bookings()[first + 1]->text, "neu");
-    EXPECT_EQ(doc->bookings()[first + 1]->konto1Kind, kBestandskonto);
+    EXPECT_EQ(doc->bookings()[first + 1]->konto1Kind, KontoArt::Bestandskonto);
     EXPECT_EQ(serialAt(first + 2), c);
     EXPECT_TRUE(doc->isBuchungOrderValid());
     EXPECT_EQ(doc->findKonto(kGiro)->bookingCount, giro - 1);

@@ -1,11 +1,13 @@
 // The booking editor in the running program: Ctrl+E opens it on the current month, the header
 // sorts, the buttons follow the selection, and its commands and bulk operations reach the
-// ledger with the list shown again.
+// ledger with the list shown again, each one step of the undo history.
 #include "ledger/dokument.h"
 #include "ledger/dokument_pruefung.h"
+#include "ledger/file_write.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/document.h"
+#include "shell/window/ledger_history.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -38,6 +40,19 @@ bool enabled(QWidget* dlg, const QString& name) {
 void showMarch(QWidget* dlg) {
     emit dlg->findChild<shell::CDatumEdit*>(u"von"_qs)->dateChanged(QDate(2024, 3, 1));
     emit dlg->findChild<shell::CDatumEdit*>(u"bis"_qs)->dateChanged(QDate(2024, 3, 31));
+}
+
+std::vector<std::uint8_t> bytesOf(const shell::Document& document) {
+    return ledger::writeLedgerFile(document.ledger());
+}
+
+// The names of the undo history's steps, oldest first.
+QStringList steps(const shell::Document& document) {
+    QStringList names;
+    const QUndoStack& stack = document.history().stack();
+    for (int i = 0; i < stack.count(); ++i)
+        names.append(stack.text(i));
+    return names;
 }
 
 void selectRow(QWidget* dlg, int row) {
@@ -90,8 +105,10 @@ private slots:
     void confirmsAndDeletesTheSelectedBooking() {
         AppFixture f;
         f.start({f.writeSample()});
-        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        shell::Document* document = f.child().document();
+        ledger::CTalwerkDoc& doc = document->ledger();
         const size_t before = doc.bookings().size();
+        const auto saved = bytesOf(*document);
         bool confirmBefore = false, confirmAfter = true;
         QString mark, markAfter, question;
         onNextModal([&](QWidget* dlg) {
@@ -114,7 +131,13 @@ private slots:
         QCOMPARE(question, u"Möchten Sie diese Buchung wirklich löschen?"_qs);
         QCOMPARE(doc.bookings().size(), before - 1);
         QCOMPARE(ledger::pruefeDokument(doc), std::vector<std::string>{});
-        QVERIFY(f.child().document()->isModified());
+        QVERIFY(document->isModified());
+        QCOMPARE(steps(*document), (QStringList{u"Buchung bestätigen"_qs, u"Buchung löschen"_qs}));
+        document->undo();
+        QCOMPARE(doc.bookings().size(), before);
+        document->undo();
+        QVERIFY(bytesOf(*document) == saved);
+        QVERIFY(!document->isModified());
     }
 
     void keepsTheNewBookingSelected() {
@@ -146,6 +169,46 @@ private slots:
         QCOMPARE(selectedAmount, u"7,50"_qs);
         QCOMPARE(doc.bookings().back()->text, std::string("Kino"));
         QVERIFY(f.child().document()->isModified());
+        QCOMPARE(steps(*f.child().document()), QStringList{u"Buchung hinzufügen"_qs});
+    }
+
+    void deletingAllIsOneStepThatUndoesExactly() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::Document* document = f.child().document();
+        const shell::Commands& c = f.window().commands();
+        const auto saved = bytesOf(*document);
+        const size_t before = document->ledger().bookings().size();
+        int rowsAfter = -1;
+        QString question;
+        onNextModal([&](QWidget* dlg) {
+            showMarch(dlg);
+            auto* operation = dlg->findChild<QComboBox*>(u"aktion"_qs);
+            operation->setCurrentIndex(operation->findText(u"Alle löschen"_qs));
+            answerMessageBox(QMessageBox::Yes, &question);
+            dlg->findChild<QPushButton*>(u"ausfuehren"_qs)->click();
+            rowsAfter = list(dlg)->model()->rowCount();
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        c.edit.buchungsEditor->trigger();
+        QCOMPARE(question,
+                 u"Möchten Sie wirklich alle im Buchungs-Editor angezeigten Buchungen löschen?"_qs);
+        QCOMPARE(rowsAfter, 0);
+        QCOMPARE(document->ledger().bookings().size(), before - 6);
+        const auto deleted = bytesOf(*document);
+        // The editor itself leaves no step of its own.
+        QCOMPARE(steps(*document), QStringList{u"Alle löschen"_qs});
+        QCOMPARE(c.edit.rueckgaengig->text(), u"&Rückgängig: Alle löschen"_qs);
+        QVERIFY(f.child().isWindowModified());
+
+        c.edit.rueckgaengig->trigger();
+        QVERIFY(bytesOf(*document) == saved);
+        QVERIFY(!f.child().isWindowModified());
+        QCOMPARE(c.edit.wiederholen->text(), u"&Wiederholen: Alle löschen"_qs);
+        c.edit.wiederholen->trigger();
+        QVERIFY(bytesOf(*document) == deleted);
+        QCOMPARE(ledger::pruefeDokument(document->ledger()), std::vector<std::string>{});
+        QVERIFY(f.child().isWindowModified());
     }
 
     void replacesTextAfterRefusingAnEmptySearch() {
@@ -181,6 +244,7 @@ private slots:
         QCOMPARE(doc.bookings()[doc.bookings().size() - 2]->text, std::string("Strom April"));
         QCOMPARE(ledger::pruefeDokument(doc), std::vector<std::string>{});
         QVERIFY(f.child().document()->isModified());
+        QCOMPARE(steps(*f.child().document()), QStringList{u"Text ersetzen"_qs});
     }
 };
 
