@@ -69,6 +69,11 @@ constexpr std::array kOptionTexts = {
                "Beantwortet Rückfragen mit Ja; ohne die Option gilt jede Rückfrage als mit Nein "
                "beantwortet."},
     OptionText{"", "name", "Die Bezeichnung."},
+    OptionText{"", "backups",
+               "Behält beim Speichern die bisherige Datei als datierte Sicherung im Ordner "
+               "Sicherungen neben der Datei und davon die neuesten N (1 bis 999); ohne die "
+               "Option die neuesten 10."},
+    OptionText{"", "no-backup", "Speichert, ohne eine Sicherung der bisherigen Datei anzulegen."},
     OptionText{"", "overwrite",
                "Ersetzt eine vorhandene Datei; ohne die Option bleibt sie, wie sie ist."},
     OptionText{"", "category", "Die Kategorie, über ihre Bezeichnung."},

@@ -26,23 +26,27 @@ constexpr std::array kCommands = {
         "[--number NR] [--abbreviation TEXT] [--currency 0|1] [--opening-balance BETRAG] "
         "[--category KAT] [--subcategory UKAT] [--alt1 KAT [--alt1-sub UKAT] | "
         "--alt1-standard] [--alt2 KAT [--alt2-sub UKAT] | --alt2-standard] [--password KENNWORT] "
-        "[--now TT.MM.JJJJ]",
+        "[--now TT.MM.JJJJ] [--backups N | --no-backup]",
         runAccount},
     Command{"booking",
             "new DATEI --date TT.MM.JJJJ --kind 0|1|2 --account1 KONTO --account2 KONTO "
             "--amount AUSDRUCK [--number NR] [--text TEXT] [--notes NOTIZEN] [--currency 0|1] "
-            "[--provisional] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--provisional] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ] "
+            "[--backups N | --no-backup]",
             runBooking},
     Command{"category",
             "new|rename|delete DATEI --kind 0|1|2 [--category KAT] [--subcategory UKAT] "
-            "[--name TEXT] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--name TEXT] [--yes] [--password KENNWORT] [--now TT.MM.JJJJ] "
+            "[--backups N | --no-backup]",
             runCategory},
     Command{"check", "DATEI [--password KENNWORT] [--now TT.MM.JJJJ]", runCheck},
-    Command{"demo", "VERZEICHNIS [--overwrite] [--now TT.MM.JJJJ]", runDemo},
+    Command{"demo", "VERZEICHNIS [--overwrite] [--now TT.MM.JJJJ] [--backups N | --no-backup]",
+            runDemo},
     Command{"due",
             "DATEI [--until TT.MM.JJJJ] [--booking-date TT.MM.JJJJ] [--first-number NR] "
             "[--sort 0..3] [--format fixed|tabs] [--execute | --delete] [--rows 1,3,...] [--yes] "
-            "[--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--password KENNWORT] [--now TT.MM.JJJJ] "
+            "[--backups N | --no-backup]",
             runDue},
     Command{"editor",
             "DATEI --from TT.MM.JJJJ --to TT.MM.JJJJ [--filter 1..10] [--sort 0..9] "
@@ -54,29 +58,32 @@ constexpr std::array kCommands = {
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
             "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "
             "[--rule-amount NAME=BETRAG]... [--keep-preset] [--keep-national-amounts] "
-            "[--keep-view NAME]... [--yes] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--keep-view NAME]... [--yes] [--password KENNWORT] [--now TT.MM.JJJJ] "
+            "[--backups N | --no-backup]",
             runEuro},
     Command{"import",
             "DATEI TEXTDATEI [--kinds 0|1|2] [--ident 0|1|2] [--amounts 0|1|2] [--notes] "
-            "[--stop-on-error] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--stop-on-error] [--password KENNWORT] [--now TT.MM.JJJJ] "
+            "[--backups N | --no-backup]",
             runImport},
     Command{"new",
             "DATEI (--euro-only SYMBOL | --dual CODE [--rate KURS] [--symbols EUR,LAND] | "
-            "--other SYMBOL) [--overwrite] [--now TT.MM.JJJJ]",
+            "--other SYMBOL) [--overwrite] [--now TT.MM.JJJJ] [--backups N | --no-backup]",
             runNew},
     Command{"options",
             "DATEI [--decimal-separator ,|.] [--thousands-separator .|,|'] [--no-grouping 0|1] "
             "[--protect | --unprotect] [--new-password TEXT] [--repeat TEXT] [--symbol TEXT] "
             "[--second-symbol TEXT] [--start-rule 0..3 [--start-date TT.MM.JJJJ]] "
             "[--end-rule 0..2 [--end-date TT.MM.JJJJ]] [--set NAME=WERT]... "
-            "[--password KENNWORT]",
+            "[--password KENNWORT] [--backups N | --no-backup]",
             runOptions},
     Command{"rule",
             "new DATEI | edit DATEI NAME | delete DATEI NAME [--yes] | list DATEI  [--name TEXT] "
             "[--kind 0|1|2] [--account1 KONTO] [--account2 KONTO] [--amount BETRAG] "
             "[--first TT.MM.JJJJ] [--every N] [--unit 0|1|2] [--number VORLAGE] [--counter N] "
             "[--text VORLAGE] [--notes VORLAGE] [--date-mode 0|1] [--currency 0|1] "
-            "[--provisional] [--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--provisional] [--password KENNWORT] [--now TT.MM.JJJJ] "
+            "[--backups N | --no-backup]",
             runRule},
     Command{
         "show",

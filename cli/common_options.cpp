@@ -5,6 +5,7 @@
 #include "ledger/ledger_file.h"
 #include "ledger/win1252.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace cli {
@@ -19,6 +20,23 @@ std::unique_ptr<platform::Clock> takeClockOption(Arguments& args) {
         !ledger::CNVKDatum::fromCalendar(day, month, year))
         throw UsageError("Ungültiges Datum für --now: " + *now);
     return std::make_unique<platform::FixedClock>(platform::LocalTime{year, month, day, 12, 0, 0});
+}
+
+ledger::SicherungsRegel takeBackupOptions(Arguments& args) {
+    ledger::SicherungsRegel rule;
+    const auto count = args.option("backups");
+    rule.enabled = !args.flag("no-backup");
+    if (!count)
+        return rule;
+    if (!rule.enabled)
+        throw UsageError("--backups und --no-backup schließen einander aus");
+    int value = 0;
+    const auto [end, error] = std::from_chars(count->data(), count->data() + count->size(), value);
+    if (error != std::errc() || end != count->data() + count->size() || value < 1 ||
+        value > ledger::kMaxAnzahlSicherungen)
+        throw UsageError("--backups erwartet eine Zahl von 1 bis 999: " + *count);
+    rule.keep = value;
+    return rule;
 }
 
 std::optional<ledger::CNVKDatum> takeDateOption(Arguments& args, std::string_view name) {

@@ -1,11 +1,13 @@
-// Options that several commands share: --now DD.MM.YYYY fixes today's date, and opening a
-// ledger file with --password PW or a terminal prompt for a protected file.
+// Options that several commands share: --now DD.MM.YYYY fixes today's date, --backups N and
+// --no-backup choose the backups of saving, and opening a ledger file with --password PW or a
+// terminal prompt for a protected file.
 #pragma once
 
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "ledger/dokument.h"
 #include "ledger/ledger_store.h"
+#include "ledger/sicherungen.h"
 #include "platform/clock.h"
 
 #include <cstdint>
@@ -20,6 +22,10 @@ namespace cli {
 // The clock of --now (noon of that day), else the system clock. A date that is not valid
 // is a usage error.
 std::unique_ptr<platform::Clock> takeClockOption(Arguments& args);
+
+// --backups N (1 to 999) keeps the newest N backups, --no-backup none; without either the
+// newest 10. Both together, or a count outside the range, are a usage error.
+ledger::SicherungsRegel takeBackupOptions(Arguments& args);
 
 // "--name DD.MM.YYYY" as a date; nothing when absent, a usage error when not a valid date.
 std::optional<ledger::CNVKDatum> takeDateOption(Arguments& args, std::string_view name);

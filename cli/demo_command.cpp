@@ -12,6 +12,7 @@ namespace cli {
 int runDemo(Arguments& args, Io& io) {
     const auto clock = takeClockOption(args);
     const bool overwrite = args.flag("overwrite");
+    const ledger::SicherungsRegel backups = takeBackupOptions(args);
     const std::filesystem::path dir = args.positionals(1).front();
     const ledger::CNVKDatum today = ledger::CNVKDatum::today(*clock);
     // A folder that does not exist yet is made, with the folders above it.
@@ -32,10 +33,11 @@ int runDemo(Arguments& args, Io& io) {
     for (const auto& file : files) {
         std::error_code error;
         if (!overwrite && std::filesystem::exists(dir / file.name, error))
-            return saveNewLedger(*file.doc, dir / file.name, false, io);
+            return saveNewLedger(*file.doc, dir / file.name, false, backups, *clock, io);
     }
     for (const auto& file : files) {
-        if (const int code = saveNewLedger(*file.doc, dir / file.name, overwrite, io))
+        if (const int code =
+                saveNewLedger(*file.doc, dir / file.name, overwrite, backups, *clock, io))
             return code;
     }
     return kExitOk;

@@ -28,7 +28,7 @@ bool LedgerChange::Prompter::askOkCancel(const std::string& text, const std::str
 
 LedgerChange::LedgerChange(Arguments& args, Io& io)
     : io_(io), yes_(args.flag("yes")), password_(args.option("password")),
-      clock_(takeClockOption(args)), prompter_(io.err, yes_) {}
+      clock_(takeClockOption(args)), backups_(takeBackupOptions(args)), prompter_(io.err, yes_) {}
 
 bool LedgerChange::open(const std::string& path) {
     store_ = std::make_unique<ledger::LedgerStore>(path);
@@ -44,27 +44,43 @@ int LedgerChange::save() {
     return doc_->isModified() ? saveNow() : kExitOk;
 }
 
-int LedgerChange::saveNow() {
-    // Only a program that does not lock (an older version, an editor) can have changed it.
-    std::string message = store_->changedOnDisk() ? ledger::kMeldungAufDiskGeaendert
-                                                  : ledger::saveLedgerFile(*doc_, *store_);
+namespace {
+
+// Saves through the store with its backup; the messages go to io.err.
+int saveReporting(ledger::CTalwerkDoc& doc, ledger::LedgerStore& store,
+                  const ledger::SicherungsRegel& backups, const platform::Clock& clock, Io& io) {
+    std::string backupMessage;
+    const std::string message =
+        ledger::saveLedgerFileWithBackup(doc, store, backups, clock.now(), backupMessage);
+    if (!backupMessage.empty())
+        io.err << store.path().string() << ": " << ledger::toUtf8(backupMessage) << '\n';
     if (message.empty())
         return kExitOk;
-    io_.err << store_->path().string() << ": " << ledger::toUtf8(message) << '\n';
+    io.err << store.path().string() << ": " << ledger::toUtf8(message) << '\n';
     return kExitFailure;
 }
 
+} // namespace
+
+int LedgerChange::saveNow() {
+    // Only a program that does not lock (an older version, an editor) can have changed it.
+    if (store_->changedOnDisk()) {
+        io_.err << store_->path().string() << ": "
+                << ledger::toUtf8(ledger::kMeldungAufDiskGeaendert) << '\n';
+        return kExitFailure;
+    }
+    return saveReporting(*doc_, *store_, backups_, *clock_, io_);
+}
+
 int saveNewLedger(ledger::CTalwerkDoc& doc, const std::filesystem::path& path, bool overwrite,
-                  Io& io) {
+                  const ledger::SicherungsRegel& backups, const platform::Clock& clock, Io& io) {
     ledger::LedgerStore store(path);
     std::string message = store.lock(ledger::kWriterWait);
     std::error_code error;
     if (message.empty() && !overwrite && std::filesystem::exists(store.target(), error))
         message = "Die Datei ist bereits vorhanden. Mit --overwrite wird sie ersetzt.";
     if (message.empty())
-        message = ledger::saveLedgerFile(doc, store);
-    if (message.empty())
-        return kExitOk;
+        return saveReporting(doc, store, backups, clock, io);
     io.err << path.string() << ": " << ledger::toUtf8(message) << '\n';
     return kExitFailure;
 }

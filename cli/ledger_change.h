@@ -9,6 +9,7 @@
 #include "cli/terminal.h"
 #include "ledger/dokument.h"
 #include "ledger/ledger_store.h"
+#include "ledger/sicherungen.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -20,7 +21,7 @@ namespace cli {
 
 class LedgerChange {
 public:
-    // Takes the options --password, --now and --yes.
+    // Takes the options --password, --now, --yes, --backups and --no-backup.
     LedgerChange(Arguments& args, Io& io);
 
     // Locks and loads the file; false (with the message printed) when another writer keeps
@@ -30,9 +31,10 @@ public:
     platform::Prompter& prompter() { return prompter_; }
     const platform::Clock& clock() const { return *clock_; }
 
-    // Saves the file when the document is modified. kExitOk, or kExitFailure with the
-    // message printed when saving failed or another program changed the file since it was
-    // loaded (the file on disk is then unchanged).
+    // Saves the file when the document is modified, keeping the replaced file as a dated
+    // backup. kExitOk, or kExitFailure with the message printed when saving failed or another
+    // program changed the file since it was loaded (the file on disk is then unchanged). A
+    // backup that could not be made is reported, and the save done.
     int save();
     // Saves the file whether modified or not (for commands that report what they saved).
     int saveNow();
@@ -57,16 +59,17 @@ private:
     bool yes_;
     std::optional<std::string> password_;
     std::unique_ptr<platform::Clock> clock_;
+    ledger::SicherungsRegel backups_;
     Prompter prompter_;
     std::unique_ptr<ledger::LedgerStore> store_;
     std::unique_ptr<ledger::CTalwerkDoc> doc_;
 };
 
 // Writes a ledger built by the command (new, demo) to path under the writer's lock. An existing
-// file is replaced only when overwrite is set (--overwrite); kExitOk, else kExitFailure with
-// the message printed.
+// file is replaced only when overwrite is set (--overwrite), and kept as a backup under the
+// rule; kExitOk, else kExitFailure with the message printed.
 int saveNewLedger(ledger::CTalwerkDoc& doc, const std::filesystem::path& path, bool overwrite,
-                  Io& io);
+                  const ledger::SicherungsRegel& backups, const platform::Clock& clock, Io& io);
 
 // A text option, given in UTF-8, as Windows-1252.
 std::optional<std::string> takeText(Arguments& args, std::string_view name);

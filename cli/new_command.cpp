@@ -68,6 +68,7 @@ int runNew(Arguments& args, Io& io) {
     const auto rate = args.option("rate");
     const auto symbols = args.option("symbols");
     const bool overwrite = args.flag("overwrite");
+    const ledger::SicherungsRegel backups = takeBackupOptions(args);
     const std::filesystem::path path = args.positionals(1).front();
     if (int(euroOnly.has_value()) + int(dual.has_value()) + int(other.has_value()) != 1)
         throw UsageError("Genau eine von --euro-only, --dual und --other angeben");
@@ -92,7 +93,7 @@ int runNew(Arguments& args, Io& io) {
 
     ledger::CTalwerkDoc doc;
     doc.newDocument(form.result(), ledger::CNVKDatum::today(*clock));
-    return saveNewLedger(doc, path, overwrite, io);
+    return saveNewLedger(doc, path, overwrite, backups, *clock, io);
 }
 
 } // namespace cli

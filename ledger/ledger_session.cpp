@@ -55,12 +55,19 @@ LedgerSession::Saved LedgerSession::failed(const std::string& message,
     return Saved::No;
 }
 
+std::string LedgerSession::write(CTalwerkDoc& doc, LedgerStore& store) {
+    backupMessage_.clear();
+    if (!clock_)
+        return saveLedgerFile(doc, store);
+    return saveLedgerFileWithBackup(doc, store, rule_, clock_->now(), backupMessage_);
+}
+
 LedgerSession::Saved LedgerSession::save(CTalwerkDoc& doc, platform::Prompter& prompter) {
     if (readOnly_)
         return failed(kMeldungSchreibgeschuetzt, prompter);
     if (store_->changedOnDisk() && !prompter.askYesNo(kFrageUeberschreiben, kTitelSpeichern))
         return Saved::No;
-    const std::string message = saveLedgerFile(doc, *store_);
+    const std::string message = write(doc, *store_);
     return message.empty() ? Saved::Yes : failed(message, prompter);
 }
 
@@ -71,7 +78,7 @@ LedgerSession::Saved LedgerSession::saveAs(CTalwerkDoc& doc, const std::filesyst
     auto store = std::make_unique<LedgerStore>(path);
     std::string message = store->lock(std::chrono::milliseconds(0));
     if (message.empty())
-        message = saveLedgerFile(doc, *store);
+        message = write(doc, *store);
     if (!message.empty())
         return failed(message, prompter);
     store_ = std::move(store);

@@ -6,6 +6,7 @@
 
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_store.h"
+#include "ledger/sicherungen.h"
 
 #include <filesystem>
 #include <memory>
@@ -52,6 +53,16 @@ public:
     // Whether path names the file of this session (through links as well).
     bool isFile(const std::filesystem::path& path) const;
 
+    // The backups of the saves from now on, named by the clock's time; without it, saving
+    // keeps none.
+    void setSicherung(const SicherungsRegel& rule, const platform::Clock& clock) {
+        rule_ = rule;
+        clock_ = &clock;
+    }
+    // What the backup of the last save reported: empty, kMeldungKeineSicherung or
+    // kMeldungAlteSicherungen.
+    const std::string& backupMessage() const { return backupMessage_; }
+
     enum class Saved {
         Yes,
         No,             // cancelled or failed; a failure's message has been shown
@@ -65,9 +76,13 @@ public:
 
 private:
     Saved failed(const std::string& message, platform::Prompter& prompter);
+    std::string write(CTalwerkDoc& doc, LedgerStore& store);
 
     std::unique_ptr<LedgerStore> store_;
     bool readOnly_ = false;
+    SicherungsRegel rule_;
+    const platform::Clock* clock_ = nullptr;
+    std::string backupMessage_;
 };
 
 } // namespace ledger

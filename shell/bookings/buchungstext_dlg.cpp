@@ -34,11 +34,16 @@ CBuchungstextDlg::CBuchungstextDlg(bookings::CBuchungstextForm& form, QWidget* p
     auto* hide = new QPushButton(u"Buchungstext nicht mehr anzeigen"_qs, this);
     layout->addWidget(hide, 0, Qt::AlignLeft);
 
-    const auto addFlag = [&](const QString& label, bool checked, auto setter) {
+    // The connection keeps the form itself: a nested lambda of a generic lambda that names
+    // `this` kept a reference into the finished constructor's frame (GCC 12).
+    bookings::CBuchungstextForm* target = &form_;
+    using Setter = void (bookings::CBuchungstextForm::*)(bool);
+    const auto addFlag = [&](const QString& label, bool checked, Setter setter) {
         auto* box = new QCheckBox(label, this);
         box->setChecked(checked);
         layout->addWidget(box);
-        connect(box, &QCheckBox::toggled, this, [this, setter](bool on) { (form_.*setter)(on); });
+        connect(box, &QCheckBox::toggled, this,
+                [target, setter](bool on) { (target->*setter)(on); });
     };
     addFlag(u"&Vorgang und Konten aus Buchung übernehmen"_qs, form_.takeKindAndAccounts(),
             &bookings::CBuchungstextForm::setTakeKindAndAccounts);

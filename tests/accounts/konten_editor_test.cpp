@@ -64,6 +64,24 @@ TEST_F(KontenEditorTest, SortsByColumnWithFallThroughAndReverses) {
     editor.clickSpalte(CKontenEditorForm::Spalte::Nr);
     EXPECT_EQ(names(editor),
               (std::vector<std::string>{"Giro", "gehalt", "Strom", "Kaltmiete", "Benzin", "Gas"}));
+
+    // Accounts without a category or sub-category first, then by their names.
+    using S = CKontenEditorForm::Spalte;
+    const std::pair<S, std::vector<std::string>> orders[] = {
+        {S::Abk, {"Benzin", "Gas", "gehalt", "Giro", "Kaltmiete", "Strom"}},
+        {S::Kategorie, {"gehalt", "Giro", "Benzin", "Gas", "Strom", "Kaltmiete"}},
+        {S::Unterkategorie, {"Benzin", "gehalt", "Giro", "Gas", "Strom", "Kaltmiete"}},
+    };
+    for (const auto& [spalte, order] : orders) {
+        editor.clickSpalte(spalte);
+        EXPECT_TRUE(editor.ascending());
+        EXPECT_EQ(names(editor), order) << static_cast<int>(spalte);
+    }
+    // A filter outside the list is ignored.
+    for (const int filter : {-1, 4}) {
+        editor.setFilter(filter);
+        EXPECT_EQ(editor.anzahl(), "6") << filter;
+    }
 }
 
 TEST_F(KontenEditorTest, SelectionSurvivesChangesAndFilters) {

@@ -10,6 +10,7 @@
 #include "support/scripted_prompter.h"
 #include "tests/support/files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -104,7 +105,15 @@ TEST_F(FileSafety, ConcurrentWritersKeepEveryBookingTheyReport) {
     }
     EXPECT_EQ(succeeded, kWriters);
     EXPECT_EQ(bookingCount(plan), static_cast<std::size_t>(kWriters));
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"DemoDatei1.tlw", "DemoKontenplan.tlw"}));
+    EXPECT_EQ(dir.names(),
+              (std::vector<std::string>{"DemoDatei1.tlw", "DemoKontenplan.tlw", "Sicherungen"}));
+    // Each writer kept the file it replaced as a backup of its own: together they hold every
+    // state from none to seven bookings, and nothing else lies in their folder.
+    std::vector<std::size_t> counts;
+    for (const auto& entry : fs::directory_iterator(dir / "Sicherungen"))
+        counts.push_back(bookingCount(entry.path()));
+    std::sort(counts.begin(), counts.end());
+    EXPECT_EQ(counts, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
 TEST_F(FileSafety, AWriterWaitsForTheLockAndReadersDoNot) {

@@ -45,9 +45,11 @@ TEST(AccountColumns, ShowsTheNameWhenNoNameColumnIsChosenAndDropsSecondCurrencyC
         {kSpalteEnde1, false, {kSpalteBezeichnung, kSpalteEnde1}},
         {kSpalteNummer | kSpalteEnde1, false, {kSpalteNummer, kSpalteEnde1}},
         {kSpalteAbkuerzung, false, {kSpalteAbkuerzung}},
-        {kSpalteWaehrung | kSpalteEnde1 | kSpalteEnde2 | kSpalteAenderung2, false,
+        {kSpalteWaehrung | kSpalteEnde1 | kSpalteEnde2 | kSpalteAenderung2,
+         false,
          {kSpalteBezeichnung, kSpalteEnde1}},
-        {kSpalteWaehrung | kSpalteEnde2 | kSpalteBezeichnung, true,
+        {kSpalteWaehrung | kSpalteEnde2 | kSpalteBezeichnung,
+         true,
          {kSpalteBezeichnung, kSpalteWaehrung, kSpalteEnde2}},
     };
     for (const Case& c : cases) {

@@ -178,7 +178,7 @@ TEST(PrintPagination, PagesRunAcrossBeforeDown) {
 TEST(PrintPagination, ARowEndingOnTheBottomMarginStaysOnItsPage) {
     // 800 between the margins hold exactly 20 rows of 40: the 20th row ends on the bottom
     // margin, the 21st starts the next page.
-    const std::pair<int, int> rowsAndPages[] = {{1, 1}, {19, 1}, {20, 1}, {21, 2},
+    const std::pair<int, int> rowsAndPages[] = {{1, 1},  {19, 1}, {20, 1}, {21, 2},
                                                 {40, 2}, {41, 3}, {60, 3}};
     for (const auto& [rows, pages] : rowsAndPages) {
         ReportTable t({}, 1);

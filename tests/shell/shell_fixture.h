@@ -13,7 +13,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -78,6 +80,18 @@ inline void answerMessageBox(QMessageBox::StandardButton button, QString* text =
             *text = box->text();
         box->button(button)->click();
     });
+}
+
+// The button of the dialog with the text (with its "&"), or a failed test.
+inline QAbstractButton* findButton(QWidget* dialog, const QString& text) {
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->text() == text)
+            return button;
+    qFatal("no button %s", qPrintable(text));
+}
+
+inline void pressOk(QWidget* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 } // namespace shelltest

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,10 +24,6 @@ namespace shelltest {
 using K = reports::ViewKind;
 
 namespace {
-
-void pressOk(QWidget* dialog) {
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-}
 
 // Confirms the next `count` dialogs one after the other with OK.
 void confirmDialogs(int count, QStringList* titles) {
@@ -224,6 +221,39 @@ private slots:
         QCOMPARE(doc.settings().dualCurrency, 1);
         QCOMPARE(doc.settings().secondCurrencySymbol, std::string("DM"));
         QCOMPARE(doc.accounts().front()->switchDates.size(), size_t(1));
+        QVERIFY(f.child().isWindowModified());
+    }
+    // "Konto bearbeiten" and its "Alternative Kategoriezuordnungen...": a category chosen for
+    // the first alternative reaches the account with OK of both dialogs.
+    void anAlternativeChosenInItsDialogReachesTheAccount() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        const int32_t miete = doc.findKontoByText("Miete", true)->id;
+        QString title;
+        onNextModal([&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            onNextModal([](QWidget* alt) {
+                findButton(alt, u"&Standardzuordnung verwenden"_qs)->click();
+                for (QGroupBox* box : alt->findChildren<QGroupBox*>()) {
+                    if (box->title() != u"Alternativzuordnung 1"_qs)
+                        continue;
+                    auto* kategorie = box->findChildren<QComboBox*>().front();
+                    QVERIFY(kategorie->isEnabled());
+                    const int index = kategorie->findText(u"Lebensmittel"_qs);
+                    kategorie->setCurrentIndex(index);
+                    emit kategorie->activated(index);
+                }
+                pressOk(alt);
+            });
+            findButton(dialog, u"Alter&native Kategoriezuordnungen..."_qs)->click();
+            pressOk(dialog);
+        });
+        run(f, shell::DialogCommand::KontoBearbeiten, reports::RowTag::konto(miete));
+        QCOMPARE(title, u"Konto bearbeiten"_qs);
+        const ledger::CTWKonto& konto = *doc.findKontoByText("Miete", true);
+        QCOMPARE(konto.alt1UseStandard, 0);
+        QCOMPARE(konto.alt1Category, doc.findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Lebensmittel")->id);
         QVERIFY(f.child().isWindowModified());
     }
 };

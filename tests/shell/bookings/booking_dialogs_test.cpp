@@ -7,11 +7,13 @@
 #include "shell_tests.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QPushButton>
 #include <QTest>
@@ -188,6 +190,50 @@ private slots:
         auto* list = f.window().viewBar()->findChild<QComboBox*>(u"filter"_qs);
         QVERIFY(list);
         QCOMPARE(list->itemText(0), u"Miete"_qs);
+    }
+    // The booking dialog's "..." and "Optionen..." open their dialogs on their forms: a text
+    // chosen there with its amount fills the booking's fields, options chosen there reach the
+    // document and the account lists.
+    void theTextChoiceAndTheOptionsReachTheBookingDialog() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        ledger::CTalwerkDoc& doc = f.child().document()->ledger();
+        ledger::CTWBuchung baecker = *doc.bookings().back();
+        baecker.text = "B\xe4"
+                       "ckerei";
+        baecker.amount = 1799;
+        doc.addBuchung(baecker);
+        QString text, amount, account;
+        onNextModal([&](QWidget* dlg) {
+            onNextModal([&](QWidget* texts) {
+                QCOMPARE(texts->windowTitle(), u"Buchungstext auswählen"_qs);
+                auto* list = texts->findChild<QListWidget*>();
+                QCOMPARE(list->item(0)->text(), u"Bäckerei"_qs);
+                list->setCurrentRow(0);
+                for (QCheckBox* box : texts->findChildren<QCheckBox*>())
+                    box->setChecked(box->text().startsWith(u"Betrag"_qs));
+                pressOk(texts);
+            });
+            findButton(dlg, u"..."_qs)->click();
+            text = dlg->findChild<QLineEdit*>(u"text"_qs)->text();
+            amount = dlg->findChild<QLineEdit*>(u"betrag"_qs)->text();
+
+            onNextModal([&](QWidget* options) {
+                QCOMPARE(options->windowTitle(), u"Buchungsoptionen"_qs);
+                findButton(options, u"&Kontonummer"_qs)->click();
+                findButton(options, u"Feld 'Notizen' deaktivieren"_qs)->click();
+                pressOk(options);
+            });
+            findButton(dlg, u"O&ptionen..."_qs)->click();
+            account = dlg->findChild<QComboBox*>(u"konto1"_qs)->currentText();
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.neueBuchung->trigger();
+        QCOMPARE(text, u"Bäckerei"_qs);
+        QCOMPARE(amount, u"17,99"_qs);
+        QCOMPARE(account, u"1000"_qs);
+        QCOMPARE(doc.settings().accountInputMode, 1);
+        QCOMPARE(doc.settings().disableNotesField, 1);
     }
 };
 

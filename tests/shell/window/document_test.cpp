@@ -15,6 +15,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -403,6 +404,29 @@ private slots:
         QVERIFY(!f.child().document()->isModified());
     }
 
+    // "Standardansicht..." shows the view kinds with the current default chosen; OK keeps the
+    // chosen one in the user's settings, Cancel nothing.
+    void theDefaultViewDialogKeepsTheChosenKind() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        const auto choose = [&](const QString& label, bool ok) {
+            onNextModal([&](QWidget* dialog) {
+                auto* list = dialog->findChild<QListWidget*>();
+                QCOMPARE(list->currentItem()->text(), u"Konten"_qs);
+                list->setCurrentItem(list->findItems(label, Qt::MatchExactly).front());
+                if (ok)
+                    pressOk(dialog);
+                else
+                    qobject_cast<QDialog*>(dialog)->reject();
+            });
+            f.window().commands().view.standardansicht->trigger();
+        };
+        choose(u"Kategorien"_qs, false);
+        QCOMPARE(f.app->settings().defaultViewKind(), K::Konten);
+        choose(u"Kategorien"_qs, true);
+        QCOMPARE(f.app->settings().defaultViewKind(), K::Kategorien);
+    }
+
     void closingAModifiedDocumentAsksFirst() {
         AppFixture f;
         const QString file = f.writeSample();
@@ -458,6 +482,11 @@ private slots:
             f.window().commands().edit.scale[4]->trigger();
         }
         QCOMPARE(area->subWindowList().size(), 4);
+
+        // One of two windows of a changed ledger closes without a question.
+        QVERIFY(area->activeSubWindow()->close());
+        QCOMPARE(area->subWindowList().size(), 3);
+        f.window().commands().window.neuesFenster->trigger();
 
         QStringList questions;
         QMessageBox::StandardButton answer = QMessageBox::Cancel;
