@@ -12,7 +12,8 @@ namespace {
 
 class QtEuroToolDialoge final : public accounts::EuroToolDialoge {
 public:
-    QtEuroToolDialoge(OpenLedger& document, QWidget* parent) : document_(document), parent_(parent) {}
+    QtEuroToolDialoge(OpenLedger& document, QWidget* parent)
+        : document_(document), parent_(parent) {}
 
     bool doppelteWaehrung(accounts::CEuroToolForm& form) override {
         return CEuroToolDlg(form, parent_).exec() == QDialog::Accepted;

@@ -73,7 +73,7 @@ bool importBookings(const CommandContext& c) {
 } // namespace
 
 int32_t runNewBooking(QWidget* parent, ledger::CTalwerkDoc& doc) {
-    Document* document = Document::of(doc);
+    OpenLedger* document = OpenLedger::of(doc);
     bookings::CBuchungForm form(doc, theApp().clock());
     form.openNew();
     std::optional<QPoint> position;

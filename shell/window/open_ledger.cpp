@@ -34,8 +34,8 @@ std::filesystem::path toPath(const QString& path) {
 } // namespace
 
 OpenLedger::OpenLedger(std::unique_ptr<ledger::CTalwerkDoc> ledger,
-                   std::unique_ptr<ledger::LedgerSession> session, QString path,
-                   QString untitledName)
+                       std::unique_ptr<ledger::LedgerSession> session, QString path,
+                       QString untitledName)
     : ledger_(std::move(ledger)), history_(std::make_unique<LedgerHistory>(*ledger_)),
       session_(std::move(session)), path_(std::move(path)), untitledName_(std::move(untitledName)) {
     // A new ledger, never saved, differs from every file.
@@ -68,7 +68,7 @@ std::unique_ptr<OpenLedger> OpenLedger::open(const QString& path, QWidget* paren
         return nullptr;
     }
     return std::make_unique<OpenLedger>(std::move(opened.document), std::move(opened.session),
-                                      QFileInfo(path).absoluteFilePath(), QString());
+                                        QFileInfo(path).absoluteFilePath(), QString());
 }
 
 std::unique_ptr<OpenLedger> OpenLedger::createNew(QWidget* parent, int number) {
@@ -77,8 +77,9 @@ std::unique_ptr<OpenLedger> OpenLedger::createNew(QWidget* parent, int number) {
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
     dialog.legeDateiAn(*ledger, theApp().today());
-    return std::make_unique<OpenLedger>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
-                                      QString(), u"Unbenannt%1"_qs.arg(number));
+    return std::make_unique<OpenLedger>(std::move(ledger),
+                                        std::make_unique<ledger::LedgerSession>(), QString(),
+                                        u"Unbenannt%1"_qs.arg(number));
 }
 
 QString OpenLedger::displayName() const {

@@ -32,7 +32,7 @@ public:
     // The session holds the file's lock while the document is open; a new document has a
     // session without a file.
     OpenLedger(std::unique_ptr<ledger::CTalwerkDoc> ledger,
-             std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
+               std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
     ~OpenLedger() override;
 
     // Locks and loads the file (read-only when another program edits it and the user agrees);

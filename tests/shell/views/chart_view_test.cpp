@@ -288,7 +288,8 @@ private slots:
 
     void periodDialogFollowsItsForm() {
         ledger::CTWEinstellungen settings;
-        shell::CPeriodenAuswDlg dlg(settings, testsupport::date(15, 1, 2024), testsupport::date(10, 3, 2024),
+        shell::CPeriodenAuswDlg dlg(settings, testsupport::date(15, 1, 2024),
+                                    testsupport::date(10, 3, 2024),
                                     {QStringLiteral("EUR"), QStringLiteral("DM")}, nullptr);
         auto* count = child<QLabel>(&dlg, "anzahl");
         auto* type = child<QComboBox>(&dlg, "perioden");
@@ -330,7 +331,8 @@ private slots:
 
     void periodDialogStoresEveryChoice() {
         ledger::CTWEinstellungen settings;
-        shell::CPeriodenAuswDlg dlg(settings, testsupport::date(1, 1, 2024), testsupport::date(31, 12, 2024),
+        shell::CPeriodenAuswDlg dlg(settings, testsupport::date(1, 1, 2024),
+                                    testsupport::date(31, 12, 2024),
                                     {QStringLiteral("EUR"), QStringLiteral("DM")}, nullptr);
         const auto radio = [&](const char16_t* text) {
             for (QRadioButton* button : dlg.findChildren<QRadioButton*>())

@@ -5,8 +5,8 @@
 #include "ledger/file_write.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/open_ledger.h"
 #include "shell/window/ledger_history.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
