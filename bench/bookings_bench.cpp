@@ -81,9 +81,16 @@ void bookingsViewAsText(benchmark::State& state) {
     for (auto _ : state) {
         std::optional<reports::ReportTable> table = reports::buildReportTable(doc, params);
         table->layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
-        const std::string text = ledger::toUtf8(reports::renderText(
-            *table, reports::TextFormat::FixedWidths, reports::kClipboardLineEnd));
-        state.counters["bytes"] = static_cast<double>(text.size());
+        std::string utf8;
+        std::size_t bytes = 0;
+        reports::renderText(*table, reports::TextFormat::FixedWidths, reports::kClipboardLineEnd,
+                            [&](std::string_view block) {
+                                utf8.clear();
+                                ledger::appendUtf8(utf8, block);
+                                bytes += utf8.size();
+                                benchmark::DoNotOptimize(utf8.data());
+                            });
+        state.counters["bytes"] = static_cast<double>(bytes);
     }
 }
 BENCHMARK(bookingsViewAsText)->Unit(benchmark::kMillisecond);

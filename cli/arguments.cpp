@@ -31,6 +31,26 @@ std::optional<std::string> Arguments::option(std::string_view name) {
     return value;
 }
 
+std::optional<std::vector<std::string>> Arguments::options(std::string_view name,
+                                                           std::size_t count) {
+    const std::string key = "--" + std::string(name);
+    const auto it = std::find_if(args_.begin(), args_.end(),
+                                 [&](const std::string& arg) { return namesOption(arg, key); });
+    if (it == args_.end())
+        return std::nullopt;
+    std::vector<std::string> values;
+    auto next = it + 1;
+    if (it->size() > key.size())
+        values.push_back(it->substr(key.size() + 1));
+    while (values.size() < count) {
+        if (next == args_.end() || next->starts_with("--"))
+            throw UsageError("Option " + key + " erwartet " + std::to_string(count) + " Werte");
+        values.push_back(*next++);
+    }
+    args_.erase(it, next);
+    return values;
+}
+
 bool Arguments::flag(std::string_view name) {
     const std::string key = "--" + std::string(name);
     const auto it = std::find_if(args_.begin(), args_.end(),

@@ -22,6 +22,9 @@ public:
     // Takes "--name VALUE" or "--name=VALUE" out of the arguments; nothing when the option is
     // absent.
     std::optional<std::string> option(std::string_view name);
+    // Takes "--name VALUE1 VALUE2 ..." (or "--name=VALUE1 VALUE2 ...") with exactly count
+    // values out of the arguments; nothing when the option is absent.
+    std::optional<std::vector<std::string>> options(std::string_view name, std::size_t count);
     // Takes "--name" out of the arguments; "--name=VALUE" is a usage error.
     bool flag(std::string_view name);
     // Takes the first argument out when it is not an option (a sub-command's name).

@@ -3,6 +3,7 @@
 // its summary and option texts in command_help.cpp.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string>
@@ -13,10 +14,12 @@ namespace cli {
 
 class Arguments;
 
-// The streams a command writes to: results to out, messages to err (both UTF-8).
+// The streams a command writes to: results to out, messages to err (both UTF-8); the answers
+// to questions come from in (none: every question is answered with No).
 struct Io {
     std::ostream& out;
     std::ostream& err;
+    std::istream* in = nullptr;
 };
 
 inline constexpr int kExitOk = 0;

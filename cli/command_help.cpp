@@ -34,6 +34,10 @@ constexpr std::array kSummaries = {
                    "Zeigt die fälligen Buchungen der regelmäßigen Buchungen bis zum "
                    "Fälligkeitsdatum, alle markiert, und führt sie aus oder löscht sie, wie der "
                    "Dialog \"Fällige Buchungen\"."},
+    CommandSummary{"editor",
+                   "Zeigt die Buchungen eines Zeitraums wie der Buchungs-Editor, auf Wunsch "
+                   "gefiltert und sortiert, und wendet eine der Sammelaktionen (neu nummerieren, "
+                   "Text ersetzen, Konto ersetzen, alle löschen) auf genau diese Buchungen an."},
     CommandSummary{"euro",
                    "Stellt eine Datei mit Landeswährung auf den Euro um, wie das Euro-Werkzeug "
                    "des Programms; ohne Optionen werden alle Schritte mit ihren Voreinstellungen "
@@ -130,6 +134,29 @@ constexpr std::array kOptionTexts = {
     OptionText{"due", "delete", "Löscht die markierten fälligen Buchungen, ohne zu buchen."},
     OptionText{"due", "rows",
                "Markiert nur diese Zeilen der Liste (ab 1, in der Reihenfolge der Liste)."},
+
+    OptionText{"editor", "from", "Der erste Tag des Zeitraums."},
+    OptionText{"editor", "to", "Der letzte Tag des Zeitraums."},
+    OptionText{"editor", "filter", "Zeigt nur die Buchungen, die dieser Buchungsfilter zulässt."},
+    OptionText{"editor", "sort",
+               "Die Spalte, nach der sortiert wird: 0 Datum, 1 Nr., 2 Buchungstext, 3 Vorgang, "
+               "4 Konto 1, 5 Konto 2, 6 Betrag, 7 W., 8 V, 9 Notizen."},
+    OptionText{"editor", "descending", "Sortiert absteigend."},
+    OptionText{"editor", "renumber",
+               "Nummeriert die angezeigten Buchungen in der angezeigten Reihenfolge neu, "
+               "beginnend mit dieser Buchungsnummer."},
+    OptionText{"editor", "replace-text",
+               "Ersetzt in den angezeigten Buchungen jedes Vorkommen von SUCHE durch ERSATZ."},
+    OptionText{"editor", "scope",
+               "Wo ersetzt wird: 0 Buchungstexte und Notizen, 1 Buchungstexte, 2 Notizen."},
+    OptionText{"editor", "case", "Beachtet beim Suchen die Groß-/Kleinschreibung."},
+    OptionText{"editor", "replace-account",
+               "Ersetzt in den angezeigten Buchungen das Konto KONTO_S durch KONTO_R (gleicher "
+               "Kontenart), angegeben wie im Buchungsdialog."},
+    OptionText{"editor", "delete-all", "Löscht alle angezeigten Buchungen."},
+    OptionText{"editor", "yes",
+               "Beantwortet jede Rückfrage mit Ja; ohne die Option wird jede Rückfrage am "
+               "Terminal gestellt (j für Ja)."},
 
     OptionText{"euro", "currency", "Die Landeswährung, über ihr Kürzel (DEM, ATS, ...)."},
     OptionText{"euro", "eur-symbol", "Das Währungssymbol des Euro."},
@@ -281,6 +308,14 @@ bool isWord(std::string_view text, bool upper) {
     });
 }
 
+// A placeholder of a value: upper-case letters, digits and '_', starting with a letter.
+bool isPlaceholder(std::string_view text) {
+    return !text.empty() && text.front() >= 'A' && text.front() <= 'Z' &&
+           std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+           });
+}
+
 // Writes text wrapped at width, continuing lines after indent blanks; the first line starts
 // at column `column`.
 void writeWrapped(std::ostream& out, std::string_view text, std::size_t column,
@@ -322,6 +357,11 @@ UsageParts parseUsage(std::string_view usage) {
                 if (next != "|" && !next.starts_with('[') && !next.starts_with('(') &&
                     !next.starts_with("--"))
                     value = std::string(trimClosing(next)), ++i;
+                // An option of several values names one placeholder for each
+                // ("--replace-text SUCHE ERSATZ").
+                while (!value.empty() && trimClosing(words[i]).size() == words[i].size() &&
+                       i + 1 < words.size() && isPlaceholder(trimClosing(words[i + 1])))
+                    value += " " + std::string(trimClosing(words[++i]));
             }
             const auto known = std::find_if(parts.options.begin(), parts.options.end(),
                                             [&](const UsageOption& o) { return o.name == name; });

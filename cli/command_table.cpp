@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "cli/demo_command.h"
 #include "cli/due_command.h"
+#include "cli/editor_command.h"
 #include "cli/euro_command.h"
 #include "cli/import_command.h"
 #include "cli/new_command.h"
@@ -47,6 +48,12 @@ constexpr std::array kCommands = {
             "[--password KENNWORT] [--now TT.MM.JJJJ] "
             "[--backups N | --no-backup]",
             runDue},
+    Command{"editor",
+            "DATEI --from TT.MM.JJJJ --to TT.MM.JJJJ [--filter 1..10] [--sort 0..9] "
+            "[--descending] [--renumber START | --replace-text SUCHE ERSATZ [--scope 0|1|2] "
+            "[--case] | --replace-account KONTO_S KONTO_R | --delete-all] [--yes] "
+            "[--password KENNWORT] [--now TT.MM.JJJJ]",
+            runEditor},
     Command{"euro",
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "
             "[--national-symbol TEXT] [--keep-account NR]... [--keep-rule NAME]... "

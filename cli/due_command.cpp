@@ -3,9 +3,8 @@
 #include "bookings/faellige_buchungen_form.h"
 #include "cli/common_options.h"
 #include "cli/ledger_change.h"
+#include "cli/list_text.h"
 #include "ledger/win1252.h"
-#include "platform/text_measurer.h"
-#include "reports/table_text.h"
 
 #include <charconv>
 #include <set>
@@ -33,32 +32,6 @@ std::optional<std::set<int>> takeRows(Arguments& args) {
         from = end + 1;
     }
     return rows;
-}
-
-// One line per row below the column titles; a line break in the notes becomes a blank.
-std::string renderList(const ledger::CTalwerkDoc& doc, const bookings::CFaelligeBuchungenForm& form,
-                       reports::TextFormat format) {
-    reports::TableSettings settings;
-    settings.fontName = doc.settings().tableFontName;
-    const int columns = static_cast<int>(bookings::kFaelligSpalten.size());
-    reports::ReportTable table(settings, columns);
-    table.setColumnAlignment(bookings::kSpalteBetrag, reports::kAlignRight);
-    table.reserveRows(static_cast<int>(form.rows().size()) + 1);
-    const int titles = table.addRow({});
-    for (int c = 0; c < columns; ++c)
-        table.setCell(titles, c, bookings::kFaelligSpalten[static_cast<size_t>(c)]);
-    for (int r = 0; r < static_cast<int>(form.rows().size()); ++r) {
-        const int row = table.addRow({});
-        for (int c = 0; c < columns; ++c) {
-            std::string text = form.cellText(r, c);
-            for (char& ch : text)
-                if (ch == '\r' || ch == '\n')
-                    ch = ' ';
-            table.setCell(row, c, std::move(text));
-        }
-    }
-    table.layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
-    return reports::renderText(table, format, reports::kClipboardLineEnd);
 }
 
 } // namespace
@@ -100,7 +73,9 @@ int runDue(Arguments& args, Io& io) {
     }
     for (int r = 0; r < count; ++r)
         form.setMarked(r, !rows || rows->count(r) != 0);
-    io.out << ledger::toUtf8(renderList(doc, form, format));
+    io.out << ledger::toUtf8(renderListe(
+        doc, bookings::kFaelligSpalten, bookings::kSpalteBetrag, count,
+        [&](int row, int column) { return form.cellText(row, column); }, format));
     if (!execute && !remove)
         return kExitOk;
 

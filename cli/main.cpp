@@ -38,6 +38,6 @@ private:
 int main(int argc, char** argv) {
     const TerminalGuard out(std::cout, STDOUT_FILENO);
     const TerminalGuard err(std::cerr, STDERR_FILENO);
-    cli::Io io{std::cout, std::cerr};
+    cli::Io io{std::cout, std::cerr, &std::cin};
     return cli::dispatch(std::vector<std::string>(argv + 1, argv + argc), io);
 }

@@ -201,8 +201,16 @@ int runShow(Arguments& args, Io& io) {
     std::optional<reports::ReportTable> table =
         reports::buildReportTable(*opened.document, o.params);
     table->layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
-    const std::string text = reports::renderText(*table, o.format, reports::kClipboardLineEnd);
-    io.out << (o.cp1252 ? text : ledger::toUtf8(text));
+    // Written block by block: the text of a long table is never held whole.
+    std::string utf8;
+    reports::renderText(*table, o.format, reports::kClipboardLineEnd, [&](std::string_view block) {
+        if (!o.cp1252) {
+            utf8.clear();
+            ledger::appendUtf8(utf8, block);
+            block = utf8;
+        }
+        io.out.write(block.data(), static_cast<std::streamsize>(block.size()));
+    });
     return kExitOk;
 }
 

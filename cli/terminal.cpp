@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <istream>
 #include <termios.h>
 #include <unistd.h>
 
@@ -103,6 +104,40 @@ bool TerminalPrompter::askYesNo(const std::string& text, const std::string& capt
 bool TerminalPrompter::askOkCancel(const std::string& text, const std::string& caption) {
     information(text, caption);
     return false;
+}
+
+void AskingPrompter::information(const std::string& text, const std::string& caption) {
+    printLine(err_, caption + ": " + text);
+}
+
+void AskingPrompter::warning(const std::string& text, const std::string& caption) {
+    printLine(err_, caption + ": " + text);
+}
+
+bool AskingPrompter::askYesNo(const std::string& text, const std::string& caption) {
+    return ask(text, caption, "(j/n)");
+}
+
+bool AskingPrompter::askOkCancel(const std::string& text, const std::string& caption) {
+    return ask(text, caption, "(j = OK, n = Abbrechen)");
+}
+
+bool AskingPrompter::ask(const std::string& text, const std::string& caption,
+                         std::string_view choices) {
+    err_ << ledger::toUtf8(caption + ": " + text) << ' ' << choices << ' ';
+    if (answerYes_) {
+        err_ << "j\n";
+        return true;
+    }
+    err_.flush();
+    std::string line;
+    if (!in_ || !std::getline(*in_, line)) {
+        err_ << "n\n";
+        return false;
+    }
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.pop_back();
+    return line == "j" || line == "J" || line == "ja" || line == "Ja";
 }
 
 std::optional<std::string> TerminalPasswordSource::askPassword(const std::string& path) {

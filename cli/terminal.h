@@ -5,6 +5,7 @@
 #include "platform/password_source.h"
 #include "platform/prompter.h"
 
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -27,6 +28,26 @@ public:
 
 private:
     std::ostream& err_;
+};
+
+// Shows messages on the error stream and asks each question there, reading the answer as a
+// line from `in` ("j" or "ja" for Yes, anything else or no more input for No); with
+// `answerYes` every question is shown and answered with Yes without reading.
+class AskingPrompter final : public platform::Prompter {
+public:
+    AskingPrompter(std::ostream& err, std::istream* in, bool answerYes)
+        : err_(err), in_(in), answerYes_(answerYes) {}
+    void information(const std::string& text, const std::string& caption) override;
+    void warning(const std::string& text, const std::string& caption) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
+    bool askOkCancel(const std::string& text, const std::string& caption) override;
+
+private:
+    bool ask(const std::string& text, const std::string& caption, std::string_view choices);
+
+    std::ostream& err_;
+    std::istream* in_;
+    bool answerYes_;
 };
 
 // The password given with --password (UTF-8 on the command line), or else asked on the

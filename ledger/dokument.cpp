@@ -401,6 +401,64 @@ int CTalwerkDoc::replaceBuchung(int index, CTWBuchung buchung) {
     return addBuchung(std::move(buchung));
 }
 
+std::size_t CTalwerkDoc::replaceBuchungen(std::vector<CTWBuchung> buchungen) {
+    std::unordered_map<int32_t, CTWBuchung*> bySerial;
+    for (CTWBuchung& buchung : buchungen)
+        bySerial.emplace(buchung.serial, &buchung);
+    std::unordered_map<int32_t, const CTWKonto*> kontoById;
+    for (const auto& konto : accounts_)
+        kontoById.emplace(konto->id, konto.get());
+
+    std::vector<int> inPlace;
+    BuchungList inPlaceItems;
+    std::vector<int> moved;
+    std::vector<CTWBuchung> movedItems;
+    for (size_t i = 0; i < bookings_.size() && !bySerial.empty(); ++i) {
+        const auto it = bySerial.find(bookings_[i]->serial);
+        if (it == bySerial.end())
+            continue;
+        CTWBuchung& buchung = *it->second;
+        bySerial.erase(it);
+        if (buchung.date == bookings_[i]->date && buchung.number == bookings_[i]->number) {
+            if (const auto k = kontoById.find(buchung.konto1Id); k != kontoById.end())
+                buchung.konto1Kind = k->second->kind;
+            if (const auto k = kontoById.find(buchung.konto2Id); k != kontoById.end())
+                buchung.konto2Kind = k->second->kind;
+            inPlace.push_back(static_cast<int>(i));
+            inPlaceItems.push_back(std::make_unique<CTWBuchung>(std::move(buchung)));
+        } else {
+            moved.push_back(static_cast<int>(i));
+            movedItems.push_back(std::move(buchung));
+        }
+    }
+    const size_t replaced = inPlace.size() + moved.size();
+    if (!inPlace.empty())
+        exchangeBuchungenAt(std::move(inPlace), std::move(inPlaceItems));
+    if (!moved.empty()) {
+        // The bookings keep their serials; addBuchungen takes their kinds from the accounts.
+        removeBuchungenAt(std::move(moved));
+        addBuchungen(std::move(movedItems));
+    }
+    return replaced;
+}
+
+void CTalwerkDoc::exchangeBuchungenAt(std::vector<int> indexes, BuchungList items) {
+    assert(indexes.size() == items.size() && !items.empty());
+    std::vector<const CTWBuchung*> changed;
+    changed.reserve(indexes.size());
+    for (const int index : indexes)
+        changed.push_back(bookings_[index].get());
+    countBuchungen(changed, -1);
+    for (size_t k = 0; k < indexes.size(); ++k)
+        std::swap(*bookings_[indexes[k]], *items[k]);
+    countBuchungen(changed, +1);
+    if (isRecording())
+        record([indexes = std::move(indexes), items = std::move(items)](CTalwerkDoc& doc) mutable {
+            doc.exchangeBuchungenAt(std::move(indexes), std::move(items));
+        });
+    setModified();
+}
+
 void CTalwerkDoc::insertBuchungenAt(std::vector<int> indexes, BuchungList items) {
     assert(indexes.size() == items.size() && !items.empty());
     std::vector<const CTWBuchung*> added;

@@ -84,7 +84,13 @@ public:
 
     // --- Modified flag ---
     bool isModified() const { return modified_; }
-    void setModified(bool modified = true) { modified_ = modified; }
+    void setModified(bool modified = true) {
+        modified_ = modified;
+        changeCount_ += modified ? 1 : 0;
+    }
+    // Grows with every change of the document (every operation marks it modified), so that a
+    // caller can tell whether an action changed anything, also inside an enclosing change set.
+    uint64_t changeCount() const { return changeCount_; }
     // After a save: the save counter (setting 73) that the saved file carries, and the flag
     // clear.
     // Saving changes no content of the ledger, so this is not recorded for undo.
@@ -157,6 +163,13 @@ public:
     // serial and its place in booking order. Returns the new index, or -1 (nothing changed)
     // for an index outside the list.
     int replaceBuchung(int index, CTWBuchung buchung);
+    // Replaces every booking whose entry serial one of the given bookings carries by that
+    // booking (each serial once; serials not in the list are skipped), as a bulk edit does. A
+    // booking whose date and number stay keeps its place; the others are taken out and
+    // inserted again as addBuchungen inserts, so the booking order holds afterwards. The
+    // booking counts follow the changed accounts, and the kinds stored beside the account ids
+    // are taken from the accounts. Returns how many bookings were replaced.
+    std::size_t replaceBuchungen(std::vector<CTWBuchung> buchungen);
 
     // --- Accounts ---
     // Appends an account with the next account id, raises the usage counts of its category
@@ -245,6 +258,8 @@ private:
     // stay valid. Indexes of several bookings are ascending final positions.
     void insertBuchungenAt(std::vector<int> indexes, BuchungList items);
     void removeBuchungenAt(std::vector<int> indexes);
+    // Exchanges the contents of the bookings at the indexes with the items, in place.
+    void exchangeBuchungenAt(std::vector<int> indexes, BuchungList items);
     void insertKontoAt(int index, std::unique_ptr<CTWKonto> konto);
     void removeKontoAt(int index);
     void replaceKontoAt(int index, std::unique_ptr<CTWKonto> konto);
@@ -285,6 +300,7 @@ private:
     int32_t accountBookingsSortDirection_ = 0; // 0 ascending, 1 descending
 
     bool modified_ = false;
+    uint64_t changeCount_ = 0;
     int recordDepth_ = 0;
     std::vector<std::unique_ptr<Aenderung::Step>> recorded_;
 };

@@ -150,11 +150,22 @@ bool fromCodePoint(char32_t cp, char& ch) {
     return false;
 }
 
+void appendUtf8(std::string& out, std::string_view cp1252) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < cp1252.size(); ++i) {
+        if (byte(cp1252[i]) < 0x80)
+            continue;
+        out.append(cp1252.substr(start, i - start));
+        appendUtf8(out, toCodePoint(cp1252[i]));
+        start = i + 1;
+    }
+    out.append(cp1252.substr(start));
+}
+
 std::string toUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size());
-    for (const char ch : cp1252)
-        appendUtf8(out, toCodePoint(ch));
+    appendUtf8(out, cp1252);
     return out;
 }
 

@@ -23,6 +23,8 @@ int collate(std::string_view a, std::string_view b);
 
 // Unicode conversions. Characters that Windows-1252 cannot hold become '?'.
 std::string toUtf8(std::string_view cp1252);
+// Appends the text as UTF-8 to out (runs of ASCII in one piece).
+void appendUtf8(std::string& out, std::string_view cp1252);
 std::string fromUtf8(std::string_view utf8);
 std::u16string toUtf16(std::string_view cp1252);
 std::string fromUtf16(std::u16string_view utf16);

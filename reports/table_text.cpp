@@ -33,8 +33,16 @@ void appendFixed(std::string& out, const std::string& text, long width, int alig
 } // namespace
 
 std::string renderText(const ReportTable& table, TextFormat format, std::string_view lineEnd) {
+    std::string out;
+    renderText(table, format, lineEnd, [&out](std::string_view block) { out += block; });
+    return out;
+}
+
+void renderText(const ReportTable& table, TextFormat format, std::string_view lineEnd,
+                const std::function<void(std::string_view)>& write) {
     const std::vector<int>& widths = table.characterWidths();
     std::string out;
+    out.reserve(kTextBlockSize + 4096);
     for (int r = 0; r < table.rowCount(); ++r) {
         const std::vector<ReportCell>& cells = table.row(r).cells;
         for (int c = 0; c < table.columnCount();) {
@@ -54,8 +62,13 @@ std::string renderText(const ReportTable& table, TextFormat format, std::string_
         out += lineEnd;
         if (table.gapBelow(r))
             out += lineEnd;
+        if (out.size() >= kTextBlockSize) {
+            write(out);
+            out.clear();
+        }
     }
-    return out;
+    if (!out.empty())
+        write(out);
 }
 
 } // namespace reports

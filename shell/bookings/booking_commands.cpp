@@ -5,6 +5,7 @@
 #include "shell/app/application.h"
 #include "shell/bookings/buchung_dlg.h"
 #include "shell/bookings/buchung_import_dlg.h"
+#include "shell/bookings/buchungs_editor_dlg.h"
 #include "shell/bookings/filter_dlg.h"
 #include "shell/bookings/recurring_commands.h"
 #include "shell/qt/qt_prompter.h"
@@ -23,44 +24,15 @@ int bookingIndex(const CommandContext& c) {
                                                                                           : -1;
 }
 
-// Runs the booking dialog until it is no longer asked for a further booking; each run is one
-// undo step, and after each run that added a booking the views show it.
 bool newBooking(const CommandContext& c) {
-    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
-    form.openNew();
-    std::optional<QPoint> position;
-    while (true) {
-        // A run that booked nothing may still have stored the booking text choices or added
-        // an account: the step is named after the dialog then.
-        LedgerAction action(*c.document, u"Neue Buchung"_qs);
-        CBuchungDlg dlg(form, c.document->ledger(), c.parent);
-        if (position)
-            dlg.move(*position);
-        const int result = dlg.exec();
-        if (form.addedSerial() >= 0)
-            action.setName(u"Buchung hinzufügen"_qs);
-        if (form.changed())
-            c.document->updateAllViews();
-        // A booking saved to be repeated is followed by the rule dialog filled from it.
-        if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0 &&
-            repeatBooking(c.parent, c.document->ledger(), form.addedSerial()))
-            c.document->updateAllViews();
-        if (!form.furtherRequested())
-            return false;
-        position = dlg.pos();
-        form.openFurther();
-    }
+    runNewBooking(c.parent, c.document->ledger());
+    // The views were rebuilt after each booking.
+    return false;
 }
 
 bool editBooking(const CommandContext& c, bool confirm) {
     const int index = bookingIndex(c);
-    if (index < 0)
-        return false;
-    bookings::CBuchungForm form(c.document->ledger(), theApp().clock());
-    form.openEdit(index, confirm);
-    CBuchungDlg dlg(form, c.document->ledger(), c.parent);
-    dlg.exec();
-    return form.changed();
+    return index >= 0 && runEditBooking(c.parent, c.document->ledger(), index, confirm);
 }
 
 bool deleteBooking(const CommandContext& c) {
@@ -81,6 +53,14 @@ bool defineFilter(const CommandContext& c) {
     return dlg.exec() == QDialog::Accepted;
 }
 
+// "Buchungs-&Editor...": each action in it is a change of its own.
+bool bookingEditor(const CommandContext& c) {
+    bookings::CBuchungsEditorForm form(c.document->ledger(), theApp().clock());
+    CBuchungsEditorDlg dlg(form, c.document->ledger(), c.parent);
+    dlg.exec();
+    return form.changed();
+}
+
 bool importBookings(const CommandContext& c) {
     LedgerAction action(*c.document, u"Buchungen importieren"_qs);
     CBuchungImportDlg dlg(c.document->ledger(), c.parent);
@@ -92,6 +72,46 @@ bool importBookings(const CommandContext& c) {
 
 } // namespace
 
+int32_t runNewBooking(QWidget* parent, ledger::CTalwerkDoc& doc) {
+    Document* document = Document::of(doc);
+    bookings::CBuchungForm form(doc, theApp().clock());
+    form.openNew();
+    std::optional<QPoint> position;
+    int32_t added = -1;
+    while (true) {
+        // A run that booked nothing may still have stored the booking text choices or added
+        // an account: the step is named after the dialog then.
+        LedgerAction action(doc, u"Neue Buchung"_qs);
+        CBuchungDlg dlg(form, doc, parent);
+        if (position)
+            dlg.move(*position);
+        const int result = dlg.exec();
+        if (form.addedSerial() >= 0) {
+            added = form.addedSerial();
+            action.setName(u"Buchung hinzufügen"_qs);
+        }
+        bool changed = form.changed();
+        // A booking saved to be repeated is followed by the rule dialog filled from it.
+        if (result == QDialog::Accepted && form.repeat && form.addedSerial() >= 0)
+            changed = repeatBooking(parent, doc, form.addedSerial()) || changed;
+        if (changed && document)
+            document->updateAllViews();
+        if (!form.furtherRequested())
+            return added;
+        position = dlg.pos();
+        form.openFurther();
+    }
+}
+
+bool runEditBooking(QWidget* parent, ledger::CTalwerkDoc& doc, int index, bool confirm) {
+    LedgerAction action(doc, confirm ? u"Buchung bestätigen"_qs : u"Buchung bearbeiten"_qs);
+    bookings::CBuchungForm form(doc, theApp().clock());
+    form.openEdit(index, confirm);
+    CBuchungDlg dlg(form, doc, parent);
+    dlg.exec();
+    return form.changed();
+}
+
 void registerBookingCommands() {
     registerDialogCommand(DialogCommand::NeueBuchung, newBooking);
     registerDialogCommand(DialogCommand::BuchungBearbeiten,
@@ -100,6 +120,7 @@ void registerBookingCommands() {
                           [](const CommandContext& c) { return editBooking(c, true); });
     registerDialogCommand(DialogCommand::BuchungLoeschen, deleteBooking);
     registerDialogCommand(DialogCommand::FilterDefinieren, defineFilter);
+    registerDialogCommand(DialogCommand::BuchungsEditor, bookingEditor);
     registerDialogCommand(DialogCommand::BuchungenImportieren, importBookings);
     registerDialogCommand(DialogCommand::RegelmaessigeBuchungen, editRules);
     registerDialogCommand(DialogCommand::FaelligeBuchungen, dueBookings);

@@ -18,8 +18,12 @@ bool editRules(const CommandContext& c) {
 }
 
 bool dueBookings(const CommandContext& c) {
-    bookings::CFaelligeBuchungenForm form(c.document->ledger(), theApp().clock());
-    CFaelligeBuchungenDlg dlg(form, c.document->ledger(), c.parent);
+    return runDueBookings(c.parent, c.document->ledger());
+}
+
+bool runDueBookings(QWidget* parent, ledger::CTalwerkDoc& doc) {
+    bookings::CFaelligeBuchungenForm form(doc, theApp().clock());
+    CFaelligeBuchungenDlg dlg(form, doc, parent);
     dlg.exec();
     return form.changed();
 }

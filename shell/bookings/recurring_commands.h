@@ -15,6 +15,8 @@ struct CommandContext;
 
 bool editRules(const CommandContext& c);
 bool dueBookings(const CommandContext& c);
+// The due bookings dialog on the document; true when it changed the ledger.
+bool runDueBookings(QWidget* parent, ledger::CTalwerkDoc& doc);
 // The rule dialog filled from the booking with the entry serial; true when a rule was added.
 bool repeatBooking(QWidget* parent, ledger::CTalwerkDoc& doc, int32_t bookingSerial);
 

@@ -55,6 +55,17 @@ TEST(Aenderung, UndoRestoresTheSavedBytesAndRedoRepeatsTheChange) {
          [](CTalwerkDoc& d) {
              d.replaceBuchung(0, booking(datum(9, 9, 2009), "X", kSpar, kMiete, 5));
          }},
+        {"replace bookings in bulk",
+         [](CTalwerkDoc& d) {
+             CTWBuchung text = *d.bookings()[0];
+             text.text = "anders";
+             text.konto2Id = kEssen;
+             CTWBuchung moved = *d.bookings()[1];
+             moved.date = datum(9, 9, 2009);
+             CTWBuchung unknown = moved;
+             unknown.serial = 77;
+             d.replaceBuchungen({text, moved, unknown});
+         }},
         {"add account",
          [](CTalwerkDoc& d) {
              CTWKonto k;
@@ -195,6 +206,40 @@ TEST(Aenderung, BulkAddingGivesTheOrderOfSingleAdds) {
         single->addBuchung(b);
     bulk->addBuchungen(input);
     EXPECT_EQ(writeLedgerFile(*bulk), writeLedgerFile(*single));
+}
+
+TEST(Aenderung, BulkReplacingKeepsPlacesCountsAndKinds) {
+    auto doc = sampleLedger();
+    // Three bookings of one date that compare equal: a change of text keeps the place, a change
+    // of number moves the booking to the place the number gives.
+    for (int i = 0; i < 3; ++i)
+        doc->addBuchung(booking(datum(5, 5, 2005), "7", kGiro, kMiete, i));
+    const auto serialAt = [&](size_t index) { return doc->bookings()[index]->serial; };
+    const size_t first = doc->bookings().size() - 3;
+    const int32_t a = serialAt(first), b = serialAt(first + 1), c = serialAt(first + 2);
+    const int giro = doc->findKonto(kGiro)->bookingCount;
+    const int spar = doc->findKonto(kSpar)->bookingCount;
+
+    CTWBuchung textOfA = *doc->bookings()[first];
+    textOfA.text = "neu";
+    textOfA.konto1Id = kSpar;
+    textOfA.konto1Kind = KontoArt::Ausgabenkonto; // a wrong kind is corrected from the account
+    CTWBuchung numberOfB = *doc->bookings()[first + 1];
+    numberOfB.number = "6";
+    CTWBuchung twiceB = numberOfB;
+    twiceB.number = "99"; // the second booking of one serial is skipped
+    EXPECT_EQ(doc->replaceBuchungen({textOfA, numberOfB, twiceB}), 2u);
+
+    EXPECT_EQ(serialAt(first), b);
+    EXPECT_EQ(doc->bookings()[first]->number, "6");
+    EXPECT_EQ(serialAt(first + 1), a);
+    EXPECT_EQ(doc->bookings()[first + 1]->text, "neu");
+    EXPECT_EQ(doc->bookings()[first + 1]->konto1Kind, KontoArt::Bestandskonto);
+    EXPECT_EQ(serialAt(first + 2), c);
+    EXPECT_TRUE(doc->isBuchungOrderValid());
+    EXPECT_EQ(doc->findKonto(kGiro)->bookingCount, giro - 1);
+    EXPECT_EQ(doc->findKonto(kSpar)->bookingCount, spar + 1);
+    EXPECT_EQ(doc->replaceBuchungen({}), 0u);
 }
 
 TEST(Aenderung, ChangeSetsNestAndRecordNothingOutside) {

@@ -44,6 +44,13 @@ TEST(Win1252, UnicodeRoundTrips) {
     EXPECT_EQ(fromUtf16(toUtf16(all)), all);
 
     EXPECT_EQ(toUtf8("Veränderung €"), "Ver\xc3\xa4nderung \xe2\x82\xac");
+    // Appending keeps what is there; ASCII runs at either end and between two high bytes.
+    std::string appended = "x";
+    appendUtf8(appended, "€€ab");
+    appendUtf8(appended, "");
+    appendUtf8(appended, "ä");
+    EXPECT_EQ(appended, "x\xe2\x82\xac\xe2\x82\xac"
+                        "ab\xc3\xa4");
     EXPECT_EQ(toUtf16("ä€"), u"\u00e4\u20ac");
     EXPECT_EQ(fromUtf8("\xe2\x82\xac"), "€");
     // Characters outside Windows-1252, broken sequences and surrogates become one '?' each.

@@ -25,6 +25,34 @@ std::string fixed(ReportTable& t, std::string_view lineEnd = "\n") {
     return renderText(t, TextFormat::FixedWidths, lineEnd);
 }
 
+// A long table comes in blocks of whole lines, which together are the whole text.
+TEST(ReportTableText, LongTablesAreWrittenInBlocksOfWholeLines) {
+    ReportTable t = table(2);
+    for (int i = 0; i < 20'000; ++i) {
+        const int r = t.addRow({});
+        t.setCell(r, 0, "Zeile " + std::to_string(i));
+        t.setCell(r, 1, "Ä");
+    }
+    for (const TextFormat format : {TextFormat::FixedWidths, TextFormat::Tabs}) {
+        const std::string whole = fixed(t);
+        std::vector<std::string> blocks;
+        renderText(t, format, "\n", [&](std::string_view block) { blocks.emplace_back(block); });
+        ASSERT_GT(blocks.size(), 2u);
+        std::string joined;
+        for (const std::string& block : blocks) {
+            EXPECT_TRUE(block.ends_with('\n'));
+            EXPECT_LT(block.size(), reports::kTextBlockSize + 100);
+            joined += block;
+        }
+        EXPECT_EQ(joined, renderText(t, format, "\n"));
+        if (format == TextFormat::FixedWidths) {
+            EXPECT_EQ(joined, whole);
+        }
+        EXPECT_TRUE(joined.starts_with(format == TextFormat::Tabs ? "Zeile 0\t\xc4\t\n"
+                                                                  : "Zeile 0      \xc4  \n"));
+    }
+}
+
 TEST(ReportTableText, FixedWidthsPadByAlignmentAndSpan) {
     ReportTable t = table(2);
     t.setColumnAlignment(1, kAlignRight);
