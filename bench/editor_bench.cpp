@@ -1,8 +1,8 @@
 // Figures for the booking editor on a generated ledger of 100 000 bookings: the list of all of
 // them built and sorted by booking text, "Text ersetzen" over all of them without questions,
-// and "Alle löschen" of half the ledger (at two sizes, to show that it grows linearly). Each
-// change is recorded for undo as in the desktop program, and taken back outside the timing, so
-// every round starts from the same ledger.
+// and "Alle löschen" of half the ledger (at two sizes: far from the square growth of deleting
+// one by one). Each change is recorded for undo as in the desktop program, and taken back
+// outside the timing, so every round starts from the same ledger.
 #include "bench/ledger_generator.h"
 #include "bookings/buchungs_editor_form.h"
 

@@ -320,8 +320,8 @@ bool CBuchungsEditorForm::confirmEnabled() const {
 // --- Commands ---
 
 void CBuchungsEditorForm::run(const std::function<void()>& action) {
-    // The action runs inside the caller's change set; whether it changed anything the
-    // document's change count tells.
+    // The caller records the action as its undo step, if it keeps any; whether the action
+    // changed anything the document's change count tells, also inside an open change set.
     const uint64_t before = doc_.changeCount();
     action();
     changed_ = changed_ || doc_.changeCount() != before;

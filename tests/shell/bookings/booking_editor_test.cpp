@@ -55,6 +55,18 @@ QStringList steps(const shell::OpenLedger& document) {
     return names;
 }
 
+// Fills the booking dialog with an expense to "Strom".
+void fillExpense(QWidget* booking, const QString& number, const QString& text,
+                 const QString& amount) {
+    booking->findChild<QLineEdit*>(u"nummer"_qs)->setText(number);
+    booking->findChild<QLineEdit*>(u"text"_qs)->setText(text);
+    auto* kind = booking->findChild<QComboBox*>(u"vorgang"_qs);
+    kind->setCurrentIndex(1);
+    emit kind->activated(1);
+    booking->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Strom"_qs);
+    booking->findChild<QLineEdit*>(u"betrag"_qs)->setText(amount);
+}
+
 void selectRow(QWidget* dlg, int row) {
     QTableView* table = list(dlg);
     table->selectionModel()->setCurrentIndex(table->model()->index(row, 0),
@@ -148,13 +160,7 @@ private slots:
         int rows = -1;
         onNextModal([&](QWidget* dlg) {
             onNextModal([&](QWidget* booking) {
-                booking->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"K-1"_qs);
-                booking->findChild<QLineEdit*>(u"text"_qs)->setText(u"Kino"_qs);
-                auto* kind = booking->findChild<QComboBox*>(u"vorgang"_qs);
-                kind->setCurrentIndex(1);
-                emit kind->activated(1);
-                booking->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Strom"_qs);
-                booking->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"7,50"_qs);
+                fillExpense(booking, u"K-1"_qs, u"Kino"_qs, u"7,50"_qs);
                 qobject_cast<QDialog*>(booking)->accept();
             });
             dlg->findChild<QPushButton*>(u"neu"_qs)->click();
@@ -170,6 +176,36 @@ private slots:
         QCOMPARE(doc.bookings().back()->text, std::string("Kino"));
         QVERIFY(f.child().document()->isModified());
         QCOMPARE(steps(*f.child().document()), QStringList{u"Buchung hinzufügen"_qs});
+    }
+
+    void theListShowsEachFurtherBookingAtOnce() {
+        AppFixture f;
+        f.start({f.writeSample()});
+        shell::OpenLedger* document = f.child().document();
+        int rowsBefore = -1, rowsDuringSecond = -1, rowsAfter = -1;
+        onNextModal([&](QWidget* dlg) {
+            rowsBefore = list(dlg)->model()->rowCount();
+            onNextModal([&](QWidget* first) {
+                fillExpense(first, u"K-1"_qs, u"Kino"_qs, u"7,50"_qs);
+                onNextModal([&](QWidget* second) {
+                    // The first booking is one step already, and listed behind this dialog.
+                    rowsDuringSecond = list(dlg)->model()->rowCount();
+                    fillExpense(second, u"K-2"_qs, u"Popcorn"_qs, u"4,00"_qs);
+                    qobject_cast<QDialog*>(second)->accept();
+                });
+                first->findChild<QPushButton*>(u"weitere"_qs)->click();
+            });
+            dlg->findChild<QPushButton*>(u"neu"_qs)->click();
+            rowsAfter = list(dlg)->model()->rowCount();
+            qobject_cast<QDialog*>(dlg)->reject();
+        });
+        f.window().commands().edit.buchungsEditor->trigger();
+        QCOMPARE(rowsDuringSecond, rowsBefore + 1);
+        QCOMPARE(rowsAfter, rowsBefore + 2);
+        QCOMPARE(steps(*document),
+                 (QStringList{u"Buchung hinzufügen"_qs, u"Buchung hinzufügen"_qs}));
+        document->undo();
+        QCOMPARE(document->ledger().bookings().back()->text, std::string("Kino"));
     }
 
     void deletingAllIsOneStepThatUndoesExactly() {
