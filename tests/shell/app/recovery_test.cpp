@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -69,6 +70,12 @@ private slots:
         QCOMPARE(filesIn(folder),
                  (QStringList{key + u".json"_qs, key + u".lock"_qs, key + u".tlw"_qs}));
         QFile written(QDir(folder).filePath(key + u".tlw"_qs));
+        // Private to the user like the folder, whatever the umask.
+        QCOMPARE(written.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(QFileInfo(folder).permissions() &
+                     ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const std::vector<std::uint8_t> bytes = ledger::writeLedgerFile(document->ledger());
         QCOMPARE(written.readAll(), QByteArray(reinterpret_cast<const char*>(bytes.data()),
