@@ -25,9 +25,14 @@ std::unique_ptr<QLockFile> lockFor(const QString& path) {
     return lock->tryLock(0) ? std::move(lock) : nullptr;
 }
 
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// The unsaved ledger is as private as the file it came from, whatever that file's mode: only
+// its owner may read it.
 bool writeAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.setPermissions(kOwnerOnly) &&
+           file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -49,6 +54,7 @@ bool RecoveryFile::write(const std::vector<std::uint8_t>& bytes, const QString& 
     if (!lock_) {
         if (!QDir().mkpath(folder_))
             return false;
+        QFile::setPermissions(folder_, kOwnerOnly | QFileDevice::ExeOwner);
         lock_ = lockFor(path(kLock));
         if (!lock_)
             return false;

@@ -186,7 +186,9 @@ bool OpenLedger::writeRecovery(const QString& folder, const QDateTime& now) {
     } catch (...) {
         return false;
     }
-    if (!recovery_->write(bytes, path_, displayName(), now))
+    // A read-only ledger (a backup, or a file another program edits) is restored without a
+    // path, so that its restored changes never replace that file unasked.
+    if (!recovery_->write(bytes, isReadOnly() ? QString() : path_, displayName(), now))
         return false;
     recoveredGeneration_ = generation_;
     return true;
@@ -257,9 +259,12 @@ bool OpenLedger::save(QWidget* parent) {
 }
 
 bool OpenLedger::saveAs(QWidget* parent) {
+    // A ledger restored without its path keeps its file name as its name.
+    const QString name =
+        displayName().endsWith(u".tlw"_qs) ? displayName() : displayName() + u".tlw"_qs;
     QFileDialog dialog(parent, u"Speichern unter"_qs,
                        !saveAsSuggestion_.isEmpty() ? saveAsSuggestion_
-                       : path_.isEmpty()            ? displayName() + u".tlw"_qs
+                       : path_.isEmpty()            ? name
                                                     : path_,
                        u"Talerwerk-Dateien (*.tlw)"_qs);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

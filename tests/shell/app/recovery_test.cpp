@@ -3,6 +3,7 @@
 // left are offered on the next start, restored with their changes unsaved, or discarded.
 #include "ledger/dokument.h"
 #include "ledger/file_write.h"
+#include "ledger/ledger_store.h"
 #include "shell/app/recovery.h"
 #include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
@@ -10,9 +11,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <chrono>
 
 namespace shelltest {
 
@@ -69,6 +73,12 @@ private slots:
         QCOMPARE(filesIn(folder),
                  (QStringList{key + u".json"_qs, key + u".lock"_qs, key + u".tlw"_qs}));
         QFile written(QDir(folder).filePath(key + u".tlw"_qs));
+        // Private to the user like the folder, whatever the umask.
+        QCOMPARE(written.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(QFileInfo(folder).permissions() &
+                     ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const std::vector<std::uint8_t> bytes = ledger::writeLedgerFile(document->ledger());
         QCOMPARE(written.readAll(), QByteArray(reinterpret_cast<const char*>(bytes.data()),
@@ -151,6 +161,43 @@ private slots:
         f.start({file});
         QCOMPARE(asked, 3);
         QVERIFY(filesIn(folder).isEmpty());
+    }
+
+    void aLedgerOpenedReadOnlyIsRestoredWithoutItsPath() {
+        AppFixture f;
+        const QString file = f.writeSample();
+        // Another program edits the file: it opens read-only.
+        ledger::LedgerStore other(QFile::encodeName(file).toStdString());
+        QCOMPARE(QString::fromStdString(other.lock(std::chrono::milliseconds(0))), QString());
+        answerMessageBox(QMessageBox::Yes);
+        f.start({file});
+        QVERIFY(f.child().document()->isReadOnly());
+        f.window().commands().edit.scale[3]->trigger();
+        QVERIFY(f.app->writeRecoveryFiles());
+        leaveAsCrashed(f.recoveryFolder(), f.child().document()->recovery()->key(), u"nurlesen"_qs);
+        answerMessageBox(QMessageBox::No);
+        QVERIFY(f.window().closeAllDocuments());
+        f.app.reset();
+        other.unlock();
+
+        int asked = 0;
+        answerRecovery(u"Wiederherstellen"_qs, &asked);
+        f.start({});
+        QCOMPARE(asked, 1);
+        shell::OpenLedger* restored = f.child().document();
+        QVERIFY(restored->isModified());
+        QCOMPARE(restored->filePath(), QString());
+        QCOMPARE(restored->displayName(), u"haushalt.tlw"_qs);
+        QCOMPARE(restored->screenScale(), 1.25);
+        QString suggested;
+        onNextModal([&suggested](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                suggested = dialog->selectedFiles().value(0);
+                dialog->reject();
+            }
+        });
+        QVERIFY(!restored->saveAs(&f.window()));
+        QCOMPARE(QFileInfo(suggested).fileName(), u"haushalt.tlw"_qs);
     }
 };
 
