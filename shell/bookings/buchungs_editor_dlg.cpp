@@ -116,16 +116,7 @@ CBuchungsEditorDlg::CBuchungsEditorDlg(CBuchungsEditorForm& form, ledger::CTalwe
     inputs->addStretch();
     inputs->addWidget(count_);
 
-    table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
-    // Fixed row heights and widths measured on the first rows only keep long lists fast.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setResizeContentsPrecision(200);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    setUpRecordList(table_, model_);
     table_->horizontalHeader()->setSectionsClickable(true);
     table_->horizontalHeader()->setSortIndicatorShown(true);
 

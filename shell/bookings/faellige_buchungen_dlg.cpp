@@ -119,16 +119,7 @@ CFaelligeBuchungenDlg::CFaelligeBuchungenDlg(bookings::CFaelligeBuchungenForm& f
     inputs->addWidget(options, 0, 4);
     inputs->setColumnStretch(5, 1);
 
-    table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
-    // Fixed row heights and widths measured on the first rows only keep long lists fast.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setResizeContentsPrecision(200);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    setUpRecordList(table_, model_);
 
     auto* markAllButton = new QPushButton(u"Alle &markieren"_qs, this);
     auto* unmarkAllButton = new QPushButton(u"&Keine markieren"_qs, this);

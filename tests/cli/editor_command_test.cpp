@@ -104,15 +104,7 @@ protected:
     }
     // The saved file, checked to be sound.
     std::unique_ptr<ledger::CTalwerkDoc> load() const {
-        testsupport::ScriptedPrompter prompter;
-        testsupport::ScriptedPasswordSource passwords;
-        platform::FixedClock clock({2024, 3, 15, 12, 0, 0});
-        auto doc = ledger::loadLedgerFile(path, prompter, passwords, clock).document;
-        EXPECT_TRUE(doc);
-        if (doc) {
-            EXPECT_EQ(ledger::pruefeDokument(*doc), std::vector<std::string>{});
-        }
-        return doc;
+        return testsupport::loadChecked(path, platform::LocalTime{2024, 3, 15, 12, 0, 0});
     }
     // Every booking as "number text" in booking order.
     std::vector<std::string> bookings() const {

@@ -1,10 +1,10 @@
 // talerwerk-cli options: the settings of every page printed, the page "Allgemein" and the
 // other settings changed through the page rules; a refusal leaves the file as it was.
 #include "cli_run.h"
-#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
+#include "tests/support/files.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

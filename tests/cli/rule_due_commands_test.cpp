@@ -2,10 +2,10 @@
 // it was.
 #include "cli_run.h"
 #include "ledger/dokument_pruefung.h"
-#include "tests/support/files.h"
 #include "ledger/ledger_file.h"
 #include "support/scripted_password_source.h"
 #include "support/scripted_prompter.h"
+#include "tests/support/files.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -62,15 +62,7 @@ protected:
         return outcome;
     }
     std::unique_ptr<ledger::CTalwerkDoc> load() const {
-        testsupport::ScriptedPrompter prompter;
-        testsupport::ScriptedPasswordSource passwords;
-        platform::FixedClock clock({2024, 3, 15, 12, 0, 0});
-        auto doc = ledger::loadLedgerFile(path, prompter, passwords, clock).document;
-        EXPECT_TRUE(doc);
-        if (doc) {
-            EXPECT_EQ(ledger::pruefeDokument(*doc), std::vector<std::string>{});
-        }
-        return doc;
+        return testsupport::loadChecked(path, platform::LocalTime{2024, 3, 15, 12, 0, 0});
     }
     void newRent() const {
         ok({"rule",       "new",         path,
