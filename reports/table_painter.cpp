@@ -51,7 +51,8 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
     const int right = x.back() + w.back() + margin;
 
     surface.setClip(clip);
-    for (int r = 0; r < table.rowCount(); ++r) {
+    const RowRange inSight = table.rowsBetween(clip.top, clip.bottom);
+    for (int r = inSight.first; r < inSight.end; ++r) {
         const Rect rowRect{left, table.rowTop(r), right, table.rowBottom(r)};
         if (!rowRect.intersects(clip))
             continue;
