@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace reports {
 namespace {
@@ -221,20 +220,6 @@ int ReportTable::findRow(int y) const {
         return -1;
     const int r = static_cast<int>(it - rowTop_.begin()) - 1;
     return y > rowBottom(r) ? r : -1;
-}
-
-RowRange ReportTable::rowsBetween(int top, int bottom) const {
-    if (!laidOut_)
-        return {};
-    // Row tops and bottoms never rise from one row to the next: the rows that end below the
-    // band's top form a tail, those that start above its bottom a head.
-    const auto rows = std::views::iota(0, rowCount());
-    const auto firstFailing = [&](auto holds) {
-        return static_cast<int>(std::ranges::partition_point(rows, holds) - rows.begin());
-    };
-    const int first = firstFailing([&](int r) { return rowBottom(r) >= top; });
-    const int end = firstFailing([&](int r) { return rowTop_[r] > bottom; });
-    return {first, std::max(first, end)};
 }
 
 } // namespace reports

@@ -85,13 +85,6 @@ struct ReportRow {
 // Where the lengths of a layout apply: the screen scales them, the printer does not.
 enum class LayoutTarget { Screen, Printer };
 
-struct RowRange {
-    int first = 0;
-    int end = 0;
-
-    bool operator==(const RowRange&) const = default;
-};
-
 struct TableSize {
     int width = 0;
     int height = 0;
@@ -162,11 +155,6 @@ public:
     TableSize size() const { return size_; }
     // The row whose area (without the gap above it) contains the height y, or -1.
     int findRow(int y) const;
-    // The rows whose areas (without the gaps above them) reach into the band strictly between
-    // the heights top and bottom (top above bottom), as the half-open index range
-    // [first, end); empty when first == end. Found by bisection, so drawing a window of a
-    // long list costs the same wherever the window stands.
-    RowRange rowsBetween(int top, int bottom) const;
 
 private:
     bool created_ = false;
