@@ -52,7 +52,7 @@ constexpr std::array kCommands = {
             "DATEI --from TT.MM.JJJJ --to TT.MM.JJJJ [--filter 1..10] [--sort 0..9] "
             "[--descending] [--renumber START | --replace-text SUCHE ERSATZ [--scope 0|1|2] "
             "[--case] | --replace-account KONTO_S KONTO_R | --delete-all] [--yes] "
-            "[--password KENNWORT] [--now TT.MM.JJJJ]",
+            "[--password KENNWORT] [--now TT.MM.JJJJ] [--backups N | --no-backup]",
             runEditor},
     Command{"euro",
             "DATEI [--currency DEM|ATS|...] [--rate KURS] [--eur-symbol TEXT] "

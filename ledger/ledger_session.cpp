@@ -27,7 +27,7 @@ LedgerSession::Opened LedgerSession::open(const std::filesystem::path& path,
     if (access == Access::Edit && locked == kMeldungGesperrt &&
         !prompter.askYesNo(kFrageNurLesen, kTitelDateiOeffnen))
         return opened;
-    session->readOnly_ = access == Access::Edit && !locked.empty();
+    session->readOnly_ = access == Access::ReadOnly || (access == Access::Edit && !locked.empty());
     LoadedLedger loaded = loadLedgerFile(*session->store_, prompter, passwords, clock);
     if (!loaded.document) {
         opened.message = loaded.message;
@@ -36,6 +36,13 @@ LedgerSession::Opened LedgerSession::open(const std::filesystem::path& path,
     opened.session = std::move(session);
     opened.document = std::move(loaded.document);
     return opened;
+}
+
+std::unique_ptr<LedgerSession> LedgerSession::bind(const std::filesystem::path& path) {
+    auto session = std::make_unique<LedgerSession>();
+    session->store_ = std::make_unique<LedgerStore>(path);
+    session->readOnly_ = !session->store_->lock(std::chrono::milliseconds(0)).empty();
+    return session;
 }
 
 bool LedgerSession::isFile(const std::filesystem::path& path) const {

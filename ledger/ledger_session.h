@@ -32,9 +32,10 @@ public:
         std::string message; // why not, when not cancelled by the user; else empty
     };
     enum class Access {
-        Edit,    // locked while open, when no other program holds the lock
-        LookOnly // without lock or question, for a program that only shows the file and never
-                 // saves it
+        Edit,     // locked while open, when no other program holds the lock
+        LookOnly, // without lock or question, for a program that only shows the file and never
+                  // saves it
+        ReadOnly  // without lock or question, and saving offers another name (a backup)
     };
     // Locks and loads the file. When another program holds the lock the user chooses between
     // opening read-only and not opening; a file whose folder may not be written opens
@@ -45,6 +46,10 @@ public:
 
     // A session without a file yet (a new document).
     LedgerSession() = default;
+    // A session for a ledger that was not loaded from path but belongs there (restored after
+    // a crash): path is locked when no other program holds it, else the session is
+    // read-only and saving offers another name. The file is not read; saving replaces it.
+    static std::unique_ptr<LedgerSession> bind(const std::filesystem::path& path);
 
     bool hasFile() const { return store_ != nullptr; }
     bool isReadOnly() const { return readOnly_; }

@@ -11,6 +11,9 @@ namespace {
 const std::string kSettings = "Settings";
 const std::string kRecent = "Recent File List";
 const std::string kPrintFitsPageWidth = "PrintFitWidth";
+const std::string kBackups = "Backups";
+const std::string kBackupCount = "BackupCount";
+const std::string kRecoveryMinutes = "RecoveryMinutes";
 
 std::string recentKey(int i) {
     return "File" + std::to_string(i + 1);
@@ -60,6 +63,25 @@ void AppSettings::load(platform::SettingsStore& store, const std::string& progra
             store.readInt(kSettings, "StdAns", reports::viewKindNumber(reports::ViewKind::Konten)))
             .value_or(reports::ViewKind::Konten));
     printFitsPageWidth_ = store.readInt(kSettings, kPrintFitsPageWidth, 0) == 1;
+    backupRule_.enabled = store.readInt(kSettings, kBackups, 1) != 0;
+    backupRule_.keep =
+        std::clamp(store.readInt(kSettings, kBackupCount, ledger::kStandardAnzahlSicherungen), 1,
+                   ledger::kMaxAnzahlSicherungen);
+    recoveryMinutes_ = std::clamp(
+        store.readInt(kSettings, kRecoveryMinutes, options::kStandardWiederherstellungsMinuten), 0,
+        options::kMaxWiederherstellungsMinuten);
+}
+
+void AppSettings::setBackupRule(platform::SettingsStore& store, ledger::SicherungsRegel rule) {
+    rule.keep = std::clamp(rule.keep, 1, ledger::kMaxAnzahlSicherungen);
+    backupRule_ = rule;
+    store.writeInt(kSettings, kBackups, rule.enabled ? 1 : 0);
+    store.writeInt(kSettings, kBackupCount, rule.keep);
+}
+
+void AppSettings::setRecoveryMinutes(platform::SettingsStore& store, int minutes) {
+    recoveryMinutes_ = std::clamp(minutes, 0, options::kMaxWiederherstellungsMinuten);
+    store.writeInt(kSettings, kRecoveryMinutes, recoveryMinutes_);
 }
 
 void AppSettings::setPrintFitsPageWidth(platform::SettingsStore& store, bool fits) {

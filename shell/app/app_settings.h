@@ -1,8 +1,10 @@
 // The per-user settings of the program: main window placement, default view kind, the
-// recent file list and the print scaling, with their defaults, the first-start demo files
-// and the placement rule.
+// recent file list, the print scaling, the backups of saved ledgers and the interval of the
+// recovery files, with their defaults, the first-start demo files and the placement rule.
 #pragma once
 
+#include "ledger/sicherungen.h"
+#include "options/sicherungen_form.h"
 #include "platform/settings_store.h"
 #include "reports/view_kind.h"
 
@@ -59,11 +61,24 @@ public:
     // Remembers the choice at once.
     void setPrintFitsPageWidth(platform::SettingsStore& store, bool fits);
 
+    // Whether a save keeps the replaced file as a dated backup, and how many backups of a
+    // ledger stay (1 to ledger::kMaxAnzahlSicherungen); on, 10 unless the user changed it.
+    const ledger::SicherungsRegel& backupRule() const { return backupRule_; }
+    // Remembers the choice at once; a count outside the range is brought into it.
+    void setBackupRule(platform::SettingsStore& store, ledger::SicherungsRegel rule);
+
+    // Every how many minutes unsaved changes go to a recovery file (1 to
+    // options::kMaxWiederherstellungsMinuten); 0: never. 2 unless the user changed it.
+    int recoveryMinutes() const { return recoveryMinutes_; }
+    void setRecoveryMinutes(platform::SettingsStore& store, int minutes);
+
     WindowPlacement placement;
 
 private:
     reports::ViewKind defaultViewKind_ = reports::ViewKind::Konten;
     bool printFitsPageWidth_ = false;
+    ledger::SicherungsRegel backupRule_;
+    int recoveryMinutes_ = options::kStandardWiederherstellungsMinuten;
     std::vector<std::string> recentFiles_;
 };
 

@@ -3,16 +3,22 @@
 #include "reports/report_params.h"
 #include "shell/accounts/account_commands.h"
 #include "shell/app/help_window.h"
+#include "shell/app/recovery.h"
 #include "shell/bookings/booking_commands.h"
 #include "shell/options/optionen_dlg.h"
 #include "shell/views/view_commands.h"
 #include "shell/window/child_frame.h"
+#include "shell/window/document.h"
 #include "shell/window/main_window.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
 
 namespace shell {
 
@@ -44,10 +50,48 @@ Application& theApp() {
     return *current;
 }
 
+namespace {
+
+QDateTime toQDateTime(const platform::LocalTime& t) {
+    return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+}
+
+enum class RecoveryChoice { Restore, Discard, Later };
+
+RecoveryChoice askAboutRecovery(const FoundRecovery& found, QWidget* parent) {
+    const QString where = found.ledgerPath.isEmpty()
+                              ? u"\u201E%1\u201C (nie gespeichert)"_qs.arg(found.name)
+                              : u"\u201E%1\u201C (%2)"_qs.arg(found.name, found.ledgerPath);
+    QMessageBox box(QMessageBox::Question, u"Talerwerk"_qs,
+                    u"Talerwerk wurde nicht ordnungsgemäß beendet. Von %1 gibt es nicht "
+                    u"gespeicherte Änderungen, zuletzt gesichert am %2."_qs.arg(
+                        where, found.written.toString(u"dd.MM.yyyy 'um' HH:mm 'Uhr'"_qs)),
+                    QMessageBox::NoButton, parent);
+    QPushButton* restore = box.addButton(u"Wiederherstellen"_qs, QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(u"Verwerfen"_qs, QMessageBox::DestructiveRole);
+    box.addButton(u"Später"_qs, QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RecoveryChoice::Restore;
+    return box.clickedButton() == discard ? RecoveryChoice::Discard : RecoveryChoice::Later;
+}
+
+} // namespace
+
 Application::Application(platform::SettingsStore& store, QString programDir,
-                         const platform::Clock& clock)
+                         const platform::Clock& clock, QString recoveryFolder)
     : nationalCurrencies_(ledger::buildNationalCurrencyTable()), store_(store),
-      programDir_(std::move(programDir)), clock_(clock), today_(ledger::CNVKDatum::today(clock)) {
+      programDir_(std::move(programDir)), clock_(clock), today_(ledger::CNVKDatum::today(clock)),
+      recoveryFolder_(recoveryFolder.isEmpty() ? defaultRecoveryFolder()
+                                               : std::move(recoveryFolder)),
+      recoveryTimer_(std::make_unique<QTimer>()) {
+    QObject::connect(recoveryTimer_.get(), &QTimer::timeout, [this] {
+        if (!writeRecoveryFiles() && mainWindow_)
+            mainWindow_->statusBar()->showMessage(
+                u"Die nicht gespeicherten Änderungen konnten nicht für eine Wiederherstellung "
+                u"gesichert werden."_qs);
+    });
     current = this;
     registerAccountCommands();
     registerBookingCommands();
@@ -69,12 +113,31 @@ bool Application::start(const QStringList& files, bool show, const StartView& vi
     const PixelRect r = placeWindow(placement, screen.width(), screen.height());
     mainWindow_->setGeometry(r.x, r.y, r.width, r.height);
 
-    if (files.isEmpty())
+    // The screenshot mode only looks at files: it neither offers nor writes recovery files.
+    bool restored = false;
+    const std::vector<FoundRecovery> recoveries =
+        opensFilesReadOnly_ ? std::vector<FoundRecovery>() : findRecoveries(recoveryFolder_);
+    for (const FoundRecovery& found : recoveries) {
+        switch (askAboutRecovery(found, mainWindow_.get())) {
+        case RecoveryChoice::Restore:
+            restored = mainWindow_->openRecovered(found, recoveryFolder_) || restored;
+            break;
+        case RecoveryChoice::Discard:
+            discardRecovery(recoveryFolder_, found.key);
+            break;
+        case RecoveryChoice::Later:
+            break;
+        }
+    }
+    if (!files.isEmpty()) {
+        if (!mainWindow_->openFile(files.first()))
+            return false;
+        if (CChildFrame* child = mainWindow_->activeChild())
+            showStartView(*child, view);
+    } else if (!restored) {
         mainWindow_->newFile();
-    else if (!mainWindow_->openFile(files.first()))
-        return false;
-    else if (CChildFrame* child = mainWindow_->activeChild())
-        showStartView(*child, view);
+    }
+    restartRecoveryTimer();
 
     if (show) {
         if (placement.maximized)
@@ -83,6 +146,26 @@ bool Application::start(const QStringList& files, bool show, const StartView& vi
             mainWindow_->show();
     }
     return true;
+}
+
+void Application::setRecoveryMinutes(int minutes) {
+    settings_.setRecoveryMinutes(store_, minutes);
+    restartRecoveryTimer();
+}
+
+void Application::restartRecoveryTimer() {
+    if (settings_.recoveryMinutes() > 0 && !opensFilesReadOnly_)
+        recoveryTimer_->start(settings_.recoveryMinutes() * 60 * 1000);
+    else
+        recoveryTimer_->stop();
+}
+
+bool Application::writeRecoveryFiles() {
+    bool ok = true;
+    if (mainWindow_)
+        for (Document* document : mainWindow_->openDocuments())
+            ok = document->writeRecovery(recoveryFolder_, toQDateTime(clock_.now())) && ok;
+    return ok;
 }
 
 void Application::saveRecentFiles() {

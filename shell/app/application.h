@@ -1,5 +1,6 @@
 // The application object: the program directory, the per-user settings, today's date, the
-// shared printer and the main window; start-up and exit in their fixed order.
+// shared printer, the main window and the recovery files of unsaved changes; start-up and exit
+// in their fixed order.
 #pragma once
 
 #include "ledger/datum.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 class QPrinter;
+class QTimer;
 class QWidget;
 
 namespace shell {
@@ -24,13 +26,16 @@ class CHelpWindow;
 
 class Application {
 public:
-    Application(platform::SettingsStore& store, QString programDir, const platform::Clock& clock);
+    // The recovery files go to recoveryFolder, by default a folder of the user's data.
+    Application(platform::SettingsStore& store, QString programDir, const platform::Clock& clock,
+                QString recoveryFolder = {});
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Reads the settings, creates the main window and opens the file named on the command
-    // line in the view asked for, or runs "&Neu..." without one. False when the named file
+    // Reads the settings, creates the main window, offers to restore what a crash left in the
+    // recovery files and opens the file named on the command line in the view asked for, or
+    // runs "&Neu..." without one (and without a restored ledger). False when the named file
     // could not be opened; the program then ends. The window is shown unless show is false.
     bool start(const QStringList& files, bool show = true, const StartView& view = {});
 
@@ -40,6 +45,16 @@ public:
     void saveRecentFiles();
     // Writes the placement and the default view kind (at exit).
     void savePlacement();
+    // The backups of saving, and the interval of the recovery files; remembered for the user.
+    void setBackupRule(const ledger::SicherungsRegel& rule) {
+        settings_.setBackupRule(store_, rule);
+    }
+    void setRecoveryMinutes(int minutes);
+
+    const QString& recoveryFolder() const { return recoveryFolder_; }
+    // Writes the unsaved changes of every open ledger to its recovery file (the timer's
+    // work). False when one could not be written.
+    bool writeRecoveryFiles();
 
     const QString& programDir() const { return programDir_; }
     // The date of program start.
@@ -62,6 +77,8 @@ public:
     void showHelp(const QString& page = {});
 
 private:
+    void restartRecoveryTimer();
+
     std::vector<ledger::CTWWaehrungsinfo> nationalCurrencies_;
     platform::SettingsStore& store_;
     QString programDir_;
@@ -69,6 +86,8 @@ private:
     ledger::CNVKDatum today_;
     AppSettings settings_;
     std::unique_ptr<QPrinter> printer_;
+    QString recoveryFolder_;
+    std::unique_ptr<QTimer> recoveryTimer_;
     std::unique_ptr<CMainFrame> mainWindow_;
     bool opensFilesReadOnly_ = false;
     std::unique_ptr<CHelpWindow> help_;

@@ -52,6 +52,9 @@ Commands::Commands(QObject* owner) {
     file.speichern->setStatusTip(u"Speichert die aktive Datei"_qs);
     file.speichernUnter = make(owner, u"Speichern &unter...");
     file.speichernUnter->setStatusTip(u"Speichert die aktive Datei unter einem neuen Namen"_qs);
+    file.sicherungen = make(owner, u"Sic&herungen...");
+    file.sicherungen->setStatusTip(
+        u"Zeigt die Sicherungen der aktiven Datei und öffnet eine davon"_qs);
     file.drucken = make(owner, u"&Drucken...", QKeySequence::Print);
     file.drucken->setStatusTip(u"Druckt die aktive Ansicht"_qs);
     file.seitenansicht = make(owner, u"Sei&tenansicht");

@@ -16,6 +16,7 @@ struct FileCommands {
     QAction* schliessen;
     QAction* speichern;
     QAction* speichernUnter;
+    QAction* sicherungen;
     QAction* drucken;
     QAction* seitenansicht;
     QAction* druckereinrichtung;

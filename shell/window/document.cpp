@@ -1,11 +1,13 @@
 #include "shell/window/document.h"
 
 #include "ledger/dokument.h"
+#include "ledger/file_write.h"
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_session.h"
 #include "platform/clock.h"
 #include "shell/accounts/neue_datei_dlg.h"
 #include "shell/app/application.h"
+#include "shell/app/recovery.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_prompter.h"
 #include "shell/window/ledger_history.h"
@@ -46,6 +48,8 @@ Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
 }
 
 Document::~Document() {
+    // Closed without saving, or saved: nothing to recover.
+    dropRecovery();
     openLedgers().remove(ledger_.get());
     // The history's steps point into the ledger: they go first.
     history_.reset();
@@ -69,6 +73,47 @@ std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
     }
     return std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
                                       QFileInfo(path).absoluteFilePath(), QString());
+}
+
+std::unique_ptr<Document> Document::openRecovered(const FoundRecovery& found, const QString& folder,
+                                                  QWidget* parent) {
+    QtPrompter prompter(parent);
+    QtPasswordSource passwords(parent);
+    ledger::LoadedLedger loaded = ledger::loadLedgerBytes(found.bytes, toCp1252(found.name),
+                                                          prompter, passwords, theApp().clock());
+    if (!loaded.document) {
+        prompter.warning(loaded.message, "Talerwerk");
+        return nullptr;
+    }
+    // Unsaved from the start: no state of the history is the file's.
+    loaded.document->setModified(true);
+    auto session = found.ledgerPath.isEmpty()
+                       ? std::make_unique<ledger::LedgerSession>()
+                       : ledger::LedgerSession::bind(toPath(found.ledgerPath));
+    auto document =
+        std::make_unique<Document>(std::move(loaded.document), std::move(session), found.ledgerPath,
+                                   found.ledgerPath.isEmpty() ? found.name : QString());
+    document->adoptRecovery(std::make_unique<RecoveryFile>(folder, found.key));
+    return document;
+}
+
+std::unique_ptr<Document> Document::openBackup(const QString& path, const QString& ledgerPath,
+                                               QWidget* parent) {
+    QtPrompter prompter(parent);
+    QtPasswordSource passwords(parent);
+    ledger::LedgerSession::Opened opened =
+        ledger::LedgerSession::open(toPath(path), prompter, passwords, theApp().clock(),
+                                    ledger::LedgerSession::Access::ReadOnly);
+    if (!opened.document) {
+        if (!opened.message.empty())
+            prompter.warning(opened.message, "Talerwerk");
+        return nullptr;
+    }
+    auto document =
+        std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
+                                   QFileInfo(path).absoluteFilePath(), QString());
+    document->saveAsSuggestion_ = ledgerPath;
+    return document;
 }
 
 std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
@@ -125,12 +170,57 @@ void Document::commitStep(const QString& name) {
     historyMoved();
 }
 
+bool Document::writeRecovery(const QString& folder, const QDateTime& now) {
+    if (!isModified()) {
+        dropRecovery();
+        return true;
+    }
+    if (recovery_ && recoveredGeneration_ == generation_ && recovery_->exists())
+        return true;
+    if (!recovery_)
+        recovery_ = std::make_unique<RecoveryFile>(folder);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ledger::writeLedgerFile(*ledger_);
+    } catch (...) {
+        return false;
+    }
+    // A read-only ledger (a backup, or a file another program edits) is restored without a
+    // path, so that its restored changes never replace that file unasked.
+    if (!recovery_->write(bytes, isReadOnly() ? QString() : path_, displayName(), now))
+        return false;
+    recoveredGeneration_ = generation_;
+    return true;
+}
+
+void Document::adoptRecovery(std::unique_ptr<RecoveryFile> recovery) {
+    dropRecovery();
+    recovery_ = std::move(recovery);
+    recoveredGeneration_ = generation_;
+}
+
+void Document::armBackups() {
+    session_->setSicherung(theApp().settings().backupRule(), theApp().clock());
+}
+
 void Document::markSaved() {
     history_->setClean();
     historyMoved();
+    if (!session_->backupMessage().empty())
+        emit backupFailed(toQString(session_->backupMessage()));
+    saveAsSuggestion_.clear();
+    // Nothing unsaved is left to recover.
+    dropRecovery();
+}
+
+void Document::dropRecovery() {
+    if (recovery_)
+        recovery_->remove();
+    recovery_.reset();
 }
 
 void Document::historyMoved() {
+    ++generation_;
     const bool modified = isModified();
     ledger_->setModified(modified);
     if (modified != shownModified_) {
@@ -142,6 +232,8 @@ void Document::historyMoved() {
 
 void Document::releaseFile() {
     session_ = std::make_unique<ledger::LedgerSession>();
+    // Saved or given up by the user: nothing is left to recover.
+    dropRecovery();
 }
 
 bool Document::isReadOnly() const {
@@ -152,6 +244,7 @@ bool Document::save(QWidget* parent) {
     if (!session_->hasFile())
         return saveAs(parent);
     QtPrompter prompter(parent);
+    armBackups();
     switch (session_->save(*ledger_, prompter)) {
     case ledger::LedgerSession::Saved::Yes:
         markSaved();
@@ -165,8 +258,13 @@ bool Document::save(QWidget* parent) {
 }
 
 bool Document::saveAs(QWidget* parent) {
+    // A ledger restored without its path keeps its file name as its name.
+    const QString name =
+        displayName().endsWith(u".tlw"_qs) ? displayName() : displayName() + u".tlw"_qs;
     QFileDialog dialog(parent, u"Speichern unter"_qs,
-                       path_.isEmpty() ? displayName() + u".tlw"_qs : path_,
+                       !saveAsSuggestion_.isEmpty() ? saveAsSuggestion_
+                       : path_.isEmpty()            ? name
+                                                    : path_,
                        u"Talerwerk-Dateien (*.tlw)"_qs);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(u"tlw"_qs);
@@ -177,6 +275,7 @@ bool Document::saveAs(QWidget* parent) {
 
 bool Document::saveTo(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
+    armBackups();
     switch (session_->saveAs(*ledger_, toPath(path), prompter)) {
     case ledger::LedgerSession::Saved::Yes:
         break;

@@ -4,6 +4,7 @@
 // history.
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -21,6 +22,8 @@ namespace shell {
 
 class LedgerAction;
 class LedgerHistory;
+class RecoveryFile;
+struct FoundRecovery;
 
 // The ledger header stays out of this file: moc cannot read the C++20 standard headers.
 class Document : public QObject {
@@ -38,6 +41,14 @@ public:
     // Locks and loads the file (read-only when another program edits it and the user agrees);
     // on failure shows the one message and returns nothing.
     static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
+    // A backup, read-only and without lock: "S&peichern" offers "Speichern unter", which
+    // restores it.
+    static std::unique_ptr<Document> openBackup(const QString& path, const QString& ledgerPath,
+                                                QWidget* parent);
+    // The ledger of a recovery file a crash left, with its changes unsaved and its path;
+    // on failure shows the one message and returns nothing.
+    static std::unique_ptr<Document> openRecovered(const FoundRecovery& found,
+                                                   const QString& folder, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
     static std::unique_ptr<Document> createNew(QWidget* parent, int number);
     // The open ledger that holds the ledger document, or nullptr.
@@ -59,12 +70,21 @@ public:
     void undo();
     void redo();
 
-    // As its last window closes: the file's lock is released at once, not only when the
-    // object is deleted later.
+    // As its last window closes: the file's lock is released and the recovery files are
+    // removed at once, not only when the object is deleted later.
     void releaseFile();
 
     // Opened read-only: saving offers "Speichern unter" instead.
     bool isReadOnly() const;
+
+    // Writes the unsaved changes to the recovery file in the folder when they changed since
+    // the last time; removes the file once nothing is unsaved (undone to the saved step).
+    // False when the file could not be written.
+    bool writeRecovery(const QString& folder, const QDateTime& now);
+    // Takes over the recovery file a crash left, after its ledger was restored from it.
+    void adoptRecovery(std::unique_ptr<RecoveryFile> recovery);
+    // The recovery file, if one is written.
+    const RecoveryFile* recovery() const { return recovery_.get(); }
 
     // "S&peichern": saves under the file's path, or asks for one. Asks before overwriting a
     // change another program made on disk; a file that cannot be written offers "Speichern
@@ -104,6 +124,8 @@ signals:
     void modificationChanged(bool modified);
     // A step was added, undone or redone, or the ledger was saved: the menus follow.
     void historyChanged();
+    // Saved, but the previous file could not be kept as a backup: the text says so.
+    void backupFailed(const QString& text);
     void pathChanged();
     void viewsOutdated(QObject* sender, int hint);
     void closeRequested();
@@ -113,8 +135,12 @@ private:
     friend class LedgerAction;
     // Ends the change set of the open action; a change becomes the newest step.
     void commitStep(const QString& name);
-    // After a save: the history's current step is the file's.
+    // After a save: the history's current step is the file's; a failed backup is told.
     void markSaved();
+    // Saves keep backups under the user's settings at the time of saving.
+    void armBackups();
+    // Removes the recovery files, if any.
+    void dropRecovery();
     // The ledger's flag, the window titles and the menus follow the history.
     void historyMoved();
 
@@ -123,8 +149,14 @@ private:
     std::unique_ptr<ledger::LedgerSession> session_;
     LedgerAction* openAction_ = nullptr;
     bool shownModified_ = false;
+    // Counts the moves of the history, so that an unchanged ledger is not written again.
+    quint64 generation_ = 0;
+    quint64 recoveredGeneration_ = 0;
+    std::unique_ptr<RecoveryFile> recovery_;
     QString path_;
     QString untitledName_;
+    QString
+        saveAsSuggestion_; // where "Speichern unter" starts instead of path_ (a backup's ledger)
     QList<QWidget*> windows_;
     bool closing_ = false;
 };

@@ -7,6 +7,7 @@
 #include "shell/window/child_frame.h"
 #include "shell/window/document.h"
 #include "shell/window/ledger_history.h"
+#include "shell/window/sicherungen_dlg.h"
 #include "shell/window/standardansicht_dlg.h"
 #include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
@@ -96,6 +97,7 @@ void CMainFrame::connectFileCommands() {
         if (CChildFrame* child = activeChild())
             child->document()->saveAs(this);
     });
+    connect(file.sicherungen, &QAction::triggered, this, &CMainFrame::showBackups);
     connect(file.drucken, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
             child->activeView()->print();
@@ -214,7 +216,7 @@ void CMainFrame::createMenus() {
     fileMenu_ = menuBar()->addMenu(u"&Datei"_qs);
     fileMenu_->addActions({c.file.neu, c.file.oeffnen, c.file.schliessen});
     fileMenu_->addSeparator();
-    fileMenu_->addActions({c.file.speichern, c.file.speichernUnter});
+    fileMenu_->addActions({c.file.speichern, c.file.speichernUnter, c.file.sicherungen});
     documentOnly_.push_back(fileMenu_->addSeparator());
     fileMenu_->addActions({c.file.drucken, c.file.seitenansicht, c.file.druckereinrichtung});
     fileMenu_->addSeparator();
@@ -226,7 +228,7 @@ void CMainFrame::createMenus() {
     fileMenu_->addAction(c.file.beenden);
     documentOnly_.insert(documentOnly_.end(),
                          {c.file.schliessen, c.file.speichern, c.file.speichernUnter,
-                          c.file.drucken, c.file.seitenansicht});
+                          c.file.sicherungen, c.file.drucken, c.file.seitenansicht});
 
     editMenu_ = menuBar()->addMenu(u"&Bearbeiten"_qs);
     editMenu_->addActions({c.edit.rueckgaengig, c.edit.wiederholen});
@@ -363,7 +365,8 @@ void CMainFrame::updateMenus() {
         hasDocument ? &reports::viewKindInfo(child->viewKind()) : nullptr;
     const bool tableShown = kind && !kind->chart;
     const bool chartShown = kind && kind->chart;
-    for (QAction* action : {c.file.schliessen, c.file.speichern, c.file.speichernUnter})
+    for (QAction* action :
+         {c.file.schliessen, c.file.speichern, c.file.speichernUnter, c.file.sicherungen})
         action->setEnabled(hasDocument);
     for (QAction* action : {c.file.drucken, c.file.seitenansicht})
         action->setEnabled(hasDocument);
@@ -501,12 +504,38 @@ CChildFrame* CMainFrame::createChild(Document* document) {
     connect(child, &CChildFrame::stateChanged, this, &CMainFrame::updateMenus);
     connect(document, &Document::historyChanged, this, &CMainFrame::updateMenus,
             Qt::UniqueConnection);
+    connect(document, &Document::backupFailed, this, &CMainFrame::showStatusWarning,
+            Qt::UniqueConnection);
     connect(document, &Document::pathChanged, this,
             [this, document] { addRecentFile(document->filePath()); });
     window->showMaximized();
     mdiArea_->setActiveSubWindow(window);
     updateMenus();
     return child;
+}
+
+void CMainFrame::showStatusWarning(const QString& text) {
+    statusBar()->showMessage(text);
+}
+
+void CMainFrame::showBackups() {
+    CChildFrame* child = activeChild();
+    if (!child)
+        return;
+    const QString path = child->document()->filePath();
+    options::CSicherungenForm form(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                                   app_.settings().backupRule(), app_.settings().recoveryMinutes());
+    CSicherungenDlg dialog(form, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        app_.setBackupRule(form.rule());
+        app_.setRecoveryMinutes(form.recoveryMinutes());
+        return;
+    }
+    if (dialog.toOpen().empty())
+        return;
+    const QString backup = QFile::decodeName(dialog.toOpen().c_str());
+    if (std::unique_ptr<Document> document = Document::openBackup(backup, path, this))
+        createChild(document.release());
 }
 
 void CMainFrame::closeDocument() {
@@ -546,14 +575,27 @@ void CMainFrame::arrangeIcons() {
     }
 }
 
-bool CMainFrame::closeAllDocuments() {
-    // By document, not by window: the windows of one ledger close together after one
-    // question, since a window closed in this same pass still counts as open.
+QList<Document*> CMainFrame::openDocuments() const {
     QList<Document*> documents;
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
             if (!documents.contains(child->document()))
                 documents.append(child->document());
+    return documents;
+}
+
+bool CMainFrame::openRecovered(const FoundRecovery& found, const QString& folder) {
+    std::unique_ptr<Document> document = Document::openRecovered(found, folder, this);
+    if (!document)
+        return false;
+    createChild(document.release());
+    return true;
+}
+
+bool CMainFrame::closeAllDocuments() {
+    // By document, not by window: the windows of one ledger close together after one
+    // question, since a window closed in this same pass still counts as open.
+    const QList<Document*> documents = openDocuments();
     for (Document* document : documents)
         if (!document->closeWindows(this))
             return false;

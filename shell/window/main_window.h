@@ -20,6 +20,7 @@ class CChildFrame;
 class CStartHinweis;
 class CViewBar;
 class Document;
+struct FoundRecovery;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -33,6 +34,14 @@ public:
     // Opens the file, or activates its window when it is already open. False when it could
     // not be loaded (the message has been shown).
     bool openFile(const QString& path);
+
+    // Opens the ledger a crash left in the recovery file as a new window with its changes
+    // unsaved; it keeps its path, so "S&peichern" writes it there. False when it could not be
+    // read (the message has been shown).
+    bool openRecovered(const FoundRecovery& found, const QString& folder);
+
+    // The open ledgers, each once, in the order of their windows.
+    QList<Document*> openDocuments() const;
 
     // Closes every open ledger, asking once about the changes of each, however many windows
     // show it. False when the user cancelled; the ledgers not yet closed stay open.
@@ -72,6 +81,11 @@ private:
 
     void open();
     void closeDocument();
+    // "Datei > Sicherungen...": the backups of the active ledger, the settings of backups and
+    // recovery files, and a backup opened read-only as a new window.
+    void showBackups();
+    // A warning that stays in the status bar until the next message (a backup not made).
+    void showStatusWarning(const QString& text);
     void addRecentFile(const QString& path);
     CChildFrame* createChild(Document* document);
     QMdiSubWindow* findDocumentWindow(const QString& path) const;

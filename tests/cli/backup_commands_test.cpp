@@ -133,3 +133,37 @@ TEST_F(BackupCommands, WrongBackupOptionsAreUsageErrors) {
     }
     EXPECT_EQ(readFile(file), before);
 }
+
+TEST_F(BackupCommands, EveryCommandThatWritesTakesTheBackupOptions) {
+    testsupport::writeFile(dir / "leer.txt", {});
+    const std::string f = file.string();
+    const std::vector<std::vector<std::string>> commands = {
+        {"account", "new", f, "--kind", "2", "--name", "Hobby", "--yes"},
+        {"booking", "new", f, "--date", "01.06.2026", "--kind", "1", "--account1", "Girokonto",
+         "--account2", "Miete", "--amount", "5", "--text", "Miete"},
+        {"category", "new", f, "--kind", "2", "--name", "Freizeit2"},
+        {"due", f, "--until", "01.01.2020"},
+        {"editor", f, "--from", "01.06.2026", "--to", "01.06.2026"},
+        {"euro", f},
+        {"import", f, (dir / "leer.txt").string()},
+        {"options", f, "--symbol", "EUR"},
+        {"rule", "list", f},
+        {"new", f, "--euro-only", "EUR", "--overwrite"},
+        {"demo", dir.path().string(), "--overwrite"},
+    };
+    for (const auto& options :
+         std::vector<std::vector<std::string>>{{"--no-backup"}, {"--backups", "3"}}) {
+        for (std::vector<std::string> args : commands) {
+            args.insert(args.end(), {"--now", "15.06.2026"});
+            args.insert(args.end(), options.begin(), options.end());
+            const Outcome o = run(args);
+            EXPECT_NE(o.code, cli::kExitUsage)
+                << args.front() << ' ' << options.front() << ": " << o.err;
+        }
+        if (options.front() == "--no-backup") {
+            EXPECT_FALSE(fs::exists(dir / "Sicherungen")) << "--no-backup made a backup";
+        }
+    }
+    // Only the newest 3 stay.
+    EXPECT_EQ(backups().size(), 3u);
+}

@@ -144,3 +144,52 @@ TEST_F(Session, AWriteProtectedLedgerOffersAnotherName) {
     EXPECT_FALSE(folder.document);
     EXPECT_EQ(folder.message, kMeldungKeineDatei);
 }
+
+TEST_F(Session, SavesKeepBackupsOnlyUnderARuleAndABackupOpensWithoutLock) {
+    LedgerSession::Opened opened = open(file);
+    ASSERT_TRUE(opened.document);
+    const auto first = readFile(file);
+    opened.document->setModified();
+    ASSERT_EQ(opened.session->save(*opened.document, prompter), Saved::Yes);
+    EXPECT_TRUE(listSicherungen(file).empty()) << "no rule, no backup";
+
+    opened.session->setSicherung({true, 5}, clock);
+    const auto second = readFile(file);
+    opened.document->setModified();
+    ASSERT_EQ(opened.session->save(*opened.document, prompter), Saved::Yes);
+    EXPECT_EQ(opened.session->backupMessage(), "");
+    const std::vector<Sicherung> backups = listSicherungen(file);
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].path.filename(), "Haushalt_2026-06-15_12-00-00.tlw");
+    EXPECT_EQ(readFile(backups[0].path), second);
+    EXPECT_NE(first, second) << "each save raises the counter";
+
+    // The backup opens read-only beside the locked ledger, and is never locked itself.
+    LedgerSession::Opened backup = LedgerSession::open(backups[0].path, prompter, passwords, clock,
+                                                       LedgerSession::Access::ReadOnly);
+    ASSERT_TRUE(backup.document);
+    EXPECT_TRUE(backup.session->isReadOnly());
+    EXPECT_FALSE(lockedByOthers(backups[0].path));
+    prompter.answer({false});
+    EXPECT_EQ(backup.session->save(*backup.document, prompter), Saved::No);
+    EXPECT_EQ(readFile(backups[0].path), second);
+    EXPECT_TRUE(prompter.shown.size() == 1 && prompter.shown[0].text == kFrageAndererName);
+}
+
+TEST_F(Session, ARestoredLedgerIsBoundToItsPathReadOnlyWhileAnotherProgramEditsIt) {
+    const auto before = readFile(file);
+    {
+        LedgerStore other(file);
+        ASSERT_EQ(other.lock(std::chrono::milliseconds(0)), "");
+        EXPECT_TRUE(LedgerSession::bind(file)->isReadOnly());
+    }
+    std::unique_ptr<LedgerSession> session = LedgerSession::bind(file);
+    EXPECT_FALSE(session->isReadOnly());
+    EXPECT_TRUE(session->isFile(file));
+    EXPECT_TRUE(lockedByOthers(file));
+    EXPECT_EQ(readFile(file), before) << "binding reads and writes nothing";
+    CTalwerkDoc doc;
+    doc.newDocument(NeueDateiWaehrung{}, *CNVKDatum::fromCalendar(2, 6, 2026));
+    EXPECT_EQ(session->save(doc, prompter), Saved::Yes);
+    EXPECT_NE(readFile(file), before);
+}

@@ -42,10 +42,12 @@ public:
 
     // The application, started on the files without showing its window.
     shell::Application& start(const QStringList& files) {
-        app = std::make_unique<shell::Application>(store, dir.path(), clock);
+        app = std::make_unique<shell::Application>(store, dir.path(), clock, recoveryFolder());
         app->start(files, false);
         return *app;
     }
+
+    QString recoveryFolder() const { return dir.filePath(QStringLiteral("Wiederherstellung")); }
 
     shell::CMainFrame& window() { return *app->mainWindow(); }
     shell::CChildFrame& child() { return *app->mainWindow()->activeChild(); }

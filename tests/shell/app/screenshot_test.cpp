@@ -133,7 +133,8 @@ private slots:
         for (const Case& c : cases) {
             AppFixture f;
             const QString file = f.writeSample();
-            f.app = std::make_unique<shell::Application>(f.store, f.dir.path(), f.clock);
+            f.app = std::make_unique<shell::Application>(f.store, f.dir.path(), f.clock,
+                                                         f.recoveryFolder());
             QVERIFY(f.app->start({file}, false, c.view));
             QCOMPARE(f.child().viewKind(), c.kind);
             QCOMPARE(f.child().params().start, c.start);

@@ -87,7 +87,8 @@ private slots:
         broken.close();
         QString message;
         answerMessageBox(QMessageBox::Ok, &message);
-        f.app = std::make_unique<shell::Application>(f.store, f.dir.path(), f.clock);
+        f.app = std::make_unique<shell::Application>(f.store, f.dir.path(), f.clock,
+                                                     f.recoveryFolder());
         QVERIFY(!f.app->start({file}, false));
         QCOMPARE(message, QStringLiteral("Unerwartetes Dateiformat."));
         QVERIFY(f.window().activeChild() == nullptr);
