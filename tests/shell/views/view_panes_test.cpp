@@ -15,7 +15,8 @@ namespace {
 QList<bool> built(const shell::CChildFrame& child) {
     QList<bool> result;
     for (const shell::CTalwerkView* view : child.views())
-        result << (view->verticalScrollBar()->maximum() > 0);
+        result << (view->horizontalScrollBar()->maximum() > 0 ||
+                   view->verticalScrollBar()->maximum() > 0);
     return result;
 }
 
@@ -27,7 +28,7 @@ private slots:
     void onlyPanesInSightBuildTheirReports() {
         AppFixture f;
         f.start({f.writeSample()});
-        f.child().setViewKind(reports::ViewKind::Buchungen);
+        f.child().chooseViewKind(reports::ViewKind::Buchungen);
         f.window().resize(500, 300);
         f.window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
