@@ -51,10 +51,12 @@ package:
 # CPU they get. New inputs stay in build/fuzz/corpus/, the seeds are in tests/fuzz/.
 FUZZ_SECONDS ?= 600
 FUZZ_FLAGS ?= -max_total_time=$(FUZZ_SECONDS)
+# The fuzzers build with few jobs: clang with both sanitizers needs much memory per job.
+FUZZ_JOBS ?= 2
 fuzz: deps
 	@command -v clang++ >/dev/null || { echo "make fuzz: clang++ is needed" >&2; exit 1; }
 	@cmake --preset fuzz >/dev/null
-	@cmake --build --preset fuzz
+	@cmake --build --preset fuzz --parallel $(FUZZ_JOBS)
 	@mkdir -p build/fuzz/corpus/ledger build/fuzz/corpus/import
 	@nice -n 19 build/fuzz/bin/ledger-file-fuzz $(FUZZ_FLAGS) -print_final_stats=1 \
 		build/fuzz/corpus/ledger tests/fuzz/corpus

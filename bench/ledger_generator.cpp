@@ -1,5 +1,7 @@
 #include "bench/ledger_generator.h"
 
+#include "ledger/ledger_builder.h"
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -151,28 +153,15 @@ void addRules(CTalwerkDoc& doc, const LedgerOptions& options) {
 
 std::unique_ptr<CTalwerkDoc> generateChartOfAccounts(const LedgerOptions& options) {
     auto doc = std::make_unique<CTalwerkDoc>();
-    NeueDateiWaehrung currency;
-    if (options.dualCurrency) {
-        currency.dualCurrency = 1;
-        currency.euroOnly = 0;
-        currency.nationalIndex = 0;
-        currency.rate = {195583, 100000};
-        currency.secondSymbol = "DM";
-    }
-    doc->newDocument(currency, *CNVKDatum::fromCalendar(1, 1, options.firstYear + options.years));
+    doc->newDocument(options.dualCurrency ? LedgerBuilder::euroBesideDm() : NeueDateiWaehrung{},
+                     *CNVKDatum::fromCalendar(1, 1, options.firstYear + options.years));
+    LedgerBuilder build(*doc);
 
     int32_t number = 1000;
     for (const AccountTemplate& entry : kAccounts) {
-        const CTWKategorie* found = doc->findKategorieByName(entry.kind, entry.category);
-        const int32_t categoryId =
-            found ? found->id : doc->addKategorie(entry.kind, entry.category);
-        int32_t subcategoryId = -1;
-        if (*entry.subcategory) {
-            const CTWUnterkategorie* sub =
-                doc->findUnterkategorieByName(entry.kind, entry.category, entry.subcategory);
-            subcategoryId =
-                sub ? sub->id : doc->addUnterkategorie(entry.kind, categoryId, entry.subcategory);
-        }
+        const int32_t categoryId = build.category(entry.kind, entry.category);
+        const int32_t subcategoryId =
+            *entry.subcategory ? build.subcategory(entry.kind, categoryId, entry.subcategory) : -1;
 
         CTWKonto konto;
         konto.kind = entry.kind;

@@ -58,8 +58,13 @@ int runCheck(Arguments& args, Io& io) {
     const std::string path = args.positionals(1).front();
 
     const OpenedLedger opened = openLedger(path, password, *clock, io);
-    if (!opened.document)
+    if (!opened.document) {
+        // The one message above is for the user; the reader's detail helps whoever looks
+        // into a damaged file.
+        if (!opened.detail.empty())
+            printLine(io.err, "Einzelheiten: " + opened.detail);
         return kExitFailure;
+    }
     io.out << "Datei: " << path << '\n';
     printLine(io.out, "Version: " + versionText(opened.version));
     printCounts(*opened.document, io);

@@ -77,7 +77,7 @@ OpenedLedger openLedger(ledger::LedgerStore& store, const std::optional<std::str
     auto loaded = ledger::loadLedgerFile(store, prompter, passwords, clock);
     if (!loaded.document)
         io.err << store.path().string() << ": " << ledger::toUtf8(loaded.message) << '\n';
-    return {std::move(loaded.document), loaded.version};
+    return {std::move(loaded.document), loaded.version, std::move(loaded.detail)};
 }
 
 OpenedLedger openLedger(const std::string& path, const std::optional<std::string>& password,

@@ -37,6 +37,7 @@ int takeChoiceOption(Arguments& args, std::string_view name,
 struct OpenedLedger {
     std::unique_ptr<ledger::CTalwerkDoc> document; // none when it could not be loaded
     std::uint32_t version = 0;
+    std::string detail; // after a failure: where and why the reader stopped, if it knows
 };
 
 // Loads the file; the older-version note and a failure message go to io.err.

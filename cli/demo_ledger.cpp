@@ -1,6 +1,7 @@
 #include "cli/demo_ledger.h"
 
 #include "accounts/start_kontenplan.h"
+#include "ledger/ledger_builder.h"
 
 #include <cstdint>
 #include <map>
@@ -73,16 +74,7 @@ private:
                  const std::string& text, bool numbered, const std::string& notes = {}) {
         const CTWKonto& k1 = konto(from);
         const CTWKonto& k2 = konto(to);
-        CTWBuchung b;
-        b.date = date;
-        b.kind = k2.kind == KontoArt::Einnahmenkonto  ? Vorgang::Einnahme
-                 : k2.kind == KontoArt::Ausgabenkonto ? Vorgang::Ausgabe
-                                                      : Vorgang::Umbuchung;
-        b.konto1Id = k1.id;
-        b.konto1Kind = k1.kind;
-        b.konto2Id = k2.id;
-        b.konto2Kind = k2.kind;
-        b.amount = amount;
+        CTWBuchung b = LedgerBuilder(doc_).booking(date, k1.id, k2.id, amount);
         b.text = text;
         b.notes = notes;
         if (numbered)
@@ -101,9 +93,7 @@ private:
         r.numberTemplate = "<NAECHSTE>";
         r.counterStart = 1;
         r.textTemplate = text;
-        r.kind = k2.kind == KontoArt::Einnahmenkonto  ? Vorgang::Einnahme
-                 : k2.kind == KontoArt::Ausgabenkonto ? Vorgang::Ausgabe
-                                                      : Vorgang::Umbuchung;
+        r.kind = vorgangZu(k2.kind);
         r.konto1Id = k1.id;
         r.konto2Id = k2.id;
         r.amount = amount;

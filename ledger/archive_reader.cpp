@@ -10,15 +10,15 @@ std::uint32_t ArchiveReader::readClassRecord() {
     const std::uint16_t schema = word();
     const std::uint16_t length = word();
     if (length > remaining())
-        throw FileFormatError("unexpected end of file");
+        throw FileFormatError("unerwartetes Dateiende");
     std::string name;
     for (std::uint16_t i = 0; i < length; ++i)
         name += static_cast<char>(byte());
     const auto cls = recordClassByName(name);
     if (!cls)
-        throw FileFormatError("unknown class " + name);
+        throw FileFormatError("unbekannte Klasse " + name);
     if (!recordClassInfo(*cls).versionable && schema != 1)
-        throw FileFormatError("schema mismatch of class " + name);
+        throw FileFormatError("unpassendes Schema der Klasse " + name);
     table_.push_back({true, *cls, schema});
     return static_cast<std::uint32_t>(table_.size() - 1);
 }
@@ -39,15 +39,15 @@ std::optional<std::uint16_t> ArchiveReader::beginObject(RecordClass expected) {
         if (!isClassRef) {
             if (index == 0)
                 return std::nullopt;
-            throw FileFormatError("reference to an object already read");
+            throw FileFormatError("Verweis auf ein schon gelesenes Objekt");
         }
         if (index >= table_.size() || !table_[index].isClass)
-            throw FileFormatError("bad class index");
+            throw FileFormatError("ungültiger Klassenverweis");
         classIndex = index;
     }
     const Entry cls = table_[classIndex];
     if (cls.cls != expected)
-        throw FileFormatError("object of an unexpected class");
+        throw FileFormatError("Objekt einer unerwarteten Klasse");
     table_.push_back({false, cls.cls, cls.schema});
     return cls.schema;
 }

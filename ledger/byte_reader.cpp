@@ -15,7 +15,7 @@ constexpr std::uint16_t kLongCountMarker = 0xFFFF;
 
 void ByteReader::need(std::uint64_t n) const {
     if (n > remaining())
-        throw FileFormatError("unexpected end of file");
+        throw FileFormatError("unerwartetes Dateiende");
 }
 
 std::uint8_t ByteReader::byte() {
@@ -60,7 +60,7 @@ std::uint32_t ByteReader::textLength() {
     if (w < kWideTextMarker)
         return w;
     if (w == kWideTextMarker)
-        throw FileFormatError("nested 16-bit text marker");
+        throw FileFormatError("verschachtelte 16-Bit-Textmarke");
     return dword();
 }
 

@@ -23,30 +23,56 @@ public:
         : r_(bytes), doc_(doc), today_(today), hooks_(hooks) {}
 
     std::uint32_t read() {
+        enter("Dateikopf");
         readHeader();
+        enter("Kennwort und Trennzeichen");
         readPasswordAndSeparators();
+        enter("Einstellungen");
         readViewSettings();
+        enter("Regelmäßige Buchung");
         readRecurringBookings();
+        enter("Umrechnungskurs");
         doc_.rate().numerator = r_.qword();
         doc_.rate().denominator = r_.qword();
+        enter("Anzeigeeinstellungen");
         readDisplayItems();
+        enter("Kategorie");
         readCategories();
+        enter("Konto");
         r_.objectList(RecordClass::Konto, [&](std::uint16_t schema) {
             auto konto = std::make_unique<CTWKonto>();
+            ++record_;
             readKonto(r_, schema, *konto);
             doc_.accounts().push_back(std::move(konto));
         });
+        enter("Buchung");
         r_.objectList(RecordClass::Buchung, [&](std::uint16_t schema) {
             auto buchung = std::make_unique<CTWBuchung>();
+            ++record_;
             readBuchung(r_, schema, *buchung);
             doc_.bookings().push_back(std::move(buchung));
         });
+        enter("Buchungsfilter");
         readFilters();
         return version_;
     }
 
+    // Where reading stopped, for the detail after the user's message:
+    // "Buchung 17, Byte 123456".
+    std::string where() const {
+        std::string text = part_;
+        if (record_ > 0)
+            text += ' ' + std::to_string(record_);
+        return text + ", Byte " + std::to_string(r_.position());
+    }
+
 private:
     bool from(std::uint32_t v) const { return version_ >= v; }
+
+    void enter(const char* part) {
+        part_ = part;
+        record_ = 0;
+    }
 
     void readHeader() {
         const std::string header = r_.text();
@@ -57,7 +83,7 @@ private:
         else if (header == kFileHeader)
             version_ = r_.dword();
         else
-            throw FileFormatError("not a ledger file");
+            throw FileFormatError("keine Talerwerk-Datei");
         if (version_ < kCurrentFileVersion && hooks_.olderVersion)
             hooks_.olderVersion(version_);
     }
@@ -72,7 +98,7 @@ private:
         }
         doc_.password() = readKennwort(r_);
         if (doc_.password().isActive() && !(hooks_.unlock && hooks_.unlock(doc_.password())))
-            throw FileOpenError("password not given");
+            throw FileOpenError("Kennwort nicht eingegeben");
         ledger::readSettings(r_, s, 1, 3);
     }
 
@@ -130,6 +156,7 @@ private:
         doc_.nextRuleSerial() = r_.int32();
         r_.objectList(RecordClass::BuchungRegel, [&](std::uint16_t schema) {
             auto regel = std::make_unique<CTWBuchungRegel>();
+            ++record_;
             readBuchungRegel(r_, schema, *regel);
             doc_.rules().push_back(std::move(regel));
         });
@@ -154,6 +181,7 @@ private:
             doc_.categories().nextCategoryId[kontoArtIndex(kind)] = r_.int32();
             r_.objectList(RecordClass::Kategorie, [&](std::uint16_t schema) {
                 auto kategorie = std::make_unique<CTWKategorie>();
+                ++record_;
                 readKategorie(r_, schema, *kategorie);
                 doc_.categories().treeList(kind).push_back(std::move(kategorie));
             });
@@ -164,6 +192,7 @@ private:
         if (from(kVersion2_9_1_1)) {
             r_.objectList(RecordClass::BuchungsFilterNeu, [&](std::uint16_t) {
                 auto filter = std::make_unique<CTWBuchungsFilterNeu>();
+                ++record_;
                 readFilter(r_, FilterForm::Named, *filter);
                 doc_.filters().push_back(std::move(filter));
             });
@@ -185,13 +214,23 @@ private:
     CNVKDatum today_;
     const FileReadHooks& hooks_;
     std::uint32_t version_ = 0;
+    const char* part_ = "";
+    // The record being read within part_, counted from 1; 0 outside a list.
+    std::size_t record_ = 0;
 };
 
 } // namespace
 
 std::uint32_t readLedgerFile(std::span<const std::uint8_t> bytes, CTalwerkDoc& doc,
                              const CNVKDatum& today, const FileReadHooks& hooks) {
-    return FileReader(bytes, doc, today, hooks).read();
+    FileReader reader(bytes, doc, today, hooks);
+    try {
+        return reader.read();
+    } catch (const FileFormatError& e) {
+        throw FileFormatError(reader.where() + ": " + e.what());
+    } catch (const FileOpenError& e) {
+        throw FileOpenError(reader.where() + ": " + e.what());
+    }
 }
 
 } // namespace ledger

@@ -37,12 +37,12 @@ CNVKKennwort readKennwort(ByteReader& r) {
     kennwort.protection = r.int32();
     const std::uint32_t stored = r.dword();
     if (stored < kLengthOffset)
-        throw FileFormatError("bad password length");
+        throw FileFormatError("ungültige Kennwortlänge");
     const std::uint32_t length = stored - kLengthOffset;
     if (r.dword() != kMarkerUnprotected && kennwort.protection == 0)
         kennwort.protection = 1;
     if (std::uint64_t{length} * 8 > r.remaining())
-        throw FileFormatError("unexpected end of file");
+        throw FileFormatError("unerwartetes Dateiende");
     kennwort.password.reserve(length);
     for (std::uint32_t i = 0; i < length; ++i) {
         kennwort.password += static_cast<char>(r.dword() - i * kStep - kKey);

@@ -30,8 +30,12 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
             loading.rebuildKategorieUsageCounts();
         doc->setModified(false);
         result.document = std::move(doc);
-    } catch (const FileFormatError&) {
+    } catch (const FileFormatError& e) {
         result.message = kMeldungDateiformat;
+        result.detail = e.what();
+    } catch (const FileOpenError& e) {
+        result.message = kMeldungOeffnen;
+        result.detail = e.what();
     } catch (...) {
         result.message = kMeldungOeffnen;
     }

@@ -28,7 +28,8 @@ inline constexpr const char* kTitelDateiOeffnen = "Datei öffnen";
 struct LoadedLedger {
     std::unique_ptr<CTalwerkDoc> document; // none when loading failed
     std::string message;                   // the failure message, else empty
-    std::uint32_t version = 0;             // the file's version number when loaded
+    std::string detail;        // where and why the reader stopped ("Buchung 17, Byte 123456: ...")
+    std::uint32_t version = 0; // the file's version number when loaded
 };
 
 // Reads the file through the store; the note about an older version goes through the prompter, the

@@ -15,7 +15,7 @@ std::string recordText(ArchiveReader& r, std::uint16_t schema) {
 
 void require(bool usable, const char* what) {
     if (!usable)
-        throw FileOpenError(std::string("unusable value: ") + what);
+        throw FileOpenError(std::string("unbrauchbarer Wert: ") + what);
 }
 
 // The stored numbers of the kinds, checked once here: everything after the reader works with
@@ -59,9 +59,9 @@ void readKonto(ArchiveReader& r, std::uint16_t schema, CTWKonto& konto) {
     }
     r.objectList(RecordClass::Datum,
                  [&](std::uint16_t) { konto.switchDates.emplace_back(r.dword()); });
-    konto.kind = kontoArt(kind, "account kind");
+    konto.kind = kontoArt(kind, "Kontoart");
     konto.currencyIndex =
-        currency == -1 ? WaehrungsIndex::Keine : waehrung(currency, "account currency");
+        currency == -1 ? WaehrungsIndex::Keine : waehrung(currency, "Kontowährung");
 }
 
 void readUnterkategorie(ArchiveReader& r, std::uint16_t schema, CTWUnterkategorie& unterkategorie) {
@@ -98,8 +98,8 @@ void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung) {
     buchung.notes = recordText(r, schema);
     buchung.provisional = schema >= 3 ? r.int32() : 0;
     buchung.amount = r.qword();
-    buchung.kind = vorgang(kind, "booking kind");
-    buchung.currencyIndex = waehrung(currency, "booking currency");
+    buchung.kind = vorgang(kind, "Vorgang");
+    buchung.currencyIndex = waehrung(currency, "Währung");
 }
 
 void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& regel) {
@@ -120,11 +120,11 @@ void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& r
     regel.amount = r.qword();
     regel.occurrenceStates = r.byteList();
     regel.firstDate = CNVKDatum(r.dword());
-    regel.kind = vorgang(kind, "recurring booking kind");
-    regel.currencyIndex = waehrung(currency, "recurring booking currency");
+    regel.kind = vorgang(kind, "Vorgang");
+    regel.currencyIndex = waehrung(currency, "Währung");
     // A zero or negative interval would never advance to the next due date.
-    require(regel.intervalCount >= 1, "interval count");
-    require(regel.intervalUnit >= kTage && regel.intervalUnit <= kMonate, "interval unit");
+    require(regel.intervalCount >= 1, "Intervallanzahl");
+    require(regel.intervalUnit >= kTage && regel.intervalUnit <= kMonate, "Intervalleinheit");
 }
 
 void readFilter(ByteReader& r, FilterForm form, CTWBuchungsFilterNeu& filter) {

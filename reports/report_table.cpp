@@ -1,6 +1,7 @@
 #include "reports/report_table.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace reports {
@@ -118,6 +119,9 @@ int ReportTable::addRow(const RowFormat& format, RowTag tag, int insertBefore) {
 }
 
 void ReportTable::setCell(int row, int column, std::string text, int span, int align) {
+    // A cell outside the table is a builder's fault: stop in a debug build, and in a release
+    // build keep the table intact rather than write past it.
+    assert(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return;
     laidOut_ = false;

@@ -7,6 +7,7 @@
 #include "platform/text_measurer.h"
 #include "reports/row_fills.h"
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -128,7 +129,10 @@ public:
     // column; an alignment other than -1..2 is stored as left.
     void setCell(int row, int column, std::string text, int span = 1, int align = kAlignDefault);
 
-    const ReportRow& row(int index) const { return rows_[index]; }
+    const ReportRow& row(int index) const {
+        assert(index >= 0 && index < rowCount());
+        return rows_[index];
+    }
     const std::vector<ReportRow>& rows() const { return rows_; }
     // The alignment a cell is drawn with: its own, or its column's.
     int effectiveAlignment(int row, int column) const;

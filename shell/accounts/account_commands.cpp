@@ -13,7 +13,7 @@
 #include "shell/qt/qt_prompter.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 namespace shell {
 

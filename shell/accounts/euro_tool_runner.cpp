@@ -4,7 +4,7 @@
 #include "shell/accounts/euro_listen_dlg.h"
 #include "shell/accounts/euro_tool_dlg.h"
 #include "shell/qt/qt_prompter.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 namespace shell {
 
@@ -12,7 +12,8 @@ namespace {
 
 class QtEuroToolDialoge final : public accounts::EuroToolDialoge {
 public:
-    QtEuroToolDialoge(Document& document, QWidget* parent) : document_(document), parent_(parent) {}
+    QtEuroToolDialoge(OpenLedger& document, QWidget* parent)
+        : document_(document), parent_(parent) {}
 
     bool doppelteWaehrung(accounts::CEuroToolForm& form) override {
         return CEuroToolDlg(form, parent_).exec() == QDialog::Accepted;
@@ -29,13 +30,13 @@ public:
     void documentChanged() override { document_.updateAllViews(); }
 
 private:
-    Document& document_;
+    OpenLedger& document_;
     QWidget* parent_;
 };
 
 } // namespace
 
-bool runEuroTool(Document& document,
+bool runEuroTool(OpenLedger& document,
                  const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies, QWidget* parent) {
     QtPrompter prompter(parent);
     QtEuroToolDialoge dialoge(document, parent);

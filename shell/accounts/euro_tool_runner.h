@@ -10,10 +10,10 @@ class QWidget;
 
 namespace shell {
 
-class Document;
+class OpenLedger;
 
 // Runs the tool on the document; true when anything changed.
-bool runEuroTool(Document& document,
+bool runEuroTool(OpenLedger& document,
                  const std::vector<ledger::CTWWaehrungsinfo>& nationalCurrencies, QWidget* parent);
 
 } // namespace shell

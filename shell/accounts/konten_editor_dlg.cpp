@@ -4,7 +4,7 @@
 #include "shell/accounts/konto_neu_dlg.h"
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_prompter.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

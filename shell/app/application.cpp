@@ -8,8 +8,8 @@
 #include "shell/options/optionen_dlg.h"
 #include "shell/views/view_commands.h"
 #include "shell/window/child_frame.h"
-#include "shell/window/document.h"
 #include "shell/window/main_window.h"
+#include "shell/window/open_ledger.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -163,7 +163,7 @@ void Application::restartRecoveryTimer() {
 bool Application::writeRecoveryFiles() {
     bool ok = true;
     if (mainWindow_)
-        for (Document* document : mainWindow_->openDocuments())
+        for (OpenLedger* document : mainWindow_->openDocuments())
             ok = document->writeRecovery(recoveryFolder_, toQDateTime(clock_.now())) && ok;
     return ok;
 }

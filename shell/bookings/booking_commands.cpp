@@ -11,7 +11,7 @@
 #include "shell/qt/qt_prompter.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 namespace shell {
 
@@ -73,7 +73,7 @@ bool importBookings(const CommandContext& c) {
 } // namespace
 
 int32_t runNewBooking(QWidget* parent, ledger::CTalwerkDoc& doc) {
-    Document* document = Document::of(doc);
+    OpenLedger* document = OpenLedger::of(doc);
     bookings::CBuchungForm form(doc, theApp().clock());
     form.openNew();
     std::optional<QPoint> position;

@@ -4,7 +4,7 @@
 #include "shell/bookings/buchung_regel_dlg.h"
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_prompter.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

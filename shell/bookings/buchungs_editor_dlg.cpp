@@ -12,7 +12,7 @@
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -203,8 +203,8 @@ CBuchungsEditorDlg::CBuchungsEditorDlg(CBuchungsEditorForm& form, ledger::CTalwe
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Whatever rebuilds the ledger's views (a booking added by "Weitere B&uchung...", an undo)
     // rebuilds the list too, so it never shows bookings that changed or went.
-    if (Document* document = Document::of(doc_))
-        connect(document, &Document::viewsOutdated, this, [this] {
+    if (OpenLedger* document = OpenLedger::of(doc_))
+        connect(document, &OpenLedger::viewsOutdated, this, [this] {
             form_.rebuild();
             showList();
         });

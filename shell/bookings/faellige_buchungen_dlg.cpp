@@ -7,7 +7,7 @@
 #include "shell/qt/form_widgets.h"
 #include "shell/qt/qt_dates.h"
 #include "shell/qt/qt_prompter.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -7,7 +7,7 @@
 #include "shell/bookings/buchung_regeln_dlg.h"
 #include "shell/bookings/faellige_buchungen_dlg.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 namespace shell {
 

@@ -6,7 +6,7 @@
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_prompter.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -8,7 +8,7 @@
 #include "shell/views/table_export.h"
 #include "shell/views/view_printer.h"
 #include "shell/window/child_frame.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/view_menu.h"
 
 #include <QContextMenuEvent>

@@ -5,7 +5,7 @@
 #include "shell/views/perioden_ausw_dlg.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 namespace shell {
 

@@ -6,7 +6,7 @@
 #include "shell/qt/qt_dates.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,7 +15,7 @@
 
 namespace shell {
 
-CChildFrame::CChildFrame(Document* document, reports::ViewKind viewKind,
+CChildFrame::CChildFrame(OpenLedger* document, reports::ViewKind viewKind,
                          const ledger::CNVKDatum& today, QWidget* parent)
     : QWidget(parent), document_(document), params_(std::make_unique<reports::ReportParams>()),
       rows_(new QSplitter(Qt::Vertical, this)) {
@@ -43,19 +43,19 @@ CChildFrame::CChildFrame(Document* document, reports::ViewKind viewKind,
     layout->addWidget(rows_);
     setFocusProxy(views_.front());
 
-    connect(document_, &Document::viewsOutdated, this, [this](QObject* sender, int hint) {
-        if (hint == Document::kViewChangeHint && sender != this)
+    connect(document_, &OpenLedger::viewsOutdated, this, [this](QObject* sender, int hint) {
+        if (hint == OpenLedger::kViewChangeHint && sender != this)
             return;
         for (CTalwerkView* view : views_)
             view->refresh();
         // A change of the ledger may rename what the view bar lists (the filters).
-        if (hint != Document::kViewChangeHint)
+        if (hint != OpenLedger::kViewChangeHint)
             emit stateChanged();
     });
-    connect(document_, &Document::modificationChanged, this, &QWidget::setWindowModified);
-    connect(document_, &Document::pathChanged, this, &CChildFrame::updateTitle);
-    connect(document_, &Document::windowsChanged, this, &CChildFrame::updateTitle);
-    connect(document_, &Document::closeRequested, this, [this] {
+    connect(document_, &OpenLedger::modificationChanged, this, &QWidget::setWindowModified);
+    connect(document_, &OpenLedger::pathChanged, this, &CChildFrame::updateTitle);
+    connect(document_, &OpenLedger::windowsChanged, this, &CChildFrame::updateTitle);
+    connect(document_, &OpenLedger::closeRequested, this, [this] {
         if (parentWidget())
             parentWidget()->close();
         else
@@ -200,7 +200,7 @@ void CChildFrame::setSelection(const reports::Selection& selection) {
 }
 
 void CChildFrame::changed() {
-    document_->updateAllViews(this, Document::kViewChangeHint);
+    document_->updateAllViews(this, OpenLedger::kViewChangeHint);
     emit stateChanged();
 }
 

@@ -23,18 +23,18 @@ struct Selection;
 namespace shell {
 
 class CTalwerkView;
-class Document;
+class OpenLedger;
 
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
     // A new window on the document, starting with the view kind and the document's initial
     // display period.
-    CChildFrame(Document* document, reports::ViewKind viewKind, const ledger::CNVKDatum& today,
+    CChildFrame(OpenLedger* document, reports::ViewKind viewKind, const ledger::CNVKDatum& today,
                 QWidget* parent = nullptr);
     ~CChildFrame() override;
 
-    Document* document() const { return document_; }
+    OpenLedger* document() const { return document_; }
     const reports::ReportParams& params() const { return *params_; }
 
     reports::ViewKind viewKind() const;
@@ -85,7 +85,7 @@ private:
     void updateTitle();
     void syncColumns(QSplitter* moved);
 
-    Document* document_;
+    OpenLedger* document_;
     std::unique_ptr<reports::ReportParams> params_;
     std::vector<reports::ViewKind> history_;
     QSplitter* rows_;

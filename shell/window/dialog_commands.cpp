@@ -2,7 +2,7 @@
 
 #include "reports/view_kinds.h"
 #include "shell/window/child_frame.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include <map>
 
@@ -93,7 +93,7 @@ void runDialogCommand(DialogCommand command, CChildFrame& frame, QWidget* parent
     const auto it = handlers().find(command);
     if (it == handlers().end())
         return;
-    Document* document = frame.document();
+    OpenLedger* document = frame.document();
     bool changed = false;
     {
         LedgerAction action(*document, stepName(command));

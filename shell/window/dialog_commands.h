@@ -13,7 +13,7 @@ class QWidget;
 namespace shell {
 
 class CChildFrame;
-class Document;
+class OpenLedger;
 
 enum class DialogCommand {
     NeueBuchung,
@@ -44,7 +44,7 @@ enum class DialogCommand {
 
 struct CommandContext {
     QWidget* parent = nullptr;
-    Document* document = nullptr;
+    OpenLedger* document = nullptr;
     CChildFrame* frame = nullptr;
     reports::RowTag tag; // the row the command was chosen on, if any
     // "&Optionen...": the page, named by the view kind it belongs to; none for the first page
@@ -53,7 +53,7 @@ struct CommandContext {
 
 // Returns true when the ledger was changed, upon which every view rebuilds. What the handler
 // changes is one undo step named after the command, unless it wraps its actions in
-// LedgerActions of their own (shell/window/document.h).
+// LedgerActions of their own (shell/window/open_ledger.h).
 using DialogHandler = std::function<bool(const CommandContext&)>;
 
 // "Auswählen..." of the view bar: the comparison periods in the period comparison view, the

@@ -5,8 +5,8 @@
 #include "shell/app/info_dlg.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/child_frame.h"
-#include "shell/window/document.h"
 #include "shell/window/ledger_history.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/sicherungen_dlg.h"
 #include "shell/window/standardansicht_dlg.h"
 #include "shell/window/start_hinweis.h"
@@ -452,7 +452,7 @@ void CMainFrame::addRecentFile(const QString& path) {
 }
 
 bool CMainFrame::newFile() {
-    std::unique_ptr<Document> document = Document::createNew(this, ++untitledCount_);
+    std::unique_ptr<OpenLedger> document = OpenLedger::createNew(this, ++untitledCount_);
     if (!document)
         return false;
     createChild(document.release());
@@ -470,7 +470,7 @@ bool CMainFrame::openFile(const QString& path) {
         mdiArea_->setActiveSubWindow(existing);
         return true;
     }
-    std::unique_ptr<Document> document = Document::open(path, this);
+    std::unique_ptr<OpenLedger> document = OpenLedger::open(path, this);
     if (!document) {
         if (!QFileInfo::exists(path)) {
             app_.settings().removeRecentFile(QFileInfo(path).absoluteFilePath().toStdString());
@@ -496,17 +496,17 @@ QMdiSubWindow* CMainFrame::findDocumentWindow(const QString& path) const {
     return nullptr;
 }
 
-CChildFrame* CMainFrame::createChild(Document* document) {
+CChildFrame* CMainFrame::createChild(OpenLedger* document) {
     document->setParent(this);
     auto* child = new CChildFrame(document, app_.settings().defaultViewKind(), app_.today());
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &CChildFrame::stateChanged, this, &CMainFrame::updateMenus);
-    connect(document, &Document::historyChanged, this, &CMainFrame::updateMenus,
+    connect(document, &OpenLedger::historyChanged, this, &CMainFrame::updateMenus,
             Qt::UniqueConnection);
-    connect(document, &Document::backupFailed, this, &CMainFrame::showStatusWarning,
+    connect(document, &OpenLedger::backupFailed, this, &CMainFrame::showStatusWarning,
             Qt::UniqueConnection);
-    connect(document, &Document::pathChanged, this,
+    connect(document, &OpenLedger::pathChanged, this,
             [this, document] { addRecentFile(document->filePath()); });
     window->showMaximized();
     mdiArea_->setActiveSubWindow(window);
@@ -534,7 +534,7 @@ void CMainFrame::showBackups() {
     if (dialog.toOpen().empty())
         return;
     const QString backup = QFile::decodeName(dialog.toOpen().c_str());
-    if (std::unique_ptr<Document> document = Document::openBackup(backup, path, this))
+    if (std::unique_ptr<OpenLedger> document = OpenLedger::openBackup(backup, path, this))
         createChild(document.release());
 }
 
@@ -575,8 +575,8 @@ void CMainFrame::arrangeIcons() {
     }
 }
 
-QList<Document*> CMainFrame::openDocuments() const {
-    QList<Document*> documents;
+QList<OpenLedger*> CMainFrame::openDocuments() const {
+    QList<OpenLedger*> documents;
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
             if (!documents.contains(child->document()))
@@ -585,7 +585,7 @@ QList<Document*> CMainFrame::openDocuments() const {
 }
 
 bool CMainFrame::openRecovered(const FoundRecovery& found, const QString& folder) {
-    std::unique_ptr<Document> document = Document::openRecovered(found, folder, this);
+    std::unique_ptr<OpenLedger> document = OpenLedger::openRecovered(found, folder, this);
     if (!document)
         return false;
     createChild(document.release());
@@ -595,8 +595,8 @@ bool CMainFrame::openRecovered(const FoundRecovery& found, const QString& folder
 bool CMainFrame::closeAllDocuments() {
     // By document, not by window: the windows of one ledger close together after one
     // question, since a window closed in this same pass still counts as open.
-    const QList<Document*> documents = openDocuments();
-    for (Document* document : documents)
+    const QList<OpenLedger*> documents = openDocuments();
+    for (OpenLedger* document : documents)
         if (!document->closeWindows(this))
             return false;
     return true;

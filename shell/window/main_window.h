@@ -19,7 +19,7 @@ class Application;
 class CChildFrame;
 class CStartHinweis;
 class CViewBar;
-class Document;
+class OpenLedger;
 struct FoundRecovery;
 
 class CMainFrame : public QMainWindow {
@@ -41,7 +41,7 @@ public:
     bool openRecovered(const FoundRecovery& found, const QString& folder);
 
     // The open ledgers, each once, in the order of their windows.
-    QList<Document*> openDocuments() const;
+    QList<OpenLedger*> openDocuments() const;
 
     // Closes every open ledger, asking once about the changes of each, however many windows
     // show it. False when the user cancelled; the ledgers not yet closed stay open.
@@ -87,7 +87,7 @@ private:
     // A warning that stays in the status bar until the next message (a backup not made).
     void showStatusWarning(const QString& text);
     void addRecentFile(const QString& path);
-    CChildFrame* createChild(Document* document);
+    CChildFrame* createChild(OpenLedger* document);
     QMdiSubWindow* findDocumentWindow(const QString& path) const;
     void tileSubWindows(Qt::Orientation orientation);
     void arrangeIcons();

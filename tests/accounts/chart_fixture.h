@@ -6,16 +6,13 @@
 #include "accounts/konto_neu_form.h"
 #include "ledger/dokument.h"
 #include "support/scripted_prompter.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <tuple>
 
 namespace testsupport {
-
-inline ledger::CNVKDatum date(int d, int m, int y) {
-    return *ledger::CNVKDatum::fromCalendar(d, m, y);
-}
 
 class ChartTest : public ::testing::Test {
 protected:

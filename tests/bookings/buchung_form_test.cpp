@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace bookings;
-using testledger::date;
+using testsupport::date;
 using testsupport::ScriptedPrompter;
 using Field = CBuchungForm::Field;
 
@@ -32,7 +32,7 @@ protected:
         return out;
     }
 
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     platform::FixedClock clock;
     CBuchungForm form;
     ScriptedPrompter prompter;
@@ -313,7 +313,7 @@ TEST_F(BuchungFormTest, ConfirmingClearsTheProvisionalFlag) {
 }
 
 TEST_F(BuchungFormTest, StatusAndAmountTexts) {
-    testledger::Buchungsledger dual(true);
+    testsupport::Buchungsledger dual(true);
     CBuchungForm f(dual.doc, clock);
     f.openNew();
     EXPECT_EQ(f.statusText(), "");
@@ -343,7 +343,7 @@ TEST_F(BuchungFormTest, NewAccountAndBookingTextTakeOver) {
     EXPECT_EQ(form.newAccountPreset(1).kind, ledger::KontoArt::Einnahmenkonto);
     form.changeKind(ledger::Vorgang::Umbuchung);
     EXPECT_TRUE(form.newAccountPreset(1).freeChoice);
-    const int32_t sparbuch = ledger.add(ledger::KontoArt::Bestandskonto, "Sparbuch", "SB", 1002);
+    const int32_t sparbuch = ledger::LedgerBuilder(ledger.doc).asset("Sparbuch", "SB", 1002);
     form.accountCreated(1, sparbuch);
     EXPECT_EQ(form.accountText[1], "Sparbuch");
     EXPECT_TRUE(form.changed());

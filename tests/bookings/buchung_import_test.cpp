@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace bookings;
-using testledger::date;
+using testsupport::date;
 using testsupport::ScriptedPrompter;
 
 namespace {
@@ -23,7 +23,7 @@ protected:
         return out;
     }
 
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     ScriptedPrompter prompter;
 };
 
@@ -62,7 +62,7 @@ TEST_F(ImportTest, LineFeedOnlyFileImportsEveryLine) {
 
 TEST_F(ImportTest, LastFieldOfLineFeedFileStaysOnItsLine) {
     // The currency and the notes are the last fields: each must end at its own line.
-    testledger::Buchungsledger dual(true);
+    testsupport::Buchungsledger dual(true);
     ImportOptionen options;
     options.betraege = kMitWaehrungsangabe;
     options.notizen = true;
@@ -212,7 +212,7 @@ TEST(ImportCharacterSets, Utf8AndWindows1252FilesGiveTheSameTexts) {
     ImportOptionen withNotes;
     withNotes.notizen = true;
     for (const std::string& data : {utf8, "\xef\xbb\xbf" + utf8, cp1252}) {
-        testledger::Buchungsledger ledger;
+        testsupport::Buchungsledger ledger;
         ScriptedPrompter prompter;
         const ImportErgebnis r = importBuchungen(ledger.doc, data, withNotes, prompter);
         EXPECT_EQ(r.added, 1) << data;
@@ -277,7 +277,7 @@ TEST_F(ImportTest, TransferOnlyModesDecideKindAndOrder) {
     EXPECT_EQ(booking(2).konto1Id, ledger.giro);
     EXPECT_EQ(booking(2).konto2Id, ledger.kasse);
 
-    testledger::Buchungsledger other;
+    testsupport::Buchungsledger other;
     ImportOptionen aufVon;
     aufVon.buchungen = kUmbuchungenAufVon;
     importBuchungen(other.doc,
@@ -320,7 +320,7 @@ TEST_F(ImportTest, KindMustFitTheAccountsAndTheAccountsMustDiffer) {
 }
 
 TEST_F(ImportTest, CurrencyChoices) {
-    testledger::Buchungsledger dual(true);
+    testsupport::Buchungsledger dual(true);
     ImportOptionen second;
     second.betraege = kAlleInZweiter;
     importBuchungen(dual.doc, line("01.03.2001", "a") + "\n", second, prompter);
@@ -343,10 +343,10 @@ TEST_F(ImportTest, CurrencyChoices) {
 namespace {
 
 TEST(BuchungImportForm, ChoicesAndOkReadsTheFile) {
-    testledger::Buchungsledger single;
+    testsupport::Buchungsledger single;
     EXPECT_EQ(CBuchungImportForm(single.doc).options.betraege, kAlleInErster);
     EXPECT_EQ(CBuchungImportForm(single.doc).betraegeNames().size(), 2u);
-    testledger::Buchungsledger dual(true);
+    testsupport::Buchungsledger dual(true);
     CBuchungImportForm form(dual.doc);
     EXPECT_EQ(form.options.betraege, kMitWaehrungsangabe);
     EXPECT_EQ(form.betraegeNames().back(), "alle in DM");

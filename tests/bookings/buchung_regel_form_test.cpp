@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace bookings;
-using testledger::date;
+using testsupport::date;
 using testsupport::ScriptedPrompter;
 using Field = CBuchungRegelForm::Field;
 
@@ -129,7 +129,7 @@ protected:
     }
     const ledger::CTWBuchungRegel& rule(int index) const { return *ledger.doc.rules().at(index); }
 
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     platform::FixedClock clock;
     CBuchungRegelForm form;
     ScriptedPrompter prompter;
@@ -269,7 +269,7 @@ TEST_F(BuchungRegelFormTest, ChecksInTheirOrder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        testledger::Buchungsledger fresh;
+        testsupport::Buchungsledger fresh;
         CBuchungRegelForm f(fresh.doc, clock);
         ScriptedPrompter p;
         f.openNew();
@@ -389,7 +389,7 @@ TEST_F(BuchungRegelFormTest, SavingKeepsOrRestartsTheSchedule) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        testledger::Buchungsledger fresh;
+        testsupport::Buchungsledger fresh;
         ledger::CTWBuchungRegel r;
         r.name = "Miete";
         r.numberTemplate = "R-<ZAEHLER>";

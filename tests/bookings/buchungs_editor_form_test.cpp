@@ -12,7 +12,7 @@
 
 using namespace bookings;
 using ledger::CTWBuchung;
-using testledger::date;
+using testsupport::date;
 using testsupport::ScriptedPrompter;
 
 namespace {
@@ -88,7 +88,7 @@ protected:
         return l.doc.commitAenderung();
     }
 
-    testledger::Buchungsledger l;
+    testsupport::Buchungsledger l;
     platform::FixedClock clock;
     CBuchungsEditorForm form;
     ScriptedPrompter prompter;
@@ -132,7 +132,7 @@ TEST_F(BuchungsEditorTest, ShowsEveryColumnAsTheDialog) {
 }
 
 TEST_F(BuchungsEditorTest, SortsStablyByEveryColumnAndBackwardsIncludingTies) {
-    // Document order a, b, c, d; b and c tie on most keys.
+    // OpenLedger order a, b, c, d; b and c tie on most keys.
     add(date(1, 3, 2024), "10", "beta", 300, l.essen, "z");
     add(date(2, 3, 2024), "9", "Alpha", -5, l.miete, "", 1);
     add(date(3, 3, 2024), "", "alpha", 300, l.miete, "", 1);
@@ -438,7 +438,7 @@ TEST_F(BuchungsEditorTest, ReplacesAnAccountOnBothSidesAndReportsConflictsOnce) 
         b.text = "Umbuchung";
         return l.doc.bookings()[l.doc.addBuchung(b)]->serial;
     };
-    const int32_t sparen = l.add(ledger::KontoArt::Bestandskonto, "Sparbuch", "SB", 1002);
+    const int32_t sparen = ledger::LedgerBuilder(l.doc).asset("Sparbuch", "SB", 1002);
     const int32_t conflict = transfer(date(1, 3, 2024), "1", l.kasse, l.giro);
     const int32_t second = transfer(date(2, 3, 2024), "2", sparen, l.kasse);
     const int32_t expense = add(date(3, 3, 2024), "3", "Essen", 1, l.essen);

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace bookings;
-using testledger::date;
+using testsupport::date;
 
 namespace {
 
@@ -18,7 +18,7 @@ std::vector<std::string> texts(const CBuchungstextForm& form) {
 }
 
 TEST(BuchungstextForm, DistinctTextsOfTheNewestBookingsWithoutHiddenOnes) {
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     for (int i = 0; i < 12; ++i)
         ledger.book(date(1 + i, 1, 2024), ledger::Vorgang::Ausgabe, ledger.giro, ledger.miete,
                     100 + i, "",
@@ -50,7 +50,7 @@ TEST(BuchungstextForm, DistinctTextsOfTheNewestBookingsWithoutHiddenOnes) {
 }
 
 TEST(BuchungsoptionenForm, ShowTextAgainAndWriteBack) {
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     ledger.doc.setHiddenBookingTexts({"a", "b", "c"});
     CBuchungsoptionenForm form(ledger.doc);
     EXPECT_FALSE(form.dualCurrency());

@@ -13,7 +13,7 @@
 #include <random>
 
 using namespace bookings;
-using testledger::date;
+using testsupport::date;
 using testsupport::ScriptedPrompter;
 
 namespace {
@@ -55,7 +55,7 @@ protected:
         form.rebuild();
     }
 
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     platform::FixedClock clock;
     CFaelligeBuchungenForm form;
     ScriptedPrompter prompter;

@@ -8,7 +8,7 @@
 
 using namespace bookings;
 using ledger::textMatches;
-using testledger::date;
+using testsupport::date;
 
 namespace {
 
@@ -55,7 +55,7 @@ protected:
     }
     ledger::CTWBuchungsFilterNeu& filter() { return filter_; }
 
-    testledger::Buchungsledger ledger;
+    testsupport::Buchungsledger ledger;
     ledger::CTWBuchungsFilterNeu filter_;
 };
 

@@ -5,6 +5,7 @@
 #include "ledger/ledger_loading.h"
 #include "tests/support/files.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -96,7 +97,29 @@ TEST_F(FileCommands, CheckReportsLoadFailuresAndViolations) {
     testsupport::writeFile(dir / "text.tlw", {'H', 'a', 'l', 'l', 'o'});
     const Outcome text = run({"check", file("text.tlw")});
     EXPECT_EQ(text.code, 1);
-    EXPECT_NE(text.err.find("Unerwartetes Dateiformat."), std::string::npos);
+    EXPECT_NE(text.err.find("Unerwartetes Dateiformat.\nEinzelheiten: Dateikopf, Byte "),
+              std::string::npos)
+        << text.err;
+
+    // Cut inside the bookings: the detail names the booking and the offset it stopped at.
+    ASSERT_EQ(ledger::saveLedgerFile(*cli::demoDatei(*ledger::CNVKDatum::fromCalendar(15, 6, 2026)),
+                                     dir / "demo.tlw"),
+              "");
+    fs::resize_file(dir / "demo.tlw", fs::file_size(dir / "demo.tlw") * 3 / 5);
+    const Outcome cut = run({"check", file("demo.tlw")});
+    EXPECT_EQ(cut.code, 1);
+    const std::size_t at = cut.err.find("Einzelheiten: Buchung ");
+    ASSERT_NE(at, std::string::npos) << cut.err;
+    const std::string detail = cut.err.substr(at);
+    std::size_t booking = 0, offset = 0;
+    ASSERT_EQ(std::sscanf(detail.c_str(), "Einzelheiten: Buchung %zu, Byte %zu", &booking, &offset),
+              2)
+        << detail;
+    EXPECT_GT(booking, 100u);
+    // The read that failed began within the last record before the cut.
+    EXPECT_LE(offset, fs::file_size(dir / "demo.tlw"));
+    EXPECT_GT(offset + 512, fs::file_size(dir / "demo.tlw"));
+    EXPECT_NE(detail.find("unerwartetes Dateiende"), std::string::npos) << detail;
 
     auto doc = cli::demoKontenplan(*ledger::CNVKDatum::fromCalendar(1, 1, 2025));
     ledger::LedgerLoading(*doc).accounts()[3]->bookingCount = 2; // damage

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::uint8_t choice = data[0];
-    testledger::Buchungsledger ledger((choice & 0x80) != 0);
+    testsupport::Buchungsledger ledger((choice & 0x80) != 0);
     bookings::ImportOptionen options;
     options.buchungen = choice % 3;
     options.identifikation = choice / 3 % 3;

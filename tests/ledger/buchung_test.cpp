@@ -2,18 +2,13 @@
 #include "ledger/kategorie.h"
 #include "ledger/konto.h"
 #include "ledger/ledger_loading.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
 using namespace ledger;
 
-namespace {
-
-CNVKDatum date(int d, int m, int y) {
-    return *CNVKDatum::fromCalendar(d, m, y);
-}
-
-} // namespace
+using testsupport::date;
 
 TEST(Buchungsnummer, DigitRunParsers) {
     EXPECT_EQ(parseDigitsStrict(""), 0u);

@@ -1,6 +1,8 @@
 #include "ledger/dokument.h"
+#include "ledger/ledger_builder.h"
 #include "ledger/ledger_loading.h"
 #include "setting_table.h"
+#include "support/test_ledger.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,9 +13,7 @@ using namespace ledger;
 
 namespace {
 
-CNVKDatum date(int d, int m, int y) {
-    return *CNVKDatum::fromCalendar(d, m, y);
-}
+using testsupport::date;
 
 class DokumentTest : public ::testing::Test {
 protected:
@@ -75,13 +75,7 @@ TEST_F(DokumentTest, NewDocumentValues) {
     EXPECT_EQ(doc.filters()[3]->amountFrom, 100);
 
     CTalwerkDoc fresh;
-    NeueDateiWaehrung dm;
-    dm.dualCurrency = 1;
-    dm.euroOnly = 0;
-    dm.nationalIndex = 0;
-    dm.rate = {195583, 100000};
-    dm.secondSymbol = "DM";
-    fresh.newDocument(dm, date(15, 6, 2024));
+    fresh.newDocument(LedgerBuilder::euroBesideDm(), date(15, 6, 2024));
     EXPECT_TRUE(fresh.accounts().empty());
     EXPECT_TRUE(fresh.bookings().empty());
     EXPECT_TRUE(fresh.rules().empty());

@@ -1,4 +1,5 @@
 #include "ledger/dokument.h"
+#include "ledger/ledger_builder.h"
 #include "ledger/waehrung.h"
 
 #include <gtest/gtest.h>
@@ -64,12 +65,7 @@ TEST(Waehrung, RateFormatting) {
 
 TEST(Waehrung, ConversionUsesOneGuardDigitAndRoundsHalfAwayFromZero) {
     CTalwerkDoc doc;
-    NeueDateiWaehrung dm;
-    dm.dualCurrency = 1;
-    dm.euroOnly = 0;
-    dm.nationalIndex = 0;
-    dm.rate = {195583, 100000};
-    doc.newDocument(dm, CNVKDatum{});
+    doc.newDocument(LedgerBuilder::euroBesideDm(), CNVKDatum{});
 
     // 100,00 DM -> 51,13 EUR and back.
     WaehrungsBetrag euro = doc.convertBetrag(10000, WaehrungsIndex::Zweite);

@@ -1,7 +1,7 @@
 #include "reports/account_columns.h"
 #include "reports/accounts_by_category_view.h"
 #include "reports/accounts_view.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ namespace {
 
 using ledger::Vorgang;
 using reports::ReportTable;
-using testledger::date;
-using testledger::Ledger;
+using testsupport::date;
+using testsupport::TestLedger;
 
 reports::ReportParams range(const char* from, const char* to) {
     reports::ReportParams p;
@@ -61,7 +61,7 @@ TEST(AccountColumns, ShowsTheNameWhenNoNameColumnIsChosenAndDropsSecondCurrencyC
 }
 
 TEST(AccountsView, EmptyLedgerKeepsTheFixedRows) {
-    Ledger l;
+    TestLedger l;
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.repeatTitle = 1; });
     const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     EXPECT_EQ(rowLabels(t), (std::vector<std::string>{
@@ -86,7 +86,7 @@ TEST(AccountsView, EmptyLedgerKeepsTheFixedRows) {
 }
 
 TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
-    Ledger l;
+    TestLedger l;
     const int32_t b = l.asset("b-Konto", 1, 1000);
     const int32_t a = l.asset("A-Konto", 2, 1000);
     const int32_t leer = l.asset("Leer", 3, 500);
@@ -127,7 +127,7 @@ TEST(AccountsView, GroupsZeroFlagsAndSortOrder) {
 }
 
 TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
-    Ledger l;
+    TestLedger l;
     const int32_t wohnen = l.category(ledger::KontoArt::Ausgabenkonto, "wohnen");
     const int32_t auto_ = l.category(ledger::KontoArt::Ausgabenkonto, "Auto");
     const int32_t miete = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
@@ -168,7 +168,7 @@ TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
 }
 
 TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
-    Ledger l;
+    TestLedger l;
     const int32_t giro = l.asset("Giro", 1);
     const int32_t gehalt = l.income("Gehalt", 2);
     const int32_t miete = l.expense("Miete", 3);
@@ -189,7 +189,7 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
 }
 
 TEST(AccountsByCategoryView, TagsCategoryRowsAndDropsHiddenAccountsFirst) {
-    Ledger l;
+    TestLedger l;
     const int32_t wohnen = l.category(ledger::KontoArt::Ausgabenkonto, "Wohnen");
     const int32_t miete = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
     const int32_t giro = l.asset("Giro", 1, 100000);

@@ -14,7 +14,7 @@
 namespace {
 
 using K = reports::ViewKind;
-using testledger::date;
+using testsupport::date;
 
 reports::ReportParams params(reports::ViewKind viewKind, const char* from, const char* to) {
     reports::ReportParams p;
@@ -36,8 +36,8 @@ std::string render(const ledger::CTalwerkDoc& doc, const reports::ReportParams& 
 }
 
 // The household ledger with numbers, texts and notes on its bookings.
-testledger::Ledger textLedger() {
-    testledger::Ledger l = testledger::householdLedger();
+testsupport::TestLedger textLedger() {
+    testsupport::TestLedger l = testsupport::householdLedger();
     const char* texts[] = {"Miete Dez", "Gehalt", "Miete", "Einkauf", "Sparen"};
     int n = 0;
     // Changed in place, as a file would carry them: the numbers ascend in booking order.
@@ -61,7 +61,7 @@ std::vector<int> taggedRows(const reports::ReportTable& t) {
 }
 
 TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
-    testledger::Ledger l = textLedger();
+    testsupport::TestLedger l = textLedger();
     testgolden::expectGolden("reports/household_view2.txt",
                              render(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024")));
     // Sorted by "Buchungstext" descending, with every column.
@@ -85,7 +85,7 @@ TEST(BookingViewsGolden, BookingsAndFilteredBookings) {
 }
 
 TEST(BookingViewsGolden, AccountBookings) {
-    testledger::Ledger l = textLedger();
+    testsupport::TestLedger l = textLedger();
     reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection.kind = reports::Selection::kKonto;
     p.selection.accountId = l.doc.accounts()[0]->id; // Girokonto
@@ -97,7 +97,7 @@ TEST(BookingViewsGolden, AccountBookings) {
     p.selection = {reports::Selection::kKategorie, -1, ledger::KontoArt::Ausgabenkonto, 0, -1};
     testgolden::expectGolden("reports/household_view4_wohnen.txt", render(l.doc, p));
 
-    testledger::Ledger dual = testledger::dualCurrencyLedger();
+    testsupport::TestLedger dual = testsupport::dualCurrencyLedger();
     dual.doc.changeSettings([](ledger::CTWEinstellungen& s) {
         s.accountBookingsData |= 0x2000000 | 0x8000000 | 0x200000;
     });
@@ -110,7 +110,7 @@ TEST(BookingViewsGolden, AccountBookings) {
 }
 
 TEST(BookingsView, SortingKeepsDocumentOrderForTiesAndReversesItDescending) {
-    testledger::Ledger l;
+    testsupport::TestLedger l;
     const int32_t giro = l.asset("Giro", 1);
     const int32_t miete = l.expense("Miete", 2);
     for (const int64_t amount : {500, 700, 500, 300, 700})
@@ -150,7 +150,7 @@ selectionSort(const ledger::CTalwerkDoc& doc, std::vector<int> rest,
 }
 
 TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
-    testledger::Ledger l(true);
+    testsupport::TestLedger l(true);
     const int32_t konten[] = {l.asset("Giro", 7), l.asset("bank", 3), l.asset("Äpfel", 5),
                               l.expense("Miete", 9)};
     const char* texts[] = {"Miete", "miete", "Äpfel", "Apfel", "", "Zins", "apfel"};
@@ -206,7 +206,7 @@ TEST(BookingsView, StableSortGivesTheOrderOfTheSelectionSort) {
 }
 
 TEST(BookingsView, ProvisionalColumnAndSums) {
-    testledger::Ledger l = testledger::householdLedger();
+    testsupport::TestLedger l = testsupport::householdLedger();
     // 31.03.2024 holds the one provisional booking.
     const auto columns = [&](const char* to, bool without) {
         reports::ReportParams p = params(K::Buchungen, "01.01.2024", to);
@@ -227,7 +227,7 @@ TEST(BookingsView, ProvisionalColumnAndSums) {
 }
 
 TEST(BookingsView, RowsAreColouredByKindAndAlternate) {
-    testledger::Ledger l = testledger::householdLedger();
+    testsupport::TestLedger l = testsupport::householdLedger();
     const reports::ReportTable t = build(l.doc, params(K::Buchungen, "01.01.2024", "31.03.2024"));
     // Income green, expense red, transfers blue; the second of two rows a shade darker.
     const platform::Color even[3] = {{200, 255, 200}, {255, 200, 200}, {201, 238, 255}};
@@ -250,7 +250,7 @@ TEST(BookingsView, RowsAreColouredByKindAndAlternate) {
 // The bookings view and the filtered bookings view fill only the dates into their titles;
 // the other placeholders stay as typed.
 TEST(BookingsView, TitlesReplaceOnlyTheDates) {
-    testledger::Ledger l = testledger::householdLedger();
+    testsupport::TestLedger l = testsupport::householdLedger();
     const char* const kTemplate = "<TYP> <BEZEICHNUNG> <STANDARDTITEL> <STARTDATUM>-<ENDDATUM>";
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.bookingsTitle = kTemplate; });
     l.doc.changeSettings([&](ledger::CTWEinstellungen& s) { s.filteredBookingsTitle = kTemplate; });
@@ -265,7 +265,7 @@ TEST(BookingsView, TitlesReplaceOnlyTheDates) {
 }
 
 TEST(AccountBookingsView, TransfersBetweenSelectedAccountsAndTheStand) {
-    testledger::Ledger l = testledger::householdLedger();
+    testsupport::TestLedger l = testsupport::householdLedger();
     reports::ReportParams p = params(K::BuchungenKonto, "01.01.2024", "31.03.2024");
     p.selection = {reports::Selection::kKategorie, -1, ledger::KontoArt::Bestandskonto, 0, -1};
     const reports::ReportTable t = build(l.doc, p);

@@ -4,7 +4,7 @@
 #include "reports/chart_painter.h"
 #include "reports/svg_surface.h"
 #include "support/recording_surface.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +16,7 @@
 namespace {
 
 using namespace ledger;
-using testledger::date;
+using testsupport::date;
 
 reports::ReportParams params(const char* from, const char* to, int periodKind, int valueKind) {
     reports::ReportParams p;
@@ -32,7 +32,7 @@ int64_t pointOn(const reports::Chart& chart, const char* day) {
 }
 
 TEST(Chart, FlowsRestartEachPeriodAndBalancesNever) {
-    testledger::Ledger l;
+    testsupport::TestLedger l;
     const int32_t giro = l.asset("Giro", 1, 10000);
     const int32_t karte = l.asset("Karte", 2, -2000);
     const int32_t gehalt = l.income("Gehalt", 3);
@@ -66,7 +66,7 @@ TEST(Chart, FlowsRestartEachPeriodAndBalancesNever) {
 }
 
 TEST(Chart, RangeOfOneDayHasTwoPointsAndInvalidSelectionOnlyATitle) {
-    testledger::Ledger l;
+    testsupport::TestLedger l;
     const int32_t giro = l.asset("Giro", 1, 12345);
     reports::Chart chart =
         reports::buildTotalChart(l.doc, params("05.03.2024", "05.03.2024", 0, reports::kVermoegen));

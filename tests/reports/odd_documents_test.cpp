@@ -5,7 +5,7 @@
 #include "reports/table_painter.h"
 #include "reports/table_text.h"
 #include "reports/view_kinds.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@
 namespace {
 
 using ledger::Vorgang;
-using testledger::date;
-using testledger::Ledger;
+using testsupport::date;
+using testsupport::TestLedger;
 
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
@@ -44,7 +44,7 @@ void renderEveryView(const ledger::CTalwerkDoc& doc, const char* from, const cha
 }
 
 TEST(OddDocuments, HugeAmountsAndRatesSaturate) {
-    Ledger l(true, {kMax, 1});
+    TestLedger l(true, {kMax, 1});
     const int32_t reich = l.asset("Reich", 1, kMax);
     const int32_t arm = l.asset("Arm", 2, kMin, ledger::WaehrungsIndex::Zweite);
     const int32_t gehalt = l.income("Gehalt", 3);
@@ -61,7 +61,7 @@ TEST(OddDocuments, HugeAmountsAndRatesSaturate) {
 }
 
 TEST(OddDocuments, OneCurrencyLedgerKeepsEveryAmountInItsCurrency) {
-    Ledger l; // one currency, but a damaged file names the second for an account and bookings
+    TestLedger l; // one currency, but a damaged file names the second for an account and bookings
     const int32_t giro = l.asset("Giro", 1, 1000, ledger::WaehrungsIndex::Zweite);
     const int32_t gehalt = l.income("Gehalt", 2);
     const int32_t miete = l.expense("Miete", 3);
@@ -81,7 +81,7 @@ TEST(OddDocuments, OneCurrencyLedgerKeepsEveryAmountInItsCurrency) {
 }
 
 TEST(OddDocuments, DamagedTableSettingsStayWithinRange) {
-    Ledger l;
+    TestLedger l;
     const int32_t giro = l.asset("Girokonto mit einem langen Namen", 1, 100);
     const int32_t miete = l.expense("Miete", 2);
     l.book("02.01.2024", Vorgang::Ausgabe, giro, miete, 10);
@@ -110,10 +110,10 @@ TEST(OddDocuments, DamagedTableSettingsStayWithinRange) {
 }
 
 TEST(OddDocuments, RangeEndsEmptyLedgersAndAccountsWithoutCategories) {
-    Ledger empty;
+    TestLedger empty;
     renderEveryView(empty.doc, "02.01.1970", "18.01.2038");
 
-    Ledger l(true);
+    TestLedger l(true);
     const int32_t giro = l.asset("Giro", 1, 500, ledger::WaehrungsIndex::Zweite);
     const int32_t miete = l.expense("Miete", 2);
     l.changeKonto(giro, [&](ledger::CTWKonto& k) { k.switchDates.push_back(date("18.01.2038")); });

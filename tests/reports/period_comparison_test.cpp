@@ -1,7 +1,7 @@
 #include "reports/period_comparison.h"
 #include "reports/period_comparison_view.h"
 #include "reports/perioden_ausw_form.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 using namespace ledger;
 using reports::CPeriodenAuswForm;
 using reports::PeriodWindow;
-using testledger::date;
+using testsupport::date;
 
 std::vector<std::string> texts(const std::vector<reports::ComparisonPeriod>& periods) {
     std::vector<std::string> out;
@@ -65,7 +65,7 @@ TEST(ComparisonPeriods, WindowsAreCutToMonthsAndClippedToTheRange) {
 }
 
 TEST(ComparisonPeriods, AverageBalanceIsTheTruncatedMeanOfTheDays) {
-    testledger::Ledger l;
+    testsupport::TestLedger l;
     const int32_t giro = l.asset("Giro", 1, 10000);
     const int32_t gehalt = l.income("Gehalt", 2);
     l.book("11.04.2024", Vorgang::Einnahme, giro, gehalt, 10000);

@@ -1,15 +1,15 @@
 #include "reports/day_by_day.h"
 #include "reports/periods.h"
 #include "reports/report_params.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using ledger::Vorgang;
-using testledger::date;
-using testledger::Ledger;
+using testsupport::date;
+using testsupport::TestLedger;
 
 struct Built {
     reports::KontoIndex index;
@@ -24,7 +24,7 @@ struct Figures {
     bool operator==(const Figures&) const = default;
 };
 
-Figures figures(const Ledger& l, int32_t id, const char* from, const char* to,
+Figures figures(const TestLedger& l, int32_t id, const char* from, const char* to,
                 bool withoutProvisional = false) {
     const reports::KontoIndex index(l.doc.accounts());
     const reports::PeriodTable t =
@@ -34,7 +34,7 @@ Figures figures(const Ledger& l, int32_t id, const char* from, const char* to,
 }
 
 TEST(PeriodTable, RangeBoundsDecideWhereABookingCounts) {
-    Ledger l;
+    TestLedger l;
     const int32_t giro = l.asset("Giro", 1, 100000);
     const int32_t gehalt = l.income("Gehalt", 2);
     l.book("31.12.2023", Vorgang::Einnahme, giro, gehalt, 1000);
@@ -52,7 +52,7 @@ TEST(PeriodTable, RangeBoundsDecideWhereABookingCounts) {
 }
 
 TEST(PeriodTable, TransfersWithIncomeAndExpenseAccountsMoveTheirValues) {
-    Ledger l;
+    TestLedger l;
     const int32_t giro = l.asset("Giro", 1);
     const int32_t spar = l.asset("Spar", 2);
     const int32_t zinsen = l.income("Zinsen", 3);
@@ -77,7 +77,7 @@ TEST(PeriodTable, TransfersWithIncomeAndExpenseAccountsMoveTheirValues) {
 }
 
 TEST(PeriodTable, ProvisionalBookingsCountOnlyWhenIncluded) {
-    Ledger l;
+    TestLedger l;
     const int32_t giro = l.asset("Giro", 1);
     const int32_t miete = l.expense("Miete", 2);
     l.book("01.12.2023", Vorgang::Ausgabe, giro, miete, 100, ledger::WaehrungsIndex::Erste, true);
@@ -90,7 +90,7 @@ TEST(PeriodTable, ProvisionalBookingsCountOnlyWhenIncluded) {
 }
 
 TEST(PeriodTable, CurrencySwitchInsideTheRange) {
-    Ledger l(true); // EUR first, DM second
+    TestLedger l(true); // EUR first, DM second
     const int32_t konto =
         l.asset("Sparbuch", 1, 195583, ledger::WaehrungsIndex::Zweite); // 1.955,83 DM
     const int32_t zinsen = l.income("Zinsen", 2);
@@ -112,18 +112,18 @@ TEST(PeriodTable, CurrencySwitchInsideTheRange) {
 }
 
 TEST(PeriodTable, ConversionRoundsHalfAwayFromZero) {
-    Ledger l(true, {3, 2});
+    TestLedger l(true, {3, 2});
     const reports::Umrechner u(l.doc);
     EXPECT_EQ(u.convert(1, 0), 2);   // t = 15
     EXPECT_EQ(u.convert(-1, 0), -2); // t = -15
     EXPECT_EQ(u.convert(-1, 1), -1); // t = -6 -> -0,6 -> -1
     EXPECT_EQ(u.convert(-2, 1), -1); // t = -13
     EXPECT_EQ(u.into(-7, 1, 1), -7);
-    EXPECT_EQ(reports::Umrechner(Ledger().doc).convert(-12345, 0), -12345);
+    EXPECT_EQ(reports::Umrechner(TestLedger().doc).convert(-12345, 0), -12345);
 }
 
 TEST(PeriodTable, TotalFiguresCombineBothCurrencies) {
-    Ledger l(true, {2, 1}); // 1 EUR = 2 DM
+    TestLedger l(true, {2, 1}); // 1 EUR = 2 DM
     const int32_t giro = l.asset("Giro", 1, 1000);
     const int32_t dmKonto = l.asset("Alt", 2, 400, ledger::WaehrungsIndex::Zweite);
     const int32_t karte = l.asset("Karte", 3, -300);

@@ -228,7 +228,6 @@ TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
     ReportTable none;
     EXPECT_EQ(none.addRow({}), -1);
     EXPECT_EQ(none.addRowHeight(60), -1);
-    none.setCell(0, 0, "x"); // no effect, no crash
 
     ReportTable t = table(2);
     t.setColumnAlignment(1, 7);
@@ -236,8 +235,10 @@ TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
     EXPECT_EQ(t.columnAlignment(1), kAlignLeft);
     const int r = t.addRow({}, reports::RowTag::konto(42));
     t.setCell(r, 1, "x", 3, -2);
-    t.setCell(r, 2, "y");
-    t.setCell(r + 1, 0, "z");
+    // A cell or row outside the table is a builder's fault: a debug build stops there.
+    EXPECT_DEBUG_DEATH(none.setCell(0, 0, "x"), "row >= 0");
+    EXPECT_DEBUG_DEATH(t.setCell(r, 2, "y"), "column < columnCount");
+    EXPECT_DEBUG_DEATH(t.setCell(r + 1, 0, "z"), "row < rowCount");
     EXPECT_EQ(t.row(r).tag, reports::RowTag::konto(42));
     EXPECT_EQ(t.row(r).cells[1].span, 1);
     EXPECT_EQ(t.row(r).cells[1].align, kAlignLeft);

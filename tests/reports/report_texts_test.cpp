@@ -1,6 +1,6 @@
 #include "reports/report_texts.h"
 #include "reports/report_title.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
@@ -49,13 +49,13 @@ TEST(ReportTexts, TitleTemplatesReplaceEveryPlaceholder) {
 namespace {
 
 TEST(ReportTitle, SelectionAndValueKindFillTheTemplates) {
-    testledger::Ledger l;
+    testsupport::TestLedger l;
     const int32_t wohnen = l.category(ledger::KontoArt::Ausgabenkonto, "Wohnen");
     const int32_t miete = l.subcategory(ledger::KontoArt::Ausgabenkonto, wohnen, "Miete");
     const int32_t giro = l.asset("Girokonto", 1);
     reports::ReportParams p;
-    p.start = testledger::date("01.01.2024");
-    p.end = testledger::date("31.12.2024");
+    p.start = testsupport::date("01.01.2024");
+    p.end = testsupport::date("31.12.2024");
     p.valueKind = reports::kVermoegen;
     const std::string account = l.doc.settings().accountBookingsTitle;
 

@@ -2,13 +2,13 @@
 // that kept Deutsche Mark beside the Euro across the switch of 2002.
 #pragma once
 
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
-namespace testledger {
+namespace testsupport {
 
-inline Ledger householdLedger() {
+inline TestLedger householdLedger() {
     using namespace ledger;
-    Ledger l;
+    TestLedger l;
     const int32_t bank = l.category(KontoArt::Bestandskonto, "Bank");
     const int32_t giroKat = l.subcategory(KontoArt::Bestandskonto, bank, "Girokonten");
     const int32_t sparKat = l.subcategory(KontoArt::Bestandskonto, bank, "Sparen");
@@ -57,9 +57,9 @@ inline Ledger householdLedger() {
     return l;
 }
 
-inline Ledger dualCurrencyLedger() {
+inline TestLedger dualCurrencyLedger() {
     using namespace ledger;
-    Ledger l(true);
+    TestLedger l(true);
     const int32_t bank = l.category(KontoArt::Bestandskonto, "Bank");
     const int32_t giro = l.account(KontoArt::Bestandskonto, "Girokonto", 1, 300000,
                                    ledger::WaehrungsIndex::Erste, bank);
@@ -78,4 +78,4 @@ inline Ledger dualCurrencyLedger() {
     return l;
 }
 
-} // namespace testledger
+} // namespace testsupport

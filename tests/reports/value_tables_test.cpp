@@ -1,12 +1,12 @@
 #include "reports/value_tables.h"
-#include "test_ledger.h"
+#include "support/test_ledger.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace ledger;
-using testledger::date;
+using testsupport::date;
 
 reports::ReportParams params(const char* from, const char* to, int periodKind) {
     reports::ReportParams p;
@@ -34,7 +34,7 @@ std::vector<std::string> dataRows(const reports::ReportTable& t) {
 // A Euro household: 1.000,00 on the giro account, wages in January, February and March and
 // one expense in February.
 struct Haushalt {
-    testledger::Ledger l;
+    testsupport::TestLedger l;
     int32_t giro = l.asset("Giro", 1, 100000);
     int32_t karte = l.asset("Karte", 2, 0);
     int32_t gehalt = l.income("Gehalt", 3);
@@ -96,7 +96,7 @@ TEST(TotalValuesView, RowsCloseOnPeriodEndsAndOnTheEndDate) {
 }
 
 TEST(TotalValuesView, ColumnBitsSecondCurrencyAndExtraColumn) {
-    testledger::Ledger l(true, {2, 1}); // 1 EUR = 2 DM
+    testsupport::TestLedger l(true, {2, 1}); // 1 EUR = 2 DM
     const int32_t giro = l.asset("Giro", 1, 1000);
     const int32_t alt = l.asset("Alt", 2, -500, ledger::WaehrungsIndex::Zweite);
     const int32_t gehalt = l.income("Gehalt", 3);
@@ -142,7 +142,7 @@ TEST(AccountValuesView, FlowsOfASelectionRestartAndAreSummed) {
 }
 
 TEST(AccountValuesView, CategorySumsItsAccountsInTheirCurrencyOfTheDay) {
-    testledger::Ledger l(true, {2, 1}); // 1 EUR = 2 DM
+    testsupport::TestLedger l(true, {2, 1}); // 1 EUR = 2 DM
     const int32_t bank = l.category(KontoArt::Bestandskonto, "Bank");
     const int32_t giro =
         l.account(KontoArt::Bestandskonto, "Giro", 1, 1000, ledger::WaehrungsIndex::Erste, bank);

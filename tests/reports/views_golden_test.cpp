@@ -9,7 +9,7 @@
 namespace {
 
 using K = reports::ViewKind;
-using testledger::date;
+using testsupport::date;
 
 // The view rendered as fixed-width text, converted to UTF-8 so that the golden files read.
 std::string render(const ledger::CTalwerkDoc& doc, reports::ViewKind viewKind, const char* from,
@@ -24,7 +24,7 @@ std::string render(const ledger::CTalwerkDoc& doc, reports::ViewKind viewKind, c
 }
 
 TEST(ViewsGolden, HouseholdLedger) {
-    testledger::Ledger l = testledger::householdLedger();
+    testsupport::TestLedger l = testsupport::householdLedger();
     testgolden::expectGolden("reports/household_view1.txt",
                              render(l.doc, K::Konten, "01.01.2024", "31.03.2024"));
     testgolden::expectGolden(
@@ -73,7 +73,7 @@ std::string renderValues(const ledger::CTalwerkDoc& doc, reports::ViewKind viewK
 
 TEST(ViewsGolden, ValueTables) {
     using reports::Selection;
-    const testledger::Ledger household = testledger::householdLedger();
+    const testsupport::TestLedger household = testsupport::householdLedger();
     const ledger::CTalwerkDoc& h = household.doc;
     testgolden::expectGolden("reports/household_view5_months.txt",
                              renderValues(h, K::WertetabelleGesamt, "01.01.2024", "10.04.2024", 1));
@@ -92,7 +92,7 @@ TEST(ViewsGolden, ValueTables) {
                              renderValues(h, K::WertetabelleKonto, "27.03.2024", "02.04.2024", 0,
                                           {Selection::kKonto, h.accounts()[0]->id}));
 
-    const testledger::Ledger dual = testledger::dualCurrencyLedger();
+    const testsupport::TestLedger dual = testsupport::dualCurrencyLedger();
     const ledger::CTalwerkDoc& d = dual.doc;
     testgolden::expectGolden("reports/dual_view5_months.txt",
                              renderValues(d, K::WertetabelleGesamt, "01.11.2001", "31.01.2002", 1));
@@ -102,7 +102,7 @@ TEST(ViewsGolden, ValueTables) {
 }
 
 TEST(ViewsGolden, PeriodComparison) {
-    testledger::Ledger household = testledger::householdLedger();
+    testsupport::TestLedger household = testsupport::householdLedger();
     testgolden::expectGolden(
         "reports/household_view9.txt",
         renderValues(household.doc, K::Periodenvergleich, "01.01.2024", "10.04.2024", 0));
@@ -120,14 +120,14 @@ TEST(ViewsGolden, PeriodComparison) {
         "reports/household_view9_flat.txt",
         renderValues(household.doc, K::Periodenvergleich, "01.01.2024", "31.03.2024", 0));
 
-    testledger::Ledger dual = testledger::dualCurrencyLedger();
+    testsupport::TestLedger dual = testsupport::dualCurrencyLedger();
     dual.doc.changeSettings([](ledger::CTWEinstellungen& s) { s.comparisonCurrency = 1; });
     testgolden::expectGolden("reports/dual_view9.txt", renderValues(dual.doc, K::Periodenvergleich,
                                                                     "01.12.2001", "31.01.2002", 0));
 }
 
 TEST(ViewsGolden, DualCurrencyLedger) {
-    testledger::Ledger l = testledger::dualCurrencyLedger();
+    testsupport::TestLedger l = testsupport::dualCurrencyLedger();
     testgolden::expectGolden("reports/dual_view1.txt",
                              render(l.doc, K::Konten, "01.12.2001", "31.01.2002"));
     testgolden::expectGolden("reports/dual_view3.txt",

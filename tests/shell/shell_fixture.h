@@ -32,7 +32,7 @@ public:
 
     // Writes the household ledger of the report tests to the temporary directory.
     QString writeSample(const QString& name = QStringLiteral("haushalt.tlw")) {
-        testledger::Ledger l = testledger::householdLedger();
+        testsupport::TestLedger l = testsupport::householdLedger();
         const QString path = dir.filePath(name);
         if (const std::string failure = ledger::saveLedgerFile(l.doc, path.toStdString());
             !failure.empty())

@@ -6,7 +6,7 @@
 #include "shell/qt/cp1252.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -203,7 +203,7 @@ private slots:
 
     void euroToolConvertsADeutscheMarkLedger() {
         AppFixture f;
-        testledger::Ledger l = testledger::householdLedger();
+        testsupport::TestLedger l = testsupport::householdLedger();
         l.doc.changeSettings([&](ledger::CTWEinstellungen& s) {
             s.euroOnly = 0;
             s.firstCurrencySymbol = "DM";
@@ -253,7 +253,8 @@ private slots:
         QCOMPARE(title, u"Konto bearbeiten"_qs);
         const ledger::CTWKonto& konto = *doc.findKontoByText("Miete", true);
         QCOMPARE(konto.alt1UseStandard, 0);
-        QCOMPARE(konto.alt1Category, doc.findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Lebensmittel")->id);
+        QCOMPARE(konto.alt1Category,
+                 doc.findKategorieByName(ledger::KontoArt::Ausgabenkonto, "Lebensmittel")->id);
         QVERIFY(f.child().isWindowModified());
     }
 };

@@ -5,7 +5,7 @@
 #include "ledger/file_write.h"
 #include "ledger/ledger_store.h"
 #include "shell/app/recovery.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -60,7 +60,7 @@ private slots:
         const QString file = f.writeSample();
         f.start({file});
         const QString folder = f.recoveryFolder();
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         QCOMPARE(f.app->settings().recoveryMinutes(), 2);
 
         // Nothing unsaved: nothing written.
@@ -137,7 +137,7 @@ private slots:
         f.start({});
         QCOMPARE(asked, 2);
         QCOMPARE(f.window().mdiArea()->subWindowList().size(), 1);
-        shell::Document* restored = f.child().document();
+        shell::OpenLedger* restored = f.child().document();
         QCOMPARE(restored->screenScale(), 1.25);
         QVERIFY(restored->isModified());
         QVERIFY(f.child().isWindowModified());
@@ -184,7 +184,7 @@ private slots:
         answerRecovery(u"Wiederherstellen"_qs, &asked);
         f.start({});
         QCOMPARE(asked, 1);
-        shell::Document* restored = f.child().document();
+        shell::OpenLedger* restored = f.child().document();
         QVERIFY(restored->isModified());
         QCOMPARE(restored->filePath(), QString());
         QCOMPARE(restored->displayName(), u"haushalt.tlw"_qs);

@@ -20,10 +20,6 @@ using K = reports::ViewKind;
 
 namespace {
 
-ledger::CNVKDatum day(int d, int m, int y) {
-    return *ledger::CNVKDatum::fromCalendar(d, m, y);
-}
-
 QString writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -56,13 +52,13 @@ private slots:
             {{u"--view"_qs, u"2"_qs, u"--from"_qs, u"01.01.1995"_qs, u"--to"_qs, u"31.12.2024"_qs,
               file},
              K::Buchungen,
-             day(1, 1, 1995),
-             day(31, 12, 2024),
+             testsupport::date(1, 1, 1995),
+             testsupport::date(31, 12, 2024),
              {}},
             {{u"--to"_qs, u"29.02.2024"_qs, file},
              std::nullopt,
              std::nullopt,
-             day(29, 2, 2024),
+             testsupport::date(29, 2, 2024),
              {}},
             {{u"--from"_qs, u"31.12.2024"_qs, u"--to"_qs, u"01.01.2024"_qs, file},
              {},
@@ -110,25 +106,25 @@ private slots:
             ledger::CNVKDatum end;
         };
         const Case cases[] = {
-            {{}, K::Konten, day(1, 4, 2024), day(15, 4, 2024)},
-            {{K::Buchungen, day(1, 1, 2023), day(31, 12, 2023)},
+            {{}, K::Konten, testsupport::date(1, 4, 2024), testsupport::date(15, 4, 2024)},
+            {{K::Buchungen, testsupport::date(1, 1, 2023), testsupport::date(31, 12, 2023)},
              K::Buchungen,
-             day(1, 1, 2023),
-             day(31, 12, 2023)},
+             testsupport::date(1, 1, 2023),
+             testsupport::date(31, 12, 2023)},
             // A single day given on the wrong side of the file's period gives a period of
             // that day alone.
-            {{std::nullopt, day(1, 5, 2024), std::nullopt},
+            {{std::nullopt, testsupport::date(1, 5, 2024), std::nullopt},
              K::Konten,
-             day(1, 5, 2024),
-             day(1, 5, 2024)},
-            {{std::nullopt, std::nullopt, day(1, 3, 2024)},
+             testsupport::date(1, 5, 2024),
+             testsupport::date(1, 5, 2024)},
+            {{std::nullopt, std::nullopt, testsupport::date(1, 3, 2024)},
              K::Konten,
-             day(1, 3, 2024),
-             day(1, 3, 2024)},
-            {{K::Kategorien, std::nullopt, day(10, 4, 2024)},
+             testsupport::date(1, 3, 2024),
+             testsupport::date(1, 3, 2024)},
+            {{K::Kategorien, std::nullopt, testsupport::date(10, 4, 2024)},
              K::Kategorien,
-             day(1, 4, 2024),
-             day(10, 4, 2024)},
+             testsupport::date(1, 4, 2024),
+             testsupport::date(10, 4, 2024)},
         };
         for (const Case& c : cases) {
             AppFixture f;
@@ -147,7 +143,7 @@ private slots:
     void theScreenshotNeverWaitsForAnAnswer() {
         AppFixture f;
         const QString sample = f.writeSample();
-        testledger::Ledger household = testledger::householdLedger();
+        testsupport::TestLedger household = testsupport::householdLedger();
         const std::vector<std::uint8_t> old =
             testsupport::writeFileOfVersion(household.doc, testsupport::kVersion251);
         const QString older = writeBytes(f.dir.filePath(u"alt.tlw"_qs),

@@ -5,7 +5,7 @@
 #include "shell/app/app_settings.h"
 #include "shell/app/command_line.h"
 #include "shell/qt/cp1252.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/start_hinweis.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"

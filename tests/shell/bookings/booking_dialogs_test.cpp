@@ -2,7 +2,7 @@
 // delete question of a booking row.
 #include "ledger/dokument.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 

@@ -6,8 +6,8 @@
 #include "ledger/file_write.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
 #include "shell/window/ledger_history.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -42,12 +42,12 @@ void showMarch(QWidget* dlg) {
     emit dlg->findChild<shell::CDatumEdit*>(u"bis"_qs)->dateChanged(QDate(2024, 3, 31));
 }
 
-std::vector<std::uint8_t> bytesOf(const shell::Document& document) {
+std::vector<std::uint8_t> bytesOf(const shell::OpenLedger& document) {
     return ledger::writeLedgerFile(document.ledger());
 }
 
 // The names of the undo history's steps, oldest first.
-QStringList steps(const shell::Document& document) {
+QStringList steps(const shell::OpenLedger& document) {
     QStringList names;
     const QUndoStack& stack = document.history().stack();
     for (int i = 0; i < stack.count(); ++i)
@@ -117,7 +117,7 @@ private slots:
     void confirmsAndDeletesTheSelectedBooking() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         ledger::CTalwerkDoc& doc = document->ledger();
         const size_t before = doc.bookings().size();
         const auto saved = bytesOf(*document);
@@ -181,7 +181,7 @@ private slots:
     void theListShowsEachFurtherBookingAtOnce() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         int rowsBefore = -1, rowsDuringSecond = -1, rowsAfter = -1;
         onNextModal([&](QWidget* dlg) {
             rowsBefore = list(dlg)->model()->rowCount();
@@ -211,7 +211,7 @@ private slots:
     void deletingAllIsOneStepThatUndoesExactly() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         const shell::Commands& c = f.window().commands();
         const auto saved = bytesOf(*document);
         const size_t before = document->ledger().bookings().size();

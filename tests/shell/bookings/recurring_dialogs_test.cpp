@@ -3,7 +3,7 @@
 #include "ledger/dokument.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 

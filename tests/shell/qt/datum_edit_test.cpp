@@ -3,7 +3,7 @@
 // is refused with its message; arrows and the calendar still work.
 #include "ledger/dokument.h"
 #include "shell/qt/datum_edit.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"

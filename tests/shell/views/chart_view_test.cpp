@@ -9,7 +9,7 @@
 #include "shell/views/talwerk_view.h"
 #include "shell/window/child_frame.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
@@ -90,10 +90,6 @@ bool shownIn(QToolBar* bar, QWidget* widget) {
 
 QString chartTitle(shell::CTalwerkView* view) {
     return QString::fromStdString(ledger::toUtf8(view->chart()->title()));
-}
-
-ledger::CNVKDatum day(int d, int m, int y) {
-    return *ledger::CNVKDatum::fromCalendar(d, m, y);
 }
 
 template <typename T> T* child(QWidget* parent, const char* name) {
@@ -226,7 +222,7 @@ private slots:
     // comparison dialog follow the choice.
     void theCurrencyListOffersBothCurrencies() {
         AppFixture f;
-        testledger::Ledger l = testledger::dualCurrencyLedger();
+        testsupport::TestLedger l = testsupport::dualCurrencyLedger();
         const QString path = f.dir.filePath(QStringLiteral("zwei.tlw"));
         QVERIFY(ledger::saveLedgerFile(l.doc, path.toStdString()).empty());
         f.start({path});
@@ -292,7 +288,8 @@ private slots:
 
     void periodDialogFollowsItsForm() {
         ledger::CTWEinstellungen settings;
-        shell::CPeriodenAuswDlg dlg(settings, day(15, 1, 2024), day(10, 3, 2024),
+        shell::CPeriodenAuswDlg dlg(settings, testsupport::date(15, 1, 2024),
+                                    testsupport::date(10, 3, 2024),
                                     {QStringLiteral("EUR"), QStringLiteral("DM")}, nullptr);
         auto* count = child<QLabel>(&dlg, "anzahl");
         auto* type = child<QComboBox>(&dlg, "perioden");
@@ -334,7 +331,8 @@ private slots:
 
     void periodDialogStoresEveryChoice() {
         ledger::CTWEinstellungen settings;
-        shell::CPeriodenAuswDlg dlg(settings, day(1, 1, 2024), day(31, 12, 2024),
+        shell::CPeriodenAuswDlg dlg(settings, testsupport::date(1, 1, 2024),
+                                    testsupport::date(31, 12, 2024),
                                     {QStringLiteral("EUR"), QStringLiteral("DM")}, nullptr);
         const auto radio = [&](const char16_t* text) {
             for (QRadioButton* button : dlg.findChildren<QRadioButton*>())

@@ -7,7 +7,7 @@
 #include "shell/views/talwerk_view.h"
 #include "shell/views/view_printer.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/view_bar.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"

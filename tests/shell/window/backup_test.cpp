@@ -3,7 +3,7 @@
 // made is reported in the status bar while the save is done.
 #include "ledger/dokument.h"
 #include "ledger/sicherungen.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -43,7 +43,7 @@ private slots:
         const QString file = f.writeSample();
         const QByteArray original = contents(file);
         f.start({file});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         f.window().commands().edit.scale[3]->trigger();
         QVERIFY(document->save(&f.window()));
         // 15.04.2024 12:00:00 is the fixture's clock.
@@ -60,7 +60,7 @@ private slots:
         f.window().commands().file.sicherungen->trigger();
         QCOMPARE(rows, 1);
         QCOMPARE(f.window().mdiArea()->subWindowList().size(), 2);
-        shell::Document* opened = f.child().document();
+        shell::OpenLedger* opened = f.child().document();
         QVERIFY(opened != document);
         QVERIFY(opened->isReadOnly());
         QCOMPARE(opened->screenScale(), 1.0);
@@ -110,7 +110,7 @@ private slots:
         QFile blocker(f.dir.filePath(u"Sicherungen"_qs));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         f.window().commands().edit.scale[3]->trigger();
         QVERIFY(document->save(&f.window()));
         QVERIFY(!document->isModified());

@@ -5,8 +5,8 @@
 #include "ledger/file_write.h"
 #include "shell/views/talwerk_view.h"
 #include "shell/window/dialog_commands.h"
-#include "shell/window/document.h"
 #include "shell/window/ledger_history.h"
+#include "shell/window/open_ledger.h"
 #include "shell_fixture.h"
 #include "shell_tests.h"
 
@@ -19,12 +19,12 @@ namespace shelltest {
 
 namespace {
 
-std::vector<std::uint8_t> bytesOf(const shell::Document& document) {
+std::vector<std::uint8_t> bytesOf(const shell::OpenLedger& document) {
     return ledger::writeLedgerFile(document.ledger());
 }
 
 // Renames the first filter: one small, recorded change.
-void renameFilter(shell::Document& document, const char* name) {
+void renameFilter(shell::OpenLedger& document, const char* name) {
     ledger::CTalwerkDoc& doc = document.ledger();
     ledger::CTWBuchungsFilterNeu filter = *doc.filters()[0];
     filter.name = name;
@@ -63,7 +63,7 @@ private slots:
     void aNewBookingIsUndoneAndRedone() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         const shell::Commands& c = f.window().commands();
         const auto saved = bytesOf(*document);
         QVERIFY(!c.edit.rueckgaengig->isEnabled());
@@ -110,7 +110,7 @@ private slots:
     void aDeletedBookingComesBackAtItsPlace() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         const auto saved = bytesOf(*document);
         answerMessageBox(QMessageBox::Yes);
         reports::RowTag tag;
@@ -127,7 +127,7 @@ private slots:
         AppFixture f;
         const QString file = f.writeSample();
         f.start({file});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         const shell::Commands& c = f.window().commands();
 
         c.edit.scale[3]->trigger();
@@ -162,7 +162,7 @@ private slots:
     void nestedActionsMakeStepsOfTheirOwn() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         const auto saved = bytesOf(*document);
         {
             shell::LedgerAction outer(*document, u"Außen"_qs);

@@ -6,7 +6,7 @@
 #include "reports/view_kinds.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/views/talwerk_view.h"
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 #include "shell/window/view_bar.h"
 #include "shell/window/view_menu.h"
 #include "shell_fixture.h"
@@ -45,7 +45,7 @@ bool hasEntry(const std::vector<shell::MenuEntry>& entries, shell::MenuAction ac
 
 } // namespace
 
-class DocumentTest : public QObject {
+class OpenLedgerTest : public QObject {
     Q_OBJECT
 private slots:
     void openingShowsTheAccountsViewOnce() {
@@ -96,7 +96,7 @@ private slots:
 
     void aProtectedFileAsksForItsPassword() {
         AppFixture f;
-        testledger::Ledger l = testledger::householdLedger();
+        testsupport::TestLedger l = testsupport::householdLedger();
         l.doc.setPassword({"Geheim", 1});
         const QString file = f.dir.filePath(QStringLiteral("geschuetzt.tlw"));
         QVERIFY(ledger::saveLedgerFile(l.doc, file.toStdString()).empty());
@@ -350,7 +350,7 @@ private slots:
     void screenScaleMarksTheDocumentOnlyWhenItChanges() {
         AppFixture f;
         f.start({f.writeSample()});
-        shell::Document* document = f.child().document();
+        shell::OpenLedger* document = f.child().document();
         const shell::Commands& c = f.window().commands();
         QVERIFY(c.edit.scale[1]->isChecked()); // 100 %
 
@@ -516,8 +516,8 @@ private slots:
     }
 };
 
-static Register<DocumentTest> registerDocument;
+static Register<OpenLedgerTest> registerOpenLedger;
 
 } // namespace shelltest
 
-#include "document_test.moc"
+#include "open_ledger_test.moc"

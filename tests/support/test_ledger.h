@@ -1,60 +1,58 @@
-// Builds small ledgers in code for the report tests: accounts, categories and bookings with
-// dates written as "DD.MM.YYYY".
+// The tests' ledgers: dates written as in the program ("15.06.2024") and small ledgers built
+// through the document's operations with the core's ledger builder.
 #pragma once
 
 #include "ledger/dokument.h"
+#include "ledger/ledger_builder.h"
 
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
-namespace testledger {
+namespace testsupport {
 
-inline ledger::CNVKDatum date(const std::string& text) {
-    const auto d = ledger::CNVKDatum::fromCalendar(
-        std::stoi(text.substr(0, 2)), std::stoi(text.substr(3, 2)), std::stoi(text.substr(6, 4)));
-    if (!d)
-        throw std::invalid_argument(text);
-    return *d;
+inline ledger::CNVKDatum date(int d, int m, int y) {
+    const auto day = ledger::CNVKDatum::fromCalendar(d, m, y);
+    if (!day)
+        throw std::invalid_argument("no such day");
+    return *day;
 }
 
-class Ledger {
+// "TT.MM.JJJJ".
+inline ledger::CNVKDatum date(std::string_view text) {
+    if (text.size() != 10 || text[2] != '.' || text[5] != '.')
+        throw std::invalid_argument(std::string(text));
+    const auto number = [&](std::size_t at, std::size_t n) {
+        return std::stoi(std::string(text.substr(at, n)));
+    };
+    return date(number(0, 2), number(3, 2), number(6, 4));
+}
+
+// A ledger of its own: Euro only, or Euro beside DM; accounts, categories and bookings added
+// in a line each.
+class TestLedger {
 public:
-    // A Euro-only ledger, or EUR beside DM at 1,95583 DM per Euro.
-    explicit Ledger(bool dual = false, ledger::Wechselkurs rate = {195583, 100000}) {
-        ledger::NeueDateiWaehrung w;
-        if (dual) {
-            w.dualCurrency = 1;
-            w.euroOnly = 0;
-            w.nationalIndex = 0;
-            w.rate = rate;
-            w.secondSymbol = "DM";
-        }
-        doc.newDocument(w, date("01.01.2024"));
+    explicit TestLedger(bool dual = false, ledger::Wechselkurs rate = {195583, 100000}) {
+        doc.newDocument(dual ? ledger::LedgerBuilder::euroBesideDm(rate)
+                             : ledger::NeueDateiWaehrung{},
+                        date("01.01.2024"));
     }
 
     int32_t category(ledger::KontoArt kind, const std::string& name) {
-        return doc.addKategorie(kind, name);
+        return builder().category(kind, name);
     }
     int32_t subcategory(ledger::KontoArt kind, int32_t categoryId, const std::string& name) {
-        return doc.addUnterkategorie(kind, categoryId, name);
+        return builder().subcategory(kind, categoryId, name);
     }
 
+    // The abbreviation is the name's first three letters.
     int32_t account(ledger::KontoArt kind, const std::string& name, int32_t number,
                     int64_t opening = 0,
                     ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste,
                     int32_t category = -1, int32_t subcategory = -1) {
-        ledger::CTWKonto k;
-        k.kind = kind;
-        k.name = name;
-        k.abbreviation = name.substr(0, 3);
-        k.number = number;
-        k.currencyIndex =
-            kind == ledger::KontoArt::Bestandskonto ? currency : ledger::WaehrungsIndex::Keine;
-        k.openingBalance = kind == ledger::KontoArt::Bestandskonto ? opening : 0;
-        k.category = category;
-        k.subcategory = subcategory;
-        return doc.addKonto(std::move(k)).id;
+        return builder().account(
+            {kind, name, name.substr(0, 3), number, opening, currency, category, subcategory});
     }
     int32_t asset(const std::string& name, int32_t number, int64_t opening = 0,
                   ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste) {
@@ -73,21 +71,18 @@ public:
         doc.changeKonto(k);
     }
 
+    // A booking of the given kind, which may differ from the one the accounts imply.
     void book(const std::string& when, ledger::Vorgang kind, int32_t konto1, int32_t konto2,
               int64_t amount, ledger::WaehrungsIndex currency = ledger::WaehrungsIndex::Erste,
               bool provisional = false) {
-        ledger::CTWBuchung b;
-        b.date = date(when);
+        ledger::CTWBuchung b = builder().booking(date(when), konto1, konto2, amount);
         b.kind = kind;
-        b.konto1Id = konto1;
-        b.konto1Kind = doc.findKonto(konto1)->kind;
-        b.konto2Id = konto2;
-        b.konto2Kind = doc.findKonto(konto2)->kind;
-        b.amount = amount;
         b.currencyIndex = currency;
         b.provisional = provisional ? 1 : 0;
         doc.addBuchung(std::move(b));
     }
+
+    ledger::LedgerBuilder builder() { return ledger::LedgerBuilder(doc); }
 
 private:
     // The document stays where it is when the ledger is moved.
@@ -97,4 +92,4 @@ public:
     ledger::CTalwerkDoc& doc = *owned_;
 };
 
-} // namespace testledger
+} // namespace testsupport

@@ -26,7 +26,7 @@ class RecoveryFile;
 struct FoundRecovery;
 
 // The ledger header stays out of this file: moc cannot read the C++20 standard headers.
-class Document : public QObject {
+class OpenLedger : public QObject {
     Q_OBJECT
 public:
     // The hint of a change that concerns one window only (view kind, grouping, dates).
@@ -34,25 +34,25 @@ public:
 
     // The session holds the file's lock while the document is open; a new document has a
     // session without a file.
-    Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
-             std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
-    ~Document() override;
+    OpenLedger(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+               std::unique_ptr<ledger::LedgerSession> session, QString path, QString untitledName);
+    ~OpenLedger() override;
 
     // Locks and loads the file (read-only when another program edits it and the user agrees);
     // on failure shows the one message and returns nothing.
-    static std::unique_ptr<Document> open(const QString& path, QWidget* parent);
+    static std::unique_ptr<OpenLedger> open(const QString& path, QWidget* parent);
     // A backup, read-only and without lock: "S&peichern" offers "Speichern unter", which
     // restores it.
-    static std::unique_ptr<Document> openBackup(const QString& path, const QString& ledgerPath,
-                                                QWidget* parent);
+    static std::unique_ptr<OpenLedger> openBackup(const QString& path, const QString& ledgerPath,
+                                                  QWidget* parent);
     // The ledger of a recovery file a crash left, with its changes unsaved and its path;
     // on failure shows the one message and returns nothing.
-    static std::unique_ptr<Document> openRecovered(const FoundRecovery& found,
-                                                   const QString& folder, QWidget* parent);
+    static std::unique_ptr<OpenLedger> openRecovered(const FoundRecovery& found,
+                                                     const QString& folder, QWidget* parent);
     // Asks for the currencies of a new file ("Neue Datei"); nothing when cancelled.
-    static std::unique_ptr<Document> createNew(QWidget* parent, int number);
+    static std::unique_ptr<OpenLedger> createNew(QWidget* parent, int number);
     // The open ledger that holds the ledger document, or nullptr.
-    static Document* of(const ledger::CTalwerkDoc& ledger);
+    static OpenLedger* of(const ledger::CTalwerkDoc& ledger);
 
     ledger::CTalwerkDoc& ledger() { return *ledger_; }
     const ledger::CTalwerkDoc& ledger() const { return *ledger_; }
@@ -167,7 +167,7 @@ private:
 //     LedgerAction action(*document, u"Buchung löschen"_qs);
 //     document->ledger().removeBuchung(index);
 //
-// A dialog that knows only the ledger document names it instead of the Document; over a
+// A dialog that knows only the ledger document names it instead of the OpenLedger; over a
 // ledger that is not open in a window (a dialog's own test) the action records nothing.
 //
 // Every change of the ledger meanwhile is recorded; when the object goes, a change becomes the
@@ -179,7 +179,7 @@ private:
 // operation of the booking editor) wraps each of them.
 class LedgerAction {
 public:
-    LedgerAction(Document& document, QString name);
+    LedgerAction(OpenLedger& document, QString name);
     LedgerAction(ledger::CTalwerkDoc& ledger, QString name);
     ~LedgerAction();
     LedgerAction(const LedgerAction&) = delete;
@@ -191,7 +191,7 @@ public:
 private:
     void open();
 
-    Document* document_;
+    OpenLedger* document_;
     QString name_;
     LedgerAction* outer_ = nullptr;
 };

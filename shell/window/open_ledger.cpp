@@ -1,4 +1,4 @@
-#include "shell/window/document.h"
+#include "shell/window/open_ledger.h"
 
 #include "ledger/dokument.h"
 #include "ledger/file_write.h"
@@ -24,8 +24,8 @@ namespace shell {
 namespace {
 
 // Every open ledger by its document, for the actions of dialogs that know only the ledger.
-QHash<const ledger::CTalwerkDoc*, Document*>& openLedgers() {
-    static QHash<const ledger::CTalwerkDoc*, Document*> ledgers;
+QHash<const ledger::CTalwerkDoc*, OpenLedger*>& openLedgers() {
+    static QHash<const ledger::CTalwerkDoc*, OpenLedger*> ledgers;
     return ledgers;
 }
 
@@ -35,9 +35,9 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
-                   std::unique_ptr<ledger::LedgerSession> session, QString path,
-                   QString untitledName)
+OpenLedger::OpenLedger(std::unique_ptr<ledger::CTalwerkDoc> ledger,
+                       std::unique_ptr<ledger::LedgerSession> session, QString path,
+                       QString untitledName)
     : ledger_(std::move(ledger)), history_(std::make_unique<LedgerHistory>(*ledger_)),
       session_(std::move(session)), path_(std::move(path)), untitledName_(std::move(untitledName)) {
     // A new ledger, never saved, differs from every file.
@@ -47,7 +47,7 @@ Document::Document(std::unique_ptr<ledger::CTalwerkDoc> ledger,
     openLedgers().insert(ledger_.get(), this);
 }
 
-Document::~Document() {
+OpenLedger::~OpenLedger() {
     // Closed without saving, or saved: nothing to recover.
     dropRecovery();
     openLedgers().remove(ledger_.get());
@@ -55,11 +55,11 @@ Document::~Document() {
     history_.reset();
 }
 
-Document* Document::of(const ledger::CTalwerkDoc& ledger) {
+OpenLedger* OpenLedger::of(const ledger::CTalwerkDoc& ledger) {
     return openLedgers().value(&ledger, nullptr);
 }
 
-std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
+std::unique_ptr<OpenLedger> OpenLedger::open(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
     QtPasswordSource passwords(parent);
     ledger::LedgerSession::Opened opened = ledger::LedgerSession::open(
@@ -71,12 +71,12 @@ std::unique_ptr<Document> Document::open(const QString& path, QWidget* parent) {
             prompter.warning(opened.message, "Talerwerk");
         return nullptr;
     }
-    return std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
-                                      QFileInfo(path).absoluteFilePath(), QString());
+    return std::make_unique<OpenLedger>(std::move(opened.document), std::move(opened.session),
+                                        QFileInfo(path).absoluteFilePath(), QString());
 }
 
-std::unique_ptr<Document> Document::openRecovered(const FoundRecovery& found, const QString& folder,
-                                                  QWidget* parent) {
+std::unique_ptr<OpenLedger> OpenLedger::openRecovered(const FoundRecovery& found,
+                                                      const QString& folder, QWidget* parent) {
     QtPrompter prompter(parent);
     QtPasswordSource passwords(parent);
     ledger::LoadedLedger loaded = ledger::loadLedgerBytes(found.bytes, toCp1252(found.name),
@@ -90,15 +90,15 @@ std::unique_ptr<Document> Document::openRecovered(const FoundRecovery& found, co
     auto session = found.ledgerPath.isEmpty()
                        ? std::make_unique<ledger::LedgerSession>()
                        : ledger::LedgerSession::bind(toPath(found.ledgerPath));
-    auto document =
-        std::make_unique<Document>(std::move(loaded.document), std::move(session), found.ledgerPath,
-                                   found.ledgerPath.isEmpty() ? found.name : QString());
+    auto document = std::make_unique<OpenLedger>(
+        std::move(loaded.document), std::move(session), found.ledgerPath,
+        found.ledgerPath.isEmpty() ? found.name : QString());
     document->adoptRecovery(std::make_unique<RecoveryFile>(folder, found.key));
     return document;
 }
 
-std::unique_ptr<Document> Document::openBackup(const QString& path, const QString& ledgerPath,
-                                               QWidget* parent) {
+std::unique_ptr<OpenLedger> OpenLedger::openBackup(const QString& path, const QString& ledgerPath,
+                                                   QWidget* parent) {
     QtPrompter prompter(parent);
     QtPasswordSource passwords(parent);
     ledger::LedgerSession::Opened opened =
@@ -110,31 +110,32 @@ std::unique_ptr<Document> Document::openBackup(const QString& path, const QStrin
         return nullptr;
     }
     auto document =
-        std::make_unique<Document>(std::move(opened.document), std::move(opened.session),
-                                   QFileInfo(path).absoluteFilePath(), QString());
+        std::make_unique<OpenLedger>(std::move(opened.document), std::move(opened.session),
+                                     QFileInfo(path).absoluteFilePath(), QString());
     document->saveAsSuggestion_ = ledgerPath;
     return document;
 }
 
-std::unique_ptr<Document> Document::createNew(QWidget* parent, int number) {
+std::unique_ptr<OpenLedger> OpenLedger::createNew(QWidget* parent, int number) {
     CNeueDateiDlg dialog(theApp().nationalCurrencies(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     auto ledger = std::make_unique<ledger::CTalwerkDoc>();
     dialog.legeDateiAn(*ledger, theApp().today());
-    return std::make_unique<Document>(std::move(ledger), std::make_unique<ledger::LedgerSession>(),
-                                      QString(), u"Unbenannt%1"_qs.arg(number));
+    return std::make_unique<OpenLedger>(std::move(ledger),
+                                        std::make_unique<ledger::LedgerSession>(), QString(),
+                                        u"Unbenannt%1"_qs.arg(number));
 }
 
-QString Document::displayName() const {
+QString OpenLedger::displayName() const {
     return path_.isEmpty() ? untitledName_ : QFileInfo(path_).fileName();
 }
 
-bool Document::isModified() const {
+bool OpenLedger::isModified() const {
     return !history_->isClean();
 }
 
-QStringList Document::currencySymbols() const {
+QStringList OpenLedger::currencySymbols() const {
     const ledger::CTWEinstellungen& settings = ledger_->settings();
     QStringList symbols{toQString(settings.firstCurrencySymbol)};
     if (settings.dualCurrency)
@@ -142,11 +143,11 @@ QStringList Document::currencySymbols() const {
     return symbols;
 }
 
-double Document::screenScale() const {
+double OpenLedger::screenScale() const {
     return ledger_->screenScale();
 }
 
-void Document::undo() {
+void OpenLedger::undo() {
     if (openAction_ || !history_->canUndo())
         return;
     history_->undo();
@@ -154,7 +155,7 @@ void Document::undo() {
     updateAllViews();
 }
 
-void Document::redo() {
+void OpenLedger::redo() {
     if (openAction_ || !history_->canRedo())
         return;
     history_->redo();
@@ -162,7 +163,7 @@ void Document::redo() {
     updateAllViews();
 }
 
-void Document::commitStep(const QString& name) {
+void OpenLedger::commitStep(const QString& name) {
     ledger::Aenderung change = ledger_->commitAenderung();
     if (change.empty())
         return;
@@ -170,7 +171,7 @@ void Document::commitStep(const QString& name) {
     historyMoved();
 }
 
-bool Document::writeRecovery(const QString& folder, const QDateTime& now) {
+bool OpenLedger::writeRecovery(const QString& folder, const QDateTime& now) {
     if (!isModified()) {
         dropRecovery();
         return true;
@@ -193,17 +194,17 @@ bool Document::writeRecovery(const QString& folder, const QDateTime& now) {
     return true;
 }
 
-void Document::adoptRecovery(std::unique_ptr<RecoveryFile> recovery) {
+void OpenLedger::adoptRecovery(std::unique_ptr<RecoveryFile> recovery) {
     dropRecovery();
     recovery_ = std::move(recovery);
     recoveredGeneration_ = generation_;
 }
 
-void Document::armBackups() {
+void OpenLedger::armBackups() {
     session_->setSicherung(theApp().settings().backupRule(), theApp().clock());
 }
 
-void Document::markSaved() {
+void OpenLedger::markSaved() {
     history_->setClean();
     historyMoved();
     if (!session_->backupMessage().empty())
@@ -213,13 +214,13 @@ void Document::markSaved() {
     dropRecovery();
 }
 
-void Document::dropRecovery() {
+void OpenLedger::dropRecovery() {
     if (recovery_)
         recovery_->remove();
     recovery_.reset();
 }
 
-void Document::historyMoved() {
+void OpenLedger::historyMoved() {
     ++generation_;
     const bool modified = isModified();
     ledger_->setModified(modified);
@@ -230,17 +231,17 @@ void Document::historyMoved() {
     emit historyChanged();
 }
 
-void Document::releaseFile() {
+void OpenLedger::releaseFile() {
     session_ = std::make_unique<ledger::LedgerSession>();
     // Saved or given up by the user: nothing is left to recover.
     dropRecovery();
 }
 
-bool Document::isReadOnly() const {
+bool OpenLedger::isReadOnly() const {
     return session_->isReadOnly();
 }
 
-bool Document::save(QWidget* parent) {
+bool OpenLedger::save(QWidget* parent) {
     if (!session_->hasFile())
         return saveAs(parent);
     QtPrompter prompter(parent);
@@ -257,7 +258,7 @@ bool Document::save(QWidget* parent) {
     return false;
 }
 
-bool Document::saveAs(QWidget* parent) {
+bool OpenLedger::saveAs(QWidget* parent) {
     // A ledger restored without its path keeps its file name as its name.
     const QString name =
         displayName().endsWith(u".tlw"_qs) ? displayName() : displayName() + u".tlw"_qs;
@@ -273,7 +274,7 @@ bool Document::saveAs(QWidget* parent) {
     return saveTo(dialog.selectedFiles().constFirst(), parent);
 }
 
-bool Document::saveTo(const QString& path, QWidget* parent) {
+bool OpenLedger::saveTo(const QString& path, QWidget* parent) {
     QtPrompter prompter(parent);
     armBackups();
     switch (session_->saveAs(*ledger_, toPath(path), prompter)) {
@@ -293,7 +294,7 @@ bool Document::saveTo(const QString& path, QWidget* parent) {
     return true;
 }
 
-bool Document::maybeSave(QWidget* parent) {
+bool OpenLedger::maybeSave(QWidget* parent) {
     if (!isModified())
         return true;
     QMessageBox box(QMessageBox::Warning, u"Talerwerk"_qs,
@@ -314,7 +315,7 @@ bool Document::maybeSave(QWidget* parent) {
     }
 }
 
-void Document::setScreenScale(double scale) {
+void OpenLedger::setScreenScale(double scale) {
     if (std::abs(ledger_->screenScale() - scale) < 1e-9)
         return;
     {
@@ -324,16 +325,16 @@ void Document::setScreenScale(double scale) {
     updateAllViews();
 }
 
-void Document::updateAllViews(QObject* sender, int hint) {
+void OpenLedger::updateAllViews(QObject* sender, int hint) {
     emit viewsOutdated(sender, hint);
 }
 
-void Document::attachWindow(QWidget* window) {
+void OpenLedger::attachWindow(QWidget* window) {
     windows_.append(window);
     emit windowsChanged();
 }
 
-void Document::detachWindow(QWidget* window) {
+void OpenLedger::detachWindow(QWidget* window) {
     windows_.removeOne(window);
     if (windows_.isEmpty())
         deleteLater();
@@ -341,7 +342,7 @@ void Document::detachWindow(QWidget* window) {
         emit windowsChanged();
 }
 
-bool Document::closeWindows(QWidget* parent) {
+bool OpenLedger::closeWindows(QWidget* parent) {
     if (!maybeSave(parent))
         return false;
     closing_ = true;
@@ -349,13 +350,13 @@ bool Document::closeWindows(QWidget* parent) {
     return true;
 }
 
-LedgerAction::LedgerAction(Document& document, QString name)
+LedgerAction::LedgerAction(OpenLedger& document, QString name)
     : document_(&document), name_(std::move(name)) {
     open();
 }
 
 LedgerAction::LedgerAction(ledger::CTalwerkDoc& ledger, QString name)
-    : document_(Document::of(ledger)), name_(std::move(name)) {
+    : document_(OpenLedger::of(ledger)), name_(std::move(name)) {
     open();
 }
 
