@@ -143,7 +143,8 @@ void CTalwerkView::updateScrollBars() {
     if (chart_)
         size = {chart_->width(reports::ChartTarget::Screen),
                 chart_->height(reports::ChartTarget::Screen)};
-    size = reports::scrollSize(size);
+    // However long the list, its end stays in reach: laid-out lengths are bounded far below
+    // the range of a scroll bar.
     const QSize visible = viewport()->size();
     const int width = static_cast<int>(measurer_.toLogical(visible.width()));
     const int height = static_cast<int>(measurer_.toLogical(visible.height()));
