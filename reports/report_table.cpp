@@ -46,10 +46,6 @@ void fitWideCell(const WideCell& cell, int64_t need, int spacing, std::vector<in
 
 } // namespace
 
-TableSize scrollSize(TableSize size) {
-    return {std::min(size.width, kMaxScrollSize), std::min(size.height, kMaxScrollSize)};
-}
-
 double initialScreenScale(int dotsPerInch) {
     if (dotsPerInch < 70)
         return 1.5;

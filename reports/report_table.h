@@ -91,12 +91,6 @@ struct TableSize {
     int height = 0;
 };
 
-// Scrolling a view over a table or chart: the size is clamped to 32768 units each way.
-inline constexpr int kMaxScrollSize = 32768;
-inline constexpr int kScrollPageStep = 200;
-inline constexpr int kScrollLineStep = 10;
-TableSize scrollSize(TableSize size);
-
 // The screen scale a document starts with on a screen of the given pixels per inch.
 double initialScreenScale(int dotsPerInch);
 

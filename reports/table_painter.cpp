@@ -1,5 +1,7 @@
 #include "reports/table_painter.h"
 
+#include <ranges>
+
 namespace reports {
 namespace {
 
@@ -33,6 +35,20 @@ platform::HAlign horizontalAlignment(int align) {
     }
 }
 
+RowRange rowsBetween(const ReportTable& table, int top, int bottom) {
+    if (!table.isLaidOut())
+        return {};
+    // Row tops and bottoms never rise from one row to the next: the rows that end below the
+    // band's top form a tail, those that start above its bottom a head.
+    const auto rows = std::views::iota(0, table.rowCount());
+    const auto firstFailing = [&](auto holds) {
+        return static_cast<int>(std::ranges::partition_point(rows, holds) - rows.begin());
+    };
+    const int first = firstFailing([&](int r) { return table.rowBottom(r) >= top; });
+    const int end = firstFailing([&](int r) { return table.rowTop(r) > bottom; });
+    return {first, std::max(first, end)};
+}
+
 void drawOutline(platform::Surface& surface, const Rect& r, platform::Color color) {
     surface.drawLine(r.left, r.top, r.right, r.top, 0, color);
     surface.drawLine(r.left, r.bottom, r.right, r.bottom, 0, color);
@@ -51,7 +67,8 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
     const int right = x.back() + w.back() + margin;
 
     surface.setClip(clip);
-    for (int r = 0; r < table.rowCount(); ++r) {
+    const RowRange inSight = rowsBetween(table, clip.top, clip.bottom);
+    for (int r = inSight.first; r < inSight.end; ++r) {
         const Rect rowRect{left, table.rowTop(r), right, table.rowBottom(r)};
         if (!rowRect.intersects(clip))
             continue;

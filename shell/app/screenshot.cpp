@@ -20,6 +20,9 @@ int takeScreenshot(Application& app, const QStringList& files, const StartView& 
     CMainFrame* window = app.mainWindow();
     window->resize(1280, 800);
     window->show();
+    // The first round lays the window out and lets the panes in sight build their reports;
+    // the second lays out the scroll bars those reports need.
+    QApplication::processEvents();
     QApplication::processEvents();
     if (!window->grab().save(out)) {
         std::fprintf(stderr, "Das Bild %s kann nicht geschrieben werden.\n",

@@ -85,7 +85,7 @@ CTalwerkView::CTalwerkView(CChildFrame& frame, QWidget* parent)
 
 void CTalwerkView::refresh() {
     outdated_ = true;
-    if (isVisible() && width() > 0 && height() > 0)
+    if (inSight())
         rebuild();
     viewport()->update();
 }
@@ -101,6 +101,29 @@ void CTalwerkView::rebuild() {
     if (table_)
         table_->layout(measurer_, reports::LayoutTarget::Screen);
     updateScrollBars();
+}
+
+bool CTalwerkView::inSight() const {
+    // A pane that its splitter keeps collapsed still has its minimum size, but nothing of it
+    // shows.
+    return isVisible() && !visibleRegion().isEmpty();
+}
+
+void CTalwerkView::rebuildWhenLaidOut() {
+    // While a window is shown its panes are resized more than once before they settle. The
+    // report is built once the event loop has laid the window out, and only for a pane in
+    // sight; a paint or a caller of table() that comes first builds it at once.
+    if (rebuildQueued_)
+        return;
+    rebuildQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            rebuildQueued_ = false;
+            if (outdated_ && inSight())
+                rebuild();
+        },
+        Qt::QueuedConnection);
 }
 
 const reports::ReportTable* CTalwerkView::table() {
@@ -120,7 +143,8 @@ void CTalwerkView::updateScrollBars() {
     if (chart_)
         size = {chart_->width(reports::ChartTarget::Screen),
                 chart_->height(reports::ChartTarget::Screen)};
-    size = reports::scrollSize(size);
+    // However long the list, its end stays in reach: laid-out lengths are bounded far below
+    // the range of a scroll bar.
     const QSize visible = viewport()->size();
     const int width = static_cast<int>(measurer_.toLogical(visible.width()));
     const int height = static_cast<int>(measurer_.toLogical(visible.height()));
@@ -199,8 +223,8 @@ void CTalwerkView::paintEvent(QPaintEvent* event) {
 
 void CTalwerkView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (outdated_ && width() > 0 && height() > 0)
-        rebuild();
+    if (outdated_)
+        rebuildWhenLaidOut();
     else
         updateScrollBars();
 }
@@ -208,7 +232,7 @@ void CTalwerkView::resizeEvent(QResizeEvent* event) {
 void CTalwerkView::showEvent(QShowEvent* event) {
     QAbstractScrollArea::showEvent(event);
     if (outdated_)
-        rebuild();
+        rebuildWhenLaidOut();
 }
 
 void CTalwerkView::scrollContentsBy(int, int) {

@@ -58,6 +58,8 @@ protected:
 
 private:
     void rebuild();
+    void rebuildWhenLaidOut();
+    bool inSight() const;
     void updateScrollBars();
     void scrollBy(QScrollBar* bar, int units);
     void runMenuEntry(const MenuEntry& entry, const reports::RowTag& tag);
@@ -69,6 +71,7 @@ private:
     std::optional<reports::ReportTable> table_;
     std::optional<reports::Chart> chart_;
     bool outdated_ = true;
+    bool rebuildQueued_ = false;
     int markedRow_ = -1;
 };
 

@@ -108,4 +108,50 @@ TEST(TablePainter, SkipsCellsBesideTheClip) {
     EXPECT_FALSE(drawn("rechts"));
 }
 
+// The rows drawn for a band of heights are found by bisection; they must be exactly the rows
+// a walk over all rows finds, wherever the band's edges fall: on a row's top or bottom, in a
+// gap, on rows without height, above or below the table.
+TEST(TablePainter, RowsBetweenMatchesAWalkOverAllRows) {
+    reports::ReportTable t({"Arial", 40, 10, 30, 10, 1.0}, 1);
+    const int flat = t.addRowHeight(0);
+    const int tall = t.addRowHeight(100);
+    const struct {
+        int style;
+        int gap;
+    } rows[] = {{0, 0}, {tall, 0},  {flat, 0}, {0, 10},   {flat, 10}, {flat, 0},
+                {0, 0}, {tall, 20}, {0, 0},    {flat, 0}, {0, 10}};
+    EXPECT_EQ(rowsBetween(t, 0, -1000).first, rowsBetween(t, 0, -1000).end); // not laid out
+    for (const auto& row : rows) {
+        reports::RowFormat format;
+        format.heightStyle = row.style;
+        format.gapAbove = row.gap;
+        t.addRow(format);
+    }
+    t.layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);
+    ASSERT_EQ(t.rowTop(0), -10);
+    ASSERT_EQ(t.rowBottom(1), -150);
+
+    std::vector<int> edges{50, 0};
+    for (int r = 0; r < t.rowCount(); ++r)
+        for (const int y : {t.rowTop(r), t.rowBottom(r)})
+            for (const int d : {-1, 0, 1})
+                edges.push_back(y + d);
+    edges.push_back(t.rowBottom(t.rowCount() - 1) - 50);
+    for (const int top : edges)
+        for (const int bottom : edges) {
+            std::vector<int> walked;
+            for (int r = 0; r < t.rowCount(); ++r)
+                if (t.rowBottom(r) < top && bottom < t.rowTop(r))
+                    walked.push_back(r);
+            const reports::RowRange range = rowsBetween(t, top, bottom);
+            SCOPED_TRACE("band " + std::to_string(top) + " .. " + std::to_string(bottom));
+            if (walked.empty()) {
+                EXPECT_EQ(range.first, range.end);
+                continue;
+            }
+            EXPECT_EQ(range, (reports::RowRange{walked.front(), walked.back() + 1}));
+            EXPECT_EQ(static_cast<int>(walked.size()), range.end - range.first);
+        }
+}
+
 } // namespace
