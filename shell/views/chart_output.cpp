@@ -6,6 +6,7 @@
 #include "shell/qt/cp1252.h"
 #include "shell/qt/qt_prompter.h"
 #include "shell/qt/qt_surface.h"
+#include "shell/views/print_driver.h"
 #include "shell/views/view_printer.h"
 
 #include <QDir>
@@ -16,8 +17,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace shell {
@@ -59,23 +58,11 @@ void paintScreenChart(const reports::Chart& chart, QPainter& painter, int dpi) {
 } // namespace
 
 void ChartPrinter::print() {
-    QPrinter& printer = theApp().printer();
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPrintDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(u"Drucken"_qs);
-    dialog.setMinMax(1, 1);
-    if (dialog.exec() == QDialog::Accepted)
-        render(printer);
+    printWithDialog(parent_, 1, [this](QPrinter& printer) { render(printer); });
 }
 
 void ChartPrinter::preview() {
-    QPrinter& printer = theApp().printer();
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPrintPreviewDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(u"Seitenansicht"_qs);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [this](QPrinter* target) { render(*target); });
-    dialog.exec();
+    showPrintPreview(parent_, [this](QPrinter& printer) { render(printer); });
 }
 
 void ChartPrinter::render(QPrinter& printer) {

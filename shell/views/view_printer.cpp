@@ -3,6 +3,7 @@
 #include "reports/page_painter.h"
 #include "shell/app/application.h"
 #include "shell/qt/qt_surface.h"
+#include "shell/views/print_driver.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -53,37 +54,30 @@ int ViewPrinter::pageCount(QPrinter& printer) const {
 }
 
 void ViewPrinter::print() {
-    QPrinter& printer = theApp().printer();
-    // The margins are the document's, counted from the paper's edges: the printer only
-    // keeps the area it cannot print on.
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPrintDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(u"Drucken"_qs);
-    auto* options = new QWidget;
-    options->setWindowTitle(u"Skalierung"_qs);
-    auto* fit = new QCheckBox(QString::fromUtf16(kFitLabel), options);
-    fit->setChecked(theApp().settings().printFitsPageWidth());
-    auto* layout = new QVBoxLayout(options);
-    layout->addWidget(fit);
-    layout->addStretch();
-    dialog.setOptionTabs({options});
-    dialog.setMinMax(1, pageCount(printer));
-    QObject::connect(fit, &QCheckBox::toggled, &dialog, [this, &dialog, &printer](bool on) {
-        theApp().setPrintFitsPageWidth(on);
-        dialog.setMinMax(1, pageCount(printer));
-    });
-    if (dialog.exec() == QDialog::Accepted)
-        render(printer);
+    const auto addScaling = [this](QPrintDialog& dialog, QPrinter& printer) {
+        auto* options = new QWidget;
+        options->setWindowTitle(u"Skalierung"_qs);
+        auto* fit = new QCheckBox(QString::fromUtf16(kFitLabel), options);
+        fit->setChecked(theApp().settings().printFitsPageWidth());
+        auto* layout = new QVBoxLayout(options);
+        layout->addWidget(fit);
+        layout->addStretch();
+        dialog.setOptionTabs({options});
+        QObject::connect(fit, &QCheckBox::toggled, &dialog, [this, &dialog, &printer](bool on) {
+            theApp().setPrintFitsPageWidth(on);
+            dialog.setMinMax(1, pageCount(printer));
+        });
+    };
+    printWithDialog(
+        parent_, pageCount(documentPrinter()), [this](QPrinter& printer) { render(printer); },
+        addScaling);
 }
 
 void ViewPrinter::preview() {
-    QPrinter& printer = theApp().printer();
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPrintPreviewDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(u"Seitenansicht"_qs);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [this](QPrinter* target) { render(*target); });
-    if (auto* tools = dialog.findChild<QToolBar*>()) {
+    const auto addFitToWidth = [](QPrintPreviewDialog& dialog) {
+        auto* tools = dialog.findChild<QToolBar*>();
+        if (!tools)
+            return;
         tools->addSeparator();
         QAction* fit = tools->addAction(QString::fromUtf16(kFitLabel));
         fit->setCheckable(true);
@@ -94,8 +88,9 @@ void ViewPrinter::preview() {
             if (pages)
                 pages->updatePreview();
         });
-    }
-    dialog.exec();
+    };
+    showPrintPreview(
+        parent_, [this](QPrinter& printer) { render(printer); }, addFitToWidth);
 }
 
 void ViewPrinter::render(QPrinter& printer) {
