@@ -1,6 +1,6 @@
 #include "reports/table_painter.h"
 
-#include <ranges>
+#include <algorithm>
 
 namespace reports {
 namespace {
@@ -40,9 +40,17 @@ RowRange rowsBetween(const ReportTable& table, int top, int bottom) {
         return {};
     // Row tops and bottoms never rise from one row to the next: the rows that end below the
     // band's top form a tail, those that start above its bottom a head.
-    const auto rows = std::views::iota(0, table.rowCount());
     const auto firstFailing = [&](auto holds) {
-        return static_cast<int>(std::ranges::partition_point(rows, holds) - rows.begin());
+        int low = 0;
+        int high = table.rowCount();
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (holds(middle))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
     };
     const int first = firstFailing([&](int r) { return table.rowBottom(r) >= top; });
     const int end = firstFailing([&](int r) { return table.rowTop(r) > bottom; });
