@@ -1,5 +1,6 @@
 // The booking dialogs in the running program: a new booking with a further one, and the
 // delete question of a booking row.
+#include "booking_input.h"
 #include "ledger/dokument.h"
 #include "shell/window/dialog_commands.h"
 #include "shell/window/open_ledger.h"
@@ -34,13 +35,7 @@ private slots:
         QString secondNumber, secondAmount;
         onNextModal([&](QWidget* dlg) {
             firstSeen = true;
-            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-009"_qs);
-            dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Bäcker"_qs);
-            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
-            kind->setCurrentIndex(1);
-            emit kind->activated(1);
-            dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Miete"_qs);
-            dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"12,5"_qs);
+            typeBakeryExpense(dlg);
             onNextModal([&](QWidget* again) {
                 secondSeen = true;
                 secondNumber = again->findChild<QLineEdit*>(u"nummer"_qs)->text();

@@ -1,6 +1,7 @@
 // Undo and redo in the desktop program: each user action is one named step, taking it back
 // restores the file's bytes exactly, the modified marker follows the saved step, nested actions
 // split into their own steps, and the history keeps within its bounds.
+#include "booking_input.h"
 #include "ledger/dokument.h"
 #include "ledger/file_write.h"
 #include "shell/views/talwerk_view.h"
@@ -72,13 +73,7 @@ private slots:
         f.child().chooseViewKind(reports::ViewKind::Buchungen);
         const int bookingRows = f.child().activeView()->table()->rowCount();
         onNextModal([](QWidget* dlg) {
-            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-009"_qs);
-            dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Bäcker"_qs);
-            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
-            kind->setCurrentIndex(1);
-            emit kind->activated(1);
-            dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Miete"_qs);
-            dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"12,5"_qs);
+            typeBakeryExpense(dlg);
             qobject_cast<QDialog*>(dlg)->accept();
         });
         c.edit.neueBuchung->trigger();
