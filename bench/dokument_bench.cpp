@@ -35,10 +35,10 @@ void sortUnsortedBookings(benchmark::State& state) {
     const std::vector<CTWBuchung> bookings = bench::generateBookings(*doc, options);
     for (auto _ : state) {
         state.PauseTiming();
+        doc = bench::generateChartOfAccounts(options);
         LedgerLoading loading(*doc);
-        loading.bookings().clear();
         for (const CTWBuchung& b : bookings)
-            loading.bookings().push_back(std::make_unique<CTWBuchung>(b));
+            loading.appendBuchung(b);
         state.ResumeTiming();
         loading.sortBuchungen();
         benchmark::DoNotOptimize(doc->bookings().front());

@@ -44,7 +44,7 @@ std::size_t ersetzeText(ledger::CTalwerkDoc& doc, const std::vector<int>& indexe
     for (const int index : indexes) {
         const ledger::CTWBuchung& buchung = *doc.bookings()[index];
         ledger::CTWBuchung result = buchung;
-        const auto replace = [&](std::string& field, const char* name) {
+        const auto replace = [&](ledger::RecordText& field, const char* name) {
             std::string replaced = form.ersetzt(field);
             if (replaced == field)
                 return;

@@ -2,11 +2,12 @@
 
 #include "ledger/archive_error.h"
 
+#include <algorithm>
 #include <string>
 
 namespace ledger {
 
-std::uint32_t ArchiveReader::readClassRecord() {
+const ArchiveReader::ClassEntry& ArchiveReader::readClassRecord() {
     const std::uint16_t schema = word();
     const std::uint16_t length = word();
     if (length > remaining())
@@ -19,15 +20,22 @@ std::uint32_t ArchiveReader::readClassRecord() {
         throw FileFormatError("unbekannte Klasse " + name);
     if (!recordClassInfo(*cls).versionable && schema != 1)
         throw FileFormatError("unpassendes Schema der Klasse " + name);
-    table_.push_back({true, *cls, schema});
-    return static_cast<std::uint32_t>(table_.size() - 1);
+    classes_.push_back({nextIndex_++, *cls, schema});
+    return classes_.back();
+}
+
+const ArchiveReader::ClassEntry* ArchiveReader::findClass(std::uint32_t index) const {
+    const auto it =
+        std::lower_bound(classes_.begin(), classes_.end(), index,
+                         [](const ClassEntry& entry, std::uint32_t i) { return entry.index < i; });
+    return it != classes_.end() && it->index == index ? &*it : nullptr;
 }
 
 std::optional<std::uint16_t> ArchiveReader::beginObject(RecordClass expected) {
     const std::uint16_t tag = word();
-    std::uint32_t classIndex = 0;
+    const ClassEntry* cls = nullptr;
     if (tag == kNewClassTag) {
-        classIndex = readClassRecord();
+        cls = &readClassRecord();
     } else {
         bool isClassRef = (tag & kClassTag) != 0;
         std::uint32_t index = tag & ~kClassTag;
@@ -41,15 +49,14 @@ std::optional<std::uint16_t> ArchiveReader::beginObject(RecordClass expected) {
                 return std::nullopt;
             throw FileFormatError("Verweis auf ein schon gelesenes Objekt");
         }
-        if (index >= table_.size() || !table_[index].isClass)
+        cls = findClass(index);
+        if (!cls)
             throw FileFormatError("ungültiger Klassenverweis");
-        classIndex = index;
     }
-    const Entry cls = table_[classIndex];
-    if (cls.cls != expected)
+    if (cls->cls != expected)
         throw FileFormatError("Objekt einer unerwarteten Klasse");
-    table_.push_back({false, cls.cls, cls.schema});
-    return cls.schema;
+    ++nextIndex_;
+    return cls->schema;
 }
 
 } // namespace ledger

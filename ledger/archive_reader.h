@@ -32,14 +32,19 @@ public:
     }
 
 private:
-    struct Entry {
-        bool isClass;
+    // A class record: its place in the index table, which counts class records and objects
+    // alike from 1 (0 is no object).
+    struct ClassEntry {
+        std::uint32_t index;
         RecordClass cls;
         std::uint16_t schema;
     };
-    std::uint32_t readClassRecord();
+    const ClassEntry& readClassRecord();
+    // The class record at the index, or nullptr when the index is an object or unused.
+    const ClassEntry* findClass(std::uint32_t index) const;
 
-    std::vector<Entry> table_{Entry{false, RecordClass::Datum, 0}}; // index 0: no object
+    std::vector<ClassEntry> classes_; // ascending indexes
+    std::uint32_t nextIndex_ = 1;
 };
 
 } // namespace ledger

@@ -4,6 +4,7 @@
 
 #include "ledger/datum.h"
 #include "ledger/konto.h"
+#include "ledger/record_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,8 +46,8 @@ class CTWBuchung {
 public:
     int32_t serial = -1; // entry serial; -1 lets the document assign the next one
     CNVKDatum date;      // "Datum"
-    std::string number;  // "Nr."
-    std::string text;    // "Buchungstext"
+    RecordText number;   // "Nr."
+    RecordText text;     // "Buchungstext"
     Vorgang kind = Vorgang::Einnahme;
     int32_t konto1Id = -1; // asset account, or the source of a transfer
     KontoArt konto1Kind = KontoArt::Bestandskonto;
@@ -54,7 +55,7 @@ public:
     KontoArt konto2Kind = KontoArt::Bestandskonto;
     int64_t amount = 0;
     WaehrungsIndex currencyIndex = WaehrungsIndex::Erste;
-    std::string notes;       // "Notizen"
+    RecordText notes;        // "Notizen"
     int32_t provisional = 0; // nonzero: "vorläufige Buchung"
 
     bool touches(int32_t kontoId) const { return konto1Id == kontoId || konto2Id == kontoId; }

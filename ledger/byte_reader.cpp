@@ -2,9 +2,11 @@
 
 #include "ledger/archive_error.h"
 #include "ledger/scrambled_text.h"
+#include "ledger/text_arena.h"
 #include "ledger/win1252.h"
 
 #include <bit>
+#include <cstring>
 
 namespace ledger {
 
@@ -13,30 +15,8 @@ constexpr std::uint16_t kWideTextMarker = 0xFFFE;
 constexpr std::uint16_t kLongCountMarker = 0xFFFF;
 } // namespace
 
-void ByteReader::need(std::uint64_t n) const {
-    if (n > remaining())
-        throw FileFormatError("unerwartetes Dateiende");
-}
-
-std::uint8_t ByteReader::byte() {
-    need(1);
-    return bytes_[pos_++];
-}
-
-std::uint16_t ByteReader::word() {
-    need(2);
-    const std::uint16_t v = bytes_[pos_] | (bytes_[pos_ + 1] << 8);
-    pos_ += 2;
-    return v;
-}
-
-std::uint32_t ByteReader::dword() {
-    need(4);
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | bytes_[pos_ + i];
-    pos_ += 4;
-    return v;
+void ByteReader::fail() {
+    throw FileFormatError("unerwartetes Dateiende");
 }
 
 std::int64_t ByteReader::qword() {
@@ -64,20 +44,25 @@ std::uint32_t ByteReader::textLength() {
     return dword();
 }
 
-std::string ByteReader::text() {
-    bool wide = false;
+bool ByteReader::wideText() {
     if (remaining() >= 3 && bytes_[pos_] == 0xFF && bytes_[pos_ + 1] == 0xFE &&
         bytes_[pos_ + 2] == 0xFF) {
-        wide = true;
         pos_ += 3;
+        return true;
     }
+    return false;
+}
+
+std::string_view ByteReader::plainText() {
     const std::uint32_t length = textLength();
-    if (!wide) {
-        need(length);
-        std::string out(reinterpret_cast<const char*>(bytes_.data() + pos_), length);
-        pos_ += length;
-        return out;
-    }
+    need(length);
+    const std::string_view stored(reinterpret_cast<const char*>(bytes_.data() + pos_), length);
+    pos_ += length;
+    return stored;
+}
+
+std::string ByteReader::wideTextBody() {
+    const std::uint32_t length = textLength();
     need(std::uint64_t{length} * 2);
     std::u16string units(length, u'\0');
     for (char16_t& u : units)
@@ -85,8 +70,33 @@ std::string ByteReader::text() {
     return fromUtf16(units);
 }
 
+std::string ByteReader::text() {
+    return wideText() ? wideTextBody() : std::string(plainText());
+}
+
 std::string ByteReader::scrambledText() {
-    return scrambleText(text());
+    std::string out = text();
+    scrambleInto(out, out.data());
+    return out;
+}
+
+std::string_view ByteReader::text(TextArena& arena, bool scrambled) {
+    std::string converted;
+    std::string_view stored;
+    if (wideText()) {
+        converted = wideTextBody();
+        stored = converted;
+    } else {
+        stored = plainText();
+    }
+    if (stored.empty())
+        return {};
+    char* out = arena.allocate(stored.size());
+    if (scrambled)
+        scrambleInto(stored, out);
+    else
+        std::memcpy(out, stored.data(), stored.size());
+    return {out, stored.size()};
 }
 
 std::uint32_t ByteReader::count(std::size_t minBytesEach) {

@@ -18,6 +18,7 @@ namespace {
 // declared first, so that the templates find the records' overloads.
 template <class T> std::size_t heapOf(const T&);
 std::size_t heapOf(const std::string& text);
+std::size_t heapOf(const RecordText& text);
 template <class T> std::size_t heapOf(const std::vector<T>& list);
 template <class T> std::size_t heapOf(const std::unique_ptr<T>& record);
 std::size_t heapOf(const CTWBuchung& b);
@@ -35,6 +36,10 @@ template <class T> std::size_t heapOf(const T&) {
 std::size_t heapOf(const std::string& text) {
     // Short texts live inside the string object itself.
     return text.capacity() + 1 > sizeof(std::string) ? text.capacity() + 1 : 0;
+}
+
+std::size_t heapOf(const RecordText& text) {
+    return text.ownsBytes() ? text.size() + 1 : 0;
 }
 
 template <class T> std::size_t heapOf(const std::vector<T>& list) {
@@ -82,6 +87,32 @@ std::size_t heapOf(const CTWEinstellungen& s) {
 
 } // namespace
 
+CTalwerkDoc::~CTalwerkDoc() {
+    clearBuchungen();
+}
+
+CTWBuchung* CTalwerkDoc::createBuchung(CTWBuchung&& buchung) {
+    return bookingStore_.create(std::move(buchung));
+}
+
+void CTalwerkDoc::reserveBuchungen(std::size_t more) {
+    const std::size_t size = bookings_.size() + more;
+    if (size > bookings_.capacity())
+        bookings_.reserve(std::max(size, 2 * bookings_.capacity()));
+}
+
+void CTalwerkDoc::releaseBuchung(CTWBuchung* buchung) noexcept {
+    bookingStore_.destroy(buchung);
+}
+
+void CTalwerkDoc::clearBuchungen() noexcept {
+    for (CTWBuchung* buchung : bookings_)
+        releaseBuchung(buchung);
+    bookings_.clear();
+    bookingStore_.clear();
+    bookingTexts_.clear();
+}
+
 void CTalwerkDoc::newDocument(const NeueDateiWaehrung& currency, const CNVKDatum& today) {
     assert(!isRecording());
     settings_ = CTWEinstellungen{};
@@ -92,7 +123,7 @@ void CTalwerkDoc::newDocument(const NeueDateiWaehrung& currency, const CNVKDatum
     settings_.secondCurrencySymbol = currency.secondSymbol;
     rate_ = currency.rate;
 
-    bookings_.clear();
+    clearBuchungen();
     rules_.clear();
     accounts_.clear();
     nextRuleSerial_ = 0;
@@ -223,7 +254,7 @@ bool CTalwerkDoc::isBuchungOrderValid() const {
 
 // --- Counts ---
 
-void CTalwerkDoc::countBuchungen(const std::vector<const CTWBuchung*>& buchungen, int delta) {
+void CTalwerkDoc::countBuchungen(const std::vector<CTWBuchung*>& buchungen, int delta) {
     // A few bookings look their accounts up; many use an index built once (the first account
     // of an id counts, as findKonto finds it).
     constexpr size_t kIndexFrom = 8;
@@ -346,7 +377,7 @@ void CTalwerkDoc::addBuchungen(std::vector<CTWBuchung> buchungen) {
         const auto runEnd = std::upper_bound(runStart, bookings_.end(), date, dateAfter);
         run.clear();
         for (auto it = runStart; it != runEnd; ++it)
-            run.push_back({it->get(), -1});
+            run.push_back({*it, -1});
         for (size_t m = g; m < groupEnd; ++m) {
             const CTWBuchung& buchung = buchungen[order[m]];
             auto position = run.begin();
@@ -444,13 +475,17 @@ std::size_t CTalwerkDoc::replaceBuchungen(std::vector<CTWBuchung> buchungen) {
 
 void CTalwerkDoc::exchangeBuchungenAt(std::vector<int> indexes, BuchungList items) {
     assert(indexes.size() == items.size() && !items.empty());
-    std::vector<const CTWBuchung*> changed;
+    std::vector<CTWBuchung*> changed;
     changed.reserve(indexes.size());
     for (const int index : indexes)
-        changed.push_back(bookings_[index].get());
+        changed.push_back(bookings_[index]);
     countBuchungen(changed, -1);
-    for (size_t k = 0; k < indexes.size(); ++k)
-        std::swap(*bookings_[indexes[k]], *items[k]);
+    for (size_t k = 0; k < indexes.size(); ++k) {
+        // The replaced contents go into the undo step as a copy, which owns its texts.
+        CTWBuchung replaced = *bookings_[indexes[k]];
+        *bookings_[indexes[k]] = std::move(*items[k]);
+        *items[k] = std::move(replaced);
+    }
     countBuchungen(changed, +1);
     if (isRecording())
         record([indexes = std::move(indexes), items = std::move(items)](CTalwerkDoc& doc) mutable {
@@ -461,26 +496,28 @@ void CTalwerkDoc::exchangeBuchungenAt(std::vector<int> indexes, BuchungList item
 
 void CTalwerkDoc::insertBuchungenAt(std::vector<int> indexes, BuchungList items) {
     assert(indexes.size() == items.size() && !items.empty());
-    std::vector<const CTWBuchung*> added;
+    std::vector<CTWBuchung*> added;
     added.reserve(items.size());
-    for (const auto& item : items)
-        added.push_back(item.get());
+    reserveBuchungen(items.size());
+    for (auto& item : items)
+        added.push_back(createBuchung(std::move(*item)));
+    items.clear();
     countBuchungen(added, +1);
 
-    if (items.size() == 1) {
-        bookings_.insert(bookings_.begin() + indexes.front(), std::move(items.front()));
+    if (added.size() == 1) {
+        bookings_.insert(bookings_.begin() + indexes.front(), added.front());
     } else {
         // Fill the grown list from the back: each slot takes either the next new booking (at
         // its final index) or the next old booking.
         size_t old = bookings_.size();
-        bookings_.resize(old + items.size());
-        size_t next = items.size();
+        bookings_.resize(old + added.size());
+        size_t next = added.size();
         for (size_t slot = bookings_.size(); next > 0;) {
             --slot;
             if (static_cast<size_t>(indexes[next - 1]) == slot)
-                bookings_[slot] = std::move(items[--next]);
+                bookings_[slot] = added[--next];
             else
-                bookings_[slot] = std::move(bookings_[--old]);
+                bookings_[slot] = bookings_[--old];
         }
     }
     const std::size_t heap = heapOf(indexes);
@@ -492,29 +529,33 @@ void CTalwerkDoc::insertBuchungenAt(std::vector<int> indexes, BuchungList items)
 
 void CTalwerkDoc::removeBuchungenAt(std::vector<int> indexes) {
     assert(!indexes.empty());
+    std::vector<CTWBuchung*> removed;
+    removed.reserve(indexes.size());
+    for (const int index : indexes)
+        removed.push_back(bookings_[index]);
+    countBuchungen(removed, -1);
+    // Only an undo step needs the removed bookings; it keeps copies, which own their texts.
     BuchungList items;
-    items.reserve(indexes.size());
+    if (isRecording()) {
+        items.reserve(removed.size());
+        for (const CTWBuchung* buchung : removed)
+            items.push_back(std::make_unique<CTWBuchung>(*buchung));
+    }
+    for (CTWBuchung* buchung : removed)
+        releaseBuchung(buchung);
     if (indexes.size() == 1) {
-        items.push_back(std::move(bookings_[indexes.front()]));
         bookings_.erase(bookings_.begin() + indexes.front());
     } else {
         size_t kept = static_cast<size_t>(indexes.front());
         size_t next = 0;
         for (size_t i = kept; i < bookings_.size(); ++i) {
-            if (next < indexes.size() && static_cast<size_t>(indexes[next]) == i) {
-                items.push_back(std::move(bookings_[i]));
+            if (next < indexes.size() && static_cast<size_t>(indexes[next]) == i)
                 ++next;
-            } else {
-                bookings_[kept++] = std::move(bookings_[i]);
-            }
+            else
+                bookings_[kept++] = bookings_[i];
         }
         bookings_.resize(kept);
     }
-    std::vector<const CTWBuchung*> removed;
-    removed.reserve(items.size());
-    for (const auto& item : items)
-        removed.push_back(item.get());
-    countBuchungen(removed, -1);
     if (isRecording()) {
         const std::size_t heap = heapOf(indexes) + heapOf(items);
         record(

@@ -16,7 +16,9 @@
 #include "ledger/kategorie.h"
 #include "ledger/kennwort.h"
 #include "ledger/konto.h"
+#include "ledger/record_pool.h"
 #include "ledger/record_view.h"
+#include "ledger/text_arena.h"
 #include "ledger/waehrung.h"
 
 #include <cstdint>
@@ -60,6 +62,7 @@ struct Zeitraum {
 class CTalwerkDoc {
 public:
     CTalwerkDoc() = default;
+    ~CTalwerkDoc();
     CTalwerkDoc(const CTalwerkDoc&) = delete;
     CTalwerkDoc& operator=(const CTalwerkDoc&) = delete;
 
@@ -70,7 +73,7 @@ public:
     // Fixed rate between first and second currency; 1/1 without a second currency.
     const Wechselkurs& rate() const { return rate_; }
     // In booking order at all times.
-    RecordView<CTWBuchung> bookings() const { return RecordView(bookings_); }
+    RecordView<CTWBuchung, CTWBuchung*> bookings() const { return RecordView(bookings_); }
     RecordView<CTWKonto> accounts() const { return RecordView(accounts_); }
     const CTWKategorien& categories() const { return categories_; }
     RecordView<CTWBuchungRegel> rules() const { return RecordView(rules_); } // recurring bookings
@@ -245,11 +248,23 @@ public:
 
 private:
     friend class LedgerLoading;
+    // Bookings on their way into or out of the list (an undo step holds them): each owns
+    // its texts, so it does not depend on this document.
     using BuchungList = std::vector<std::unique_ptr<CTWBuchung>>;
+
+    // A new booking in the document's own storage, which it leaves again only through
+    // releaseBuchung.
+    CTWBuchung* createBuchung(CTWBuchung&& buchung);
+    void releaseBuchung(CTWBuchung* buchung) noexcept;
+    // Room in the list for that many more bookings, so that adding them cannot fail once
+    // they are created.
+    void reserveBuchungen(std::size_t more);
+    // Takes every booking out and frees the storage of the bookings and of their texts.
+    void clearBuchungen() noexcept;
 
     CTWKonto* findKontoMutable(int32_t id);
     // The booking count of each existing account of the bookings moves by delta.
-    void countBuchungen(const std::vector<const CTWBuchung*>& buchungen, int delta);
+    void countBuchungen(const std::vector<CTWBuchung*>& buchungen, int delta);
     // Adds delta to the usage counts that the account's assignments point at.
     void countZuordnungen(const CTWKonto& konto, int delta);
 
@@ -287,7 +302,11 @@ private:
 
     CTWEinstellungen settings_;
     Wechselkurs rate_;
-    BuchungList bookings_;
+    // The bookings live in bookingStore_ and view the texts read from the file in
+    // bookingTexts_; bookings_ holds them in booking order.
+    std::vector<CTWBuchung*> bookings_;
+    RecordPool<CTWBuchung> bookingStore_;
+    TextArena bookingTexts_;
     std::vector<std::unique_ptr<CTWKonto>> accounts_;
     CTWKategorien categories_;
     std::vector<std::unique_ptr<CTWBuchungRegel>> rules_;

@@ -47,10 +47,8 @@ public:
         });
         enter("Buchung");
         r_.objectList(RecordClass::Buchung, [&](std::uint16_t schema) {
-            auto buchung = std::make_unique<CTWBuchung>();
             ++record_;
-            readBuchung(r_, schema, *buchung);
-            doc_.bookings().push_back(std::move(buchung));
+            readBuchung(r_, schema, doc_.appendBuchung(), doc_.bookingTexts());
         });
         enter("Buchungsfilter");
         readFilters();

@@ -7,12 +7,11 @@ namespace ledger {
 
 namespace {
 
-using BuchungIterator = std::vector<std::unique_ptr<CTWBuchung>>::iterator;
+using BuchungIterator = std::vector<CTWBuchung*>::iterator;
 
 // Puts bookings of one date into the order of their numbers.
 void sortRunByNumber(BuchungIterator first, BuchungIterator last) {
-    const auto after = [](const std::unique_ptr<CTWBuchung>& a,
-                          const std::unique_ptr<CTWBuchung>& b) {
+    const auto after = [](const CTWBuchung* a, const CTWBuchung* b) {
         return compareBuchungsnummer(a->number, b->number) > 0;
     };
     // The number comparison is no order when numbers like "1a" meet plain numbers ("9" < "10"
@@ -60,9 +59,16 @@ void LedgerLoading::resetFilters() {
     }
 }
 
+CTWBuchung& LedgerLoading::appendBuchung(CTWBuchung buchung) {
+    doc_.reserveBuchungen(1);
+    CTWBuchung* stored = doc_.createBuchung(std::move(buchung));
+    doc_.bookings_.push_back(stored);
+    return *stored;
+}
+
 void LedgerLoading::sortBuchungen() {
     auto& bookings = doc_.bookings_;
-    using Ptr = std::unique_ptr<CTWBuchung>;
+    using Ptr = CTWBuchung*;
     // Dates are totally ordered: a stable sort by date alone brings every booking into its
     // run of equal dates, in the same relative order that exchanging adjacent bookings would.
     std::stable_sort(bookings.begin(), bookings.end(),

@@ -20,7 +20,12 @@ public:
 
     CTWEinstellungen& settings() { return doc_.settings_; }
     Wechselkurs& rate() { return doc_.rate_; }
-    std::vector<std::unique_ptr<CTWBuchung>>& bookings() { return doc_.bookings_; }
+    // The bookings in the order they were read; each in the document's own storage.
+    std::vector<CTWBuchung*>& bookings() { return doc_.bookings_; }
+    // Appends a booking to the list as it stands.
+    CTWBuchung& appendBuchung(CTWBuchung buchung = {});
+    // Where the texts of the bookings read are kept for as long as the document lives.
+    TextArena& bookingTexts() { return doc_.bookingTexts_; }
     std::vector<std::unique_ptr<CTWKonto>>& accounts() { return doc_.accounts_; }
     CTWKategorien& categories() { return doc_.categories_; }
     std::vector<std::unique_ptr<CTWBuchungRegel>>& rules() { return doc_.rules_; }

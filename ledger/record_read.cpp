@@ -82,7 +82,8 @@ void readKategorie(ArchiveReader& r, std::uint16_t schema, CTWKategorie& kategor
     });
 }
 
-void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung) {
+void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung, TextArena& texts) {
+    const auto text = [&] { return RecordText::viewOf(r.text(texts, schema >= 2)); };
     buchung.date = CNVKDatum(r.dword());
     const std::int32_t kind = r.int32();
     buchung.konto1Id = r.int32();
@@ -93,9 +94,9 @@ void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung) {
     buchung.konto2Kind = static_cast<KontoArt>(r.int32());
     buchung.serial = r.int32();
     const std::int32_t currency = r.int32();
-    buchung.number = recordText(r, schema);
-    buchung.text = recordText(r, schema);
-    buchung.notes = recordText(r, schema);
+    buchung.number = text();
+    buchung.text = text();
+    buchung.notes = text();
     buchung.provisional = schema >= 3 ? r.int32() : 0;
     buchung.amount = r.qword();
     buchung.kind = vorgang(kind, "Vorgang");

@@ -7,6 +7,7 @@
 #include "ledger/buchungs_filter.h"
 #include "ledger/kategorie.h"
 #include "ledger/konto.h"
+#include "ledger/text_arena.h"
 
 #include <cstdint>
 
@@ -18,7 +19,8 @@ namespace ledger {
 void readKonto(ArchiveReader& r, std::uint16_t schema, CTWKonto& konto);
 void readKategorie(ArchiveReader& r, std::uint16_t schema, CTWKategorie& kategorie);
 void readUnterkategorie(ArchiveReader& r, std::uint16_t schema, CTWUnterkategorie& unterkategorie);
-void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung);
+// The booking's texts view their copies in the arena.
+void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung, TextArena& texts);
 void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& regel);
 
 // The filter body; the old form (files before the ten named filters) has neither the name

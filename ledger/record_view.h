@@ -1,6 +1,7 @@
 // RecordView: read-only access to a list of records that the document owns. It iterates and
 // indexes like the list itself but hands out const records only, so that a reader of the
-// document cannot change a record behind the document's back.
+// document cannot change a record behind the document's back. The list holds the records
+// (unique_ptr) or points at records the document keeps elsewhere (plain pointers).
 #pragma once
 
 #include <cstddef>
@@ -10,9 +11,9 @@
 
 namespace ledger {
 
-template <class T> class RecordView {
+template <class T, class Ptr = std::unique_ptr<T>> class RecordView {
 public:
-    using List = std::vector<std::unique_ptr<T>>;
+    using List = std::vector<Ptr>;
 
     class iterator {
     public:
@@ -25,8 +26,8 @@ public:
         iterator() = default;
         explicit iterator(typename List::const_iterator it) : it_(it) {}
 
-        const T* operator*() const { return it_->get(); }
-        const T* operator[](difference_type n) const { return it_[n].get(); }
+        const T* operator*() const { return std::to_address(*it_); }
+        const T* operator[](difference_type n) const { return std::to_address(it_[n]); }
         iterator& operator++() {
             ++it_;
             return *this;
@@ -62,15 +63,18 @@ public:
 
     std::size_t size() const { return list_->size(); }
     bool empty() const { return list_->empty(); }
-    const T* operator[](std::size_t index) const { return (*list_)[index].get(); }
-    const T* at(std::size_t index) const { return list_->at(index).get(); }
-    const T* front() const { return list_->front().get(); }
-    const T* back() const { return list_->back().get(); }
+    const T* operator[](std::size_t index) const { return std::to_address((*list_)[index]); }
+    const T* at(std::size_t index) const { return std::to_address(list_->at(index)); }
+    const T* front() const { return std::to_address(list_->front()); }
+    const T* back() const { return std::to_address(list_->back()); }
     iterator begin() const { return iterator(list_->begin()); }
     iterator end() const { return iterator(list_->end()); }
 
 private:
     const List* list_;
 };
+
+template <class T> RecordView(const std::vector<std::unique_ptr<T>>&) -> RecordView<T>;
+template <class T> RecordView(const std::vector<T*>&) -> RecordView<T, T*>;
 
 } // namespace ledger

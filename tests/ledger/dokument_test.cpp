@@ -159,11 +159,11 @@ TEST_F(DokumentTest, SortRestoresTheOrderOfInsertion) {
         {date(3, 1, 2024), "007"}, {date(3, 1, 2024), "7"}};
     int32_t serial = 0;
     for (const auto& [d, n] : raw) {
-        auto b = std::make_unique<CTWBuchung>();
-        b->date = d;
-        b->number = n;
-        b->serial = serial++;
-        LedgerLoading(doc).bookings().push_back(std::move(b));
+        CTWBuchung b;
+        b.date = d;
+        b.number = n;
+        b.serial = serial++;
+        LedgerLoading(doc).appendBuchung(std::move(b));
     }
     EXPECT_FALSE(doc.isBuchungOrderValid());
     LedgerLoading(doc).sortBuchungen();
@@ -285,7 +285,7 @@ TEST_F(DokumentTest, SortGivesTheSameOrderAsAdjacentExchanges) {
         b.date = CNVKDatum(9000 + next(12));
         b.number = numberPool[next(static_cast<uint32_t>(numberPool.size()))];
         reference.push_back(b);
-        LedgerLoading(doc).bookings().push_back(std::make_unique<CTWBuchung>(b));
+        LedgerLoading(doc).appendBuchung(b);
     }
     bubbleSort(reference);
     LedgerLoading(doc).sortBuchungen();
@@ -299,11 +299,11 @@ TEST_F(DokumentTest, SortingALongDayOfNumbersWithoutATotalOrderStaysSafe) {
     // bookings than any real day has, the sort must still end quickly and keep every booking.
     const std::vector<std::string> cyclic = {"9", "10", "1a"};
     for (int32_t i = 0; i < 3000; ++i) {
-        auto b = std::make_unique<CTWBuchung>();
-        b->serial = i;
-        b->date = CNVKDatum(9000 + i / 1500);
-        b->number = cyclic[(i * 7) % 3];
-        LedgerLoading(doc).bookings().push_back(std::move(b));
+        CTWBuchung b;
+        b.serial = i;
+        b.date = CNVKDatum(9000 + i / 1500);
+        b.number = cyclic[(i * 7) % 3];
+        LedgerLoading(doc).appendBuchung(std::move(b));
     }
     LedgerLoading(doc).sortBuchungen();
     std::vector<int32_t> seen = serials();
@@ -321,13 +321,13 @@ TEST_F(DokumentTest, SortingLongNumbersStaysNearLinear) {
     constexpr int kBookings = 256;
     const std::string prefix(59994, 'a');
     for (int32_t i = 0; i < kBookings; ++i) {
-        auto b = std::make_unique<CTWBuchung>();
-        b->serial = i;
-        b->date = CNVKDatum(9000 + i % 2);
+        CTWBuchung b;
+        b.serial = i;
+        b.date = CNVKDatum(9000 + i % 2);
         char index[8];
         std::snprintf(index, sizeof index, "%06d", kBookings - 1 - i);
-        b->number = prefix + index;
-        LedgerLoading(doc).bookings().push_back(std::move(b));
+        b.number = prefix + index;
+        LedgerLoading(doc).appendBuchung(std::move(b));
     }
     const std::clock_t start = std::clock();
     LedgerLoading(doc).sortBuchungen();

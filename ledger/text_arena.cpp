@@ -1,0 +1,49 @@
+#include "ledger/text_arena.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace ledger {
+
+namespace {
+// Large enough that a ledger of many thousand bookings needs few blocks, small enough that a
+// small ledger does not keep much unused.
+constexpr std::size_t kBlockBytes = 64 * 1024;
+} // namespace
+
+char* TextArena::allocate(std::size_t size) {
+    const std::size_t needed = size + 1;
+    if (needed > left_) {
+        // A text longer than a block gets a block of its own, and the current block goes on
+        // taking the texts after it.
+        const std::size_t bytes = std::max(needed, kBlockBytes);
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(bytes));
+        capacity_ += bytes;
+        if (bytes == needed) {
+            blocks_.back()[size] = '\0';
+            return blocks_.back().get();
+        }
+        next_ = blocks_.back().get();
+        left_ = bytes;
+    }
+    char* text = next_;
+    text[size] = '\0';
+    next_ += needed;
+    left_ -= needed;
+    return text;
+}
+
+std::string_view TextArena::store(std::string_view text) {
+    char* bytes = allocate(text.size());
+    std::memcpy(bytes, text.data(), text.size());
+    return {bytes, text.size()};
+}
+
+void TextArena::clear() {
+    blocks_.clear();
+    next_ = nullptr;
+    left_ = 0;
+    capacity_ = 0;
+}
+
+} // namespace ledger
