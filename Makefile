@@ -53,8 +53,8 @@ FUZZ_SECONDS ?= 600
 FUZZ_FLAGS ?= -max_total_time=$(FUZZ_SECONDS)
 # The fuzzers build with few jobs: clang with both sanitizers needs much memory per job.
 FUZZ_JOBS ?= 2
-fuzz: deps
-	@command -v clang++ >/dev/null || { echo "make fuzz: clang++ is needed" >&2; exit 1; }
+fuzz:
+	@scripts/install-deps fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz --parallel $(FUZZ_JOBS)
 	@mkdir -p build/fuzz/corpus/ledger build/fuzz/corpus/import

@@ -62,9 +62,9 @@ LedgerSession::Saved LedgerSession::failed(const std::string& message,
     return Saved::No;
 }
 
-std::string LedgerSession::write(CTalwerkDoc& doc, LedgerStore& store) {
+std::string LedgerSession::write(CTalwerkDoc& doc, LedgerStore& store, bool keepBackup) {
     backupMessage_.clear();
-    if (!clock_)
+    if (!clock_ || !keepBackup)
         return saveLedgerFile(doc, store);
     return saveLedgerFileWithBackup(doc, store, rule_, clock_->now(), backupMessage_);
 }
@@ -72,9 +72,12 @@ std::string LedgerSession::write(CTalwerkDoc& doc, LedgerStore& store) {
 LedgerSession::Saved LedgerSession::save(CTalwerkDoc& doc, platform::Prompter& prompter) {
     if (readOnly_)
         return failed(kMeldungSchreibgeschuetzt, prompter);
-    if (store_->changedOnDisk() && !prompter.askYesNo(kFrageUeberschreiben, kTitelSpeichern))
+    const bool changedOnDisk = store_->changedOnDisk();
+    if (changedOnDisk && !prompter.askYesNo(kFrageUeberschreiben, kTitelSpeichern))
         return Saved::No;
-    const std::string message = write(doc, *store_);
+    // An unchanged ledger saved over the file it came from keeps no backup: the backup would
+    // hold what the file still holds and push an older, different one out of the folder.
+    const std::string message = write(doc, *store_, doc.isModified() || changedOnDisk);
     return message.empty() ? Saved::Yes : failed(message, prompter);
 }
 
@@ -85,7 +88,7 @@ LedgerSession::Saved LedgerSession::saveAs(CTalwerkDoc& doc, const std::filesyst
     auto store = std::make_unique<LedgerStore>(path);
     std::string message = store->lock(std::chrono::milliseconds(0));
     if (message.empty())
-        message = write(doc, *store);
+        message = write(doc, *store, true);
     if (!message.empty())
         return failed(message, prompter);
     store_ = std::move(store);

@@ -81,7 +81,8 @@ public:
 
 private:
     Saved failed(const std::string& message, platform::Prompter& prompter);
-    std::string write(CTalwerkDoc& doc, LedgerStore& store);
+    // Saves, keeping a backup of the file replaced when asked to and a rule is set.
+    std::string write(CTalwerkDoc& doc, LedgerStore& store, bool keepBackup);
 
     std::unique_ptr<LedgerStore> store_;
     bool readOnly_ = false;

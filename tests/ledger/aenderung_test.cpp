@@ -260,6 +260,63 @@ TEST(Aenderung, ChangeSetsNestAndRecordNothingOutside) {
     EXPECT_EQ(doc->bookings().size(), 5u);
 }
 
+// An operation on a record that does not exist refuses, leaves the bytes and the modified
+// flag as they were and records no step to take back.
+TEST(Aenderung, AnOperationOnWhatDoesNotExistChangesNothing) {
+    struct Case {
+        const char* name;
+        std::function<bool(CTalwerkDoc&)> refused;
+    };
+    const CTWBuchung any = booking(datum(3, 2, 2004), "5", kGiro, kEssen, 99);
+    CTWKonto unknown;
+    unknown.id = 77;
+    const Case cases[] = {
+        {"replace booking past the end",
+         [&](CTalwerkDoc& d) {
+             return d.replaceBuchung(static_cast<int>(d.bookings().size()), any) == -1;
+         }},
+        {"replace booking before the start",
+         [&](CTalwerkDoc& d) { return d.replaceBuchung(-1, any) == -1; }},
+        {"change account", [&](CTalwerkDoc& d) { return !d.changeKonto(unknown); }},
+        {"remove account", [](CTalwerkDoc& d) { return !d.removeKonto(77); }},
+        {"rename category",
+         [](CTalwerkDoc& d) { return !d.renameKategorie(KontoArt::Ausgabenkonto, 2, "x"); }},
+        {"rename sub-category of a missing category",
+         [](CTalwerkDoc& d) {
+             return !d.renameUnterkategorie(KontoArt::Ausgabenkonto, 2, 0, "x");
+         }},
+        {"rename missing sub-category",
+         [](CTalwerkDoc& d) {
+             return !d.renameUnterkategorie(KontoArt::Ausgabenkonto, 0, 1, "x");
+         }},
+        {"remove category",
+         [](CTalwerkDoc& d) { return !d.removeKategorie(KontoArt::Bestandskonto, 2); }},
+        {"remove sub-category of a missing category",
+         [](CTalwerkDoc& d) { return !d.removeUnterkategorie(KontoArt::Ausgabenkonto, 2, 0); }},
+        {"remove missing sub-category",
+         [](CTalwerkDoc& d) { return !d.removeUnterkategorie(KontoArt::Ausgabenkonto, 0, 1); }},
+        {"change rule past the end",
+         [](CTalwerkDoc& d) { return !d.changeBuchungRegel(2, *d.rules()[0]); }},
+        {"occurrence of a missing rule",
+         [](CTalwerkDoc& d) { return !d.setVorkommen(2, 0, kAusgefuehrt); }},
+        {"negative occurrence",
+         [](CTalwerkDoc& d) { return !d.setVorkommen(0, -1, kAusgefuehrt); }},
+        {"remove rule", [](CTalwerkDoc& d) { return !d.removeBuchungRegel(-1); }},
+        {"change filter past the end",
+         [](CTalwerkDoc& d) { return !d.changeFilter(10, *d.filters()[0]); }},
+    };
+    for (const Case& c : cases) {
+        auto doc = sampleLedger();
+        doc->setModified(false);
+        const Bytes before = writeLedgerFile(*doc);
+        doc->beginAenderung();
+        EXPECT_TRUE(c.refused(*doc)) << c.name;
+        EXPECT_TRUE(doc->commitAenderung().empty()) << c.name;
+        EXPECT_FALSE(doc->isModified()) << c.name;
+        EXPECT_EQ(writeLedgerFile(*doc), before) << c.name;
+    }
+}
+
 TEST(Aenderung, ARecordReplacedKeepsItsAddress) {
     auto doc = sampleLedger();
     const CTWKonto* spar = doc->findKonto(kSpar);

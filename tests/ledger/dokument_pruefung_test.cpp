@@ -34,6 +34,19 @@ TEST(DokumentPruefung, TransfersBetweenAnyKindsOfAccountsAreSound) {
     }
 }
 
+// The last values inside each range are sound.
+TEST(DokumentPruefung, ValuesAtTheLimitsAreSound) {
+    auto doc = sampleLedger();
+    LedgerLoading d(*doc);
+    d.accounts()[3]->number = 1;
+    d.accounts()[4]->number = 999999;
+    d.accounts()[0]->switchDates[0] = CNVKDatum(CNVKDatum::kLastDay);
+    d.accounts()[1]->switchDates[0] = CNVKDatum(CNVKDatum::kFirstDay);
+    d.rules()[0]->firstDate = CNVKDatum(CNVKDatum::kFirstDay);
+    d.rules()[1]->firstDate = CNVKDatum(CNVKDatum::kLastDay);
+    EXPECT_EQ(pruefeDokument(*doc), std::vector<std::string>{});
+}
+
 TEST(DokumentPruefung, EachDamageIsReported) {
     struct Case {
         const char* expected;
@@ -79,6 +92,51 @@ TEST(DokumentPruefung, EachDamageIsReported) {
          [](LedgerLoading d) { d.rules()[1]->serial = 5; }},
         {"Die Datei hat 9 statt 10 Buchungsfilter.",
          [](LedgerLoading d) { d.filters().pop_back(); }},
+        // Every range at both of its limits, every message reached by a case only it refuses.
+        {"Konto 5 (Lebensmittel): Die Id liegt nicht unter dem Zähler 5.",
+         [](LedgerLoading d) { d.accounts()[4]->id = 5; }},
+        {"Konto -1 (Lebensmittel): Die Id liegt nicht unter dem Zähler 5.",
+         [](LedgerLoading d) { d.accounts()[4]->id = -1; }},
+        {"Konto 4 (Lebensmittel): Kontonummer 0 außerhalb von 1 bis 999999.",
+         [](LedgerLoading d) { d.accounts()[4]->number = 0; }},
+        {"Konto 4 (Lebensmittel): Kontonummer 1000000 außerhalb von 1 bis 999999.",
+         [](LedgerLoading d) { d.accounts()[4]->number = 1000000; }},
+        {"Konto 0 (Girokonto): Bestandskonto mit Währungsindex -1.",
+         [](LedgerLoading d) { d.accounts()[0]->currencyIndex = WaehrungsIndex::Keine; }},
+        {"Konto 0 (Girokonto): Ungültiges Umstellungsdatum.",
+         [](LedgerLoading d) { d.accounts()[0]->switchDates[0] = CNVKDatum(0); }},
+        {"Konto 1 (Sparbuch Müller): Ungültiges Umstellungsdatum.",
+         [](LedgerLoading d) {
+             d.accounts()[1]->switchDates[1] = CNVKDatum(CNVKDatum::kLastDay + 1);
+         }},
+        {"Konto 3 (Miete): Standardzuordnung verweist auf die fehlende Kategorie 9.",
+         [](LedgerLoading d) { d.accounts()[3]->category = 9; }},
+        {"Konto 1 (Sparbuch Müller): Alternative 1 verweist auf die fehlende Kategorie 9.",
+         [](LedgerLoading d) { d.accounts()[1]->alt1Category = 9; }},
+        {"Kategorie 0 (Lebensmittel): Die Id ist im Baum 2 nicht eindeutig.",
+         [](LedgerLoading d) { d.categories().treeList(KontoArt::Ausgabenkonto)[1]->id = 0; }},
+        {"Kategorie 2 (Lebensmittel): Die Id liegt nicht unter dem Zähler 2.",
+         [](LedgerLoading d) { d.categories().treeList(KontoArt::Ausgabenkonto)[1]->id = 2; }},
+        {"Unterkategorie 0 (Prämien) von Arbeit: Die Id ist nicht eindeutig.",
+         [](LedgerLoading d) {
+             d.categories().treeList(KontoArt::Einnahmenkonto)[0]->subcategoryList()[1]->id = 0;
+         }},
+        {"Unterkategorie 2 (Prämien) von Arbeit: Die Id liegt nicht unter dem Zähler 2.",
+         [](LedgerLoading d) {
+             d.categories().treeList(KontoArt::Einnahmenkonto)[0]->subcategoryList()[1]->id = 2;
+         }},
+        {"Buchung 4: Die laufende Nummer liegt nicht unter dem Zähler 4.",
+         [](LedgerLoading d) { d.bookings()[3]->serial = 4; }},
+        {"Buchung 0: Ungültiges Datum.",
+         [](LedgerLoading d) { d.bookings()[0]->date = CNVKDatum(0); }},
+        {"Buchung 3: Ungültiges Datum.",
+         [](LedgerLoading d) { d.bookings()[3]->date = CNVKDatum(CNVKDatum::kLastDay + 1); }},
+        {"Regelmäßige Buchung 0: Die laufende Nummer ist nicht eindeutig.",
+         [](LedgerLoading d) { d.rules()[1]->serial = 0; }},
+        {"Regelmäßige Buchung 0: Ungültiges erstes Datum.",
+         [](LedgerLoading d) { d.rules()[0]->firstDate = CNVKDatum(0); }},
+        {"Regelmäßige Buchung 0: Unbekannter Zustand 3 eines Termins.",
+         [](LedgerLoading d) { d.rules()[0]->occurrenceStates[2] = 3; }},
     };
     for (const auto& c : cases) {
         auto doc = sampleLedger();

@@ -176,6 +176,30 @@ TEST_F(Session, SavesKeepBackupsOnlyUnderARuleAndABackupOpensWithoutLock) {
     EXPECT_TRUE(prompter.shown.size() == 1 && prompter.shown[0].text == kFrageAndererName);
 }
 
+// Saving again and again without a change must not push the older backups out of the folder
+// with copies of what the file still holds; a change made on disk by another program is kept.
+TEST_F(Session, AnUnchangedLedgerSavedAgainKeepsNoBackup) {
+    LedgerSession::Opened opened = open(file);
+    ASSERT_TRUE(opened.document);
+    opened.session->setSicherung({true, 2}, clock);
+    opened.document->setModified();
+    ASSERT_EQ(opened.session->save(*opened.document, prompter), Saved::Yes);
+    ASSERT_EQ(listSicherungen(file).size(), 1u);
+    const auto kept = readFile(listSicherungen(file)[0].path);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(opened.session->save(*opened.document, prompter), Saved::Yes);
+    ASSERT_EQ(listSicherungen(file).size(), 1u);
+    EXPECT_EQ(readFile(listSicherungen(file)[0].path), kept);
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    testsupport::writeFile(file, {1, 2, 3}); // a program that does not lock
+    prompter.answer({true});
+    ASSERT_EQ(opened.session->save(*opened.document, prompter), Saved::Yes);
+    const std::vector<Sicherung> backups = listSicherungen(file);
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(readFile(backups[0].path), (testsupport::Bytes{1, 2, 3}));
+}
+
 TEST_F(Session, ARestoredLedgerIsBoundToItsPathReadOnlyWhileAnotherProgramEditsIt) {
     const auto before = readFile(file);
     {

@@ -108,6 +108,9 @@ TEST_F(Sicherungen, OnlyTheNewestAreKeptAndOtherFilesStay) {
         "Haushalt 2024_2024-04-15_09-05-07_1.tlw",  // counter 1 is never written
         "Haushalt 2024_2024-04-15_09-05-07_02.tlw", // leading zero
         "Haushalt 2024_2024-04-15_09-05.tlw",       // short time
+        "Haushalt 2024_2024-04-15_09-05-7.tlw",     // one digit short
+        "Haushalt 2024_2024-04-15_09-05-0x.tlw",    // not a digit
+        "Haushalt 2024_2024-04-15_09-05-07-2.tlw",  // counter without its underscore
         "Haushalt 2024_2024-04-15_09-05-07.txt",    // other extension
         "Haushalt_2024-04-15_09-05-07.tlw",         // another ledger's backup
         "Haushalt 2024 alt_2024-04-15_09-05-07.tlw",
