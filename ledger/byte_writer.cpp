@@ -8,16 +8,6 @@
 
 namespace ledger {
 
-void ByteWriter::word(std::uint16_t v) {
-    byte(static_cast<std::uint8_t>(v));
-    byte(static_cast<std::uint8_t>(v >> 8));
-}
-
-void ByteWriter::dword(std::uint32_t v) {
-    word(static_cast<std::uint16_t>(v));
-    word(static_cast<std::uint16_t>(v >> 16));
-}
-
 void ByteWriter::qword(std::int64_t v) {
     const auto u = static_cast<std::uint64_t>(v);
     dword(static_cast<std::uint32_t>(u));
@@ -28,24 +18,29 @@ void ByteWriter::real(double v) {
     qword(static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(v)));
 }
 
-void ByteWriter::text(std::string_view s) {
-    if (s.size() > std::numeric_limits<std::uint32_t>::max())
+void ByteWriter::lengthPrefix(std::size_t length) {
+    if (length > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("text too long for a ledger file");
-    if (s.size() < 0xFF) {
-        byte(static_cast<std::uint8_t>(s.size()));
-    } else if (s.size() < 0xFFFE) {
+    if (length < 0xFF) {
+        byte(static_cast<std::uint8_t>(length));
+    } else if (length < 0xFFFE) {
         byte(0xFF);
-        word(static_cast<std::uint16_t>(s.size()));
+        word(static_cast<std::uint16_t>(length));
     } else {
         byte(0xFF);
         word(0xFFFF);
-        dword(static_cast<std::uint32_t>(s.size()));
+        dword(static_cast<std::uint32_t>(length));
     }
+}
+
+void ByteWriter::text(std::string_view s) {
+    lengthPrefix(s.size());
     bytes_.insert(bytes_.end(), s.begin(), s.end());
 }
 
 void ByteWriter::scrambledText(std::string_view s) {
-    text(scrambleText(s));
+    lengthPrefix(s.size());
+    scrambleInto(s, reinterpret_cast<char*>(grow(s.size())));
 }
 
 void ByteWriter::count(std::size_t n) {

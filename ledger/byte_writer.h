@@ -10,9 +10,20 @@ namespace ledger {
 
 class ByteWriter {
 public:
+    // Room for that many bytes in all, so that writing a whole file grows the buffer once.
+    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
+
     void byte(std::uint8_t v) { bytes_.push_back(v); }
-    void word(std::uint16_t v);
-    void dword(std::uint32_t v);
+    void word(std::uint16_t v) {
+        std::uint8_t* p = grow(2);
+        p[0] = static_cast<std::uint8_t>(v);
+        p[1] = static_cast<std::uint8_t>(v >> 8);
+    }
+    void dword(std::uint32_t v) {
+        std::uint8_t* p = grow(4);
+        for (int i = 0; i < 4; ++i)
+            p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
     void int32(std::int32_t v) { dword(static_cast<std::uint32_t>(v)); }
     void qword(std::int64_t v);
     void real(double v);
@@ -30,6 +41,14 @@ public:
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
 private:
+    // The next n bytes of the buffer, to be written by the caller.
+    std::uint8_t* grow(std::size_t n) {
+        const std::size_t at = bytes_.size();
+        bytes_.resize(at + n);
+        return bytes_.data() + at;
+    }
+    void lengthPrefix(std::size_t length);
+
     std::vector<std::uint8_t> bytes_;
 };
 

@@ -12,8 +12,23 @@ std::int32_t nextSaveCounter(std::int32_t counter) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(counter) + 1);
 }
 
+namespace {
+
+// Nearly the size of the file: the bookings with their texts make up most of it.
+std::size_t expectedSize(const CTalwerkDoc& doc) {
+    constexpr std::size_t kBookingBytes = 48; // reference, fields, amount and length prefixes
+    constexpr std::size_t kOtherBytes = 64 * 1024;
+    std::size_t bytes = kOtherBytes;
+    for (const CTWBuchung* b : doc.bookings())
+        bytes += kBookingBytes + b->number.size() + b->text.size() + b->notes.size();
+    return bytes;
+}
+
+} // namespace
+
 std::vector<std::uint8_t> writeLedgerFile(const CTalwerkDoc& doc) {
     ArchiveWriter w;
+    w.reserve(expectedSize(doc));
     w.text(kFileHeader);
     w.dword(kCurrentFileVersion);
     writeKennwort(w, doc.password());
