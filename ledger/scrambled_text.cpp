@@ -8,10 +8,4 @@ void scrambleInto(std::string_view text, char* out) {
         out[i] = scrambleByte(text[i]);
 }
 
-std::string scrambleText(std::string_view text) {
-    std::string out(text.size(), '\0');
-    scrambleInto(text, out.data());
-    return out;
-}
-
 } // namespace ledger

@@ -1,7 +1,6 @@
 // The reversible byte mapping under which record texts are stored in a ledger file.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace ledger {
@@ -14,6 +13,5 @@ inline char scrambleByte(char c) {
 }
 // Writes the mapped bytes of the text to out (text.size() bytes).
 void scrambleInto(std::string_view text, char* out);
-std::string scrambleText(std::string_view text);
 
 } // namespace ledger
