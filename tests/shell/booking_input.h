@@ -7,15 +7,21 @@
 
 namespace shelltest {
 
-// "R-009", "Bäcker", Ausgabe to "Miete", 12,50.
-inline void typeBakeryExpense(QWidget* dlg) {
-    dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-009"_qs);
-    dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Bäcker"_qs);
+// An expense booking of the given number, text, expense account and amount.
+inline void typeExpense(QWidget* dlg, const QString& number, const QString& text,
+                        const QString& account, const QString& amount) {
+    dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(number);
+    dlg->findChild<QLineEdit*>(u"text"_qs)->setText(text);
     auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
     kind->setCurrentIndex(1);
     emit kind->activated(1);
-    dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Miete"_qs);
-    dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"12,5"_qs);
+    dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(account);
+    dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(amount);
+}
+
+// "R-009", "Bäcker", Ausgabe to "Miete", 12,50.
+inline void typeBakeryExpense(QWidget* dlg) {
+    typeExpense(dlg, u"R-009"_qs, u"Bäcker"_qs, u"Miete"_qs, u"12,5"_qs);
 }
 
 } // namespace shelltest

@@ -1,6 +1,7 @@
 // The date field of every dialog and of the view bar: German spellings give their date on
 // Enter or when the field is left, never keystroke by keystroke; a text that gives no date
 // is refused with its message; arrows and the calendar still work.
+#include "booking_input.h"
 #include "ledger/dokument.h"
 #include "shell/qt/datum_edit.h"
 #include "shell/window/open_ledger.h"
@@ -145,13 +146,7 @@ private slots:
         onNextModal([&](QWidget* dlg) {
             auto* date = dlg->findChild<shell::CDatumEdit*>(u"datum"_qs);
             type(*date, u"15.4.25"_qs);
-            dlg->findChild<QLineEdit*>(u"nummer"_qs)->setText(u"R-100"_qs);
-            dlg->findChild<QLineEdit*>(u"text"_qs)->setText(u"Miete April"_qs);
-            auto* kind = dlg->findChild<QComboBox*>(u"vorgang"_qs);
-            kind->setCurrentIndex(1);
-            emit kind->activated(1);
-            dlg->findChild<QComboBox*>(u"konto2"_qs)->setEditText(u"Miete"_qs);
-            dlg->findChild<QLineEdit*>(u"betrag"_qs)->setText(u"100"_qs);
+            typeExpense(dlg, u"R-100"_qs, u"Miete April"_qs, u"Miete"_qs, u"100"_qs);
             qobject_cast<QDialog*>(dlg)->accept();
         });
         f.window().commands().edit.neueBuchung->trigger();
