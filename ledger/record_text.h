@@ -6,6 +6,7 @@
 #pragma once
 
 #include <compare>
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -62,13 +63,17 @@ public:
     // True when the text holds its own bytes (else it views stored bytes or is empty).
     bool ownsBytes() const noexcept { return owned_; }
 
-    // One form for every other side (another RecordText, std::string, a literal), so that
-    // no comparison is ambiguous.
-    friend bool operator==(const RecordText& a, std::string_view b) noexcept {
-        return a.view() == b;
+    // One template for every other side (another RecordText, std::string, a literal): it
+    // takes each side as it is, so no conversion makes two candidates equally good.
+    template <class Text>
+    requires std::convertible_to<const Text&, std::string_view>
+    friend bool operator==(const RecordText& a, const Text& b) noexcept {
+        return a.view() == std::string_view(b);
     }
-    friend std::strong_ordering operator<=>(const RecordText& a, std::string_view b) noexcept {
-        return a.view() <=> b;
+    template <class Text>
+    requires std::convertible_to<const Text&, std::string_view>
+    friend std::strong_ordering operator<=>(const RecordText& a, const Text& b) noexcept {
+        return a.view() <=> std::string_view(b);
     }
     friend std::string operator+(const std::string& a, const RecordText& b) { return a + b.str(); }
     friend std::string operator+(const RecordText& a, std::string_view b) {
