@@ -24,7 +24,7 @@ std::string renderListe(const ledger::CTalwerkDoc& doc, std::span<const char* co
             for (char& ch : text)
                 if (ch == '\r' || ch == '\n')
                     ch = ' ';
-            table.setCell(row, c, std::move(text));
+            table.setCell(row, c, text);
         }
     }
     table.layout(platform::FixedWidthMeasurer{}, reports::LayoutTarget::Printer);

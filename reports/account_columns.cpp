@@ -108,16 +108,16 @@ void AccountColumns::setTitles(ReportTable& table, int row1, int row2,
     for (uint32_t bit : shown_) {
         Titles t = titlesOf(bit, format);
         if (!t.line1.empty())
-            table.setCell(row1, column(bit), std::move(t.line1));
+            table.setCell(row1, column(bit), t.line1);
         if (!t.line2.empty())
-            table.setCell(row2, column(bit), std::move(t.line2));
+            table.setCell(row2, column(bit), t.line2);
     }
 }
 
 void AccountColumns::set(ReportTable& table, int row, uint32_t bit, std::string text) const {
     const int c = column(bit);
     if (c >= 0 && !text.empty())
-        table.setCell(row, c, std::move(text));
+        table.setCell(row, c, text);
 }
 
 void AccountColumns::setFigures(ReportTable& table, int row, const KontoZahlen& z,

@@ -112,10 +112,13 @@ std::array<std::string, 2> titleLines(S s, const BookingCells& cells) {
 }
 
 // Notes may hold line breaks; a cell shows them as blanks.
-std::string oneLine(std::string text) {
+std::string_view oneLine(std::string_view text, std::string& scratch) {
+    if (text.find_first_of("\r\n") == std::string_view::npos)
+        return text;
+    scratch.assign(text);
     std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
+        scratch.begin(), scratch.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return scratch;
 }
 
 } // namespace
@@ -138,20 +141,25 @@ int64_t BookingCells::amountIn(const ledger::CTWBuchung& b, int currency) const 
     return own == currency ? b.amount : doc_.convertBetrag(b.amount, b.currencyIndex).amount;
 }
 
-std::string BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte) const {
-    static constexpr const char* kLang[3] = {"Einnahme", "Ausgabe", "Umbuchung"};
-    static constexpr const char* kKurz[3] = {"E", "A", "U"};
+std::string_view BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte,
+                                    std::string& scratch) const {
+    static constexpr std::string_view kLang[3] = {"Einnahme", "Ausgabe", "Umbuchung"};
+    static constexpr std::string_view kKurz[3] = {"E", "A", "U"};
     const ledger::CTWBuchung& b = row.buchung;
     const ledger::CTWKonto* konto1 = row.konto1;
     const ledger::CTWKonto* konto2 = row.konto2;
     const StandZelle* stand = row.stand;
     const int kind = std::clamp(ledger::vorgangIndex(b.kind), 0, ledger::kVorgaenge - 1);
-    const auto number = [](const ledger::CTWKonto* k) {
-        return k ? std::to_string(static_cast<uint32_t>(k->number)) : std::string();
+    const auto written = [&scratch](std::string text) -> std::string_view {
+        scratch = std::move(text);
+        return scratch;
+    };
+    const auto number = [&](const ledger::CTWKonto* k) -> std::string_view {
+        return k ? written(std::to_string(static_cast<uint32_t>(k->number))) : std::string_view();
     };
     switch (spalte) {
     case S::Datum:
-        return b.date.text();
+        return written(b.date.text());
     case S::Nummer:
         return b.number;
     case S::Text:
@@ -161,35 +169,35 @@ std::string BookingCells::text(const BuchungsZeile& row, BuchungsSpalte spalte) 
     case S::VorgangKurz:
         return kKurz[kind];
     case S::Konto1Name:
-        return konto1 ? konto1->name : std::string();
+        return konto1 ? std::string_view(konto1->name) : std::string_view();
     case S::Konto1Nummer:
         return number(konto1);
     case S::Konto1Abkuerzung:
-        return konto1 ? konto1->abbreviation : std::string();
+        return konto1 ? std::string_view(konto1->abbreviation) : std::string_view();
     case S::Konto2Name:
-        return konto2 ? konto2->name : std::string();
+        return konto2 ? std::string_view(konto2->name) : std::string_view();
     case S::Konto2Nummer:
         return number(konto2);
     case S::Konto2Abkuerzung:
-        return konto2 ? konto2->abbreviation : std::string();
+        return konto2 ? std::string_view(konto2->abbreviation) : std::string_view();
     case S::Betrag1:
-        return amount(amountIn(b, 0));
+        return written(amount(amountIn(b, 0)));
     case S::Betrag2:
-        return amount(amountIn(b, 1));
+        return written(amount(amountIn(b, 1)));
     case S::BetragEigen:
-        return amount(b.amount);
+        return written(amount(b.amount));
     case S::Waehrung:
         return symbol(b.currencyIndex == ledger::WaehrungsIndex::Zweite ? 1 : 0);
     case S::Stand1:
-        return stand ? amount(stand->stand[0]) : std::string();
+        return stand ? written(amount(stand->stand[0])) : std::string_view();
     case S::Stand2:
-        return stand ? amount(stand->stand[1]) : std::string();
+        return stand ? written(amount(stand->stand[1])) : std::string_view();
     case S::AktuelleWaehrung:
-        return stand ? stand->currency : std::string();
+        return stand ? std::string_view(stand->currency) : std::string_view();
     case S::Vorlaeufig:
         return b.provisional != 0 ? "V" : "";
     case S::Notizen:
-        return oneLine(b.notes);
+        return oneLine(b.notes, scratch);
     }
     return {};
 }
@@ -241,19 +249,20 @@ void BookingColumns::addTitles(ReportFrame& frame, const BookingCells& cells) co
         }
         const int column = static_cast<int>(c);
         if (!lines[0].empty())
-            table.setCell(row1, column, std::move(lines[0]));
+            table.setCell(row1, column, lines[0]);
         if (!lines[1].empty())
-            table.setCell(row2, column, std::move(lines[1]));
+            table.setCell(row2, column, lines[1]);
     }
 }
 
 void BookingColumns::setRow(ReportTable& table, int row, const ledger::CTWBuchung& b,
                             const BookingCells& cells, const StandZelle* stand) const {
     const BuchungsZeile zeile = cells.row(b, stand);
+    std::string scratch;
     for (size_t c = 0; c < shown_.size(); ++c) {
-        std::string text = cells.text(zeile, shown_[c]);
+        const std::string_view text = cells.text(zeile, shown_[c], scratch);
         if (!text.empty())
-            table.setCell(row, static_cast<int>(c), std::move(text));
+            table.setCell(row, static_cast<int>(c), text);
     }
 }
 

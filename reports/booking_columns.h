@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace reports {
@@ -75,7 +76,10 @@ public:
     BuchungsZeile row(const ledger::CTWBuchung& b, const StandZelle* stand) const {
         return {b, index_.find(b.konto1Id), index_.find(b.konto2Id), stand};
     }
-    std::string text(const BuchungsZeile& row, BuchungsSpalte spalte) const;
+    // The text of a cell: a view of a text of the booking, an account or these cells, or of
+    // `scratch` where the text is written.
+    std::string_view text(const BuchungsZeile& row, BuchungsSpalte spalte,
+                          std::string& scratch) const;
     std::string amount(int64_t value) const { return format_.format(value); }
     const std::string& symbol(int currency) const { return symbols_[currency == 1 ? 1 : 0]; }
 

@@ -103,9 +103,9 @@ void drawPage(const ReportTable& table, const Pagination& pagination, platform::
         const int top = placement.top;
         const int bottom = top - rowHeight(table, placement.row);
         for (int c = 0; c < table.columnCount(); ++c) {
-            const ReportCell& cell = row.cells[c];
+            const ReportCell cell = table.cell(placement.row, c);
             const int last = c + cell.span - 1;
-            if (!cell.set || cell.text.empty() || last < column.first || c > column.last)
+            if (cell.text.empty() || last < column.first || c > column.last)
                 continue;
             const auto [cellLeft, cellRight] = cellExtent(pagination, column, spacing, c, last);
             surface.drawText({cellLeft, top, cellRight, bottom}, cell.text, font,

@@ -283,7 +283,7 @@ private:
         const auto titles = [&](int c, const char* line1, std::string line2) {
             if (c >= 0) {
                 table.setCell(second, c, line1);
-                table.setCell(third, c, std::move(line2));
+                table.setCell(third, c, line2);
             }
         };
         titles(changeColumn_, "Änd.*", "in %");
@@ -316,7 +316,7 @@ private:
                 changeText(werte[s_.changeToPeriod - 1], werte[s_.changeFromPeriod - 1], decimals));
         const auto set = [&](int c, std::string text) {
             if (c >= 0)
-                table.setCell(row, c, std::move(text));
+                table.setCell(row, c, text);
         };
         set(sumColumn_, format_.betrag.format(total(werte)));
         set(averageColumn_, format_.betrag.format(average(werte)));

@@ -18,11 +18,11 @@ ReportFrame::ReportFrame(const ledger::CTWEinstellungen& settings, double screen
       repeatTitle_(settings.repeatTitle != 0),
       repeatColumnTitles_(settings.repeatColumnTitles != 0) {}
 
-void ReportFrame::addTitleRow(std::string title) {
+void ReportFrame::addTitleRow(std::string_view title) {
     RowFormat format{kTitleFill, titleStyle_};
     format.repeat = repeatTitle_;
     const int row = table_.addRow(format);
-    table_.setCell(row, 0, std::move(title), table_.columnCount());
+    table_.setCell(row, 0, title, table_.columnCount());
 }
 
 int ReportFrame::addColumnTitleRow(int k, int n) {

@@ -5,7 +5,7 @@
 #include "ledger/einstellungen.h"
 #include "reports/report_table.h"
 
-#include <string>
+#include <string_view>
 
 namespace reports {
 
@@ -19,7 +19,7 @@ public:
     int gap() const { return gap_; }
 
     // The title row: the text in column 0 over all columns.
-    void addTitleRow(std::string title);
+    void addTitleRow(std::string_view title);
     // Row k of a block of n column-title rows; the first one has a gap above it.
     int addColumnTitleRow(int k, int n);
     // An ordinary row; with `gapAbove` it starts a new block.

@@ -11,6 +11,9 @@ namespace {
 // settings or huge texts cannot overflow the sums of the layout, the drawing or the printing.
 constexpr int64_t kMaxLength = int64_t{1} << 28;
 
+// The widest span a stored cell holds.
+constexpr int kMaxSpan = 1 << 29;
+
 int boundLength(int64_t length) {
     return static_cast<int>(std::clamp(length, -kMaxLength, kMaxLength));
 }
@@ -30,16 +33,16 @@ int lengthSetting(int length) {
 // A cell over several columns. Such cells are fitted after all cells of span 1, by increasing
 // span.
 struct WideCell {
-    std::size_t row;
-    std::size_t column;
+    int row;
+    int column;
     int span;
 };
 
 // Raises the last column a wide cell covers so that the cell fits: its need beyond the other
 // columns it covers, each with `spacing` after it.
 void fitWideCell(const WideCell& cell, int64_t need, int spacing, std::vector<int>& widths) {
-    const std::size_t last = cell.column + cell.span - 1;
-    for (std::size_t k = cell.column; k < last; ++k)
+    const int last = cell.column + cell.span - 1;
+    for (int k = cell.column; k < last; ++k)
         need -= int64_t{widths[k]} + spacing;
     widths[last] = std::max(widths[last], boundLength(need));
 }
@@ -94,15 +97,17 @@ int ReportTable::columnAlignment(int column) const {
 
 void ReportTable::reserveRows(int count) {
     rows_.reserve(std::max(count, 0));
+    cells_.reserve(std::max(count, 0) * columnAlign_.size());
 }
 
 int ReportTable::addRow(const RowFormat& format, RowTag tag, int insertBefore) {
     if (!created_)
         return -1;
     laidOut_ = false;
-    ReportRow row{format, tag, std::vector<ReportCell>(columnCount())};
+    ReportRow row{format, tag};
     if (insertBefore < 0 || insertBefore >= rowCount()) {
-        rows_.push_back(std::move(row));
+        rows_.push_back(row);
+        cells_.resize(cells_.size() + columnAlign_.size());
         return rowCount() - 1;
     }
     // The inserted row stands where the other row stood; the gap given for it separates it
@@ -110,26 +115,29 @@ int ReportTable::addRow(const RowFormat& format, RowTag tag, int insertBefore) {
     ReportRow& displaced = rows_[insertBefore];
     row.format.gapAbove = displaced.format.gapAbove;
     displaced.format.gapAbove = format.gapAbove;
-    rows_.insert(rows_.begin() + insertBefore, std::move(row));
+    rows_.insert(rows_.begin() + insertBefore, row);
+    cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(cellIndex(insertBefore, 0)),
+                  columnAlign_.size(), StoredCell{});
     return insertBefore;
 }
 
-void ReportTable::setCell(int row, int column, std::string text, int span, int align) {
+void ReportTable::setCell(int row, int column, std::string_view text, int span, int align) {
     // A cell outside the table is a builder's fault: stop in a debug build, and in a release
     // build keep the table intact rather than write past it.
     assert(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return;
     laidOut_ = false;
-    ReportCell& cell = rows_[row].cells[column];
-    cell.set = true;
-    cell.text = std::move(text);
-    cell.span = std::clamp(span, 1, columnCount() - column);
-    cell.align = (align >= kAlignDefault && align <= kAlignCenter) ? align : kAlignLeft;
+    StoredCell& cell = cells_[cellIndex(row, column)];
+    cell.offset = texts_.store(text);
+    cell.length = static_cast<uint32_t>(text.size());
+    cell.span = std::clamp(span, 1, std::min(columnCount() - column, kMaxSpan)) - 1;
+    cell.align = ((align >= kAlignDefault && align <= kAlignCenter) ? align : kAlignLeft) + 1;
+    cell.set = 1;
 }
 
 int ReportTable::effectiveAlignment(int row, int column) const {
-    const int align = rows_[row].cells[column].align;
+    const int align = cell(row, column).align;
     return align == kAlignDefault ? columnAlignment(column) : align;
 }
 
@@ -156,7 +164,7 @@ TableSize ReportTable::layout(const platform::TextMeasurer& measurer, LayoutTarg
     std::vector<platform::FontSpec> fonts;
     for (int style = 0; style < heightStyleCount(); ++style)
         fonts.push_back(font(style));
-    const auto fontOf = [&](std::size_t r) -> const platform::FontSpec& {
+    const auto fontOf = [&](int r) -> const platform::FontSpec& {
         return fonts[std::clamp(rows_[r].format.heightStyle, 0, heightStyleCount() - 1)];
     };
 
@@ -165,10 +173,9 @@ TableSize ReportTable::layout(const platform::TextMeasurer& measurer, LayoutTarg
     columnWidth_.assign(columns, 0);
     charWidth_.assign(columns, 0);
     std::vector<WideCell> wide;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        const std::vector<ReportCell>& cells = rows_[r].cells;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            const ReportCell& cell = cells[c];
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const ReportCell cell = this->cell(r, c);
             if (!cell.set)
                 continue;
             if (cell.span > 1) {
@@ -184,7 +191,7 @@ TableSize ReportTable::layout(const platform::TextMeasurer& measurer, LayoutTarg
     std::stable_sort(wide.begin(), wide.end(),
                      [](const WideCell& a, const WideCell& b) { return a.span < b.span; });
     for (const WideCell& w : wide) {
-        const std::string& text = rows_[w.row].cells[w.column].text;
+        const std::string_view text = cell(w.row, w.column).text;
         fitWideCell(w, measurer.textWidth(fontOf(w.row), text), spacing, columnWidth_);
         fitWideCell(w, static_cast<int64_t>(text.size()), 2, charWidth_);
     }

@@ -5,11 +5,13 @@
 #pragma once
 
 #include "platform/text_measurer.h"
+#include "reports/cell_texts.h"
 #include "reports/row_fills.h"
 
 #include <cassert>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace reports {
@@ -70,17 +72,18 @@ struct RowTag {
     bool operator==(const RowTag&) const = default;
 };
 
+// A cell as its readers see it. The text views the table's text store: it stays valid while
+// the table is not changed.
 struct ReportCell {
-    bool set = false;
-    std::string text;
+    std::string_view text;
     int span = 1;
     int align = kAlignDefault;
+    bool set = false;
 };
 
 struct ReportRow {
     RowFormat format;
     RowTag tag;
-    std::vector<ReportCell> cells;
 };
 
 // Where the lengths of a layout apply: the screen scales them, the printer does not.
@@ -119,15 +122,24 @@ public:
     // place (and the gap above) of the row it is inserted before; its own gap then stands
     // below it. Returns the new row's index, or -1 when the table was not created.
     int addRow(const RowFormat& format, RowTag tag = {}, int insertBefore = -1);
-    // Sets a cell; ignored for a row or column out of range. The span is cut at the last
-    // column; an alignment other than -1..2 is stored as left.
-    void setCell(int row, int column, std::string text, int span = 1, int align = kAlignDefault);
+    // Sets a cell, copying the text; ignored for a row or column out of range. The span is cut
+    // at the last column; an alignment other than -1..2 is stored as left. Setting a cell again
+    // replaces it. Throws std::length_error when the texts of the table pass 4 GiB.
+    void setCell(int row, int column, std::string_view text, int span = 1,
+                 int align = kAlignDefault);
 
     const ReportRow& row(int index) const {
         assert(index >= 0 && index < rowCount());
         return rows_[index];
     }
     const std::vector<ReportRow>& rows() const { return rows_; }
+    // A cell; one that was not set has no text, span 1 and the default alignment.
+    ReportCell cell(int row, int column) const {
+        assert(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
+        const StoredCell& c = cells_[cellIndex(row, column)];
+        return {texts_.view(c.offset, c.length), static_cast<int>(c.span) + 1,
+                static_cast<int>(c.align) - 1, c.set != 0};
+    }
     // The alignment a cell is drawn with: its own, or its column's.
     int effectiveAlignment(int row, int column) const;
     // Whether an empty line follows the row in the text rendering (and a gap on paper).
@@ -155,11 +167,28 @@ public:
     int findRow(int y) const;
 
 private:
+    // A cell as stored: its text is in texts_, span and alignment are kept less one and plus
+    // one, so that a cell of zeros is an unset one.
+    struct StoredCell {
+        uint32_t offset = 0;
+        uint32_t length = 0;
+        uint32_t span : 29 = 0;
+        uint32_t align : 2 = 0;
+        uint32_t set : 1 = 0;
+    };
+
+    // The cells of row r are the columnCount() cells from index r * columnCount().
+    std::size_t cellIndex(int row, int column) const {
+        return static_cast<std::size_t>(row) * columnAlign_.size() + column;
+    }
+
     bool created_ = false;
     TableSettings settings_;
     std::vector<int> heights_;
     std::vector<int> columnAlign_;
     std::vector<ReportRow> rows_;
+    std::vector<StoredCell> cells_;
+    CellTexts texts_;
 
     bool laidOut_ = false;
     LayoutTarget target_ = LayoutTarget::Screen;

@@ -13,12 +13,11 @@ void drawCellSeparators(const ReportTable& table, platform::Surface& surface, in
                         const Rect& rowRect) {
     const std::vector<int>& x = table.columnPositions();
     const int halfSpacing = table.scaled(table.settings().columnSpacing) / 2;
-    const std::vector<ReportCell>& cells = table.row(row).cells;
     for (int c = 0; c < table.columnCount();) {
         if (c > 0)
             surface.drawLine(x[c] - halfSpacing, rowRect.top, x[c] - halfSpacing, rowRect.bottom, 0,
                              platform::kBlack);
-        c += cells[c].set ? cells[c].span : 1;
+        c += table.cell(row, c).span;
     }
 }
 
@@ -90,8 +89,8 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
         }
         const platform::FontSpec font = table.font(row.format.heightStyle);
         for (int c = 0; c < table.columnCount(); ++c) {
-            const ReportCell& cell = row.cells[c];
-            if (!cell.set || cell.text.empty())
+            const ReportCell cell = table.cell(r, c);
+            if (cell.text.empty())
                 continue;
             const int last = c + cell.span - 1;
             const Rect cellRect{x[c], rowRect.top, x[last] + w[last], rowRect.bottom};

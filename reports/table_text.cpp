@@ -8,7 +8,7 @@ void appendBlanks(std::string& out, long count) {
         out.append(static_cast<std::size_t>(count), ' ');
 }
 
-void appendFixed(std::string& out, const std::string& text, long width, int align) {
+void appendFixed(std::string& out, std::string_view text, long width, int align) {
     const long length = static_cast<long>(text.size());
     switch (align) {
     case kAlignRight:
@@ -44,10 +44,9 @@ void renderText(const ReportTable& table, TextFormat format, std::string_view li
     std::string out;
     out.reserve(kTextBlockSize + 4096);
     for (int r = 0; r < table.rowCount(); ++r) {
-        const std::vector<ReportCell>& cells = table.row(r).cells;
         for (int c = 0; c < table.columnCount();) {
-            const ReportCell& cell = cells[c];
-            const int span = cell.set ? cell.span : 1;
+            const ReportCell cell = table.cell(r, c);
+            const int span = cell.span;
             if (format == TextFormat::Tabs) {
                 out += cell.text;
                 out += '\t';

@@ -22,11 +22,11 @@ reports::ReportParams range(const char* from, const char* to) {
 // The text of column 0 (or the first set cell) of every row, for checking row order.
 std::vector<std::string> rowLabels(const ReportTable& t) {
     std::vector<std::string> labels;
-    for (const reports::ReportRow& row : t.rows()) {
+    for (int r = 0; r < t.rowCount(); ++r) {
         std::string label;
-        for (const reports::ReportCell& cell : row.cells)
-            if (cell.set) {
-                label = cell.text;
+        for (int c = 0; c < t.columnCount(); ++c)
+            if (t.cell(r, c).set) {
+                label = t.cell(r, c).text;
                 break;
             }
         labels.push_back(label);
@@ -152,9 +152,9 @@ TEST(AccountsView, CategoryKeyPutsUnassignedFirstThenSubcategoryThenName) {
     auto accountRows = [&] {
         const ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
         std::vector<std::string> names;
-        for (const reports::ReportRow& row : t.rows())
-            if (row.tag.kind == reports::RowTag::kKonto)
-                names.push_back(row.cells[1].text);
+        for (int r = 0; r < t.rowCount(); ++r)
+            if (t.row(r).tag.kind == reports::RowTag::kKonto)
+                names.emplace_back(t.cell(r, 1).text);
         return names;
     };
     // Without a category first; "Auto" before "wohnen" whatever the case; within "wohnen" no
@@ -178,14 +178,14 @@ TEST(AccountsView, SavingsRateNeedsIncomeAndAColumn) {
         [&](ledger::CTWEinstellungen& s) { s.accountsData = 0x1 | 0x400 | 0x40000; });
     ReportTable t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
     // Rows: title, 3 column titles, 2 asset groups with one account, then the summary.
-    EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag/-quote");
-    EXPECT_EQ(t.row(8).cells[2].text, "30,00");
-    EXPECT_EQ(t.row(8).cells[3].text, "75,0%");
+    EXPECT_EQ(t.cell(8, 0).text, "Sparbetrag/-quote");
+    EXPECT_EQ(t.cell(8, 2).text, "30,00");
+    EXPECT_EQ(t.cell(8, 3).text, "75,0%");
 
     l.book("07.01.2024", Vorgang::Einnahme, giro, gehalt, -4000); // income of the range now 0
     t = reports::buildAccountsView(l.doc, range("01.01.2024", "31.01.2024"));
-    EXPECT_EQ(t.row(8).cells[0].text, "Sparbetrag");
-    EXPECT_FALSE(t.row(8).cells[3].set);
+    EXPECT_EQ(t.cell(8, 0).text, "Sparbetrag");
+    EXPECT_FALSE(t.cell(8, 3).set);
 }
 
 TEST(AccountsByCategoryView, TagsCategoryRowsAndDropsHiddenAccountsFirst) {
@@ -207,9 +207,9 @@ TEST(AccountsByCategoryView, TagsCategoryRowsAndDropsHiddenAccountsFirst) {
               reports::RowTag::unterkategorie(ledger::KontoArt::Ausgabenkonto, wohnen, miete));
     EXPECT_EQ(t.row(last - 2).tag,
               reports::RowTag::kategorie(ledger::KontoArt::Ausgabenkonto, wohnen));
-    EXPECT_EQ(t.row(last - 2).cells[1].text, "Wohnen");
-    EXPECT_EQ(t.row(last - 1).cells[2].text, "Miete");
-    EXPECT_EQ(t.row(last - 3).cells[0].text, "Ausgabenkonten");
+    EXPECT_EQ(t.cell(last - 2, 1).text, "Wohnen");
+    EXPECT_EQ(t.cell(last - 1, 2).text, "Miete");
+    EXPECT_EQ(t.cell(last - 3, 0).text, "Ausgabenkonten");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "reports/table_text.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -221,6 +222,47 @@ TEST(ReportTableLayout, FindsRowsAndIgnoresGaps) {
     EXPECT_EQ(t.findRow(5), -1);
 }
 
+// The cells keep their texts while the table grows, rows are inserted and the table is copied;
+// texts of every length, some far longer than the store's first blocks.
+TEST(ReportTableModel, CellsKeepTheirTexts) {
+    ReportTable t = table(3);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3000; ++i) {
+        const std::size_t length = i % 500 == 7 ? 9000 + i : i % 41;
+        texts.push_back(std::string(length, static_cast<char>('a' + i % 26)) + "|");
+        const int r = t.addRow({});
+        t.setCell(r, 0, "vorher", 3, kAlignRight); // replaced below
+        t.setCell(r, 0, texts.back());
+        t.setCell(r, 2, std::to_string(i));
+    }
+    const int inserted = t.addRow({}, {}, 1);
+    t.setCell(inserted, 1, "", 5, kAlignCenter); // an empty text; the span is cut
+    t.setCell(inserted, 2, "neu");
+    const ReportTable copy = t;
+    t.setCell(t.addRow({}), 0, std::string(20'000, 'z'));
+
+    for (const ReportTable* u : {&std::as_const(t), &copy}) {
+        ASSERT_EQ(u->rowCount(), u == &t ? 3002 : 3001);
+        const reports::ReportCell empty = u->cell(inserted, 1);
+        EXPECT_TRUE(empty.set);
+        EXPECT_EQ(empty.text, "");
+        EXPECT_EQ(empty.span, 2);
+        EXPECT_EQ(empty.align, kAlignCenter);
+        EXPECT_FALSE(u->cell(inserted, 0).set);
+        EXPECT_EQ(u->cell(inserted, 2).text, "neu");
+        for (int i = 0; i < 3000; ++i) {
+            const int r = i < 1 ? i : i + 1;
+            ASSERT_EQ(u->cell(r, 0).text, texts[i]) << "row " << r;
+            EXPECT_EQ(u->cell(r, 0).span, 1);
+            EXPECT_EQ(u->cell(r, 0).align, reports::kAlignDefault);
+            EXPECT_FALSE(u->cell(r, 1).set);
+            EXPECT_EQ(u->cell(r, 1).span, 1);
+            EXPECT_EQ(u->cell(r, 2).text, std::to_string(i));
+        }
+    }
+    EXPECT_EQ(t.cell(3001, 0).text, std::string(20'000, 'z'));
+}
+
 TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
     ReportTable none;
     EXPECT_EQ(none.addRow({}), -1);
@@ -237,9 +279,9 @@ TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
     EXPECT_DEBUG_DEATH(t.setCell(r, 2, "y"), "column < columnCount");
     EXPECT_DEBUG_DEATH(t.setCell(r + 1, 0, "z"), "row < rowCount");
     EXPECT_EQ(t.row(r).tag, reports::RowTag::konto(42));
-    EXPECT_EQ(t.row(r).cells[1].span, 1);
-    EXPECT_EQ(t.row(r).cells[1].align, kAlignLeft);
-    EXPECT_FALSE(t.row(r).cells[0].set);
+    EXPECT_EQ(t.cell(r, 1).span, 1);
+    EXPECT_EQ(t.cell(r, 1).align, kAlignLeft);
+    EXPECT_FALSE(t.cell(r, 0).set);
     EXPECT_EQ(t.rowCount(), 1);
     EXPECT_EQ(table(1).layout(kMeasurer, LayoutTarget::Printer).height, 1);
 }

@@ -20,7 +20,7 @@ reports::ReportParams params(const char* from, const char* to, int periodKind) {
 std::string rowText(const reports::ReportTable& t, int row) {
     std::string text;
     for (int c = 0; c < t.columnCount(); ++c)
-        text += (c ? "|" : "") + t.row(row).cells[c].text;
+        text.append(c ? "|" : "").append(t.cell(row, c).text);
     return text;
 }
 
@@ -86,7 +86,7 @@ TEST(TotalValuesView, RowsCloseOnPeriodEndsAndOnTheEndDate) {
             reports::buildTotalValuesView(h.l.doc, params("01.01.2024", f.to, f.periodKind));
         std::vector<std::string> labels;
         for (int r = 3; r < t.rowCount(); ++r)
-            labels.push_back(t.row(r).cells[0].text);
+            labels.emplace_back(t.cell(r, 0).text);
         EXPECT_EQ(labels, f.labels) << f.periodKind;
     }
     // The last row of a range ending in mid-month holds the figures of the end date.

@@ -38,9 +38,9 @@ void confirmDialogs(int count, QStringList* titles) {
 
 bool viewShows(shell::CChildFrame& child, const std::string& text) {
     const reports::ReportTable* table = child.activeView()->table();
-    for (const reports::ReportRow& row : table->rows())
-        for (const reports::ReportCell& cell : row.cells)
-            if (cell.text == text)
+    for (int r = 0; r < table->rowCount(); ++r)
+        for (int c = 0; c < table->columnCount(); ++c)
+            if (table->cell(r, c).text == text)
                 return true;
     return false;
 }
