@@ -109,7 +109,7 @@ void drawPage(const ReportTable& table, const Pagination& pagination, platform::
                 continue;
             const auto [cellLeft, cellRight] = cellExtent(pagination, column, spacing, c, last);
             surface.drawText({cellLeft, top, cellRight, bottom}, cell.text, font,
-                             horizontalAlignment(table.effectiveAlignment(placement.row, c)),
+                             horizontalAlignment(table.effectiveAlignment(cell, c)),
                              platform::kBlack);
         }
     }

@@ -11,9 +11,6 @@ namespace {
 // settings or huge texts cannot overflow the sums of the layout, the drawing or the printing.
 constexpr int64_t kMaxLength = int64_t{1} << 28;
 
-// The widest span a stored cell holds.
-constexpr int kMaxSpan = 1 << 29;
-
 int boundLength(int64_t length) {
     return static_cast<int>(std::clamp(length, -kMaxLength, kMaxLength));
 }
@@ -117,7 +114,7 @@ int ReportTable::addRow(const RowFormat& format, RowTag tag, int insertBefore) {
     displaced.format.gapAbove = format.gapAbove;
     rows_.insert(rows_.begin() + insertBefore, row);
     cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(cellIndex(insertBefore, 0)),
-                  columnAlign_.size(), StoredCell{});
+                  columnAlign_.size(), 0);
     return insertBefore;
 }
 
@@ -128,17 +125,9 @@ void ReportTable::setCell(int row, int column, std::string_view text, int span, 
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return;
     laidOut_ = false;
-    StoredCell& cell = cells_[cellIndex(row, column)];
-    cell.offset = texts_.store(text);
-    cell.length = static_cast<uint32_t>(text.size());
-    cell.span = std::clamp(span, 1, std::min(columnCount() - column, kMaxSpan)) - 1;
-    cell.align = ((align >= kAlignDefault && align <= kAlignCenter) ? align : kAlignLeft) + 1;
-    cell.set = 1;
-}
-
-int ReportTable::effectiveAlignment(int row, int column) const {
-    const int align = cell(row, column).align;
-    return align == kAlignDefault ? columnAlignment(column) : align;
+    cells_[cellIndex(row, column)] =
+        store_.store(text, std::clamp(span, 1, columnCount() - column),
+                     (align >= kAlignDefault && align <= kAlignCenter) ? align : kAlignLeft);
 }
 
 bool ReportTable::gapBelow(int row) const {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/text_measurer.h"
-#include "reports/cell_texts.h"
+#include "reports/cell_store.h"
 #include "reports/row_fills.h"
 
 #include <cassert>
@@ -136,12 +136,16 @@ public:
     // A cell; one that was not set has no text, span 1 and the default alignment.
     ReportCell cell(int row, int column) const {
         assert(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
-        const StoredCell& c = cells_[cellIndex(row, column)];
-        return {texts_.view(c.offset, c.length), static_cast<int>(c.span) + 1,
-                static_cast<int>(c.align) - 1, c.set != 0};
+        const uint32_t key = cells_[cellIndex(row, column)];
+        if (key == 0)
+            return {};
+        const CellStore::Entry e = store_.entry(key);
+        return {e.text, e.span, e.align, true};
     }
-    // The alignment a cell is drawn with: its own, or its column's.
-    int effectiveAlignment(int row, int column) const;
+    // The alignment a cell of the column is drawn with: its own, or its column's.
+    int effectiveAlignment(const ReportCell& cell, int column) const {
+        return cell.align == kAlignDefault ? columnAlignment(column) : cell.align;
+    }
     // Whether an empty line follows the row in the text rendering (and a gap on paper).
     bool gapBelow(int row) const;
 
@@ -167,16 +171,6 @@ public:
     int findRow(int y) const;
 
 private:
-    // A cell as stored: its text is in texts_, span and alignment are kept less one and plus
-    // one, so that a cell of zeros is an unset one.
-    struct StoredCell {
-        uint32_t offset = 0;
-        uint32_t length = 0;
-        uint32_t span : 29 = 0;
-        uint32_t align : 2 = 0;
-        uint32_t set : 1 = 0;
-    };
-
     // The cells of row r are the columnCount() cells from index r * columnCount().
     std::size_t cellIndex(int row, int column) const {
         return static_cast<std::size_t>(row) * columnAlign_.size() + column;
@@ -187,8 +181,8 @@ private:
     std::vector<int> heights_;
     std::vector<int> columnAlign_;
     std::vector<ReportRow> rows_;
-    std::vector<StoredCell> cells_;
-    CellTexts texts_;
+    std::vector<uint32_t> cells_; // keys in store_, 0 for a cell not set
+    CellStore store_;
 
     bool laidOut_ = false;
     LayoutTarget target_ = LayoutTarget::Screen;

@@ -99,7 +99,8 @@ void drawTable(const ReportTable& table, platform::Surface& surface, int display
             if (cellRect.right < clip.left || cellRect.left > clip.right)
                 continue;
             surface.drawText(cellRect, cell.text, font,
-                             horizontalAlignment(table.effectiveAlignment(r, c)), platform::kBlack);
+                             horizontalAlignment(table.effectiveAlignment(cell, c)),
+                             platform::kBlack);
         }
     }
     surface.resetClip();

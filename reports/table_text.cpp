@@ -54,7 +54,7 @@ void renderText(const ReportTable& table, TextFormat format, std::string_view li
                 long width = 0;
                 for (int k = c; k < c + span; ++k)
                     width += (k < static_cast<int>(widths.size()) ? widths[k] : 0) + 2;
-                appendFixed(out, cell.text, width, table.effectiveAlignment(r, c));
+                appendFixed(out, cell.text, width, table.effectiveAlignment(cell, c));
             }
             c += span;
         }

@@ -228,7 +228,7 @@ TEST(ReportTableModel, CellsKeepTheirTexts) {
     ReportTable t = table(3);
     std::vector<std::string> texts;
     for (int i = 0; i < 3000; ++i) {
-        const std::size_t length = i % 500 == 7 ? 9000 + i : i % 41;
+        const std::size_t length = i % 500 == 7 ? 9000 + i : i % 300;
         texts.push_back(std::string(length, static_cast<char>('a' + i % 26)) + "|");
         const int r = t.addRow({});
         t.setCell(r, 0, "vorher", 3, kAlignRight); // replaced below
@@ -237,7 +237,7 @@ TEST(ReportTableModel, CellsKeepTheirTexts) {
     }
     const int inserted = t.addRow({}, {}, 1);
     t.setCell(inserted, 1, "", 5, kAlignCenter); // an empty text; the span is cut
-    t.setCell(inserted, 2, "neu");
+    t.setCell(inserted, 2, "neu", 1, kAlignRight);
     const ReportTable copy = t;
     t.setCell(t.addRow({}), 0, std::string(20'000, 'z'));
 
@@ -250,6 +250,7 @@ TEST(ReportTableModel, CellsKeepTheirTexts) {
         EXPECT_EQ(empty.align, kAlignCenter);
         EXPECT_FALSE(u->cell(inserted, 0).set);
         EXPECT_EQ(u->cell(inserted, 2).text, "neu");
+        EXPECT_EQ(u->cell(inserted, 2).align, kAlignRight);
         for (int i = 0; i < 3000; ++i) {
             const int r = i < 1 ? i : i + 1;
             ASSERT_EQ(u->cell(r, 0).text, texts[i]) << "row " << r;
