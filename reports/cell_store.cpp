@@ -7,21 +7,21 @@ namespace reports {
 uint32_t CellStore::store(std::string_view text, int span, int align) {
     const bool full = text.size() >= kFullHeader || span != 1 || align != kColumnAlign;
     const std::size_t size = (full ? 1 + sizeof(FullHeader) : 1) + text.size();
-    std::size_t k = blocks_.empty() ? 0 : blocks_.size() - 1;
-    const bool fits = !blocks_.empty() && blocks_[k].size() + size <= blockSize(k);
-    if (!fits) {
-        k = blocks_.size();
-        while (blockSize(k) < size)
-            ++k;
-    }
-    const uint64_t at = blockStart(k) + (fits ? blocks_[k].size() : 0);
+    const bool fits = !blocks_.empty() && blocks_.back().size() + size <= blockSize_;
+    const uint64_t at =
+        fits ? blockStart_ + blocks_.back().size() : uint64_t{pages_.size()} << kPageShift;
     if (at + size >= (uint64_t{1} << 32))
         throw std::length_error("Die Texte der Tabelle sind zu lang.");
     if (!fits) {
-        blocks_.resize(k + 1);
-        blocks_[k].reserve(blockSize(k));
+        const uint64_t pages = (size + kPageSize - 1) >> kPageShift;
+        const auto block = static_cast<uint32_t>(blocks_.size());
+        for (uint64_t p = 0; p < pages; ++p)
+            pages_.push_back({block, static_cast<uint32_t>(p << kPageShift)});
+        blockStart_ = at;
+        blockSize_ = pages << kPageShift;
+        blocks_.emplace_back().reserve(blockSize_);
     }
-    std::string& block = blocks_[k];
+    std::string& block = blocks_.back();
     if (full) {
         const FullHeader h{static_cast<uint32_t>(text.size()), span, align};
         char header[1 + sizeof h] = {static_cast<char>(kFullHeader)};

@@ -223,12 +223,12 @@ TEST(ReportTableLayout, FindsRowsAndIgnoresGaps) {
 }
 
 // The cells keep their texts while the table grows, rows are inserted and the table is copied;
-// texts of every length, some far longer than the store's first blocks.
+// texts of every length, some far longer than a block of the store.
 TEST(ReportTableModel, CellsKeepTheirTexts) {
     ReportTable t = table(3);
     std::vector<std::string> texts;
     for (int i = 0; i < 3000; ++i) {
-        const std::size_t length = i % 500 == 7 ? 9000 + i : i % 300;
+        const std::size_t length = i % 500 == 7 ? 70'000 + i : i % 300;
         texts.push_back(std::string(length, static_cast<char>('a' + i % 26)) + "|");
         const int r = t.addRow({});
         t.setCell(r, 0, "vorher", 3, kAlignRight); // replaced below
@@ -239,7 +239,7 @@ TEST(ReportTableModel, CellsKeepTheirTexts) {
     t.setCell(inserted, 1, "", 5, kAlignCenter); // an empty text; the span is cut
     t.setCell(inserted, 2, "neu", 1, kAlignRight);
     const ReportTable copy = t;
-    t.setCell(t.addRow({}), 0, std::string(20'000, 'z'));
+    t.setCell(t.addRow({}), 0, std::string(200'000, 'z'));
 
     for (const ReportTable* u : {&std::as_const(t), &copy}) {
         ASSERT_EQ(u->rowCount(), u == &t ? 3002 : 3001);
@@ -261,7 +261,7 @@ TEST(ReportTableModel, CellsKeepTheirTexts) {
             EXPECT_EQ(u->cell(r, 2).text, std::to_string(i));
         }
     }
-    EXPECT_EQ(t.cell(3001, 0).text, std::string(20'000, 'z'));
+    EXPECT_EQ(t.cell(3001, 0).text, std::string(200'000, 'z'));
 }
 
 TEST(ReportTableModel, RefusesWhatIsOutOfRange) {
