@@ -25,7 +25,14 @@ public:
 
     // A count and that many object references; readBody(schema) reads each body.
     template <class ReadBody> void objectList(RecordClass cls, ReadBody&& readBody) {
+        objectList(
+            cls, [](std::uint32_t) {}, readBody);
+    }
+    // The same, telling counted(n) the count before the first object.
+    template <class Counted, class ReadBody>
+    void objectList(RecordClass cls, Counted&& counted, ReadBody&& readBody) {
         const std::uint32_t n = count(2);
+        counted(n);
         for (std::uint32_t i = 0; i < n; ++i)
             if (const auto schema = beginObject(cls))
                 readBody(*schema);

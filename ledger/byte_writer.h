@@ -1,6 +1,8 @@
 // Writes the primitive encodings of a ledger file into a growing byte buffer.
 #pragma once
 
+#include "ledger/large_block.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,8 +12,12 @@ namespace ledger {
 
 class ByteWriter {
 public:
-    // Room for that many bytes in all, so that writing a whole file grows the buffer once.
-    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
+    // Room for that many bytes in all, so that writing a whole file grows the buffer once; its
+    // pages are put in place at once, not one fault at a time while it is written.
+    void reserve(std::size_t bytes) {
+        bytes_.reserve(bytes);
+        preparePages(bytes_.data(), bytes_.capacity());
+    }
 
     void byte(std::uint8_t v) { bytes_.push_back(v); }
     void word(std::uint16_t v) {

@@ -106,10 +106,8 @@ void CTalwerkDoc::releaseBuchung(CTWBuchung* buchung) noexcept {
 }
 
 void CTalwerkDoc::clearBuchungen() noexcept {
-    for (CTWBuchung* buchung : bookings_)
-        releaseBuchung(buchung);
+    bookingStore_.destroyAll(bookings_);
     bookings_.clear();
-    bookingStore_.clear();
     bookingTexts_.clear();
 }
 

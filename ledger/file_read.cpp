@@ -8,6 +8,9 @@
 #include "ledger/record_read.h"
 #include "ledger/settings_codec.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace ledger {
 
 namespace {
@@ -46,10 +49,19 @@ public:
             doc_.accounts().push_back(std::move(konto));
         });
         enter("Buchung");
-        r_.objectList(RecordClass::Buchung, [&](std::uint16_t schema) {
-            ++record_;
-            readBuchung(r_, schema, doc_.appendBuchung(), doc_.bookingTexts());
-        });
+        r_.objectList(
+            RecordClass::Buchung,
+            [&](std::uint32_t count) {
+                // Room for no more bookings than the bytes left can hold, whatever the count
+                // claims; their texts lie within those bytes.
+                doc_.reserveBuchungen(
+                    std::min<std::size_t>(count, r_.remaining() / kLeastBuchungBytes),
+                    r_.remaining());
+            },
+            [&](std::uint16_t schema) {
+                ++record_;
+                readBuchung(r_, schema, doc_.appendBuchung(), doc_.bookingTexts());
+            });
         enter("Buchungsfilter");
         readFilters();
         return version_;

@@ -239,14 +239,16 @@ ReadResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
         return result;
     }
     result.identity = identityFrom(info);
-    result.bytes.resize(static_cast<std::size_t>(info.st_size));
+    // The whole file is read at once, so its pages are put in place up front.
+    LargeBlock block(static_cast<std::size_t>(info.st_size), LargeBlock::Pages::UpFront);
+    auto* buffer = reinterpret_cast<std::uint8_t*>(block.data());
+    const auto size = static_cast<std::size_t>(info.st_size);
     std::size_t done = 0;
-    while (done < result.bytes.size()) {
-        const ssize_t n = ::read(fd.get(), result.bytes.data() + done, result.bytes.size() - done);
+    while (done < size) {
+        const ssize_t n = ::read(fd.get(), buffer + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            result.bytes.clear();
             result.failure = ReadFailure::CannotOpen;
             return result;
         }
@@ -254,7 +256,7 @@ ReadResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
             break; // cut short while reading
         done += static_cast<std::size_t>(n);
     }
-    result.bytes.resize(done);
+    result.bytes = FileBytes(std::move(block), done);
     return result;
 }
 

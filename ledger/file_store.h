@@ -2,11 +2,14 @@
 // and replacing a file atomically through a temporary file that cannot outlive its writer.
 #pragma once
 
+#include "ledger/large_block.h"
+
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <sys/types.h>
 #include <vector>
 
@@ -31,8 +34,28 @@ enum class ReadFailure {
     TooLarge,   // larger than the bound the caller gave
 };
 
+// The bytes of a file read whole, in memory taken for them alone (ledger/large_block.h).
+class FileBytes {
+public:
+    FileBytes() = default;
+    FileBytes(LargeBlock block, std::size_t size) : block_(std::move(block)), size_(size) {}
+
+    const std::uint8_t* data() const {
+        return reinterpret_cast<const std::uint8_t*>(block_.data());
+    }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const std::uint8_t* begin() const { return data(); }
+    const std::uint8_t* end() const { return data() + size_; }
+    operator std::span<const std::uint8_t>() const { return {data(), size_}; }
+
+private:
+    LargeBlock block_;
+    std::size_t size_ = 0;
+};
+
 struct ReadResult {
-    Bytes bytes;
+    FileBytes bytes;
     ReadFailure failure = ReadFailure::None;
     FileIdentity identity; // of the file read
 };

@@ -47,7 +47,7 @@ LoadedLedger loadLedgerBytes(std::span<const std::uint8_t> bytes, const std::str
 LoadedLedger loadLedgerFile(LedgerStore& store, platform::Prompter& prompter,
                             platform::PasswordSource& passwords, const platform::Clock& clock) {
     std::string message;
-    const std::optional<Bytes> bytes = store.read(message);
+    const std::optional<FileBytes> bytes = store.read(message);
     if (!bytes) {
         LoadedLedger failed;
         failed.message = message;

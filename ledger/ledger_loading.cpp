@@ -66,6 +66,12 @@ CTWBuchung& LedgerLoading::appendBuchung(CTWBuchung buchung) {
     return *stored;
 }
 
+void LedgerLoading::reserveBuchungen(std::size_t count, std::size_t textBytes) {
+    doc_.reserveBuchungen(count);
+    doc_.bookingStore_.reserve(count);
+    doc_.bookingTexts_.reserve(textBytes);
+}
+
 void LedgerLoading::sortBuchungen() {
     auto& bookings = doc_.bookings_;
     using Ptr = CTWBuchung*;

@@ -24,6 +24,9 @@ public:
     std::vector<CTWBuchung*>& bookings() { return doc_.bookings_; }
     // Appends a booking to the list as it stands.
     CTWBuchung& appendBuchung(CTWBuchung buchung = {});
+    // Takes the room for that many bookings, and for their texts of up to textBytes bytes in
+    // all, at once.
+    void reserveBuchungen(std::size_t count, std::size_t textBytes);
     // Where the texts of the bookings read are kept for as long as the document lives.
     TextArena& bookingTexts() { return doc_.bookingTexts_; }
     std::vector<std::unique_ptr<CTWKonto>>& accounts() { return doc_.accounts_; }

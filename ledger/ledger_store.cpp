@@ -23,7 +23,7 @@ std::string LedgerStore::lock(std::chrono::milliseconds wait) {
     return kMeldungSpeichern;
 }
 
-std::optional<Bytes> LedgerStore::read(std::string& message) {
+std::optional<FileBytes> LedgerStore::read(std::string& message) {
     ReadResult result = readRegularFile(target(), kMaxLedgerBytes);
     switch (result.failure) {
     case ReadFailure::None:

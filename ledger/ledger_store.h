@@ -45,7 +45,7 @@ public:
 
     // The file's bytes, remembered as the state on disk; nothing with the failure's message
     // ("Fehler beim Öffnen des Dokuments.", kMeldungKeineDatei or kMeldungZuGross).
-    std::optional<Bytes> read(std::string& message);
+    std::optional<FileBytes> read(std::string& message);
 
     // True when the file on disk is no longer the one last read or written here (replaced,
     // changed, removed, or created since).

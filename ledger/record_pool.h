@@ -4,10 +4,12 @@
 // know which slots are in use: its owner destroys every record it created before the pool goes.
 #pragma once
 
+#include "ledger/large_block.h"
+
 #include <algorithm>
 #include <cstddef>
-#include <memory>
 #include <new>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -31,14 +33,26 @@ public:
 
     void destroy(T* record) noexcept {
         record->~T();
-        free_.push_back(reinterpret_cast<Slot*>(record)); // reserved by take(), cannot throw
+        free_.push_back(reinterpret_cast<Slot*>(record)); // reserved by addBlock(), cannot throw
     }
 
-    // Frees every block: only when no record of the pool is alive any more.
-    void clear() {
+    // Room for `count` more records in one block whose pages are put in place now, for a list
+    // of known length (the bookings of a file being read). What is left of the current block
+    // stays unused.
+    void reserve(std::size_t count) {
+        if (count > left_)
+            addBlock(count, LargeBlock::Pages::UpFront);
+    }
+
+    // Destroys the records, which must be every record alive, and frees every block.
+    void destroyAll(std::span<T* const> records) noexcept {
+        for (T* record : records)
+            record->~T();
         blocks_.clear();
         free_.clear();
-        used_ = kBlockSlots;
+        next_ = nullptr;
+        left_ = 0;
+        slotCount_ = 0;
     }
 
 private:
@@ -54,20 +68,30 @@ private:
             free_.pop_back();
             return slot;
         }
-        if (used_ == kBlockSlots) {
-            blocks_.push_back(std::make_unique_for_overwrite<Slot[]>(kBlockSlots));
-            // Every slot can come back to the free list, so destroy() never has to grow it.
-            const std::size_t slotCount = blocks_.size() * kBlockSlots;
-            if (free_.capacity() < slotCount)
-                free_.reserve(std::max(slotCount, 2 * free_.capacity()));
-            used_ = 0;
-        }
-        return &blocks_.back()[used_++];
+        if (left_ == 0)
+            addBlock(kBlockSlots, LargeBlock::Pages::OnTouch);
+        --left_;
+        return next_++;
     }
 
-    std::vector<std::unique_ptr<Slot[]>> blocks_;
+    void addBlock(std::size_t count, LargeBlock::Pages pages) {
+        LargeBlock block(count * sizeof(Slot), pages);
+        const std::size_t blockSlots = block.size() / sizeof(Slot); // all of its whole pages
+        // Every slot can come back to the free list, so destroy() never has to grow it.
+        const std::size_t slotCount = slotCount_ + blockSlots;
+        if (free_.capacity() < slotCount)
+            free_.reserve(std::max(slotCount, 2 * free_.capacity()));
+        blocks_.push_back(std::move(block));
+        next_ = reinterpret_cast<Slot*>(blocks_.back().data());
+        left_ = blockSlots;
+        slotCount_ = slotCount;
+    }
+
+    std::vector<LargeBlock> blocks_;
     std::vector<Slot*> free_;
-    std::size_t used_ = kBlockSlots;
+    Slot* next_ = nullptr;
+    std::size_t left_ = 0;
+    std::size_t slotCount_ = 0;
 };
 
 } // namespace ledger

@@ -20,6 +20,9 @@ void readKonto(ArchiveReader& r, std::uint16_t schema, CTWKonto& konto);
 void readKategorie(ArchiveReader& r, std::uint16_t schema, CTWKategorie& kategorie);
 void readUnterkategorie(ArchiveReader& r, std::uint16_t schema, CTWUnterkategorie& unterkategorie);
 // The booking's texts view their copies in the arena.
+// The fewest bytes a booking takes in a file: its object reference, the date, seven whole
+// numbers, three empty texts and the amount.
+inline constexpr std::size_t kLeastBuchungBytes = 2 + 4 + 7 * 4 + 3 + 8;
 void readBuchung(ArchiveReader& r, std::uint16_t schema, CTWBuchung& buchung, TextArena& texts);
 void readBuchungRegel(ArchiveReader& r, std::uint16_t schema, CTWBuchungRegel& regel);
 

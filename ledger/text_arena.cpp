@@ -16,21 +16,32 @@ char* TextArena::allocate(std::size_t size) {
     if (needed > left_) {
         // A text longer than a block gets a block of its own, and the current block goes on
         // taking the texts after it.
-        const std::size_t bytes = std::max(needed, kBlockBytes);
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(bytes));
-        capacity_ += bytes;
-        if (bytes == needed) {
-            blocks_.back()[size] = '\0';
-            return blocks_.back().get();
+        if (needed > kBlockBytes) {
+            char* text = addBlock(needed);
+            text[size] = '\0';
+            return text;
         }
-        next_ = blocks_.back().get();
-        left_ = bytes;
+        reserve(kBlockBytes);
     }
     char* text = next_;
     text[size] = '\0';
     next_ += needed;
     left_ -= needed;
     return text;
+}
+
+void TextArena::reserve(std::size_t bytes) {
+    if (bytes <= left_)
+        return;
+    next_ = addBlock(bytes);
+    left_ = blocks_.back().size();
+}
+
+char* TextArena::addBlock(std::size_t bytes) {
+    // The texts are written as they are read, so the pages are touched one after another.
+    blocks_.emplace_back(bytes, LargeBlock::Pages::OnTouch);
+    capacity_ += blocks_.back().size();
+    return reinterpret_cast<char*>(blocks_.back().data());
 }
 
 std::string_view TextArena::store(std::string_view text) {

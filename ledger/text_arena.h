@@ -4,8 +4,9 @@
 // (ledger/record_text.h) instead of holding one heap block each.
 #pragma once
 
+#include "ledger/large_block.h"
+
 #include <cstddef>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -22,13 +23,17 @@ public:
     char* allocate(std::size_t size);
     // A copy of the text in the arena.
     std::string_view store(std::string_view text);
+    // Makes the texts that follow, up to `bytes` with their zero bytes, go into one block.
+    void reserve(std::size_t bytes);
     // Bytes held in blocks, for the memory a document keeps.
     std::size_t capacity() const { return capacity_; }
     // Frees every block: only when no text views the arena any more.
     void clear();
 
 private:
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* addBlock(std::size_t bytes);
+
+    std::vector<LargeBlock> blocks_;
     char* next_ = nullptr;
     std::size_t left_ = 0;
     std::size_t capacity_ = 0;
