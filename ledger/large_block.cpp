@@ -32,7 +32,7 @@ std::byte* mapHugeAligned(std::size_t bytes) {
     std::byte* aligned = raw + (roundUp(address, kHugePage) - address);
     if (aligned > raw)
         ::munmap(raw, static_cast<std::size_t>(aligned - raw));
-    const std::size_t tail = static_cast<std::size_t>(raw + bytes + kHugePage - (aligned + bytes));
+    const std::size_t tail = kHugePage - static_cast<std::size_t>(aligned - raw);
     if (tail > 0)
         ::munmap(aligned + bytes, tail);
     return aligned;

@@ -5,7 +5,7 @@
 namespace reports {
 
 uint32_t CellStore::store(std::string_view text, int span, int align) {
-    const bool full = text.size() >= kFullHeader || span != 1 || align != kColumnAlign;
+    const bool full = text.size() >= kFullHeader || span != 1 || align != kAlignDefault;
     const std::size_t size = (full ? 1 + sizeof(FullHeader) : 1) + text.size();
     const bool fits = !blocks_.empty() && blocks_.back().size() + size <= blockSize_;
     const uint64_t at =

@@ -8,6 +8,8 @@
 // length and its text; any other is 255, the length, span and alignment, then the text.
 #pragma once
 
+#include "reports/alignment.h"
+
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -36,7 +38,7 @@ public:
         const char* bytes = blocks_[page.block].data() + page.start + (at & (kPageSize - 1));
         const auto length = static_cast<unsigned char>(*bytes);
         if (length != kFullHeader)
-            return {{bytes + 1, length}, 1, kColumnAlign};
+            return {{bytes + 1, length}, 1, kAlignDefault};
         FullHeader h;
         std::memcpy(&h, bytes + 1, sizeof h);
         return {{bytes + 1 + sizeof h, h.length}, h.span, h.align};
@@ -54,7 +56,6 @@ private:
         uint32_t start;
     };
     static constexpr unsigned char kFullHeader = 255;
-    static constexpr int kColumnAlign = -1;
     static constexpr int kPageShift = 16;
     static constexpr uint32_t kPageSize = uint32_t{1} << kPageShift;
 

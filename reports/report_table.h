@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/text_measurer.h"
+#include "reports/alignment.h"
 #include "reports/cell_store.h"
 #include "reports/row_fills.h"
 
@@ -15,9 +16,6 @@
 #include <vector>
 
 namespace reports {
-
-// Cell and column alignments. A cell with kAlignDefault takes its column's alignment.
-enum Alignment : int { kAlignDefault = -1, kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
 
 // Settings fixed when a table is created.
 struct TableSettings {
